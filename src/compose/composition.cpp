@@ -1,0 +1,383 @@
+#include "composition.h"
+
+#include "article.h"
+
+#include <algorithm>
+
+using namespace TextRules;
+
+namespace {
+
+const QString kMouseClick = QStringLiteral("mouseclick");
+
+bool isOneOf(const QString &s, std::initializer_list<const char *> list)
+{
+    return std::any_of(list.begin(), list.end(),
+                       [&](const char *item) { return s == QLatin1String(item); });
+}
+
+// Tags that transform the insertion a capital applies to, so it stays in force.
+bool keepsCapital(const QString &tag)
+{
+    return isOneOf(tag, {"pluralize", "-er", "-y", "-ly"});
+}
+
+QString capitaliseFirst(const QString &w)
+{
+    if (w.isEmpty())
+        return w;
+    QString out = w;
+    out[0] = upperAscii(out[0]);
+    return out;
+}
+
+// Marks that end the word search in FindWordBeforeCaret: the word starts
+// right after them.
+bool isWordOpener(QChar c)
+{
+    return c == QLatin1Char('\'') || c == QLatin1Char('"') || c == QLatin1Char('(') ||
+           c == QLatin1Char('-') || c == QLatin1Char('\n');
+}
+
+// Marks that FindWordBeforeCaret captures on their own, with the spaces after.
+bool isCapturedMark(QChar c)
+{
+    static const QString marks = QStringLiteral(".!?,:;)\"-'") + QChar(0x2013) + QChar(0x2014);
+    return !c.isNull() && marks.contains(c);
+}
+
+} // namespace
+
+namespace TextRules {
+
+QChar upperAscii(QChar c)
+{
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ? QChar(c.unicode() - 32) : c;
+}
+
+QChar lowerAscii(QChar c)
+{
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ? QChar(c.unicode() + 32) : c;
+}
+
+QString upperAscii(const QString &s)
+{
+    QString out = s;
+    for (QChar &c : out)
+        c = upperAscii(c);
+    return out;
+}
+
+QString lowerAscii(const QString &s)
+{
+    QString out = s;
+    for (QChar &c : out)
+        c = lowerAscii(c);
+    return out;
+}
+
+bool isSentenceEnd(QChar c)
+{
+    return c == QLatin1Char('.') || c == QLatin1Char('!') || c == QLatin1Char('?');
+}
+
+int lastNonSpaceBefore(const TextSurface &surface, int pos)
+{
+    for (int i = std::min(pos, surface.length()) - 1; i >= 0; --i) {
+        const QChar c = surface.charAt(i);
+        if (c != QLatin1Char(' ') && !c.isNull())
+            return i;
+    }
+    return -1;
+}
+
+} // namespace TextRules
+
+Composition::Composition(TextSurface *surface)
+    : m_surface(surface)
+{}
+
+void Composition::setIndicators(bool repeatLit, bool grabLit)
+{
+    if (repeatLit == m_repeatLit && grabLit == m_grabLit)
+        return;
+    m_repeatLit = repeatLit;
+    m_grabLit = grabLit;
+    if (indicatorsChanged)
+        indicatorsChanged();
+}
+
+void Composition::resetForNewDocument()
+{
+    state.CapsMode = CapsFirstArmed;
+    state.WordStart = 0;
+    state.WordLength = 0;
+    state.CapsAction = kMouseClick;
+    state.LastAction = kMouseClick;
+    state.ActionTag = kMouseClick;
+}
+
+void Composition::InsertWord(const QString &word)
+{
+    CompositionState &s = state;
+    TextSurface &t = *m_surface;
+    QString w = word;
+    bool spaceAfter = true;
+
+    // The word replaces a selection.
+    if (t.hasSelection()) {
+        FindWordBeforeCaret();
+        ReadContextBeforeCaret();
+        s.CurrentWord.clear();
+        s.WordStart = t.caret();
+    }
+    setIndicators(false, false);
+    if (s.ReplaceMode == 0)
+        s.WordStart = t.caret();
+
+    // All capitals.
+    if (s.CapsMode == CapsAllArmed) {
+        w = upperAscii(w);
+        s.CapsAction = s.ActionTag;
+        s.CapsMode = CapsAllInForce;
+    }
+    if (s.CapsMode == CapsAllInForce) {
+        if (s.ActionTag == s.CapsAction) {
+            w = upperAscii(w);
+        } else if (keepsCapital(s.ActionTag)) {
+            w = upperAscii(w);
+            if (s.ActionTag == QLatin1String("-ly"))
+                s.CapsMode = CapsNone;
+        } else {
+            s.CapsMode = CapsNone;
+        }
+    }
+
+    // First letter.
+    if (s.CapsMode == CapsFirstArmed) {
+        s.CapsAction = s.ActionTag;
+        s.CapsMode = CapsFirstInForce;
+    }
+    if (s.CapsMode == CapsFirstInForce) {
+        // A pending capital passes over a quote mark to the word after it.
+        if (s.CapsAction == QLatin1String("quote") && s.ActionTag != QLatin1String("quote"))
+            s.CapsAction = s.ActionTag;
+        if (s.ActionTag == s.CapsAction) {
+            w = capitaliseFirst(w);
+        } else if (keepsCapital(s.ActionTag)) {
+            w = capitaliseFirst(w);
+            if (s.ActionTag == QLatin1String("-ly"))
+                s.CapsMode = CapsNone;
+        } else {
+            s.CapsMode = CapsNone;
+        }
+    }
+
+    // Article agreement: turn a preceding "a" into "an" or back.
+    if (s.ArticleState == ArticleArmed) {
+        s.ArticleAction = s.ActionTag;
+        s.ArticleState = ArticleFollowing;
+    }
+    if (s.ArticleState == ArticleFollowing && s.ActionTag != QLatin1String("capitalize") &&
+        s.ActionTag != QLatin1String("pluralize")) {
+        if (s.ActionTag != s.ArticleAction || s.ActionTag == QLatin1String("a")) {
+            s.ArticleState = ArticleNone;
+        } else {
+            const bool takesAn = ChooseArticle(w);
+            const int caret = t.caret();
+            if (takesAn && s.ArticleWord == QLatin1String("a")) {
+                for (int i = std::min(s.WordStart, t.length()) - 1; i >= 0; --i) {
+                    const QChar c = t.charAt(i);
+                    if (c == QLatin1Char('a') || c == QLatin1Char('A')) {
+                        t.insertAt(i + 1, QStringLiteral("n"));
+                        ++s.WordStart;
+                        t.setCaret(caret > i ? caret + 1 : caret);
+                        break;
+                    }
+                }
+                s.ArticleWord = QStringLiteral("an");
+            } else if (!takesAn && s.ArticleWord == QLatin1String("an")) {
+                for (int i = std::min(s.WordStart, t.length()) - 1; i >= 0; --i) {
+                    if (t.charAt(i) == QLatin1Char('n')) {
+                        t.remove(i, 1);
+                        s.WordStart = std::max(0, s.WordStart - 1);
+                        t.setCaret(caret > i ? caret - 1 : caret);
+                        break;
+                    }
+                }
+                s.ArticleWord = QStringLiteral("a");
+            }
+        }
+    }
+
+    // Prefixes, suffixes and spacing.
+    const bool stripPrefix = s.ReplaceMode == 0 || s.LastAction == QLatin1String("quote") ||
+                             s.LastAction == QLatin1String("apostrophe");
+    if (s.ReplaceMode == 0)
+        s.WordLength = 0;
+    if (stripPrefix && w.size() >= 2 && w.endsWith(QLatin1Char('-'))) {
+        w.chop(1);
+        spaceAfter = false;
+    }
+    if (w.startsWith(QLatin1Char('-'))) {
+        w.remove(0, 1);
+        const int p = TrimSpaceBeforeCaret();
+        if (s.WordLength > 0)
+            s.WordLength = std::max(0, p - s.WordStart);
+        const bool keepStart = s.LastAction == QLatin1String("pluralize") ||
+                               (isOneOf(s.ActionTag, {"pluralize", "-ed", "-ly", "-ing", "-en"}) &&
+                                s.LastAction.startsWith(QLatin1Char('-')));
+        if (!keepStart || w == QLatin1String(":") || w == QLatin1String(";"))
+            s.WordStart = p;
+    }
+    if (s.LastAction == QLatin1String("capitalize")) {
+        static const QString closers = QStringLiteral(",.!?:;\"'-)");
+        const QChar next = t.charAt(t.caret());
+        if (!next.isNull() && closers.contains(next))
+            spaceAfter = false;
+    }
+    if (s.ActionTag == QLatin1String("hyphen"))
+        spaceAfter = false;
+    const QString text = spaceAfter ? w + QLatin1Char(' ') : w;
+
+    // Insertion.
+    t.setFocus();
+    if (!t.hasSelection())
+        t.select(s.WordStart, s.WordLength);
+    if (t.hasSelection())
+        t.replaceSelection(QString());
+    if (t.caret() < t.length() && t.charAt(t.caret()) == QLatin1Char(' '))
+        t.remove(t.caret(), 1);
+    t.replaceSelection(text);
+    s.WordLength = int(text.size());
+    s.LastAction = s.ActionTag;
+}
+
+int Composition::TrimSpaceBeforeCaret()
+{
+    TextSurface &t = *m_surface;
+    t.setFocus();
+    if (t.hasSelection())
+        t.replaceSelection(QString());
+    const int c0 = t.caret();
+    if (c0 == 0)
+        return 0;
+    int i = c0;
+    QChar c;
+    do {
+        if (i > 0)
+            --i;
+        c = t.charAt(i);
+    } while ((c == QLatin1Char(' ') || c == QLatin1Char('\n')) && i != 0);
+    if (i == 0 && c == QLatin1Char(' ')) {
+        t.remove(0, c0);
+        return 0;
+    }
+    t.remove(i + 1, c0 - (i + 1));
+    return i + 1;
+}
+
+void Composition::FindWordBeforeCaret()
+{
+    CompositionState &s = state;
+    TextSurface &t = *m_surface;
+    if (t.hasSelection()) {
+        s.CurrentWord = t.selectedText();
+        s.WordStart = t.selStart();
+        s.WordLength = t.selLength();
+        return;
+    }
+    if (s.LastAction != kMouseClick)
+        return;
+
+    const int p = t.caret();
+    int start = p;
+    int end = p;
+    if (p > 0) {
+        int i = p;
+        QChar c;
+        do {
+            --i;
+            c = t.charAt(i);
+        } while (c == QLatin1Char(' ') && i > 0);
+
+        if (isCapturedMark(c)) {
+            start = i;
+        } else if (c == QLatin1Char(' ')) {
+            start = 0; // nothing but spaces before the caret
+        } else {
+            end = i + 1;
+            int j = i;
+            bool atColumn0 = false;
+            for (;;) {
+                const QChar ch = t.charAt(j);
+                if (ch == QLatin1Char(' ') || isWordOpener(ch)) {
+                    start = j + 1;
+                    break;
+                }
+                if (j == 0 || t.lineStart(j) == j) {
+                    start = j;
+                    atColumn0 = true;
+                    break;
+                }
+                --j;
+            }
+            if (atColumn0 && start + 1 == p) {
+                start = std::max(0, start - 1);
+                end = std::min(t.length(), end + 1);
+            }
+        }
+    }
+    s.WordStart = start;
+    s.WordLength = end - start;
+    t.select(start, end - start);
+    s.CurrentWord = t.selectedText();
+    t.setCaret(p);
+}
+
+void Composition::ReadContextBeforeCaret()
+{
+    CompositionState &s = state;
+    TextSurface &t = *m_surface;
+    if (!t.hasSelection())
+        t.select(s.WordStart, s.WordLength);
+    if (t.hasSelection())
+        t.replaceSelection(QString());
+
+    if (t.caret() == 0) {
+        s.WordLength = 0;
+        s.CapsMode = CapsFirstArmed;
+        return;
+    }
+    const int caret = t.caret();
+    const QChar before = t.charAt(caret - 1);
+    if (before != QLatin1Char(' ') && before != QLatin1Char('-') && before != QLatin1Char('"') &&
+        t.lineStart(caret) != caret) {
+        t.insertAt(caret, QStringLiteral(" "));
+        s.WordStart = t.caret();
+    }
+    if (t.charAt(t.caret()) == QLatin1Char(' '))
+        t.remove(t.caret(), 1);
+
+    s.WordLength = 0;
+    s.CapsMode = CapsNone;
+    const int i = lastNonSpaceBefore(t, t.caret());
+    const QChar c = t.charAt(i);
+    if (isSentenceEnd(c))
+        s.CapsMode = CapsFirstArmed;
+
+    s.ArticleState = ArticleNone;
+    auto standsAlone = [&](int pos) {
+        return pos == t.lineStart(pos) || t.charAt(pos - 1) == QLatin1Char(' ');
+    };
+    if (i >= 0 && (c == QLatin1Char('a') || c == QLatin1Char('A')) && standsAlone(i)) {
+        s.ArticleState = ArticleArmed;
+        s.ArticleWord = QStringLiteral("a");
+    } else if (i >= 1 && c == QLatin1Char('n') &&
+               (t.charAt(i - 1) == QLatin1Char('a') || t.charAt(i - 1) == QLatin1Char('A')) &&
+               standsAlone(i - 1)) {
+        s.ArticleState = ArticleArmed;
+        s.ArticleWord = QStringLiteral("an");
+    }
+    t.setCaret(s.WordStart);
+}

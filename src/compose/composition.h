@@ -1,0 +1,61 @@
+#pragma once
+
+#include "composition_state.h"
+#include "text_surface.h"
+
+#include <functional>
+
+// The composition engine: the state shared by every button and the routines
+// that put words into the text around the caret. It works on a TextSurface,
+// so the same rules run on the editor and on an in-memory text.
+class Composition
+{
+public:
+    explicit Composition(TextSurface *surface);
+
+    TextSurface &surface() { return *m_surface; }
+    const TextSurface &surface() const { return *m_surface; }
+    void setSurface(TextSurface *surface) { m_surface = surface; }
+
+    CompositionState state;
+
+    // Puts word at the caret (ReplaceMode 0) or in place of the last span
+    // (ReplaceMode 1), with spacing, capitals and article agreement. A word
+    // ending in "-" is a prefix, one starting with "-" joins the text before.
+    void InsertWord(const QString &word);
+    // Captures the selection, or after a caret move the word or mark before
+    // the caret, into CurrentWord/WordStart/WordLength.
+    void FindWordBeforeCaret();
+    // Deletes the last span (or the selection), normalises the spacing at the
+    // caret and derives capitals and article agreement from the text before.
+    void ReadContextBeforeCaret();
+    // Deletes spaces and line breaks before the caret; returns the new caret.
+    int TrimSpaceBeforeCaret();
+
+    // The state a new document starts with: the first word gets a capital.
+    void resetForNewDocument();
+
+    // The "Repeat OK" and "GRAB" indicators: lit (maroon) or idle (black).
+    bool repeatLit() const { return m_repeatLit; }
+    bool grabLit() const { return m_grabLit; }
+    void setIndicators(bool repeatLit, bool grabLit);
+    std::function<void()> indicatorsChanged;
+
+private:
+    TextSurface *m_surface;
+    bool m_repeatLit = false;
+    bool m_grabLit = false;
+};
+
+// Text helpers shared by the composition rules. Case changes touch only the
+// ASCII letters.
+namespace TextRules {
+QString upperAscii(const QString &s);
+QString lowerAscii(const QString &s);
+QChar upperAscii(QChar c);
+QChar lowerAscii(QChar c);
+bool isSentenceEnd(QChar c);
+// The nearest position before pos holding something other than a space, or
+// -1 when there is none.
+int lastNonSpaceBefore(const TextSurface &surface, int pos);
+} // namespace TextRules

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Every message box, question and chooser the program shows goes through
+// this interface: real dialogs in the program, scripted answers in tests and
+// script mode.
+class Dialogs
+{
+public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~Dialogs() = default;
+    virtual void message(const QString &text) = 0;
+    // A confirmation box with Yes, No and Cancel.
+    virtual Answer question(const QString &text) = 0;
+    // A text input box; nothing when cancelled.
+    virtual std::optional<QString> textInput(const QString &title, const QString &prompt,
+                                             const QString &initial) = 0;
+    virtual std::optional<QString> directory(const QString &title, const QString &start) = 0;
+    // filters: "Rich text (*.rtf);;Plain text (*.txt)"; filterIndex from 0.
+    virtual std::optional<QString> openFile(const QString &title, const QString &dir,
+                                            const QString &filters, int filterIndex) = 0;
+    virtual std::optional<QString> saveFile(const QString &title, const QString &dir,
+                                            const QString &filters, int filterIndex,
+                                            const QString &defaultSuffix) = 0;
+};

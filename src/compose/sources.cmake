@@ -1,0 +1,6 @@
+target_sources(
+  wordloom_engine
+  PRIVATE compose/article.cpp compose/article.h compose/composition.cpp
+          compose/composition.h compose/composition_state.h compose/dialogs.h
+          compose/memory_surface.cpp compose/memory_surface.h
+          compose/random_source.h compose/text_surface.h)

@@ -1,0 +1,1 @@
+# Sources of morph/ are listed here.

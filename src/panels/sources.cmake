@@ -1,0 +1,1 @@
+# Sources of panels/ are listed here.

@@ -1,0 +1,1 @@
+# Sources of prefs/ are listed here.

@@ -1,0 +1,30 @@
+#include "plain_text_document.h"
+
+#include <QTextDocument>
+
+bool readPlainTextDocument(const QString &path, QTextDocument *document, PlainTextFormat *format,
+                           QString *error)
+{
+    TextFile::Content content;
+    if (!TextFile::read(path, &content, error))
+        return false;
+    format->encoding = content.encoding;
+    if (!content.lineEnd.isEmpty())
+        format->lineEnd = content.lineEnd;
+    document->setPlainText(
+        TextFile::splitLines(content.text).join(QLatin1Char('\n')) +
+        (content.text.endsWith(QLatin1Char('\n')) || content.text.endsWith(QLatin1Char('\r'))
+             ? QStringLiteral("\n")
+             : QString()));
+    return true;
+}
+
+bool writePlainTextDocument(const QString &path, const QTextDocument &document,
+                            const PlainTextFormat &format, QString *error)
+{
+    QString text = document.toPlainText();
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    if (format.lineEnd != QLatin1String("\n"))
+        text.replace(QLatin1Char('\n'), format.lineEnd);
+    return TextFile::write(path, text, format.encoding, error);
+}

@@ -1,0 +1,139 @@
+#include "text_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace TextFile {
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString decodeCp1252(const QByteArray &bytes)
+{
+    QString out;
+    out.resize(bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return out;
+}
+
+QByteArray encodeCp1252(const QString &text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out.append(char(u));
+            continue;
+        }
+        char mapped = '?';
+        for (int k = 0; k < 32; ++k) {
+            if (kCp1252High[k] == u) {
+                mapped = char(0x80 + k);
+                break;
+            }
+        }
+        out.append(mapped);
+    }
+    return out;
+}
+
+} // namespace
+
+QString decode(const QByteArray &bytes, Encoding *encoding)
+{
+    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+    const QByteArray body = bom ? bytes.mid(3) : bytes;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(body);
+    if (!utf8.hasError()) {
+        if (encoding)
+            *encoding = bom ? Encoding::Utf8WithBom : Encoding::Utf8;
+        return text;
+    }
+    if (encoding)
+        *encoding = Encoding::Windows1252;
+    return decodeCp1252(bytes);
+}
+
+QByteArray encode(const QString &text, Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Utf8:
+        return text.toUtf8();
+    case Encoding::Utf8WithBom:
+        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    case Encoding::Windows1252:
+        return encodeCp1252(text);
+    }
+    return text.toUtf8();
+}
+
+bool read(const QString &path, Content *content, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    content->text = decode(bytes, &content->encoding);
+    content->lineEnd.clear();
+    const qsizetype cr = content->text.indexOf(QLatin1Char('\r'));
+    const qsizetype lf = content->text.indexOf(QLatin1Char('\n'));
+    if (cr >= 0 && (lf < 0 || cr < lf))
+        content->lineEnd = (lf == cr + 1) ? QStringLiteral("\r\n") : QStringLiteral("\r");
+    else if (lf >= 0)
+        content->lineEnd = QStringLiteral("\n");
+    return true;
+}
+
+bool write(const QString &path, const QString &text, Encoding encoding, QString *error)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = encode(text, encoding);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error)
+            *error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+QStringList splitLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            lines.append(text.mid(start, i - start));
+            if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+} // namespace TextFile

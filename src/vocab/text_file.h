@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Plain-text files as the program keeps them: read as UTF-8 when the bytes
+// are valid UTF-8 (with or without a byte-order mark), else as Windows-1252;
+// written back in the encoding they were read in, atomically.
+namespace TextFile {
+
+enum class Encoding { Utf8, Utf8WithBom, Windows1252 };
+
+struct Content
+{
+    QString text;
+    Encoding encoding = Encoding::Utf8;
+    // The first line end found ("\r\n", "\n" or "\r"); empty when none.
+    QString lineEnd;
+};
+
+QString decode(const QByteArray &bytes, Encoding *encoding = nullptr);
+QByteArray encode(const QString &text, Encoding encoding);
+
+// False with a message in *error when the file cannot be read.
+bool read(const QString &path, Content *content, QString *error);
+// Writes through QSaveFile: on failure the old file is left whole, false is
+// returned and *error says why.
+bool write(const QString &path, const QString &text, Encoding encoding, QString *error);
+
+// Lines separated by CR LF, LF or CR; a line end after the last line adds no
+// empty entry.
+QStringList splitLines(const QString &text);
+
+} // namespace TextFile
