@@ -1,1 +1,1 @@
-# Sources of panels/ are listed here.
+target_sources(wordloom_engine PRIVATE panels/button_spec.h)
