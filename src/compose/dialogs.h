@@ -13,6 +13,8 @@ public:
 
     virtual ~Dialogs() = default;
     virtual void message(const QString &text) = 0;
+    // The about box; a plain message where no real one can be shown.
+    virtual void about(const QString &text) { message(text); }
     // A confirmation box with Yes, No and Cancel.
     virtual Answer question(const QString &text) = 0;
     // A text input box; nothing when cancelled.

@@ -1,10 +1,112 @@
+#include "compose/random_source.h"
+#include "main_form.h"
+#include "script_runner.h"
+#include "scripted_dialogs.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+bool hasPlayOption(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "--play") == 0)
+            return true;
+    return false;
+}
+
+bool readScript(const QString &file, QStringList *lines)
+{
+    QByteArray bytes;
+    if (file == QLatin1String("-")) {
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly))
+            return false;
+        bytes = in.readAll();
+    } else {
+        QFile in(file);
+        if (!in.open(QIODevice::ReadOnly))
+            return false;
+        bytes = in.readAll();
+    }
+    *lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    // Script mode runs on machines without a display.
+    if (hasPlayOption(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("Wordloom"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Compose poetry and prose by clicking words."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption play(QStringLiteral("play"),
+                                  QStringLiteral("Run the commands in FILE, then exit."),
+                                  QStringLiteral("FILE"));
+    const QCommandLineOption seed(QStringLiteral("seed"),
+                                  QStringLiteral("Seed the random source with N."),
+                                  QStringLiteral("N"));
+    const QCommandLineOption programDir(
+        QStringLiteral("program-dir"),
+        QStringLiteral("Look up prefs.ini, words/ and exceptions/ in DIR."), QStringLiteral("DIR"));
+    parser.addOptions({play, seed, programDir});
+    parser.addPositionalArgument(QStringLiteral("document"),
+                                 QStringLiteral("A document to open at start."));
+    parser.process(app);
+
+    StartOptions options;
+    options.programDir = parser.isSet(programDir) ? QDir(parser.value(programDir)).absolutePath()
+                                                  : QCoreApplication::applicationDirPath();
+    if (!parser.positionalArguments().isEmpty())
+        options.documentArg = parser.positionalArguments().constFirst();
+
+    std::unique_ptr<SeededRandom> random;
+    if (parser.isSet(seed)) {
+        bool ok = false;
+        const uint value = parser.value(seed).toUInt(&ok);
+        if (!ok) {
+            std::fprintf(stderr, "wordloom: --seed takes a whole number\n");
+            return 2;
+        }
+        random = std::make_unique<SeededRandom>(value);
+        options.random = random.get();
+    }
+
+    if (!parser.isSet(play)) {
+        TMainForm window(options);
+        if (!window.startupOk())
+            return 1;
+        window.show();
+        return app.exec();
+    }
+
+    const QString scriptFile = parser.value(play);
+    QStringList lines;
+    if (!readScript(scriptFile, &lines)) {
+        std::fprintf(stderr, "%s:0: cannot read the script\n", qPrintable(scriptFile));
+        return 2;
+    }
+    ScriptedDialogs dialogs;
+    options.dialogs = &dialogs;
+    TMainForm window(options);
+    if (!window.startupOk())
+        return 1;
+    window.show();
+    ScriptRunner runner(&window, &dialogs, scriptFile);
+    return runner.run(lines);
 }

@@ -1,0 +1,76 @@
+#include "board.h"
+
+#include "controls/color_button.h"
+#include "main_board_table.h"
+
+#include <QFontMetrics>
+
+Board::Board(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("pBackPanel"));
+    setFixedSize(kBoardWidth, kBoardHeight);
+    m_main = new QWidget(this);
+    m_main->setObjectName(QStringLiteral("pMain"));
+    m_main->setGeometry(0, 0, kBoardWidth, kBoardHeight);
+    buildButtons(m_main, mainBoardButtons());
+}
+
+QWidget *Board::addOverlay(const QString &name)
+{
+    auto *panel = new QWidget(this);
+    panel->setObjectName(name);
+    panel->setGeometry(0, 0, kBoardWidth, kBoardHeight);
+    panel->setAutoFillBackground(true);
+    panel->hide();
+    return panel;
+}
+
+void Board::fitCaptionFont(TColorButton *button)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    int pixels = 16;
+    const QString caption = button->caption().remove(QLatin1Char('&'));
+    const int room = button->width() - 2 * button->bevelSize() - 2;
+    for (; pixels > 9; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).horizontalAdvance(caption) <= room)
+            break;
+    }
+    font.setPixelSize(pixels);
+    button->setFont(font);
+    QPalette pal = button->palette();
+    pal.setColor(QPalette::ButtonText, Qt::white);
+    pal.setColor(QPalette::WindowText, Qt::white);
+    button->setPalette(pal);
+}
+
+QList<TColorButton *> Board::buildButtons(QWidget *panel, std::span<const ButtonSpec> specs)
+{
+    QList<TColorButton *> made;
+    for (size_t i = 0; i < specs.size(); ++i) {
+        const ButtonSpec &spec = specs[i];
+        int width = spec.width;
+        if (width == 0) {
+            width = panel->width() - 2 - spec.left;
+            for (size_t k = 0; k < specs.size(); ++k) {
+                const ButtonSpec &other = specs[k];
+                if (other.top == spec.top && other.left > spec.left)
+                    width = std::min(width, other.left - spec.left - 1);
+            }
+        }
+        auto *button = new TColorButton(panel);
+        const QString name = QString::fromLatin1(spec.name);
+        button->setObjectName(name);
+        button->setGeometry(spec.left, spec.top, width, spec.height);
+        button->setCaption(QString::fromUtf8(spec.caption));
+        button->setColor(spec.color == kClBtnFace ? palette().color(QPalette::Button)
+                                                  : TColorButton::fromBgr(spec.color));
+        button->setBevelSize(1);
+        fitCaptionFont(button);
+        m_buttons.insert(name, button);
+        made.append(button);
+    }
+    return made;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "plain_text_document.h"
+
+#include <QObject>
+#include <functional>
+
+class Dialogs;
+class QTextEdit;
+
+// The document in the editor: its file name, loading and saving as rich or
+// plain text, and the save-changes question. Every save is atomic; a failed
+// save is reported and leaves the file, the name and the modified flag as
+// they were.
+class Document : public QObject
+{
+    Q_OBJECT
+public:
+    Document(QTextEdit *editor, Dialogs *dialogs, QObject *parent = nullptr);
+
+    QString DocumentName() const { return m_name; }
+    bool isUntitled() const { return m_name == untitled(); }
+    static QString untitled() { return QStringLiteral("Untitled"); }
+    // "%s - %s" of the file name and the application title.
+    QString caption() const;
+
+    // Plain-text mode: the default file type for the dialogs and new files.
+    bool plainText() const { return m_plainText; }
+    void setPlainText(bool on) { m_plainText = on; }
+    QString openDir;
+    QString saveDir;
+
+    void SetFileName(const QString &name);
+    // Asks "Save changes to %s?" when modified; false when the user
+    // cancelled (or a save failed), so the calling command must stop.
+    bool CheckFileSave();
+    bool OpenDocument(const QString &path);
+    bool saveTo(const QString &path);
+
+    bool FileNew();
+    bool FileOpen();
+    bool FileSave();
+    bool FileSaveAs();
+
+    // Runs after New has cleared the editor (the window resets the
+    // composition state there).
+    std::function<void()> onNewDocument;
+
+Q_SIGNALS:
+    void fileNameChanged();
+    void modifiedCleared();
+
+private:
+    QString filters() const;
+    int filterIndex() const { return m_plainText ? 1 : 0; }
+    static bool isRichTextPath(const QString &path);
+    void markSaved();
+
+    QTextEdit *m_editor;
+    Dialogs *m_dialogs;
+    QString m_name = untitled();
+    bool m_plainText = false;
+    PlainTextFormat m_plainFormat;
+};

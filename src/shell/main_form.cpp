@@ -1,0 +1,449 @@
+#include "main_form.h"
+
+#include "about_box.h"
+#include "compose/random_source.h"
+#include "controls/color_button.h"
+#include "document.h"
+#include "document_editor.h"
+#include "editor_surface.h"
+#include "panels/board.h"
+#include "widget_dialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor kIndicatorOn(128, 0, 0);
+const QColor kIndicatorOff(Qt::black);
+
+// The arrow pictures of the word-left and word-right buttons.
+QPixmap arrowPicture(bool left)
+{
+    QPixmap pix(16, 12);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    QPolygonF arrow;
+    if (left)
+        arrow << QPointF(0, 6) << QPointF(7, 0) << QPointF(7, 4) << QPointF(16, 4) << QPointF(16, 8)
+              << QPointF(7, 8) << QPointF(7, 12);
+    else
+        arrow << QPointF(16, 6) << QPointF(9, 0) << QPointF(9, 4) << QPointF(0, 4) << QPointF(0, 8)
+              << QPointF(9, 8) << QPointF(9, 12);
+    p.drawPolygon(arrow);
+    return pix;
+}
+
+} // namespace
+
+TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
+    : QMainWindow(parent)
+    , m_composition(nullptr)
+    , m_programDir(options.programDir)
+    , m_documentArg(options.documentArg)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    m_dialogs = options.dialogs;
+    if (!m_dialogs) {
+        m_ownDialogs = std::make_unique<WidgetDialogs>(this);
+        m_dialogs = m_ownDialogs.get();
+    }
+    m_random = options.random;
+    if (!m_random) {
+        m_ownRandom = std::make_unique<SeededRandom>(quint32(QDateTime::currentMSecsSinceEpoch()));
+        m_random = m_ownRandom.get();
+    }
+
+    setupCentralArea();
+    m_surface = std::make_unique<EditorSurface>(RichEdit1);
+    m_composition.setSurface(m_surface.get());
+    m_document = new Document(RichEdit1, m_dialogs, this);
+    setupFileActions();
+    setupEditActions();
+    setupHelpActions();
+    setupToolBar();
+    setupStatusBar();
+    setupBoard();
+    resize(640, 450);
+    setAcceptDrops(true);
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::setupCentralArea()
+{
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto *ruler = new QFrame(central);
+    ruler->setObjectName(QStringLiteral("Ruler"));
+    ruler->setFixedHeight(26);
+    ruler->setFrameShape(QFrame::StyledPanel);
+    layout->addWidget(ruler);
+
+    RichEdit1 = new DocumentEditor(central);
+    layout->addWidget(RichEdit1, 1);
+
+    auto *bottom = new QWidget(central);
+    bottom->setObjectName(QStringLiteral("pFillerLeft"));
+    auto *row = new QHBoxLayout(bottom);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    m_board = new Board(bottom);
+    row->addWidget(m_board, 0, Qt::AlignTop);
+    auto *rightColumn = new QWidget(bottom);
+    rightColumn->setObjectName(QStringLiteral("pFillerRightTop"));
+    auto *rightLayout = new QVBoxLayout(rightColumn);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    lbRight = new QListWidget(rightColumn);
+    lbRight->setObjectName(QStringLiteral("lbRight"));
+    lbRight->setFlow(QListView::TopToBottom);
+    lbRight->setWrapping(true);
+    lbRight->setResizeMode(QListView::Adjust);
+    lbRight->setMinimumWidth(0);
+    rightLayout->addWidget(lbRight);
+    rightColumn->setMinimumWidth(0);
+    row->addWidget(rightColumn, 1);
+    bottom->setFixedHeight(m_board->height());
+    layout->addWidget(bottom);
+
+    // Holds what was on the clipboard at start, so a paste never loses it.
+    edNoPaste = new QLineEdit(central);
+    edNoPaste->setObjectName(QStringLiteral("edNoPaste"));
+    edNoPaste->hide();
+    // The right-hand column width; its editor lives on the preferences panel.
+    edColWidth = new QLineEdit(QStringLiteral("80"), central);
+    edColWidth->setObjectName(QStringLiteral("edColWidth"));
+    edColWidth->hide();
+    connect(edColWidth, &QLineEdit::textChanged, this, [this] { FormResize(); });
+
+    setCentralWidget(central);
+}
+
+void TMainForm::setupFileActions()
+{
+    QMenu *menu = menuBar()->addMenu(tr("&File"));
+    menu->setObjectName(QStringLiteral("File1"));
+    auto add = [&](const char *name, const QString &text, const QKeySequence &key,
+                   const std::function<void()> &handler) {
+        auto *action = new QAction(text, this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, handler);
+        menu->addAction(action);
+        return action;
+    };
+    add("FileNewCmd", tr("&New"), QKeySequence(QStringLiteral("Ctrl+N")),
+        [this] { m_document->FileNew(); });
+    add("FileOpenCmd", tr("&Open..."), QKeySequence(QStringLiteral("Ctrl+O")),
+        [this] { m_document->FileOpen(); });
+    add("FileSaveCmd", tr("&Save"), QKeySequence(QStringLiteral("Ctrl+S")),
+        [this] { m_document->FileSave(); });
+    add("FileSaveAsCmd", tr("Save &As..."), QKeySequence(), [this] { m_document->FileSaveAs(); });
+    add("FilePrintCmd", tr("&Print"), QKeySequence(QStringLiteral("Ctrl+P")), [] {});
+    menu->addSeparator();
+    add("FileExit", tr("E&xit"), QKeySequence(QStringLiteral("Alt+X")), [this] { close(); });
+
+    m_document->onNewDocument = [this] { m_composition.resetForNewDocument(); };
+    connect(m_document, &Document::fileNameChanged, this, &TMainForm::updateCaption);
+    connect(m_document, &Document::modifiedCleared, this, &TMainForm::RichEditChange);
+}
+
+void TMainForm::setupEditActions()
+{
+    QMenu *menu = menuBar()->addMenu(tr("&Edit"));
+    menu->setObjectName(QStringLiteral("Edit1"));
+    auto add = [&](const char *name, const QString &text, const QKeySequence &key,
+                   const std::function<void()> &handler) {
+        auto *action = new QAction(text, this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, handler);
+        menu->addAction(action);
+        return action;
+    };
+    add("EditUndoCmd", tr("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")),
+        [this] { RichEdit1->undo(); });
+    menu->addSeparator();
+    add("EditCutCmd", tr("Cu&t"), QKeySequence(), [this] { RichEdit1->cut(); });
+    add("EditCopyCmd", tr("&Copy"), QKeySequence(), [this] { RichEdit1->copy(); });
+    add("EditPasteCmd", tr("&Paste"), QKeySequence(), [this] { RichEdit1->paste(); });
+    add("SelectAll1", tr("Select &All"), QKeySequence(QStringLiteral("Ctrl+A")),
+        [this] { RichEdit1->selectAll(); });
+    menu->addSeparator();
+    add("miWordLists", tr("&Word Lists"), QKeySequence(), [] {});
+    add("miVerbLists", tr("&Verb Lists"), QKeySequence(), [] {});
+    add("miOptions", tr("&Options"), QKeySequence(), [] {});
+}
+
+void TMainForm::setupHelpActions()
+{
+    QMenu *menu = menuBar()->addMenu(tr("&Help"));
+    menu->setObjectName(QStringLiteral("Help1"));
+    auto *manual = new QAction(tr("&Manual"), this);
+    manual->setObjectName(QStringLiteral("HelpManualItem"));
+    connect(manual, &QAction::triggered, this, &TMainForm::HelpManualItemClick);
+    menu->addAction(manual);
+    auto *about = new QAction(tr("&About..."), this);
+    about->setObjectName(QStringLiteral("HelpAboutItem"));
+    connect(about, &QAction::triggered, this, &TMainForm::HelpAbout);
+    menu->addAction(about);
+}
+
+void TMainForm::setupToolBar()
+{
+    QToolBar *bar = addToolBar(tr("Standard"));
+    bar->setObjectName(QStringLiteral("StandardToolBar"));
+    bar->setMovable(false);
+    for (const char *name : {"FileOpenCmd", "FileSaveCmd", "FilePrintCmd"})
+        bar->addAction(findChild<QAction *>(QString::fromLatin1(name)));
+    bar->addSeparator();
+    for (const char *name : {"EditCutCmd", "EditCopyCmd", "EditPasteCmd"})
+        bar->addAction(findChild<QAction *>(QString::fromLatin1(name)));
+    bar->addSeparator();
+
+    cbTense = new QComboBox(bar);
+    cbTense->setObjectName(QStringLiteral("cbTense"));
+    cbTense->addItems({QStringLiteral("past tense"), QStringLiteral("present tense")});
+    cbTense->setCurrentIndex(1);
+    bar->addWidget(cbTense);
+    bar->addSeparator();
+
+    cbPoetryProse = new QComboBox(bar);
+    cbPoetryProse->setObjectName(QStringLiteral("cbPoetryProse"));
+    cbPoetryProse->addItems({QStringLiteral("poetry"), QStringLiteral("prose")});
+    bar->addWidget(cbPoetryProse);
+    connect(cbPoetryProse, &QComboBox::activated, this, [this] {
+        PoetryMode = cbPoetryProse->currentText() == QLatin1String("poetry");
+        RichEdit1->setFocus();
+    });
+    connect(cbTense, &QComboBox::activated, this,
+            [this] { PastTense = cbTense->currentText() == QLatin1String("past tense"); });
+}
+
+void TMainForm::setupStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    m_statusPos = new QLabel(bar);
+    m_statusPos->setObjectName(QStringLiteral("StatusPos"));
+    m_statusPos->setFixedWidth(120);
+    m_statusModified = new QLabel(bar);
+    m_statusModified->setObjectName(QStringLiteral("StatusModified"));
+    m_statusModified->setFixedWidth(60);
+    m_statusSpare = new QLabel(bar);
+    m_statusSpare->setFixedWidth(50);
+    // Added as normal widgets, so a hint shown in the bar replaces all three.
+    bar->addWidget(m_statusPos);
+    bar->addWidget(m_statusModified);
+    bar->addWidget(m_statusSpare);
+
+    connect(RichEdit1, &QTextEdit::textChanged, this, &TMainForm::RichEditChange);
+    connect(RichEdit1, &QTextEdit::cursorPositionChanged, this, &TMainForm::updateCaretPosition);
+}
+
+void TMainForm::connectButton(const QString &name, const std::function<void()> &handler,
+                              bool doubleClickToo)
+{
+    TColorButton *button = m_board->button(name);
+    Q_ASSERT(button);
+    connect(button, &TColorButton::clicked, this, handler);
+    if (doubleClickToo)
+        connect(button, &TColorButton::doubleClicked, this, handler);
+}
+
+void TMainForm::setupBoard()
+{
+    m_board->button(QStringLiteral("btnWordLeft"))->setPicture(arrowPicture(true));
+    m_board->button(QStringLiteral("btnWordRight"))->setPicture(arrowPicture(false));
+
+    for (const char *name :
+         {"btnCanMain", "btnAsMain", "btnAtMain", "btnForMain", "btnInMain", "btnOfMain",
+          "btnOnMain", "btnWithMain", "btnAndMain", "btnOrMain", "btnButMain", "btnIfMain"}) {
+        TColorButton *button = m_board->button(QString::fromLatin1(name));
+        const QString word = button->caption();
+        connectButton(button->objectName(), [this, word] { fixedWordClick(word); });
+    }
+
+    m_composition.indicatorsChanged = [this] { updateIndicators(); };
+    updateIndicators();
+}
+
+void TMainForm::updateIndicators()
+{
+    m_board->button(QStringLiteral("btnRepeatOK"))
+        ->setColor(m_composition.repeatLit() ? kIndicatorOn : kIndicatorOff);
+    m_board->button(QStringLiteral("btnGrab"))
+        ->setColor(m_composition.grabLit() ? kIndicatorOn : kIndicatorOff);
+}
+
+void TMainForm::fixedWordClick(const QString &word)
+{
+    CompositionState &s = m_composition.state;
+    s.ActionTag = word;
+    s.ReplaceMode = 0;
+    m_composition.InsertWord(word);
+    s.CurrentWord = s.LastAction;
+}
+
+void TMainForm::FormCreate()
+{
+    m_document->SetFileName(Document::untitled());
+    RichEdit1->clear();
+    RichEdit1->document()->setModified(false);
+    RichEditChange();
+
+    QFont font = RichEdit1->font();
+    RichEdit1->document()->setDefaultFont(font);
+
+    m_composition.state.LastAction = QStringLiteral("mouseclick");
+    m_composition.state.WordStart = 0;
+    m_composition.state.CapsMode = CapsFirstArmed;
+    m_composition.state.VerbForm = 1;
+
+    edNoPaste->clear();
+    edNoPaste->paste();
+
+    if (m_programDir.isEmpty())
+        m_programDir = QCoreApplication::applicationDirPath();
+
+    RichEdit1->clear();
+    RichEdit1->document()->setModified(false);
+    RichEditChange();
+    FormResize();
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    updateCaretPosition();
+    RichEditChange();
+    RichEdit1->setFocus();
+    if (!m_documentArg.isEmpty() && QFileInfo(m_documentArg).isFile())
+        m_document->OpenDocument(m_documentArg);
+    cbTense->setCurrentIndex(PastTense ? 0 : 1);
+    cbPoetryProse->setCurrentIndex(PoetryMode ? 0 : 1);
+}
+
+void TMainForm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TMainForm::FormResize()
+{
+    RichEdit1->setSideMargins(6);
+    if (width() < 641)
+        return;
+    int colWidth = 40;
+    QString text = edColWidth->text();
+    if (text.size() >= 2) {
+        colWidth = std::clamp(text.toInt(), 40, 240);
+        const QString clamped = QString::number(colWidth);
+        if (clamped != text) {
+            const QSignalBlocker block(edColWidth);
+            edColWidth->setText(clamped);
+        }
+        edColWidth->setCursorPosition(int(edColWidth->text().size()));
+    }
+    m_rightColumns = std::max(1, (width() - 640) / colWidth);
+    lbRight->setGridSize(QSize(std::max(1, lbRight->viewport()->width() / m_rightColumns),
+                               lbRight->fontMetrics().height() + 2));
+}
+
+void TMainForm::updateCaption()
+{
+    setWindowTitle(m_document->caption());
+}
+
+void TMainForm::RichEditChange()
+{
+    m_statusModified->setText(RichEdit1->document()->isModified() ? tr("Modified") : QString());
+}
+
+void TMainForm::updateCaretPosition()
+{
+    const QTextCursor c = RichEdit1->textCursor();
+    const QTextBlock block = c.block();
+    const int line = block.blockNumber() + 1;
+    const int col = c.position() - block.position() + 1;
+    m_statusPos->setText(QString::asprintf("Line: %3d   Col: %3d", line, col));
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TMainForm::FormCloseQuery()
+{
+    return m_document->CheckFileSave();
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    // The whole path, however long: a cut one would open the wrong file.
+    const QString path = urls.first().toLocalFile();
+    event->acceptProposedAction();
+    if (!m_document->CheckFileSave())
+        return;
+    m_document->OpenDocument(path);
+}
+
+void TMainForm::HelpManualItemClick()
+{
+    const QString manual = QDir(m_programDir).filePath(QStringLiteral("manual.html"));
+    if (!QFileInfo::exists(manual)) {
+        m_dialogs->message(tr("The manual %1 is missing.").arg(manual));
+        return;
+    }
+    QDir::setCurrent(m_programDir);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
+}
+
+void TMainForm::HelpAbout()
+{
+    m_dialogs->about(TAboutBox::text());
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "compose/composition.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class Board;
+class Dialogs;
+class Document;
+class DocumentEditor;
+class EditorSurface;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class RandomSource;
+class TColorButton;
+
+// Where the program finds its files and how it was started.
+struct StartOptions
+{
+    QString programDir;
+    QString documentArg;
+    Dialogs *dialogs = nullptr;     // not owned; real dialogs when null
+    RandomSource *random = nullptr; // not owned; seeded from the clock when null
+};
+
+// The main window: owns the editor, the board and the document, and wires
+// the buttons to the composition rules.
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TMainForm(const StartOptions &options, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // False when start-up found a fatal problem (a missing file); the
+    // program then ends without being used.
+    bool startupOk() const { return m_startupOk; }
+
+    Composition &composition() { return m_composition; }
+    DocumentEditor *editor() const { return RichEdit1; }
+    Document *document() const { return m_document; }
+    Dialogs &dialogs() { return *m_dialogs; }
+    Board *board() const { return m_board; }
+    QString ProgramDir() const { return m_programDir; }
+
+    // A fixed word button: the word is its own tag and inserted fresh.
+    void fixedWordClick(const QString &word);
+
+    // The number of columns the right-hand word list shows.
+    int rightColumns() const { return m_rightColumns; }
+
+    bool PastTense = false;
+    bool PoetryMode = true;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void setupFileActions();
+    void setupEditActions();
+    void setupHelpActions();
+    void setupToolBar();
+    void setupCentralArea();
+    void setupStatusBar();
+    void setupBoard();
+    void FormCreate();
+    void FormResize();
+    bool FormCloseQuery();
+
+    void connectButton(const QString &name, const std::function<void()> &handler,
+                       bool doubleClickToo = true);
+    void updateIndicators();
+    void updateCaption();
+    void RichEditChange();
+    void updateCaretPosition();
+    void HelpManualItemClick();
+    void HelpAbout();
+
+    Composition m_composition;
+    std::unique_ptr<EditorSurface> m_surface;
+    std::unique_ptr<Dialogs> m_ownDialogs;
+    std::unique_ptr<RandomSource> m_ownRandom;
+    Dialogs *m_dialogs = nullptr;
+    RandomSource *m_random = nullptr;
+
+    DocumentEditor *RichEdit1 = nullptr;
+    Document *m_document = nullptr;
+    Board *m_board = nullptr;
+    QComboBox *cbTense = nullptr;
+    QComboBox *cbPoetryProse = nullptr;
+    QListWidget *lbRight = nullptr;
+    QLineEdit *edNoPaste = nullptr;
+    QLineEdit *edColWidth = nullptr;
+    QLabel *m_statusPos = nullptr;
+    QLabel *m_statusModified = nullptr;
+    QLabel *m_statusSpare = nullptr;
+
+    QString m_programDir;
+    QString m_documentArg;
+    bool m_startupOk = true;
+    bool m_shown = false;
+    int m_rightColumns = 1;
+};

@@ -1,0 +1,303 @@
+#include "compose/article.h"
+#include "compose/composition.h"
+#include "compose/memory_surface.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A composition over an in-memory text, with the fixed-word button shape.
+struct Composer
+{
+    MemorySurface text;
+    Composition c{&text};
+
+    explicit Composer(const QString &initial = QString())
+        : text(initial)
+    {
+        c.resetForNewDocument();
+        text.setCaret(text.length());
+    }
+    void word(const QString &w, int replace = 0)
+    {
+        c.state.ActionTag = w;
+        c.state.ReplaceMode = replace;
+        c.InsertWord(w);
+        c.state.CurrentWord = c.state.LastAction;
+    }
+    void tagged(const QString &tag, const QString &w, int replace = 0)
+    {
+        c.state.ActionTag = tag;
+        c.state.ReplaceMode = replace;
+        c.InsertWord(w);
+        c.state.CurrentWord = w;
+    }
+    QString str() const { return text.text(); }
+};
+
+TEST(InsertWord, FirstWordOfDocumentIsCapitalisedAndSpaced)
+{
+    Composer t;
+    t.word(QStringLiteral("the"));
+    t.word(QStringLiteral("cat"));
+    EXPECT_EQ(t.str(), QStringLiteral("The cat "));
+    EXPECT_EQ(t.c.state.WordStart, 4);
+    EXPECT_EQ(t.c.state.WordLength, 4);
+    EXPECT_EQ(t.c.state.LastAction, QStringLiteral("cat"));
+    EXPECT_EQ(t.c.state.CapsMode, CapsNone);
+}
+
+TEST(InsertWord, ReplaceModeSwapsTheLastSpan)
+{
+    Composer t;
+    t.word(QStringLiteral("a"));
+    t.word(QStringLiteral("the"));
+    t.tagged(QStringLiteral("the"), QStringLiteral("that"), 1);
+    EXPECT_EQ(t.str(), QStringLiteral("A that "));
+}
+
+TEST(InsertWord, PrefixJoinsNextWordAndSuffixJoinsPrevious)
+{
+    Composer t;
+    t.word(QStringLiteral("un-"));
+    t.word(QStringLiteral("kind"));
+    t.word(QStringLiteral("-ness"));
+    EXPECT_EQ(t.str(), QStringLiteral("Unkindness "));
+}
+
+TEST(InsertWord, SingleHyphenIsASuffixNotAPrefix)
+{
+    Composer t(QStringLiteral("cat "));
+    t.c.state.CapsMode = CapsNone;
+    t.word(QStringLiteral("-"));
+    EXPECT_EQ(t.str(), QStringLiteral("cat "));
+    EXPECT_EQ(t.c.state.WordLength, 1);
+}
+
+TEST(InsertWord, SpaceAtCaretIsTakenByTheTrailingSpace)
+{
+    Composer t(QStringLiteral("big dog"));
+    t.c.state.CapsMode = CapsNone;
+    t.text.setCaret(3); // right after "big", before the space
+    t.word(QStringLiteral("red"));
+    EXPECT_EQ(t.str(), QStringLiteral("bigred dog"));
+}
+
+TEST(InsertWord, CapitalPassesOverAQuoteMark)
+{
+    Composer t;
+    t.tagged(QStringLiteral("quote"), QStringLiteral("\"-"));
+    t.word(QStringLiteral("hello"));
+    t.word(QStringLiteral("there"));
+    EXPECT_EQ(t.str(), QStringLiteral("\"Hello there "));
+}
+
+TEST(InsertWord, AllCapitalsStayForTransformsOnly)
+{
+    Composer t;
+    t.c.state.CapsMode = CapsAllArmed;
+    t.word(QStringLiteral("box"));
+    t.tagged(QStringLiteral("pluralize"), QStringLiteral("boxes"), 1);
+    t.word(QStringLiteral("and"));
+    EXPECT_EQ(t.str(), QStringLiteral("BOXES and "));
+}
+
+TEST(InsertWord, FirstCapitalKeptThroughPluralizeButEndedByLy)
+{
+    Composer t;
+    t.word(QStringLiteral("quick"));
+    t.tagged(QStringLiteral("-ly"), QStringLiteral("quickly"), 1);
+    EXPECT_EQ(t.c.state.CapsMode, CapsNone);
+    t.word(QStringLiteral("ran"));
+    EXPECT_EQ(t.str(), QStringLiteral("Quickly ran "));
+}
+
+TEST(InsertWord, HyphenTagLeavesNoSpace)
+{
+    Composer t(QStringLiteral("well "));
+    t.c.state.CapsMode = CapsNone;
+    t.tagged(QStringLiteral("hyphen"), QStringLiteral("x"));
+    EXPECT_EQ(t.str(), QStringLiteral("well x"));
+    t.tagged(QStringLiteral("hyphen"), QStringLiteral("-"));
+    EXPECT_EQ(t.str(), QStringLiteral("well x"));
+}
+
+TEST(InsertWord, SelectionIsReplacedByTheWord)
+{
+    Composer t(QStringLiteral("the big dog"));
+    t.c.state.CapsMode = CapsNone;
+    t.text.select(4, 3);
+    t.word(QStringLiteral("small"));
+    EXPECT_EQ(t.str(), QStringLiteral("the small dog"));
+}
+
+TEST(InsertWord, EmptyWordInsertsJustASpace)
+{
+    Composer t(QStringLiteral("x"));
+    t.c.state.CapsMode = CapsNone;
+    t.word(QString());
+    EXPECT_EQ(t.str(), QStringLiteral("x "));
+}
+
+TEST(InsertWord, EveryInsertionPutsOutTheIndicators)
+{
+    Composer t;
+    int changes = 0;
+    t.c.indicatorsChanged = [&] { ++changes; };
+    t.c.setIndicators(true, true);
+    t.word(QStringLiteral("cat"));
+    EXPECT_FALSE(t.c.repeatLit());
+    EXPECT_FALSE(t.c.grabLit());
+    EXPECT_EQ(changes, 2);
+}
+
+// Article agreement inside InsertWord.
+TEST(ArticleAgreement, AFollowedByVowelWordBecomesAn)
+{
+    Composer t;
+    t.word(QStringLiteral("a"));
+    t.c.state.ArticleState = ArticleArmed;
+    t.c.state.ArticleWord = QStringLiteral("a");
+    t.word(QStringLiteral("apple"));
+    t.word(QStringLiteral("pie"));
+    EXPECT_EQ(t.str(), QStringLiteral("An apple pie "));
+    EXPECT_EQ(t.c.state.ArticleState, ArticleNone);
+}
+
+TEST(ArticleAgreement, AnBeforeConsonantLosesItsNAndKeepsCapital)
+{
+    Composer t(QStringLiteral("An "));
+    t.c.state.CapsMode = CapsNone;
+    t.c.state.ArticleState = ArticleArmed;
+    t.c.state.ArticleWord = QStringLiteral("an");
+    t.word(QStringLiteral("pear"));
+    EXPECT_EQ(t.str(), QStringLiteral("A pear "));
+    EXPECT_EQ(t.c.state.WordStart, 2);
+    EXPECT_EQ(t.c.state.ArticleWord, QStringLiteral("a"));
+}
+
+TEST(ArticleAgreement, ReplacedWordReagreesWithItsArticle)
+{
+    Composer t(QStringLiteral("a "));
+    t.c.state.CapsMode = CapsNone;
+    t.c.state.ArticleState = ArticleArmed;
+    t.c.state.ArticleWord = QStringLiteral("a");
+    t.tagged(QStringLiteral("noun"), QStringLiteral("owl"));
+    EXPECT_EQ(t.str(), QStringLiteral("an owl "));
+    t.tagged(QStringLiteral("noun"), QStringLiteral("cat"), 1);
+    EXPECT_EQ(t.str(), QStringLiteral("a cat "));
+}
+
+TEST(ChooseArticle, SoundRulesAndExceptions)
+{
+    for (const char *w : {"hour", "heir", "herb", "honest", "homage", "honour", "honor", "HIV",
+                          "egg", "ewe", "umbrella", "under", "up", "apple", "ink", "owl"})
+        EXPECT_TRUE(ChooseArticle(QString::fromLatin1(w))) << w;
+    for (const char *w :
+         {"house", "hotel",   "her",     "hiv",       "euro",  "eulogy",     "unicorn", "use",
+          "usual", "utensil", "uranium", "unanimous", "unary", "ubiquitous", "UFO",     "UK",
+          "one",   "ONE",     "7up",     "\"apple",   "",      "cat"})
+        EXPECT_FALSE(ChooseArticle(QString::fromLatin1(w))) << w;
+}
+
+TEST(TrimSpaceBeforeCaret, RemovesSpacesAndLineBreaks)
+{
+    Composer t(QStringLiteral("cat  \n "));
+    EXPECT_EQ(t.c.TrimSpaceBeforeCaret(), 3);
+    EXPECT_EQ(t.str(), QStringLiteral("cat"));
+
+    Composer spaces(QStringLiteral("   "));
+    EXPECT_EQ(spaces.c.TrimSpaceBeforeCaret(), 0);
+    EXPECT_EQ(spaces.str(), QString());
+
+    Composer leadingBreak(QStringLiteral("\n  "));
+    EXPECT_EQ(leadingBreak.c.TrimSpaceBeforeCaret(), 1);
+    EXPECT_EQ(leadingBreak.str(), QStringLiteral("\n"));
+}
+
+TEST(FindWordBeforeCaret, CapturesWordOrMarkAfterACaretMove)
+{
+    Composer t(QStringLiteral("the old dog  "));
+    t.c.state.LastAction = QStringLiteral("mouseclick");
+    t.c.FindWordBeforeCaret();
+    EXPECT_EQ(t.c.state.CurrentWord, QStringLiteral("dog"));
+    EXPECT_EQ(t.c.state.WordStart, 8);
+    EXPECT_EQ(t.text.caret(), 13);
+
+    Composer mark(QStringLiteral("it ended.  "));
+    mark.c.state.LastAction = QStringLiteral("mouseclick");
+    mark.c.FindWordBeforeCaret();
+    EXPECT_EQ(mark.c.state.CurrentWord, QStringLiteral(".  "));
+
+    Composer quoted(QStringLiteral("said \"hello"));
+    quoted.c.state.LastAction = QStringLiteral("mouseclick");
+    quoted.c.FindWordBeforeCaret();
+    EXPECT_EQ(quoted.c.state.CurrentWord, QStringLiteral("hello"));
+
+    Composer notAfterWord(QStringLiteral("cat "));
+    notAfterWord.c.state.LastAction = QStringLiteral("cat");
+    notAfterWord.c.state.CurrentWord = QStringLiteral("keep");
+    notAfterWord.c.FindWordBeforeCaret();
+    EXPECT_EQ(notAfterWord.c.state.CurrentWord, QStringLiteral("keep"));
+}
+
+TEST(FindWordBeforeCaret, SpanNeverLeavesTheText)
+{
+    Composer t(QStringLiteral("I"));
+    t.c.state.LastAction = QStringLiteral("mouseclick");
+    t.c.FindWordBeforeCaret();
+    EXPECT_EQ(t.c.state.WordStart, 0);
+    EXPECT_EQ(t.c.state.WordLength, 1);
+    EXPECT_EQ(t.c.state.CurrentWord, QStringLiteral("I"));
+
+    Composer empty;
+    empty.c.state.LastAction = QStringLiteral("mouseclick");
+    empty.c.FindWordBeforeCaret();
+    EXPECT_EQ(empty.c.state.WordStart, 0);
+    EXPECT_EQ(empty.c.state.WordLength, 0);
+}
+
+TEST(ReadContextBeforeCaret, DeletesSpanAndDerivesCapitalAndArticle)
+{
+    Composer t(QStringLiteral("End. a dog "));
+    t.c.state.WordStart = 7;
+    t.c.state.WordLength = 4;
+    t.c.ReadContextBeforeCaret();
+    EXPECT_EQ(t.str(), QStringLiteral("End. a "));
+    EXPECT_EQ(t.c.state.ArticleState, ArticleArmed);
+    EXPECT_EQ(t.c.state.ArticleWord, QStringLiteral("a"));
+    EXPECT_EQ(t.c.state.CapsMode, CapsNone);
+
+    Composer stop(QStringLiteral("Done. Cat "));
+    stop.c.state.WordStart = 6;
+    stop.c.state.WordLength = 4;
+    stop.c.ReadContextBeforeCaret();
+    EXPECT_EQ(stop.c.state.CapsMode, CapsFirstArmed);
+
+    Composer an(QStringLiteral("an ox"));
+    an.c.state.WordStart = 3;
+    an.c.state.WordLength = 2;
+    an.c.ReadContextBeforeCaret();
+    EXPECT_EQ(an.c.state.ArticleWord, QStringLiteral("an"));
+}
+
+TEST(ReadContextBeforeCaret, PutsASpaceAfterAWordItFollows)
+{
+    Composer t(QStringLiteral("catdog"));
+    t.c.state.WordStart = 3;
+    t.c.state.WordLength = 3;
+    t.c.ReadContextBeforeCaret();
+    EXPECT_EQ(t.str(), QStringLiteral("cat "));
+    EXPECT_EQ(t.text.caret(), 4);
+    EXPECT_EQ(t.c.state.WordStart, 4);
+
+    Composer all(QStringLiteral("dog"));
+    all.c.state.WordStart = 0;
+    all.c.state.WordLength = 3;
+    all.c.state.CapsMode = CapsNone;
+    all.c.ReadContextBeforeCaret();
+    EXPECT_EQ(all.str(), QString());
+    EXPECT_EQ(all.c.state.CapsMode, CapsFirstArmed);
+}
+
+} // namespace
