@@ -1,0 +1,163 @@
+// A push button whose face can take any colour: the frame is shaded from the
+// face colour, the caption sits at one of nine positions and an optional
+// picture is placed opposite it. Every button of the board is one of these.
+#pragma once
+
+#include <QColor>
+#include <QFlags>
+#include <QKeySequence>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+class QPainter;
+
+class TColorButton : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(TAlignment alignment READ alignment WRITE setAlignment)
+    Q_PROPERTY(TButtonBevel bevelStyle READ bevelStyle WRITE setBevelStyle)
+    Q_PROPERTY(int bevelSize READ bevelSize WRITE setBevelSize)
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+    Q_PROPERTY(QColor color READ color WRITE setColor)
+    Q_PROPERTY(QColor fontColor READ fontColor WRITE setFontColor)
+    Q_PROPERTY(QPixmap picture READ picture WRITE setPicture)
+    Q_PROPERTY(int spacing READ spacing WRITE setSpacing)
+    Q_PROPERTY(TButtonStyles style READ style WRITE setStyle)
+    Q_PROPERTY(int tag READ tag WRITE setTag)
+
+public:
+    enum TAlignment : quint8 {
+        alTopLeft,
+        alTopCenter,
+        alTopRight,
+        alMiddleLeft,
+        alMiddleCenter,
+        alMiddleRight,
+        alBottomLeft,
+        alBottomCenter,
+        alBottomRight
+    };
+    Q_ENUM(TAlignment)
+
+    enum TButtonBevel : quint8 { bbLowered, bbNone, bbRaised };
+    Q_ENUM(TButtonBevel)
+
+    enum TButtonStyle : quint8 {
+        bsAutoSize = 0x01,
+        bsCenter = 0x02,
+        bsStretch = 0x04,
+        bsShowFocus = 0x08,
+        bsShowKey = 0x10
+    };
+    Q_DECLARE_FLAGS(TButtonStyles, TButtonStyle)
+    Q_FLAG(TButtonStyles)
+
+    // What the face shows; disabled wins over pressed.
+    enum class FaceState : quint8 { Up, Down, Disabled };
+    Q_ENUM(FaceState)
+
+    explicit TColorButton(QWidget *parent = nullptr);
+    ~TColorButton() override;
+
+    TAlignment alignment() const { return m_alignment; }
+    void setAlignment(TAlignment alignment);
+    TButtonBevel bevelStyle() const { return m_bevelStyle; }
+    void setBevelStyle(TButtonBevel bevel);
+    int bevelSize() const { return m_bevelSize; }
+    void setBevelSize(int size);
+    QColor color() const { return m_color; }
+    void setColor(const QColor &color);
+    QColor fontColor() const { return m_fontColor; }
+    void setFontColor(const QColor &color);
+    QPixmap picture() const { return m_picture; }
+    void setPicture(const QPixmap &picture);
+    int spacing() const { return m_spacing; }
+    void setSpacing(int spacing);
+    TButtonStyles style() const { return m_style; }
+    void setStyle(TButtonStyles style);
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    int tag() const { return m_tag; }
+    void setTag(int tag) { m_tag = tag; }
+
+    FaceState faceState() const { return m_state; }
+
+    // Colour values are stored as $00BBGGRR integers.
+    static QColor fromBgr(quint32 bgr);
+    static quint32 toBgr(const QColor &color);
+    static QColor lighten(const QColor &color);
+    static QColor darken(const QColor &color);
+
+    // The caption as drawn: without its first "&", and the index in that text
+    // of the character the "&" marked (-1 when there is none).
+    static QString strippedCaption(const QString &caption, int *keyIndex = nullptr);
+    // Alt plus the marked character, or empty.
+    static QKeySequence accelerator(const QString &caption);
+
+    // Where the caption's text cell starts for a text of textSize drawn with
+    // extra offset d (1 for the light copy of an embossed caption).
+    QPoint captionOrigin(QSize textSize, int d = 0) const;
+    // Where the picture goes, at the picture's size unless stretched.
+    QRect pictureRect() const;
+    // The underline of the marked character, in widget coordinates, or an
+    // empty rectangle when none is drawn.
+    QRect keyUnderline(int d = 0) const;
+
+    QSize sizeHint() const override;
+
+public Q_SLOTS:
+    // Fires the click as the mouse or keyboard would.
+    void click();
+
+Q_SIGNALS:
+    void clicked();
+    void doubleClicked();
+    void rightClicked();
+    void pressed();
+    void released();
+
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void setFaceState(FaceState state);
+    void pressDown();
+    void releaseUp();
+    void applyAutoSize();
+    void updateShortcut();
+    int margin() const { return m_bevelSize + m_spacing; }
+    void drawBevel(QPainter &painter, QRect &rect) const;
+    void drawFocus(QPainter &painter, const QRect &inner) const;
+    void drawCaption(QPainter &painter, const QColor &color, int d) const;
+
+    TAlignment m_alignment = alMiddleCenter;
+    TButtonBevel m_bevelStyle = bbRaised;
+    int m_bevelSize = 2;
+    QColor m_color;
+    QColor m_fontColor = Qt::black;
+    QPixmap m_picture;
+    int m_spacing = 2;
+    TButtonStyles m_style = TButtonStyles(bsCenter | bsShowFocus | bsShowKey);
+    QString m_caption;
+    int m_tag = 0;
+    bool m_focused = false;
+    FaceState m_state = FaceState::Up;
+
+    // Which input holds the face down, so a release only clicks what it pressed.
+    Qt::MouseButtons m_mouseHeld;
+    bool m_spaceHeld = false;
+    bool m_swallowRelease = false;
+    int m_shortcutId = 0;
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(TColorButton::TButtonStyles)

@@ -1,0 +1,517 @@
+#include "controls/color_button.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QColor Face = TColorButton::fromBgr(0x00855C3A);
+const QColor Light(58 + 64, 92 + 64, 133 + 64);
+const QColor Dark(0, 92 - 64, 133 - 64);
+
+QFont boardFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(16);
+    font.setBold(true);
+    return font;
+}
+
+// A button dressed like those of the board.
+std::unique_ptr<TColorButton> boardButton(const QString &caption, int bevel = 1)
+{
+    auto button = std::make_unique<TColorButton>();
+    button->setColor(Face);
+    button->setBevelSize(bevel);
+    button->setFont(boardFont());
+    button->setFontColor(Qt::white);
+    button->setCaption(caption);
+    return button;
+}
+
+QImage render(TColorButton &button)
+{
+    return button.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int countPixels(const QImage &image, const QColor &color, QRect area = {})
+{
+    if (area.isNull())
+        area = image.rect();
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y) == color)
+                ++n;
+    return n;
+}
+
+// Shortcuts only reach widgets of the active window.
+void showActive(QWidget &widget)
+{
+    widget.show();
+    widget.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&widget));
+}
+
+} // namespace
+
+TEST(ColorButton, NewButtonIsAFocusableFaceColouredButton)
+{
+    TColorButton button;
+    EXPECT_EQ(button.size(), QSize(75, 25));
+    EXPECT_EQ(button.focusPolicy(), Qt::StrongFocus);
+    EXPECT_TRUE(button.isEnabled());
+    EXPECT_EQ(button.alignment(), TColorButton::alMiddleCenter);
+    EXPECT_EQ(button.bevelStyle(), TColorButton::bbRaised);
+    EXPECT_EQ(button.bevelSize(), 2);
+    EXPECT_EQ(button.spacing(), 2);
+    EXPECT_EQ(button.style(),
+              TColorButton::bsCenter | TColorButton::bsShowFocus | TColorButton::bsShowKey);
+    EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
+}
+
+TEST(ColorButton, SettersClampBevelAndSpacing)
+{
+    TColorButton button;
+    button.setBevelSize(0);
+    EXPECT_EQ(button.bevelSize(), 1);
+    button.setBevelSize(-5);
+    EXPECT_EQ(button.bevelSize(), 1);
+    button.setBevelSize(3);
+    EXPECT_EQ(button.bevelSize(), 3);
+    button.setSpacing(-3);
+    EXPECT_EQ(button.spacing(), 0);
+    button.setSpacing(4);
+    EXPECT_EQ(button.spacing(), 4);
+}
+
+TEST(ColorButton, ColourValuesAndShading)
+{
+    EXPECT_EQ(Face, QColor(0x3A, 0x5C, 0x85));
+    EXPECT_EQ(TColorButton::toBgr(Face), 0x00855C3Au);
+    EXPECT_EQ(TColorButton::fromBgr(128), QColor(128, 0, 0));
+
+    EXPECT_EQ(TColorButton::lighten(Face), Light);
+    EXPECT_EQ(TColorButton::darken(Face), Dark);
+    EXPECT_EQ(TColorButton::lighten(QColor(250, 10, 191)), QColor(255, 74, 255));
+    EXPECT_EQ(TColorButton::darken(QColor(10, 64, 200)), QColor(0, 0, 136));
+    // Colours given in other specs are resolved to RGB first.
+    EXPECT_EQ(TColorButton::lighten(QColor::fromHsv(0, 0, 100)), QColor(164, 164, 164));
+}
+
+TEST(ColorButton, BevelIsDrawnFromTheFaceColour)
+{
+    auto button = boardButton(QString());
+    const int w = button->width();
+    const int h = button->height();
+
+    QImage image = render(*button);
+    // Raised at rest: the top and left edges light, the bottom and right dark,
+    // the far corners belonging to the dark edges.
+    EXPECT_EQ(image.pixelColor(0, 0), Light);
+    EXPECT_EQ(image.pixelColor(w - 2, 0), Light);
+    EXPECT_EQ(image.pixelColor(0, h - 2), Light);
+    EXPECT_EQ(image.pixelColor(w - 1, 0), Dark);
+    EXPECT_EQ(image.pixelColor(0, h - 1), Dark);
+    EXPECT_EQ(image.pixelColor(w - 1, h - 1), Dark);
+    EXPECT_EQ(image.pixelColor(1, 1), Face);
+    EXPECT_EQ(image.pixelColor(w - 2, h - 2), Face);
+
+    // Pressed, the same button looks sunken.
+    QTest::mousePress(button.get(), Qt::LeftButton);
+    EXPECT_EQ(button->faceState(), TColorButton::FaceState::Down);
+    image = render(*button);
+    EXPECT_EQ(image.pixelColor(0, 0), Dark);
+    EXPECT_EQ(image.pixelColor(w - 1, h - 1), Light);
+    QTest::mouseRelease(button.get(), Qt::LeftButton);
+    EXPECT_EQ(button->faceState(), TColorButton::FaceState::Up);
+
+    // A lowered button is sunken at rest and raised while pressed.
+    button->setBevelStyle(TColorButton::bbLowered);
+    EXPECT_EQ(render(*button).pixelColor(0, 0), Dark);
+    QTest::mousePress(button.get(), Qt::LeftButton);
+    EXPECT_EQ(render(*button).pixelColor(0, 0), Light);
+    QTest::mouseRelease(button.get(), Qt::LeftButton);
+
+    button->setBevelStyle(TColorButton::bbNone);
+    EXPECT_EQ(render(*button).pixelColor(0, 0), Face);
+}
+
+TEST(ColorButton, WideBevelIsBevelSizePixelsDeep)
+{
+    auto button = boardButton(QString(), 3);
+    const QImage image = render(*button);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(image.pixelColor(i, 12), Light) << i;
+        EXPECT_EQ(image.pixelColor(button->width() - 1 - i, 12), Dark) << i;
+    }
+    EXPECT_EQ(image.pixelColor(3, 12), Face);
+    EXPECT_EQ(image.pixelColor(button->width() - 4, 12), Face);
+}
+
+TEST(ColorButton, CaptionOriginForEveryAlignment)
+{
+    TColorButton button;
+    button.resize(100, 40);
+    button.setBevelSize(2);
+    button.setSpacing(3); // m = 5
+    const QSize text(20, 10);
+    const int xs[] = {5, 40, 75};
+    const int ys[] = {5, 15, 25};
+    for (int a = TColorButton::alTopLeft; a <= TColorButton::alBottomRight; ++a) {
+        button.setAlignment(TColorButton::TAlignment(a));
+        EXPECT_EQ(button.captionOrigin(text), QPoint(xs[a % 3], ys[a / 3])) << a;
+        EXPECT_EQ(button.captionOrigin(text, 1), QPoint(xs[a % 3] + 1, ys[a / 3] + 1)) << a;
+    }
+
+    // Halves are rounded toward zero, also when the caption is wider than the
+    // button.
+    button.setAlignment(TColorButton::alMiddleCenter);
+    button.resize(101, 41);
+    EXPECT_EQ(button.captionOrigin(text), QPoint(40, 15));
+    button.resize(75, 25);
+    EXPECT_EQ(button.captionOrigin(QSize(100, 10)), QPoint(-12, 7));
+}
+
+TEST(ColorButton, BottomRightCaptionSitsThreePixelsFromTheBorder)
+{
+    auto button = boardButton(QStringLiteral("Exit"));
+    button->setSpacing(2);
+    button->setAlignment(TColorButton::alBottomRight);
+    const QFontMetrics fm = button->fontMetrics();
+    const QSize text(fm.horizontalAdvance(QStringLiteral("Exit")), fm.height());
+    const QPoint origin = button->captionOrigin(text);
+    EXPECT_EQ(button->width() - (origin.x() + text.width()), 3);
+    EXPECT_EQ(button->height() - (origin.y() + text.height()), 3);
+}
+
+TEST(ColorButton, PicturePlacement)
+{
+    TColorButton button;
+    button.resize(100, 40);
+    button.setBevelSize(2);
+    button.setSpacing(3); // m = 5
+    EXPECT_TRUE(button.pictureRect().isNull());
+
+    QPixmap picture(11, 7);
+    picture.fill(Qt::red);
+    button.setPicture(picture);
+    const QSize size(11, 7);
+
+    // Centred by default, halves rounded toward zero.
+    EXPECT_EQ(button.pictureRect(), QRect(QPoint(44, 16), size));
+
+    button.setStyle(TColorButton::bsStretch);
+    EXPECT_EQ(button.pictureRect(), QRect(5, 5, 90, 30));
+
+    // Otherwise opposite the caption.
+    button.setStyle({});
+    const QPoint expected[] = {{44, 28}, {44, 28}, {44, 28}, {84, 16}, {44, 16},
+                               {5, 16},  {44, 5},  {44, 5},  {44, 5}};
+    for (int a = TColorButton::alTopLeft; a <= TColorButton::alBottomRight; ++a) {
+        button.setAlignment(TColorButton::TAlignment(a));
+        EXPECT_EQ(button.pictureRect(), QRect(expected[a], size)) << a;
+    }
+
+    // Drawn where it was placed.
+    button.setAlignment(TColorButton::alMiddleRight);
+    const QImage image = render(button);
+    EXPECT_EQ(countPixels(image, Qt::red), 11 * 7);
+    EXPECT_EQ(countPixels(image, Qt::red, QRect(QPoint(5, 16), size)), 11 * 7);
+}
+
+TEST(ColorButton, AutoSizeFitsThePicture)
+{
+    TColorButton button;
+    button.setBevelSize(3);
+    QPixmap picture(30, 20);
+    picture.fill(Qt::blue);
+    button.setPicture(picture);
+    EXPECT_EQ(button.size(), QSize(75, 25));
+    button.setStyle(button.style() | TColorButton::bsAutoSize);
+    EXPECT_EQ(button.size(), QSize(36, 26));
+    button.setBevelSize(1);
+    EXPECT_EQ(button.size(), QSize(32, 22));
+}
+
+TEST(ColorButton, AmpersandMarksTheAcceleratorKey)
+{
+    int key = 0;
+    EXPECT_EQ(TColorButton::strippedCaption(QStringLiteral("E&xit"), &key), QStringLiteral("Exit"));
+    EXPECT_EQ(key, 1);
+    EXPECT_EQ(TColorButton::strippedCaption(QStringLiteral("plain"), &key),
+              QStringLiteral("plain"));
+    EXPECT_EQ(key, -1);
+    // A trailing "&" marks nothing.
+    EXPECT_EQ(TColorButton::strippedCaption(QStringLiteral("end&"), &key), QStringLiteral("end"));
+    EXPECT_EQ(key, -1);
+
+    EXPECT_EQ(TColorButton::accelerator(QStringLiteral("E&xit")),
+              QKeySequence(Qt::ALT | Qt::Key_X));
+    EXPECT_EQ(TColorButton::accelerator(QStringLiteral("&go")), QKeySequence(Qt::ALT | Qt::Key_G));
+    EXPECT_TRUE(TColorButton::accelerator(QStringLiteral("Exit")).isEmpty());
+}
+
+TEST(ColorButton, ShowKeyUnderlinesTheMarkedCharacter)
+{
+    auto button = boardButton(QStringLiteral("E&xit"));
+    button->resize(75, 30);
+    const QFontMetrics fm = button->fontMetrics();
+    const QSize text(fm.horizontalAdvance(QStringLiteral("Exit")), fm.height());
+    const QPoint origin = button->captionOrigin(text);
+
+    const QRect line = button->keyUnderline();
+    const int x1 = origin.x() + fm.horizontalAdvance(QStringLiteral("E"));
+    const int x2 = origin.x() + fm.horizontalAdvance(QStringLiteral("Ex"));
+    EXPECT_EQ(line, QRect(x1, origin.y() + fm.height(), x2 - x1, 1));
+
+    // The row below the text cell holds nothing but the underline.
+    const QRect row(0, line.y(), button->width(), 1);
+    QImage image = render(*button);
+    EXPECT_EQ(countPixels(image, Qt::white, row), line.width());
+    EXPECT_EQ(countPixels(image, Qt::white, line), line.width());
+
+    button->setStyle(TColorButton::bsCenter | TColorButton::bsShowFocus);
+    EXPECT_TRUE(button->keyUnderline().isEmpty());
+    image = render(*button);
+    EXPECT_EQ(countPixels(image, Qt::white, row), 0);
+    // The caption itself is still drawn.
+    EXPECT_GT(countPixels(image, Qt::white), 0);
+}
+
+TEST(ColorButton, AltKeyClicksWithOrWithoutShowKey)
+{
+    auto button = boardButton(QStringLiteral("E&xit"));
+    showActive(*button);
+    QSignalSpy clicks(button.get(), &TColorButton::clicked);
+
+    QTest::keyClick(button.get(), Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 1);
+
+    button->setStyle(TColorButton::bsCenter);
+    QTest::keyClick(button.get(), Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 2);
+
+    // Another letter does nothing.
+    QTest::keyClick(button.get(), Qt::Key_E, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 2);
+
+    // A disabled button ignores its key.
+    button->setEnabled(false);
+    QTest::keyClick(button.get(), Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 2);
+    button->setEnabled(true);
+    QTest::keyClick(button.get(), Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 3);
+
+    // A new caption moves the key.
+    button->setCaption(QStringLiteral("&Go"));
+    QTest::keyClick(button.get(), Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 3);
+    QTest::keyClick(button.get(), Qt::Key_G, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 4);
+}
+
+TEST(ColorButton, AcceleratorWorksWithoutFocus)
+{
+    QWidget window;
+    auto *first = new TColorButton(&window);
+    auto *second = new TColorButton(&window);
+    first->setCaption(QStringLiteral("&One"));
+    second->setCaption(QStringLiteral("&Two"));
+    second->move(0, 30);
+    showActive(window);
+    first->setFocus();
+    QSignalSpy firstClicks(first, &TColorButton::clicked);
+    QSignalSpy secondClicks(second, &TColorButton::clicked);
+
+    QTest::keyClick(first, Qt::Key_T, Qt::AltModifier);
+    EXPECT_EQ(firstClicks.count(), 0);
+    EXPECT_EQ(secondClicks.count(), 1);
+
+    // A button on a hidden panel is out of reach.
+    second->hide();
+    QTest::keyClick(first, Qt::Key_T, Qt::AltModifier);
+    EXPECT_EQ(secondClicks.count(), 1);
+}
+
+TEST(ColorButton, SharedAcceleratorMovesFocusInsteadOfClicking)
+{
+    QWidget window;
+    auto *first = new TColorButton(&window);
+    auto *second = new TColorButton(&window);
+    first->setCaption(QStringLiteral("&Same"));
+    second->setCaption(QStringLiteral("&Sure"));
+    second->move(0, 30);
+    showActive(window);
+    QSignalSpy firstClicks(first, &TColorButton::clicked);
+    QSignalSpy secondClicks(second, &TColorButton::clicked);
+
+    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(firstClicks.count() + secondClicks.count(), 0);
+    EXPECT_TRUE(first->hasFocus() || second->hasFocus());
+
+    // Once the other one is disabled the key is no longer shared.
+    second->setEnabled(false);
+    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(firstClicks.count(), 1);
+}
+
+TEST(ColorButton, MouseClickFiresOnReleaseOverTheButton)
+{
+    TColorButton button;
+    QSignalSpy clicks(&button, &TColorButton::clicked);
+    QSignalSpy rightClicks(&button, &TColorButton::rightClicked);
+
+    QTest::mousePress(&button, Qt::LeftButton);
+    EXPECT_EQ(button.faceState(), TColorButton::FaceState::Down);
+    EXPECT_EQ(clicks.count(), 0);
+    QTest::mouseRelease(&button, Qt::LeftButton);
+    EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
+    EXPECT_EQ(clicks.count(), 1);
+
+    // Released elsewhere: no click, but the face comes back up.
+    QTest::mousePress(&button, Qt::LeftButton);
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(200, 5));
+    EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(rightClicks.count(), 0);
+}
+
+TEST(ColorButton, RightReleaseOverTheButtonEmitsRightClicked)
+{
+    TColorButton button;
+    QSignalSpy clicks(&button, &TColorButton::clicked);
+    QSignalSpy rightClicks(&button, &TColorButton::rightClicked);
+
+    QTest::mouseClick(&button, Qt::RightButton);
+    EXPECT_EQ(rightClicks.count(), 1);
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
+
+    QTest::mousePress(&button, Qt::RightButton);
+    QTest::mouseRelease(&button, Qt::RightButton, {}, QPoint(-3, 5));
+    EXPECT_EQ(rightClicks.count(), 1);
+}
+
+TEST(ColorButton, DoubleClickEmitsDoubleClickedNotASecondClick)
+{
+    TColorButton button;
+    QSignalSpy clicks(&button, &TColorButton::clicked);
+    QSignalSpy doubleClicks(&button, &TColorButton::doubleClicked);
+
+    // What the system delivers: press, release, double click, release.
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QTest::mouseDClick(&button, Qt::LeftButton);
+    QTest::mouseRelease(&button, Qt::LeftButton);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(doubleClicks.count(), 1);
+    EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
+
+    // The next single click is an ordinary click again.
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(clicks.count(), 2);
+}
+
+TEST(ColorButton, SpaceClicksOnReleaseAndEnterOnPress)
+{
+    TColorButton button;
+    QSignalSpy clicks(&button, &TColorButton::clicked);
+
+    QTest::keyPress(&button, Qt::Key_Space);
+    EXPECT_EQ(button.faceState(), TColorButton::FaceState::Down);
+    EXPECT_EQ(clicks.count(), 0);
+    QTest::keyRelease(&button, Qt::Key_Space);
+    EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
+    EXPECT_EQ(clicks.count(), 1);
+
+    // A space released without having been pressed here does not click.
+    QTest::keyRelease(&button, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 1);
+
+    QTest::keyClick(&button, Qt::Key_Return);
+    QTest::keyClick(&button, Qt::Key_Enter);
+    EXPECT_EQ(clicks.count(), 3);
+    EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
+}
+
+TEST(ColorButton, DisabledButtonIgnoresMouseAndKeys)
+{
+    TColorButton button;
+    QSignalSpy clicks(&button, &TColorButton::clicked);
+    QSignalSpy rightClicks(&button, &TColorButton::rightClicked);
+    button.setEnabled(false);
+    EXPECT_EQ(button.faceState(), TColorButton::FaceState::Disabled);
+
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QTest::mouseClick(&button, Qt::RightButton);
+    QTest::keyClick(&button, Qt::Key_Space);
+    QTest::keyClick(&button, Qt::Key_Return);
+    button.click();
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(rightClicks.count(), 0);
+    EXPECT_EQ(button.faceState(), TColorButton::FaceState::Disabled);
+
+    button.setEnabled(true);
+    EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST(ColorButton, DisablingWhilePressedDoesNotClickLater)
+{
+    TColorButton button;
+    QSignalSpy clicks(&button, &TColorButton::clicked);
+    QTest::mousePress(&button, Qt::LeftButton);
+    button.setEnabled(false);
+    button.setEnabled(true);
+    QTest::mouseRelease(&button, Qt::LeftButton);
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
+}
+
+TEST(ColorButton, DisabledCaptionIsEmbossed)
+{
+    auto button = boardButton(QStringLiteral("EXIT"));
+    button->setEnabled(false);
+    QImage image = render(*button);
+    const QRect inside = button->rect().adjusted(1, 1, -1, -1);
+    EXPECT_EQ(countPixels(image, Qt::white), 0);
+    EXPECT_GT(countPixels(image, Light, inside), 0);
+    EXPECT_GT(countPixels(image, Dark, inside), 0);
+    // Still raised: the bevel does not sink with the disabled face.
+    EXPECT_EQ(image.pixelColor(0, 0), Light);
+
+    button->setEnabled(true);
+    image = render(*button);
+    EXPECT_GT(countPixels(image, Qt::white), 0);
+    EXPECT_EQ(countPixels(image, Light, inside), 0);
+    EXPECT_EQ(countPixels(image, Dark, inside), 0);
+}
+
+TEST(ColorButton, FocusRectangleOnlyWithShowFocus)
+{
+    auto button = boardButton(QString(), 2);
+    const QColor dots(255 - Face.red(), 255 - Face.green(), 255 - Face.blue());
+    showActive(*button);
+    button->setFocus();
+    ASSERT_TRUE(button->hasFocus());
+    // Inner rectangle inset by the spacing, grown by one pixel: from (3,3).
+    QImage image = render(*button);
+    EXPECT_EQ(image.pixelColor(3, 3), dots);
+    EXPECT_EQ(image.pixelColor(4, 3), Face);
+    EXPECT_EQ(image.pixelColor(2, 2), Face);
+    EXPECT_EQ(image.pixelColor(1, 1), Light);
+
+    button->setStyle(TColorButton::bsCenter);
+    EXPECT_EQ(countPixels(render(*button), dots), 0);
+}
