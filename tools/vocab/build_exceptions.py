@@ -19,7 +19,9 @@ Sources:
 Every row is filed by the same ending rule the program uses
 (plural_rule.py). Rows that the default rule already gets right are left
 out. Output: three lines per noun (singular, plural, alternate or empty),
-CR LF between lines, none after the last.
+CR LF between lines, none after the last. Rows are in alphabetical order,
+except that a row with an alternate plural is moved to the end, so that
+the file never ends in an empty line.
 
 Usage: build_exceptions.py [--noun-exc PATH] [--out DIR] [--check]
   --check  compare with the files in DIR instead of writing them
@@ -130,7 +132,27 @@ def build(noun_exc):
             problems.append("row gives what the rule already gives: %s" % singular)
             continue
         lists[name].append(row)
+    for name, rows in lists.items():
+        if rows and not any(row[2] for row in rows):
+            problems.append("%s needs at least one row with an alternate plural "
+                            "to end the file with" % name)
+        end_with_alternate(rows)
     return lists, problems
+
+
+def end_with_alternate(rows):
+    """Move the last row that has an alternate plural to the end.
+
+    A file may not end with a line end, so its last line cannot be an
+    empty alternate: a final row with an alternate keeps the file exactly
+    three lines per noun.
+    """
+    if rows and not rows[-1][2]:
+        for i in range(len(rows) - 1, -1, -1):
+            if rows[i][2]:
+                rows.append(rows.pop(i))
+                break
+    return rows
 
 
 def render(rows):
