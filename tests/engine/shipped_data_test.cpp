@@ -1,0 +1,340 @@
+// Consistency checks of the vocabulary and plural exception files that ship
+// with Wordloom (data/words and data/exceptions). The files are read with
+// QFile only; WORDLOOM_DATA_DIR holds the absolute path of data/.
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+#ifndef WORDLOOM_DATA_DIR
+#error "WORDLOOM_DATA_DIR must name the data directory"
+#endif
+
+namespace {
+
+struct ListSpec {
+    const char *name;
+    int minEntries;
+    bool sorted;
+};
+
+// Every plain word list of the vocabulary directory with its minimum size.
+const std::vector<ListSpec> kWordLists = {
+    {"person.txt", 150, true},      {"plant.txt", 150, true},
+    {"place.txt", 150, true},       {"object.txt", 150, true},
+    {"event.txt", 150, true},       {"character.txt", 150, true},
+    {"animal.txt", 150, true},      {"bodypart.txt", 150, true},
+    {"substance.txt", 150, true},   {"concept.txt", 150, true},
+    {"custom.txt", 10, false},      {"adjective.txt", 400, true},
+    {"adjGood.txt", 100, true},     {"adjBad.txt", 100, true},
+    {"advD.txt", 60, true},         {"advM.txt", 60, true},
+    {"advP.txt", 60, true},         {"advT.txt", 60, true},
+    {"interjection.txt", 50, true}, {"number.txt", 20, false},
+    {"anumber.txt", 5, true},       {"modal.txt", 9, true},
+    {"pronoun.txt", 30, true},      {"preposition.txt", 30, true},
+    {"conjunction.txt", 20, true},  {"right.txt", 40, false},
+};
+
+struct VerbSpec {
+    const char *name;
+    int minVerbs;
+};
+
+const std::vector<VerbSpec> kVerbTables = {
+    {"verb.txt", 600},
+    {"goVerb.txt", 60},
+    {"sayVerb.txt", 60},
+};
+
+// The twelve plural exception lists, in load order.
+const QStringList kExceptionLists = {
+    "nounA",  "nounF",  "nounO",  "nounX",  "nounY",  "nounCH",
+    "nounFE", "nounIS", "nounON", "nounUM", "nounUS", "nounChange",
+};
+
+QString dataDir() { return QString::fromUtf8(WORDLOOM_DATA_DIR); }
+
+QString wordsPath(const QString &name) { return dataDir() + "/words/" + name; }
+
+QString exceptionsPath(const QString &list) {
+    return dataDir() + "/exceptions/" + list + ".txt";
+}
+
+// Raw bytes of a file; sets ok to whether it could be read.
+QByteArray readBytes(const QString &path, bool *ok) {
+    QFile file(path);
+    *ok = file.open(QIODevice::ReadOnly);
+    return *ok ? file.readAll() : QByteArray();
+}
+
+// Entries of a file: its text split at CR LF, taken whole.
+QStringList readEntries(const QString &path) {
+    bool ok = false;
+    const QByteArray bytes = readBytes(path, &ok);
+    if (!ok || bytes.isEmpty()) {
+        return {};
+    }
+    return QString::fromUtf8(bytes).split("\r\n");
+}
+
+QStringList allShippedFiles() {
+    QStringList files;
+    for (const ListSpec &spec : kWordLists) {
+        files << wordsPath(spec.name);
+    }
+    for (const VerbSpec &spec : kVerbTables) {
+        files << wordsPath(spec.name);
+    }
+    files << wordsPath("nounButtons.txt");
+    for (const QString &list : kExceptionLists) {
+        files << exceptionsPath(list);
+    }
+    return files;
+}
+
+// The exception list that the plural rule consults for a lower-case word.
+QString exceptionListFor(const QString &word) {
+    if (word.isEmpty()) {
+        return {};
+    }
+    const QChar last = word.back();
+    if (last == 'a') return "nounA";
+    if (last == 'f') return "nounF";
+    if (last == 'o') return "nounO";
+    if (last == 'x') return "nounX";
+    if (word.size() < 2) return {};
+    if (last == 'y') return "nounY";
+    if (word.endsWith("ch")) return "nounCH";
+    if (word.endsWith("fe")) return "nounFE";
+    if (word.endsWith("is")) return "nounIS";
+    if (word.endsWith("on")) return "nounON";
+    if (word.endsWith("um")) return "nounUM";
+    if (word.endsWith("us")) return "nounUS";
+    return "nounChange";
+}
+
+}  // namespace
+
+// --- Layout of every file -------------------------------------------------
+
+TEST(ShippedDataFiles, EveryFileIsPresentAndNotEmpty) {
+    for (const QString &path : allShippedFiles()) {
+        bool ok = false;
+        const QByteArray bytes = readBytes(path, &ok);
+        EXPECT_TRUE(ok) << "cannot read " << path.toStdString();
+        EXPECT_FALSE(bytes.isEmpty()) << path.toStdString() << " is empty";
+    }
+}
+
+TEST(ShippedDataFiles, LinesEndInCrLfAndTheLastLineIsUnterminated) {
+    for (const QString &path : allShippedFiles()) {
+        bool ok = false;
+        const QByteArray bytes = readBytes(path, &ok);
+        if (!ok || bytes.isEmpty()) {
+            continue;  // reported by EveryFileIsPresentAndNotEmpty
+        }
+        EXPECT_FALSE(bytes.endsWith('\n') || bytes.endsWith('\r'))
+            << path.toStdString() << " ends with a line end";
+        EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF"))
+            << path.toStdString() << " starts with a byte-order mark";
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            if (bytes[i] == '\n') {
+                EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r')
+                    << path.toStdString() << ": bare LF at byte " << i;
+            } else if (bytes[i] == '\r') {
+                EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                    << path.toStdString() << ": bare CR at byte " << i;
+            }
+        }
+    }
+}
+
+TEST(ShippedDataFiles, NoEntryHasSurroundingWhitespace) {
+    for (const QString &path : allShippedFiles()) {
+        const QStringList entries = readEntries(path);
+        for (int i = 0; i < entries.size(); ++i) {
+            EXPECT_EQ(entries[i], entries[i].trimmed())
+                << path.toStdString() << ", line " << i + 1;
+        }
+    }
+}
+
+// --- Plain word lists -----------------------------------------------------
+
+TEST(ShippedWordLists, EachListHasItsMinimumSizeAndNoEmptyEntry) {
+    for (const ListSpec &spec : kWordLists) {
+        const QStringList entries = readEntries(wordsPath(spec.name));
+        EXPECT_GE(entries.size(), spec.minEntries) << spec.name;
+        for (int i = 0; i < entries.size(); ++i) {
+            EXPECT_FALSE(entries[i].isEmpty()) << spec.name << ", line " << i + 1;
+        }
+    }
+}
+
+TEST(ShippedWordLists, SortedListsAreInCaseInsensitiveOrderWithoutDuplicates) {
+    for (const ListSpec &spec : kWordLists) {
+        if (!spec.sorted) {
+            continue;
+        }
+        const QStringList entries = readEntries(wordsPath(spec.name));
+        for (int i = 1; i < entries.size(); ++i) {
+            EXPECT_LT(QString::compare(entries[i - 1], entries[i], Qt::CaseInsensitive), 0)
+                << spec.name << ": \"" << entries[i - 1].toStdString() << "\" before \""
+                << entries[i].toStdString() << "\"";
+        }
+    }
+}
+
+TEST(ShippedWordLists, NoListRepeatsAnEntry) {
+    for (const ListSpec &spec : kWordLists) {
+        QSet<QString> seen;
+        for (const QString &entry : readEntries(wordsPath(spec.name))) {
+            EXPECT_FALSE(seen.contains(entry.toLower()))
+                << spec.name << " repeats \"" << entry.toStdString() << "\"";
+            seen.insert(entry.toLower());
+        }
+    }
+}
+
+TEST(ShippedWordLists, NounButtonCaptionsAreTheElevenDefaults) {
+    const QStringList expected = {"custom", "person",    "plant", "place",
+                                  "object", "event",     "Character", "animal",
+                                  "body part", "substance", "concept"};
+    EXPECT_EQ(readEntries(wordsPath("nounButtons.txt")), expected);
+}
+
+TEST(ShippedWordLists, NumberListCountsUpFromOne) {
+    const QStringList numbers = readEntries(wordsPath("number.txt"));
+    ASSERT_GE(numbers.size(), 20);
+    EXPECT_EQ(numbers[0], "one");
+    EXPECT_EQ(numbers[1], "two");
+    EXPECT_EQ(numbers[9], "ten");
+    EXPECT_EQ(numbers[19], "twenty");
+}
+
+// --- Verb tables ----------------------------------------------------------
+
+TEST(ShippedVerbTables, FiveNonEmptyFormsPerVerbAndEnoughVerbs) {
+    for (const VerbSpec &spec : kVerbTables) {
+        const QStringList lines = readEntries(wordsPath(spec.name));
+        EXPECT_EQ(lines.size() % 5, 0) << spec.name << " has " << lines.size() << " lines";
+        EXPECT_GE(lines.size() / 5, spec.minVerbs) << spec.name;
+        for (int i = 0; i < lines.size(); ++i) {
+            EXPECT_FALSE(lines[i].isEmpty())
+                << spec.name << ": empty form at line " << i + 1;
+        }
+    }
+}
+
+TEST(ShippedVerbTables, NoInfinitiveIsRepeated) {
+    for (const VerbSpec &spec : kVerbTables) {
+        const QStringList lines = readEntries(wordsPath(spec.name));
+        QSet<QString> seen;
+        for (int i = 0; i + 4 < lines.size(); i += 5) {
+            const QString infinitive = lines[i].toLower();
+            EXPECT_FALSE(seen.contains(infinitive))
+                << spec.name << " repeats \"" << lines[i].toStdString() << "\"";
+            seen.insert(infinitive);
+        }
+    }
+}
+
+TEST(ShippedVerbTables, InfinitivesAreInCaseInsensitiveOrder) {
+    for (const VerbSpec &spec : kVerbTables) {
+        const QStringList lines = readEntries(wordsPath(spec.name));
+        for (int i = 5; i + 4 < lines.size(); i += 5) {
+            EXPECT_LT(QString::compare(lines[i - 5], lines[i], Qt::CaseInsensitive), 0)
+                << spec.name << ": \"" << lines[i - 5].toStdString() << "\" before \""
+                << lines[i].toStdString() << "\"";
+        }
+    }
+}
+
+TEST(ShippedVerbTables, CommonIrregularVerbsHaveTheirForms) {
+    const QStringList lines = readEntries(wordsPath("verb.txt"));
+    const std::vector<QStringList> expected = {
+        {"be", "is", "being", "was", "been"},
+        {"go", "goes", "going", "went", "gone"},
+        {"swim", "swims", "swimming", "swam", "swum"},
+        {"stop", "stops", "stopping", "stopped", "stopped"},
+        {"lie", "lies", "lying", "lay", "lain"},
+    };
+    for (const QStringList &row : expected) {
+        const qsizetype at = lines.indexOf(row[0]);
+        ASSERT_GE(at, 0) << row[0].toStdString() << " missing from verb.txt";
+        ASSERT_EQ(at % 5, 0) << row[0].toStdString() << " is not an infinitive";
+        ASSERT_LE(at + 5, lines.size());
+        EXPECT_EQ(lines.mid(at, 5), row) << row[0].toStdString();
+    }
+}
+
+// --- Plural exception lists -----------------------------------------------
+
+TEST(ShippedPluralExceptions, ThreeLinesPerNounWithSingularAndPlural) {
+    for (const QString &list : kExceptionLists) {
+        const QStringList lines = readEntries(exceptionsPath(list));
+        EXPECT_EQ(lines.size() % 3, 0) << list.toStdString() << " has " << lines.size()
+                                       << " lines";
+        EXPECT_GE(lines.size(), 3) << list.toStdString() << " holds no noun";
+        for (int i = 0; i + 2 < lines.size(); i += 3) {
+            EXPECT_FALSE(lines[i].isEmpty())
+                << list.toStdString() << ": empty singular at line " << i + 1;
+            EXPECT_FALSE(lines[i + 1].isEmpty())
+                << list.toStdString() << ": empty plural at line " << i + 2;
+            EXPECT_NE(lines[i + 1], lines[i + 2])
+                << list.toStdString() << ": alternate repeats the plural at line " << i + 3;
+        }
+    }
+}
+
+TEST(ShippedPluralExceptions, EachSingularIsLowerCaseAndFiledByItsEnding) {
+    for (const QString &list : kExceptionLists) {
+        const QStringList lines = readEntries(exceptionsPath(list));
+        QSet<QString> seen;
+        for (int i = 0; i + 2 < lines.size(); i += 3) {
+            const QString &singular = lines[i];
+            // Look-ups use the lower-cased word, so a capital never matches.
+            EXPECT_EQ(singular, singular.toLower())
+                << list.toStdString() << ": \"" << singular.toStdString() << "\"";
+            EXPECT_EQ(exceptionListFor(singular), list)
+                << "\"" << singular.toStdString() << "\" is in " << list.toStdString();
+            EXPECT_FALSE(seen.contains(singular))
+                << list.toStdString() << " repeats \"" << singular.toStdString() << "\"";
+            seen.insert(singular);
+        }
+    }
+}
+
+TEST(ShippedPluralExceptions, WellKnownIrregularPluralsArePresent) {
+    struct Expected {
+        const char *list;
+        const char *singular;
+        const char *plural;
+    };
+    const std::vector<Expected> expected = {
+        {"nounF", "leaf", "leaves"},         {"nounFE", "knife", "knives"},
+        {"nounO", "potato", "potatoes"},     {"nounON", "criterion", "criteria"},
+        {"nounUS", "cactus", "cacti"},       {"nounIS", "analysis", "analyses"},
+        {"nounChange", "child", "children"}, {"nounChange", "foot", "feet"},
+        {"nounChange", "mouse", "mice"},     {"nounON", "person", "people"},
+        {"nounX", "ox", "oxen"},             {"nounChange", "sheep", "sheep"},
+    };
+    for (const Expected &e : expected) {
+        const QStringList lines = readEntries(exceptionsPath(e.list));
+        bool found = false;
+        for (int i = 0; i + 2 < lines.size(); i += 3) {
+            if (lines[i] == e.singular) {
+                found = true;
+                EXPECT_EQ(lines[i + 1], QString(e.plural)) << e.singular;
+                break;
+            }
+        }
+        EXPECT_TRUE(found) << e.singular << " missing from " << e.list;
+    }
+}

@@ -1,0 +1,198 @@
+#!/usr/bin/env python3
+"""Build the twelve plural exception lists in data/exceptions/.
+
+Sources:
+  * WordNet's noun exception file (noun.exc, lines "plural singular ..."),
+    from Debian's wordnet-base package;
+  * hand-kept files beside this script:
+      plurals_remove.txt         singulars whose WordNet rows are dropped
+                                 (archaic, wrong, offensive, or a plural
+                                 that would replace a common English one)
+      plurals_add.txt            rows "singular | plural | alternate" that
+                                 are added or replace the WordNet row
+      plurals_regular_first.txt  singulars whose regular plural comes
+                                 first and the WordNet plural second
+      plurals_regular_alt.txt    singulars that keep the WordNet plural
+                                 first and get the regular plural as the
+                                 alternate
+
+Every row is filed by the same ending rule the program uses
+(plural_rule.py). Rows that the default rule already gets right are left
+out. Output: three lines per noun (singular, plural, alternate or empty),
+CR LF between lines, none after the last. Rows are in alphabetical order,
+except that a row with an alternate plural is moved to the end, so that
+the file never ends in an empty line.
+
+Usage: build_exceptions.py [--noun-exc PATH] [--out DIR] [--check]
+  --check  compare with the files in DIR instead of writing them
+"""
+import argparse
+import os
+import sys
+
+from plural_rule import LIST_NAMES, default_plural, list_for
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(os.path.dirname(HERE))
+
+
+def read_lines(name):
+    """Non-empty, non-comment lines of a hand-kept file."""
+    out = []
+    with open(os.path.join(HERE, name), encoding="utf-8") as f:
+        for line in f:
+            line = line.split("#", 1)[0].strip()
+            if line:
+                out.append(line)
+    return out
+
+
+def read_wordnet(path):
+    """singular -> list of irregular plurals, in file order."""
+    table = {}
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            parts = line.split()
+            if len(parts) < 2:
+                continue
+            plural = parts[0].replace("_", " ")
+            for singular in parts[1:]:
+                singular = singular.replace("_", " ")
+                forms = table.setdefault(singular, [])
+                if plural not in forms:
+                    forms.append(plural)
+    return table
+
+
+def build(noun_exc):
+    wordnet = read_wordnet(noun_exc)
+    remove = set(read_lines("plurals_remove.txt"))
+    regular_first = set(read_lines("plurals_regular_first.txt"))
+    regular_alt = set(read_lines("plurals_regular_alt.txt"))
+    added = {}
+    for line in read_lines("plurals_add.txt"):
+        cols = [c.strip() for c in line.split("|")]
+        if len(cols) == 2:
+            cols.append("")
+        if len(cols) != 3 or not cols[0] or not cols[1]:
+            sys.exit("plurals_add.txt: bad row: " + line)
+        if cols[0] in added:
+            sys.exit("plurals_add.txt: repeated singular: " + cols[0])
+        added[cols[0]] = tuple(cols)
+
+    problems = []
+    for name, words in (("remove", remove), ("regular_first", regular_first),
+                        ("regular_alt", regular_alt)):
+        for w in sorted(words):
+            if w not in wordnet:
+                problems.append("plurals_%s.txt: %s is not in WordNet" % (name, w))
+            if w in added:
+                problems.append("plurals_%s.txt: %s is also in plurals_add.txt" % (name, w))
+    for w in sorted(regular_first & regular_alt):
+        problems.append("%s is both regular_first and regular_alt" % w)
+    for w in sorted(remove & (regular_first | regular_alt)):
+        problems.append("%s is removed and reordered" % w)
+
+    rows = {}
+    for singular, plurals in wordnet.items():
+        if singular in remove or singular in added:
+            continue
+        if singular != singular.lower():
+            continue
+        regular, _ = default_plural(singular)
+        irregular = [p for p in plurals if p != regular]
+        if not irregular:
+            continue  # the rule already gets it right
+        if len(irregular) > 1:
+            problems.append("WordNet gives several plurals for %s: %s; "
+                            "settle it in plurals_add.txt"
+                            % (singular, "/".join(irregular)))
+            continue
+        if singular in regular_first:
+            rows[singular] = (singular, regular, irregular[0])
+        elif singular in regular_alt:
+            rows[singular] = (singular, irregular[0], regular)
+        else:
+            rows[singular] = (singular, irregular[0], "")
+    rows.update(added)
+
+    lists = {name: [] for name in LIST_NAMES}
+    for singular in sorted(rows):
+        row = rows[singular]
+        if singular != singular.lower() or singular != singular.strip():
+            problems.append("singular must be lower case and trimmed: %r" % singular)
+            continue
+        if row[1] == row[2]:
+            problems.append("alternate equals plural: %s" % singular)
+        name = list_for(singular)
+        if name is None:
+            problems.append("no list for %s" % singular)
+            continue
+        if default_plural(singular) == (row[1], row[2]):
+            problems.append("row gives what the rule already gives: %s" % singular)
+            continue
+        lists[name].append(row)
+    for name, rows in lists.items():
+        if rows and not any(row[2] for row in rows):
+            problems.append("%s needs at least one row with an alternate plural "
+                            "to end the file with" % name)
+        end_with_alternate(rows)
+    return lists, problems
+
+
+def end_with_alternate(rows):
+    """Move the last row that has an alternate plural to the end.
+
+    A file may not end with a line end, so its last line cannot be an
+    empty alternate: a final row with an alternate keeps the file exactly
+    three lines per noun.
+    """
+    if rows and not rows[-1][2]:
+        for i in range(len(rows) - 1, -1, -1):
+            if rows[i][2]:
+                rows.append(rows.pop(i))
+                break
+    return rows
+
+
+def render(rows):
+    lines = []
+    for row in rows:
+        lines.extend(row)
+    return "\r\n".join(lines)
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    ap.add_argument("--noun-exc", default="/usr/share/wordnet/noun.exc")
+    ap.add_argument("--out", default=os.path.join(ROOT, "data", "exceptions"))
+    ap.add_argument("--check", action="store_true")
+    args = ap.parse_args()
+
+    lists, problems = build(args.noun_exc)
+    for p in problems:
+        print("problem:", p, file=sys.stderr)
+    if problems:
+        return 1
+    status = 0
+    for name in LIST_NAMES:
+        path = os.path.join(args.out, name + ".txt")
+        text = render(lists[name])
+        if args.check:
+            try:
+                with open(path, encoding="utf-8", newline="") as f:
+                    same = f.read() == text
+            except FileNotFoundError:
+                same = False
+            if not same:
+                print("differs:", path, file=sys.stderr)
+                status = 1
+        else:
+            with open(path, "w", encoding="utf-8", newline="") as f:
+                f.write(text)
+        print("%-12s %4d nouns" % (name, len(lists[name])))
+    return status
+
+
+if __name__ == "__main__":
+    sys.exit(main())
