@@ -40,10 +40,7 @@ void Board::fitCaptionFont(TColorButton *button)
     }
     font.setPixelSize(pixels);
     button->setFont(font);
-    QPalette pal = button->palette();
-    pal.setColor(QPalette::ButtonText, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::white);
-    button->setPalette(pal);
+    button->setFontColor(Qt::white);
 }
 
 QList<TColorButton *> Board::buildButtons(QWidget *panel, std::span<const ButtonSpec> specs)
