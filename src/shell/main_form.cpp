@@ -7,6 +7,7 @@
 #include "document_editor.h"
 #include "editor_surface.h"
 #include "panels/board.h"
+#include "tool_icons.h"
 #include "widget_dialogs.h"
 
 #include <QAction>
@@ -126,9 +127,9 @@ void TMainForm::setupCentralArea()
     lbRight->setFlow(QListView::TopToBottom);
     lbRight->setWrapping(true);
     lbRight->setResizeMode(QListView::Adjust);
-    lbRight->setMinimumWidth(0);
     rightLayout->addWidget(lbRight);
-    rightColumn->setMinimumWidth(0);
+    // The column takes only the room the window has beyond the board.
+    rightColumn->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     row->addWidget(rightColumn, 1);
     bottom->setFixedHeight(m_board->height());
     layout->addWidget(bottom);
@@ -221,11 +222,21 @@ void TMainForm::setupToolBar()
     QToolBar *bar = addToolBar(tr("Standard"));
     bar->setObjectName(QStringLiteral("StandardToolBar"));
     bar->setMovable(false);
-    for (const char *name : {"FileOpenCmd", "FileSaveCmd", "FilePrintCmd"})
-        bar->addAction(findChild<QAction *>(QString::fromLatin1(name)));
-    bar->addSeparator();
-    for (const char *name : {"EditCutCmd", "EditCopyCmd", "EditPasteCmd"})
-        bar->addAction(findChild<QAction *>(QString::fromLatin1(name)));
+    bar->setIconSize(QSize(20, 20));
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    using ToolIcons::Kind;
+    const std::pair<const char *, Kind> actions[] = {
+        {"FileOpenCmd", Kind::Open}, {"FileSaveCmd", Kind::Save}, {"FilePrintCmd", Kind::Print},
+        {"EditCutCmd", Kind::Cut},   {"EditCopyCmd", Kind::Copy}, {"EditPasteCmd", Kind::Paste},
+    };
+    for (const auto &[name, kind] : actions) {
+        QAction *action = findChild<QAction *>(QString::fromLatin1(name));
+        action->setIcon(ToolIcons::icon(kind));
+        action->setStatusTip(action->text().remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+        bar->addAction(action);
+        if (kind == Kind::Print)
+            bar->addSeparator();
+    }
     bar->addSeparator();
 
     cbTense = new QComboBox(bar);

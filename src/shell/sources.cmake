@@ -12,6 +12,8 @@ target_sources(
           shell/editor_surface.h
           shell/main_form.cpp
           shell/main_form.h
+          shell/tool_icons.cpp
+          shell/tool_icons.h
           shell/scripted_dialogs.cpp
           shell/scripted_dialogs.h
           shell/script_runner.cpp
