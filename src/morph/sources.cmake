@@ -1,1 +1,1 @@
-# Sources of morph/ are listed here.
+target_sources(wordloom_engine PRIVATE morph/derivation.cpp morph/derivation.h)
