@@ -1,1 +1,4 @@
-target_sources(wordloom_engine PRIVATE morph/derivation.cpp morph/derivation.h)
+target_sources(
+  wordloom_engine
+  PRIVATE morph/derivation.cpp morph/derivation.h morph/modals.cpp morph/modals.h
+          morph/negation.cpp morph/negation.h)
