@@ -1,1 +1,4 @@
-# Sources of morph/ are listed here.
+target_sources(
+  wordloom_engine
+  PRIVATE morph/derivation.cpp morph/derivation.h morph/modals.cpp morph/modals.h
+          morph/negation.cpp morph/negation.h)

@@ -1,3 +1,11 @@
-target_sources(wordloom_engine PRIVATE panels/button_spec.h panels/main_board_table.cpp
-                                       panels/main_board_table.h)
+target_sources(
+  wordloom_engine
+  PRIVATE panels/affix_tables.cpp
+          panels/affix_tables.h
+          panels/button_spec.h
+          panels/label_spec.h
+          panels/main_board_table.cpp
+          panels/main_board_table.h
+          panels/modal_table.cpp
+          panels/modal_table.h)
 target_sources(wordloom_ui PRIVATE panels/board.cpp panels/board.h)

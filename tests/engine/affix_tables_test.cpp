@@ -1,0 +1,161 @@
+#include "panels/affix_tables.h"
+#include "panels/modal_table.h"
+
+#include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QRect>
+#include <QSet>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct Panel
+{
+    const char *name;
+    QSize size;
+    std::vector<ButtonSpec> buttons;
+    std::vector<QRect> labels;
+};
+
+void add(std::vector<ButtonSpec> &to, std::span<const ButtonSpec> from)
+{
+    to.insert(to.end(), from.begin(), from.end());
+}
+
+std::vector<Panel> panels()
+{
+    using namespace AffixTables;
+    Panel prefix{"pPrefix", kAffixPanelSize, {}, {}};
+    add(prefix.buttons, prefixButtons());
+    add(prefix.buttons, prefixCustomButtons());
+    prefix.buttons.push_back(exitPrefixButton());
+
+    Panel suffix{"pSuffix", kAffixPanelSize, {}, {}};
+    add(suffix.buttons, suffixButtons());
+    add(suffix.buttons, suffixCustomButtons());
+    suffix.buttons.push_back(exitSuffixButton());
+
+    Panel more{"pMore", kMorePanelRect.size(), {}, {}};
+    add(more.buttons, moreButtons());
+    more.buttons.push_back(moreExitButton());
+
+    Panel modal{"pModal", ModalTable::kModalPanelRect.size(), {}, {}};
+    add(modal.buttons, ModalTable::modalButtons());
+    modal.buttons.push_back(ModalTable::exitModalButton());
+    for (const LabelSpec &l : ModalTable::modalLabels())
+        modal.labels.emplace_back(l.left, l.top, l.width, l.height);
+    return {prefix, suffix, more, modal};
+}
+
+QRect rectOf(const ButtonSpec &b)
+{
+    return QRect(b.left, b.top, b.width, b.height);
+}
+
+TEST(PanelTables, ButtonsFitTheirPanelWithoutOverlapping)
+{
+    QSet<QString> names;
+    for (const Panel &panel : panels()) {
+        const QRect area(QPoint(0, 0), panel.size);
+        std::vector<QRect> rects = panel.labels;
+        for (const ButtonSpec &b : panel.buttons) {
+            EXPECT_TRUE(area.contains(rectOf(b))) << panel.name << " " << b.name;
+            EXPECT_GE(b.height, 23) << b.name;
+            EXPECT_LE(b.height, 25) << b.name;
+            EXPECT_FALSE(names.contains(QLatin1String(b.name))) << b.name;
+            names.insert(QLatin1String(b.name));
+            rects.push_back(rectOf(b));
+        }
+        for (const QRect &l : panel.labels)
+            EXPECT_TRUE(area.contains(l)) << panel.name;
+        for (size_t i = 0; i < rects.size(); ++i) {
+            for (size_t j = i + 1; j < rects.size(); ++j)
+                EXPECT_FALSE(rects[i].intersects(rects[j])) << panel.name << " " << i << " " << j;
+        }
+    }
+}
+
+TEST(PanelTables, EveryPanelHasABlackExit)
+{
+    for (const ButtonSpec *exit :
+         {&AffixTables::exitPrefixButton(), &AffixTables::exitSuffixButton(),
+          &AffixTables::moreExitButton(), &ModalTable::exitModalButton()}) {
+        EXPECT_STREQ(exit->caption, "EXIT");
+        EXPECT_EQ(exit->color, kClBlack);
+        EXPECT_EQ(exit->word, nullptr);
+    }
+    EXPECT_STREQ(AffixTables::exitPrefixButton().name, "btnExitPrefix");
+    EXPECT_STREQ(AffixTables::exitSuffixButton().name, "btnExitSuffix");
+    EXPECT_STREQ(AffixTables::moreExitButton().name, "btnMoreExit");
+    EXPECT_STREQ(ModalTable::exitModalButton().name, "btnExitModal");
+}
+
+TEST(PanelTables, AffixWordsFollowTheHyphenConvention)
+{
+    EXPECT_EQ(AffixTables::prefixButtons().size(), 76u);
+    EXPECT_EQ(AffixTables::suffixButtons().size(), 83u);
+    EXPECT_EQ(AffixTables::prefixCustomButtons().size(), 5u);
+    EXPECT_EQ(AffixTables::suffixCustomButtons().size(), 4u);
+    for (const ButtonSpec &b : AffixTables::prefixButtons()) {
+        ASSERT_NE(b.word, nullptr);
+        const QString word = QLatin1String(b.word);
+        EXPECT_TRUE(word.endsWith(QLatin1Char('-'))) << b.name;
+        EXPECT_EQ(b.color, AffixTables::kAffixColor);
+        if (QLatin1String(b.name) == QLatin1String("btnSelfPrefix")) {
+            EXPECT_EQ(word, QLatin1String("self--"));
+            EXPECT_STREQ(b.caption, "self-");
+        } else {
+            EXPECT_EQ(word, QLatin1String(b.caption)) << b.name;
+        }
+    }
+    for (const ButtonSpec &b : AffixTables::suffixButtons()) {
+        ASSERT_NE(b.word, nullptr);
+        EXPECT_TRUE(QLatin1String(b.word).startsWith(QLatin1Char('-'))) << b.name;
+        EXPECT_STREQ(b.word, b.caption);
+    }
+    for (const ButtonSpec &b : AffixTables::prefixCustomButtons()) {
+        EXPECT_STREQ(b.caption, "");
+        EXPECT_EQ(b.color, AffixTables::kCustomAffixColor);
+    }
+    const char *more[] = {"more", "most", "less", "least"};
+    ASSERT_EQ(AffixTables::moreButtons().size(), 4u);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_STREQ(AffixTables::moreButtons()[i].word, more[i]);
+}
+
+TEST(PanelTables, ModalPanelHoldsTheModalsAndContractions)
+{
+    QSet<QString> words;
+    for (const ButtonSpec &b : ModalTable::modalButtons())
+        words.insert(QLatin1String(b.word));
+    for (const char *w : {"can", "could", "may", "might", "shall", "should", "will", "would",
+                          "must", "ought", "better", "supposed to", "used to", "-'ll", "-'d"})
+        EXPECT_TRUE(words.contains(QLatin1String(w))) << w;
+    EXPECT_EQ(words.size(), 15);
+}
+
+// The widths were worked out for bold 16 px Arial; check them against the
+// real font where it (or its metric twin) is installed.
+TEST(PanelTables, CaptionsFitTheirButtonsInBoldArial)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(16);
+    font.setBold(true);
+    const QString family = QFontInfo(font).family();
+    if (family != QLatin1String("Arial") && family != QLatin1String("Liberation Sans"))
+        GTEST_SKIP() << "no Arial on this machine, got " << family.toStdString();
+    const QFontMetrics metrics(font);
+    for (const Panel &panel : panels()) {
+        for (const ButtonSpec &b : panel.buttons)
+            EXPECT_LE(metrics.horizontalAdvance(QLatin1String(b.caption)) + 6, b.width) << b.name;
+    }
+    for (const LabelSpec &l : ModalTable::modalLabels())
+        EXPECT_LE(metrics.horizontalAdvance(QLatin1String(l.caption)), l.width) << l.caption;
+}
+
+} // namespace

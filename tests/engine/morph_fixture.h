@@ -1,0 +1,69 @@
+#pragma once
+
+#include "compose/composition.h"
+#include "compose/memory_surface.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+// A composition over an in-memory text, with the moves a user makes by
+// clicking: fixed words, a full stop, a caret placed by the mouse.
+class MorphFixture : public ::testing::Test
+{
+protected:
+    MemorySurface surface;
+    Composition composition{&surface};
+    CompositionState &state = composition.state;
+
+    QString text() const { return surface.text(); }
+
+    // A fixed word button.
+    void word(const QString &w)
+    {
+        state.ActionTag = w;
+        state.ReplaceMode = 0;
+        composition.InsertWord(w);
+        state.CurrentWord = state.LastAction;
+    }
+    void words(const QStringList &ws)
+    {
+        for (const QString &w : ws)
+            word(w);
+    }
+    // The full stop button.
+    void period()
+    {
+        composition.TrimSpaceBeforeCaret();
+        state.ActionTag = QStringLiteral("period");
+        state.ReplaceMode = 0;
+        composition.InsertWord(QStringLiteral("-. "));
+        state.CurrentWord = QStringLiteral(". ");
+        state.CapsMode = CapsFirstArmed;
+    }
+    // Text typed or opened, with the caret put at pos by a mouse click.
+    void typed(const QString &t, int pos = -1)
+    {
+        surface.setText(t);
+        surface.setCaret(pos < 0 ? int(t.size()) : pos);
+        state.LastAction = QStringLiteral("mouseclick");
+        state.WordStart = surface.caret();
+        state.ReplaceMode = 0;
+        state.CapsMode = CapsNone;
+    }
+    // The GRAB button.
+    void grab()
+    {
+        state.GrabArmed = true;
+        state.WordStart = surface.caret();
+        state.WordLength = 0;
+    }
+};
