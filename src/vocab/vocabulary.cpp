@@ -274,7 +274,7 @@ bool Vocabulary::writeLines(const QString &dir, const QString &name, const QStri
 
 bool Vocabulary::SaveVocabulary(Dialogs &dialogs)
 {
-    if (!m_vocabModified)
+    if (!m_vocabModified || m_loadedDir.isEmpty())
         return true;
     switch (dialogs.question(saveQuestion())) {
     case Dialogs::Answer::Cancel:
@@ -305,6 +305,9 @@ bool Vocabulary::SaveVocabulary(Dialogs &dialogs)
 
 bool Vocabulary::WriteNounButtonCaptions(const QString &vocabDir, Dialogs &dialogs)
 {
+    // Nothing was loaded, so there is nothing to write back.
+    if (m_loadedDir.isEmpty())
+        return true;
     const QString name = QLatin1String(NounButtonsFile);
     QStringList failures;
     QString error;

@@ -132,19 +132,6 @@ TEST(Preferences, BadNumbersAndColourTakeTheirDefaultsAndTheRestStillApplies)
               "(line 26).");
 }
 
-TEST(Preferences, BadLinesAreReportedByRead)
-{
-    ProgramDirFixture program;
-    QStringList lines = defaultLines();
-    lines[25] = "wide";
-    program.write("prefs.ini", lines.join("\n").toUtf8());
-    Preferences p;
-    QString reset, error;
-    ASSERT_TRUE(p.read(program.filePath("prefs.ini"), &reset, &error));
-    EXPECT_TRUE(reset.contains("(line 26)")) << reset.toStdString();
-    EXPECT_EQ(p.rightMargin, 4);
-}
-
 TEST(Preferences, FileThatEndsEarlyReadsTheMissingLinesAsEmpty)
 {
     QList<int> reset;
