@@ -1,1 +1,4 @@
-# Sources of prefs/ are listed here.
+target_sources(
+  wordloom_engine
+  PRIVATE prefs/preferences.cpp prefs/preferences.h prefs/startup_loader.cpp
+          prefs/startup_loader.h)

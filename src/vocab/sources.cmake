@@ -1,1 +1,13 @@
-target_sources(wordloom_engine PRIVATE vocab/text_file.cpp vocab/text_file.h)
+target_sources(
+  wordloom_engine
+  PRIVATE vocab/plural_exception_list.cpp
+          vocab/plural_exception_list.h
+          vocab/text_file.cpp
+          vocab/text_file.h
+          vocab/verb_table.cpp
+          vocab/verb_table.h
+          vocab/vocabulary.cpp
+          vocab/vocabulary.h
+          vocab/word_list.cpp
+          vocab/word_list.h
+          vocab/write_encoding.h)

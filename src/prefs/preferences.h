@@ -1,0 +1,115 @@
+#pragma once
+
+#include "vocab/text_file.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+// The settings of prefs.ini. The file has no keys: every setting is known by
+// its line number alone, so reading and writing both walk one table of lines
+// (see preferences.cpp) and cannot drift apart.
+class Preferences
+{
+public:
+    static constexpr int LineCount = 57;
+    static constexpr int CustomCaptionCount = 27;
+
+    // Line 11 as read; "new" marks a first start.
+    enum class WindowStart { Normal, Maximized, FirstStart, Unchanged };
+
+    // The seven radio groups of lines 13 to 19, in file order.
+    enum LeftClickGroup {
+        PronounGroup,
+        ModalGroup,
+        PrepositionGroup,
+        ConjunctionGroup,
+        AdvDGroup,
+        AdvPGroup,
+        AdvTGroup,
+    };
+    static constexpr int LeftClickGroupCount = 7;
+
+    // First line of each run of custom-button captions (lines 28 to 54).
+    enum CustomRun {
+        Preposition1 = 0, // btnPreposition1 .. 5
+        Conj1 = 5,        // btnConj1 .. 6
+        AdvD1 = 11,       // btnAdvD1 .. 5
+        AdvP1 = 16,       // btnAdvP1 .. 6
+        AdvT1 = 22,       // btnAdvT1 .. 5
+    };
+
+    // Every field holds its default (from the line table) until read().
+    Preferences();
+    static Preferences defaults() { return Preferences(); }
+
+    QString fontName;
+    int fontSize;
+    // Lines 4 to 6 as in the file until resolveDirectories() has run.
+    QString OpenDir;
+    QString SaveDir;
+    QString VocabDir;
+    int NormalLeft;
+    int NormalTop;
+    int NormalWidth;
+    int NormalHeight;
+    WindowStart windowStart;
+    // Maximised at start; "true" on line 11 when written.
+    bool OpenMaximized = false;
+    bool plainText;
+    std::array<int, LeftClickGroupCount> leftClick;
+    QString modalCaption;
+    QString infinitiveCaption;
+    QString pluralizeCaption;
+    QString capitalizeCaption;
+    bool alphabetize;
+    // Kept as typed in its box; an empty box is written as "80".
+    QString columnWidth;
+    int rightMargin;
+    // $00BBGGRR, or a system colour (see isSystemColour()).
+    quint32 rightColour;
+    std::array<QString, CustomCaptionCount> customCaptions;
+    bool PastTense;
+    bool PoetryMode;
+    QString DateStamp;
+
+    // How the file's bytes were encoded; write() keeps it.
+    TextFile::Encoding encoding = TextFile::Encoding::Utf8;
+
+    // A category button that inserts a random word (item 1) gets a thin
+    // bevel; one that opens its panel (item 0) a thick one.
+    int bevelWidth(LeftClickGroup group) const { return leftClick[group] != 0 ? 1 : 3; }
+
+    // Reads the file over these settings. A number or colour line that does
+    // not convert keeps its default and the rest is still applied; the lines
+    // reset so are named in *resetMessage (empty when none). False with
+    // *error when the file cannot be read.
+    bool read(const QString &path, QString *resetMessage, QString *error);
+    // Writes all 57 lines, CR LF between them and none after the last.
+    bool write(const QString &path, QString *error) const;
+
+    // The same, on the lines themselves. *resetLines gets the line numbers
+    // (from 1) whose values were replaced by defaults.
+    void fromLines(const QStringList &lines, QList<int> *resetLines);
+    QStringList toLines() const;
+    QString toText() const;
+    static QString resetMessageFor(const QList<int> &resetLines);
+
+    // Replaces the placeholders of lines 4 to 6 by directories under
+    // programDir: "opendir" -> txt, "savedir" -> txt, an empty open or save
+    // line -> programDir itself, "words" or empty -> words.
+    void resolveDirectories(const QString &programDir);
+    static QString resolveVocabDir(const QString &line, const QString &programDir);
+    static QString resolveDir(const QString &line, const QString &placeholder,
+                              const QString &programDir);
+
+    // The first-start rule of line 11 for a screen of the given size: centred
+    // when the screen is wider than 640 pixels, else maximised.
+    void resolveFirstStart(int screenWidth, int screenHeight);
+
+    static bool isSystemColour(quint32 colour) { return (colour & 0xFF000000u) == 0xFF000000u; }
+    // The toolkit's textual colour form: a colour name or "$" + 8 hex digits.
+    static QString colourToText(quint32 colour);
+    static bool colourFromText(const QString &text, quint32 *colour);
+};

@@ -1,0 +1,100 @@
+#include "word_list.h"
+
+#include <QCollator>
+#include <QLocale>
+
+namespace {
+
+const QCollator &collator()
+{
+    static const QCollator c = [] {
+        QCollator made(QLocale(QLocale::English, QLocale::UnitedStates));
+        made.setCaseSensitivity(Qt::CaseInsensitive);
+        made.setNumericMode(false);
+        made.setIgnorePunctuation(false);
+        return made;
+    }();
+    return c;
+}
+
+} // namespace
+
+WordList::WordList(Order order)
+    : m_order(order)
+{}
+
+int WordList::compare(const QString &a, const QString &b)
+{
+    return collator().compare(a, b);
+}
+
+qsizetype WordList::lowerBound(const QString &word, bool *found) const
+{
+    qsizetype lo = 0;
+    qsizetype hi = m_entries.size();
+    *found = false;
+    while (lo < hi) {
+        const qsizetype mid = lo + (hi - lo) / 2;
+        const int c = compare(m_entries.at(mid), word);
+        if (c < 0) {
+            lo = mid + 1;
+        } else {
+            if (c == 0)
+                *found = true;
+            hi = mid;
+        }
+    }
+    return lo;
+}
+
+qsizetype WordList::add(const QString &word, bool *added)
+{
+    if (m_order == Order::FileOrder) {
+        m_entries.append(word);
+        if (added)
+            *added = true;
+        return m_entries.size() - 1;
+    }
+    bool found = false;
+    const qsizetype pos = lowerBound(word, &found);
+    if (!found)
+        m_entries.insert(pos, word);
+    if (added)
+        *added = !found;
+    return pos;
+}
+
+qsizetype WordList::find(const QString &word) const
+{
+    if (m_order == Order::Sorted) {
+        bool found = false;
+        const qsizetype pos = lowerBound(word, &found);
+        return found ? pos : -1;
+    }
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        if (compare(m_entries.at(i), word) == 0)
+            return i;
+    }
+    return -1;
+}
+
+void WordList::insert(qsizetype pos, const QString &word)
+{
+    if (m_order == Order::Sorted) {
+        add(word);
+        return;
+    }
+    m_entries.insert(qBound<qsizetype>(0, pos, m_entries.size()), word);
+}
+
+void WordList::removeAt(qsizetype pos)
+{
+    if (pos >= 0 && pos < m_entries.size())
+        m_entries.removeAt(pos);
+}
+
+void WordList::addAll(const QStringList &words)
+{
+    for (const QString &w : words)
+        add(w);
+}

@@ -1,0 +1,137 @@
+#include "fake_dialogs.h"
+#include "prefs/preferences.h"
+#include "prefs/startup_loader.h"
+#include "program_dir_fixture.h"
+#include "vocab/vocabulary.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class StartupTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        program.writeVocabulary();
+        program.writeExceptions();
+        writePrefs(Preferences::defaults().toLines());
+    }
+
+    void writePrefs(const QStringList &lines)
+    {
+        program.write("prefs.ini", lines.join("\r\n").toUtf8());
+    }
+
+    StartupResult start()
+    {
+        return loadSettingsAndVocabulary(program.path(), dialogs, prefs, vocab);
+    }
+
+    static QByteArray defaultCaptions()
+    {
+        return Vocabulary::defaultNounCaptions().join("\r\n").toUtf8();
+    }
+
+    ProgramDirFixture program;
+    FakeDialogs dialogs;
+    Preferences prefs;
+    Vocabulary vocab;
+};
+
+} // namespace
+
+TEST_F(StartupTest, DefaultInstallationStartsQuietly)
+{
+    const StartupResult r = start();
+    EXPECT_TRUE(r.ok);
+    EXPECT_FALSE(r.preferencesReset);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
+    EXPECT_EQ(prefs.VocabDir, program.filePath("words"));
+    EXPECT_EQ(prefs.OpenDir, program.filePath("txt"));
+    EXPECT_EQ(vocab.loadedDir(), program.filePath("words"));
+    EXPECT_EQ(vocab.wordList(Vocabulary::List::ModalList).size(), 2);
+}
+
+TEST_F(StartupTest, MissingPrefsFileStopsWithoutMakingOne)
+{
+    program.remove("prefs.ini");
+    const StartupResult r = start();
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(dialogs.messages, QStringList({"Missing crucial prefs.ini file.  Reinstall."}));
+    EXPECT_FALSE(program.exists("prefs.ini"));
+}
+
+TEST_F(StartupTest, VocabularyWithoutCaptionsResetsThePreferencesSilently)
+{
+    program.writeVocabulary("mine");
+    program.remove("mine/nounButtons.txt");
+    program.remove("words/nounButtons.txt");
+    QStringList lines = Preferences::defaults().toLines();
+    lines[1] = "Garamond";
+    lines[5] = program.filePath("mine");
+    lines[56] = "1-2-2003";
+    writePrefs(lines);
+
+    const StartupResult r = start();
+    EXPECT_TRUE(r.ok);
+    EXPECT_TRUE(r.preferencesReset);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
+    EXPECT_EQ(program.read("prefs.ini"), Preferences::defaults().toText().toUtf8());
+    EXPECT_EQ(program.read("words/nounButtons.txt"), defaultCaptions());
+    EXPECT_EQ(prefs.fontName, "Times New Roman");
+    EXPECT_EQ(prefs.VocabDir, program.filePath("words"));
+    EXPECT_EQ(prefs.DateStamp, "1-2-2003") << "the stamp read first is kept";
+    EXPECT_EQ(vocab.nounCaption(Vocabulary::Character), "Character");
+}
+
+TEST_F(StartupTest, ResetWritesTheDefaultCaptionsFileIntoWords)
+{
+    program.write("words/nounButtons.txt", "kept");
+    QStringList lines = Preferences::defaults().toLines();
+    lines[5] = program.filePath("gone");
+    writePrefs(lines);
+
+    EXPECT_TRUE(start().ok);
+    EXPECT_EQ(program.read("words/nounButtons.txt"), defaultCaptions())
+        << "the reset writes the default captions file";
+}
+
+TEST_F(StartupTest, NoDefaultVocabularyToFallBackOnStopsInsteadOfLooping)
+{
+    QDir(program.filePath("words")).removeRecursively();
+    const StartupResult r = start();
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(dialogs.messages, QStringList({"Missing crucial words directory.  Reinstall."}));
+}
+
+TEST_F(StartupTest, BadLinesAreNamedOnceAndStartUpGoesOn)
+{
+    QStringList lines = Preferences::defaults().toLines();
+    lines[6] = "left";
+    lines[26] = "clSomething";
+    lines[54] = "true";
+    writePrefs(lines);
+
+    const StartupResult r = start();
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(dialogs.messages,
+              QStringList({"Some settings in prefs.ini could not be read and were reset to their "
+                           "defaults (lines 7, 27)."}));
+    EXPECT_EQ(prefs.NormalLeft, 80);
+    EXPECT_TRUE(prefs.PastTense);
+}
+
+TEST_F(StartupTest, MissingVocabularyFilesAreAllReportedThenStartUpFails)
+{
+    program.remove("words/person.txt");
+    QDir(program.filePath("exceptions")).removeRecursively();
+    const StartupResult r = start();
+    EXPECT_FALSE(r.ok);
+    ASSERT_EQ(dialogs.messages.size(), 2 + Vocabulary::ExceptionsCount);
+    EXPECT_EQ(dialogs.messages.at(0), "Missing crucial person.txt file.  Reinstall.");
+    EXPECT_EQ(dialogs.messages.at(1), "Missing crucial exceptions directory.  Reinstall.");
+    EXPECT_EQ(dialogs.messages.last(),
+              "Missing crucial exceptions\\nounChange.txt file.  Reinstall.");
+}
