@@ -7,6 +7,7 @@
 #include "document_editor.h"
 #include "editor_surface.h"
 #include "panels/board.h"
+#include "prefs/startup_loader.h"
 #include "tool_icons.h"
 #include "widget_dialogs.h"
 
@@ -344,6 +345,14 @@ void TMainForm::FormCreate()
     if (m_programDir.isEmpty())
         m_programDir = QCoreApplication::applicationDirPath();
 
+    const StartupResult loaded =
+        loadSettingsAndVocabulary(m_programDir, *m_dialogs, m_prefs, m_vocab);
+    if (!loaded.ok) {
+        m_startupOk = false;
+        return;
+    }
+    applyPreferences();
+
     RichEdit1->clear();
     RichEdit1->document()->setModified(false);
     RichEditChange();
@@ -421,7 +430,91 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 bool TMainForm::FormCloseQuery()
 {
+    if (!m_vocab.SaveVocabulary(*m_dialogs))
+        return false;
+    collectPreferences();
+    QString error;
+    if (!m_prefs.write(QDir(m_programDir).filePath(QStringLiteral("prefs.ini")), &error))
+        m_dialogs->message(error);
+    m_vocab.WriteNounButtonCaptions(m_prefs.VocabDir, *m_dialogs);
     return m_document->CheckFileSave();
+}
+
+void TMainForm::applyPreferences()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        m_prefs.resolveFirstStart(screen->size().width(), screen->size().height());
+    if (m_prefs.windowStart == Preferences::WindowStart::Normal ||
+        m_prefs.windowStart == Preferences::WindowStart::Maximized) {
+        setGeometry(m_prefs.NormalLeft, m_prefs.NormalTop, m_prefs.NormalWidth,
+                    m_prefs.NormalHeight);
+    }
+    if (m_prefs.OpenMaximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+
+    QFont font(m_prefs.fontName);
+    font.setPointSize(std::max(4, m_prefs.fontSize));
+    RichEdit1->document()->setDefaultFont(font);
+    RichEdit1->setFont(font);
+    m_document->openDir = m_prefs.OpenDir;
+    m_document->saveDir = m_prefs.SaveDir;
+    m_document->setPlainText(m_prefs.plainText);
+    PastTense = m_prefs.PastTense;
+    PoetryMode = m_prefs.PoetryMode;
+
+    auto caption = [this](const char *name, const QString &text) {
+        TColorButton *button = m_board->button(QString::fromLatin1(name));
+        button->setCaption(text);
+        Board::fitCaptionFont(button);
+    };
+    caption("btnModal", m_prefs.modalCaption);
+    caption("btnInfinitive", m_prefs.infinitiveCaption);
+    caption("btnPluralize", m_prefs.pluralizeCaption);
+    caption("btnCapitalize", m_prefs.capitalizeCaption);
+    static const char *const nounButtons[Vocabulary::NounCategoryCount] = {
+        "btnCustom",    "btnPerson", "btnPlant",    "btnPlaceMain", "btnObject", "btnEvent",
+        "btnCharacter", "btnAnimal", "btnBodyPart", "btnSubstance", "btnConcept"};
+    for (int i = 0; i < Vocabulary::NounCategoryCount; ++i)
+        caption(nounButtons[i], m_vocab.nounCaption(Vocabulary::NounCategory(i)));
+
+    // A category that opens its panel has a thick bevel, one that inserts a
+    // random word a thin one.
+    static const char *const leftClickButtons[Preferences::LeftClickGroupCount] = {
+        "btnPronoun", "btnModal",  "btnPreposition", "btnConjunction",
+        "btnDegree",  "btnPlace2", "btnTime"};
+    for (int g = 0; g < Preferences::LeftClickGroupCount; ++g) {
+        TColorButton *button = m_board->button(QString::fromLatin1(leftClickButtons[g]));
+        button->setBevelSize(m_prefs.bevelWidth(Preferences::LeftClickGroup(g)));
+        Board::fitCaptionFont(button);
+    }
+
+    {
+        const QSignalBlocker block(edColWidth);
+        edColWidth->setText(m_prefs.columnWidth);
+    }
+    lbRight->clear();
+    lbRight->addItems(m_vocab.wordList(Vocabulary::List::RightList).entries());
+}
+
+void TMainForm::collectPreferences()
+{
+    m_prefs.PastTense = PastTense;
+    m_prefs.PoetryMode = PoetryMode;
+    m_prefs.columnWidth = edColWidth->text();
+    const bool maximized = isMaximized();
+    m_prefs.OpenMaximized = maximized;
+    m_prefs.windowStart =
+        maximized ? Preferences::WindowStart::Maximized : Preferences::WindowStart::Normal;
+    if (!maximized) {
+        m_prefs.NormalLeft = geometry().left();
+        m_prefs.NormalTop = geometry().top();
+        m_prefs.NormalWidth = width();
+        m_prefs.NormalHeight = height();
+    }
+    m_prefs.modalCaption = m_board->button(QStringLiteral("btnModal"))->caption();
+    m_prefs.infinitiveCaption = m_board->button(QStringLiteral("btnInfinitive"))->caption();
+    m_prefs.pluralizeCaption = m_board->button(QStringLiteral("btnPluralize"))->caption();
+    m_prefs.capitalizeCaption = m_board->button(QStringLiteral("btnCapitalize"))->caption();
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent *event)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "compose/composition.h"
+#include "prefs/preferences.h"
+#include "vocab/vocabulary.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -46,6 +48,9 @@ public:
     Dialogs &dialogs() { return *m_dialogs; }
     Board *board() const { return m_board; }
     QString ProgramDir() const { return m_programDir; }
+    Preferences &preferences() { return m_prefs; }
+    Vocabulary &vocabulary() { return m_vocab; }
+    RandomSource &random() { return *m_random; }
 
     // A fixed word button: the word is its own tag and inserted fresh.
     void fixedWordClick(const QString &word);
@@ -72,6 +77,8 @@ private:
     void setupStatusBar();
     void setupBoard();
     void FormCreate();
+    void applyPreferences();
+    void collectPreferences();
     void FormResize();
     bool FormCloseQuery();
 
@@ -85,6 +92,8 @@ private:
     void HelpAbout();
 
     Composition m_composition;
+    Preferences m_prefs;
+    Vocabulary m_vocab;
     std::unique_ptr<EditorSurface> m_surface;
     std::unique_ptr<Dialogs> m_ownDialogs;
     std::unique_ptr<RandomSource> m_ownRandom;
