@@ -37,11 +37,11 @@ RtfReader::RtfReader()
 
 void RtfReader::buildDispatchTable()
 {
-    auto on = [this](const char *word, Handler handler) { m_handlers.insert(word, handler); };
+    auto on = [this](const QByteArray &word, Handler handler) { m_handlers.insert(word, handler); };
     auto text = [this](const char *word, QChar c) {
         m_handlers.insert(word, [this, c](const Token &) { appendText(QString(c)); });
     };
-    auto destination = [this](const char *word, Destination d) {
+    auto destination = [this](const QByteArray &word, Destination d) {
         m_handlers.insert(word, [this, d](const Token &) { setDestination(d); });
     };
 
@@ -102,66 +102,14 @@ void RtfReader::buildDispatchTable()
     });
 
     // Destinations whose text is not part of the document.
-    for (const char *word : {"stylesheet",
-                             "info",
-                             "pict",
-                             "header",
-                             "headerl",
-                             "headerr",
-                             "headerf",
-                             "footer",
-                             "footerl",
-                             "footerr",
-                             "footerf",
-                             "footnote",
-                             "fldinst",
-                             "listtext",
-                             "pntext",
-                             "pntxta",
-                             "pntxtb",
-                             "pn",
-                             "xe",
-                             "tc",
-                             "txe",
-                             "rxe",
-                             "annotation",
-                             "atnid",
-                             "atnauthor",
-                             "nonshppict",
-                             "shp",
-                             "shpinst",
-                             "filetbl",
-                             "revtbl",
-                             "listtable",
-                             "listoverridetable",
-                             "rsidtbl",
-                             "generator",
-                             "template",
-                             "themedata",
-                             "colorschememapping",
-                             "datastore",
-                             "latentstyles",
-                             "bkmkstart",
-                             "bkmkend",
-                             "objdata",
-                             "objclass",
-                             "objname",
-                             "private",
-                             "userprops",
-                             "docvar",
-                             "xmlnstbl",
-                             "fchars",
-                             "lchars",
-                             "leveltext",
-                             "levelnumbers",
-                             "comment",
-                             "title",
-                             "subject",
-                             "author",
-                             "operator",
-                             "keywords",
-                             "doccomm",
-                             "company"})
+    const QByteArray skipped =
+        "stylesheet info pict header headerl headerr headerf footer footerl footerr footerf "
+        "footnote fldinst listtext pntext pntxta pntxtb pn xe tc txe rxe annotation atnid "
+        "atnauthor nonshppict shp shpinst filetbl revtbl listtable listoverridetable rsidtbl "
+        "generator template themedata colorschememapping datastore latentstyles bkmkstart "
+        "bkmkend objdata objclass objname private userprops docvar xmlnstbl fchars lchars "
+        "leveltext levelnumbers";
+    for (const QByteArray &word : skipped.split(' '))
         destination(word, Destination::Skip);
     // Objects and fields keep the text they last showed.
     destination("object", Destination::Object);
@@ -186,8 +134,9 @@ void RtfReader::buildDispatchTable()
     on("plain", [this](const Token &) { state().chars = CharState{}; });
     on("b", [this](const Token &t) { state().chars.bold = flag(t); });
     on("i", [this](const Token &t) { state().chars.italic = flag(t); });
-    for (const char *word : {"ul", "uld", "uldb", "uldash", "uldashd", "uldashdd", "ulth", "ulw",
-                             "ulwave", "ulhwave", "ululdbwave", "ulldash", "ulthd", "ulthdash"})
+    const QByteArray underlines = "ul uld uldb uldash uldashd uldashdd ulth ulw ulwave ulhwave "
+                                  "ululdbwave ulldash ulthd ulthdash";
+    for (const QByteArray &word : underlines.split(' '))
         on(word, [this](const Token &t) { state().chars.underline = flag(t); });
     on("ulnone", [this](const Token &) { state().chars.underline = false; });
     on("fs", [this](const Token &t) {

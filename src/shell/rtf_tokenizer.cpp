@@ -64,13 +64,13 @@ RtfTokenizer::Token RtfTokenizer::next()
         token.offset = m_errorOffset;
         return token;
     }
-    while (m_pos < m_data.size() && (m_data[m_pos] == '\r' || m_data[m_pos] == '\n'))
+    while (m_pos < m_data.size() && (m_data.at(m_pos) == '\r' || m_data.at(m_pos) == '\n'))
         ++m_pos;
     Token token;
     token.offset = m_pos;
     if (m_pos >= m_data.size())
         return token;
-    const char c = m_data[m_pos];
+    const char c = m_data.at(m_pos);
     if (c == '{') {
         ++m_pos;
         token.type = Type::GroupStart;
@@ -84,7 +84,7 @@ RtfTokenizer::Token RtfTokenizer::next()
     if (c == '\\') {
         // Escaped braces and backslashes belong to the text run.
         if (m_pos + 1 < m_data.size()) {
-            const char e = m_data[m_pos + 1];
+            const char e = m_data.at(m_pos + 1);
             if (e == '\\' || e == '{' || e == '}')
                 return readText();
         }
@@ -99,7 +99,7 @@ RtfTokenizer::Token RtfTokenizer::readText()
     token.type = Type::Text;
     token.offset = m_pos;
     while (m_pos < m_data.size()) {
-        const char c = m_data[m_pos];
+        const char c = m_data.at(m_pos);
         if (c == '{' || c == '}')
             break;
         if (c == '\r' || c == '\n') {
@@ -109,7 +109,7 @@ RtfTokenizer::Token RtfTokenizer::readText()
         if (c == '\\') {
             if (m_pos + 1 >= m_data.size())
                 break;
-            const char e = m_data[m_pos + 1];
+            const char e = m_data.at(m_pos + 1);
             if (e != '\\' && e != '{' && e != '}')
                 break;
             token.text.append(e);
@@ -131,14 +131,14 @@ RtfTokenizer::Token RtfTokenizer::readControl()
 
     Token token;
     token.offset = start;
-    const char c = m_data[m_pos];
+    const char c = m_data.at(m_pos);
     if (!isLetter(c)) {
         ++m_pos;
         if (c == '\'') {
             if (m_pos + 2 > m_data.size())
                 return fail(start, QStringLiteral("Truncated \\' escape"));
-            const int hi = hexValue(m_data[m_pos]);
-            const int lo = hexValue(m_data[m_pos + 1]);
+            const int hi = hexValue(m_data.at(m_pos));
+            const int lo = hexValue(m_data.at(m_pos + 1));
             if (hi < 0 || lo < 0)
                 return fail(start, QStringLiteral("Bad hexadecimal digits in \\' escape"));
             m_pos += 2;
@@ -158,7 +158,7 @@ RtfTokenizer::Token RtfTokenizer::readControl()
     }
 
     const qsizetype wordStart = m_pos;
-    while (m_pos < m_data.size() && isLetter(m_data[m_pos])) {
+    while (m_pos < m_data.size() && isLetter(m_data.at(m_pos))) {
         if (m_pos - wordStart >= kMaxWordLength)
             return fail(start,
                         QStringLiteral("Control word longer than %1 letters").arg(kMaxWordLength));
@@ -168,18 +168,18 @@ RtfTokenizer::Token RtfTokenizer::readControl()
     token.word = m_data.mid(wordStart, m_pos - wordStart);
 
     bool negative = false;
-    if (m_pos + 1 < m_data.size() && m_data[m_pos] == '-' && isDigit(m_data[m_pos + 1])) {
+    if (m_pos + 1 < m_data.size() && m_data.at(m_pos) == '-' && isDigit(m_data.at(m_pos + 1))) {
         negative = true;
         ++m_pos;
     }
-    if (m_pos < m_data.size() && isDigit(m_data[m_pos])) {
+    if (m_pos < m_data.size() && isDigit(m_data.at(m_pos))) {
         const qsizetype digitsStart = m_pos;
         qint64 value = 0;
-        while (m_pos < m_data.size() && isDigit(m_data[m_pos])) {
+        while (m_pos < m_data.size() && isDigit(m_data.at(m_pos))) {
             if (m_pos - digitsStart >= kMaxParameterDigits)
                 return fail(start, QStringLiteral("Parameter of \\%1 is too long")
                                        .arg(QString::fromLatin1(token.word)));
-            value = value * 10 + (m_data[m_pos] - '0');
+            value = value * 10 + (m_data.at(m_pos) - '0');
             ++m_pos;
         }
         if (negative)
@@ -190,7 +190,7 @@ RtfTokenizer::Token RtfTokenizer::readControl()
         token.parameter = int(value);
         token.hasParameter = true;
     }
-    if (m_pos < m_data.size() && m_data[m_pos] == ' ')
+    if (m_pos < m_data.size() && m_data.at(m_pos) == ' ')
         ++m_pos;
 
     if (token.word == "bin") {
