@@ -1,5 +1,17 @@
-target_sources(wordloom_doc PRIVATE shell/plain_text_document.cpp shell/plain_text_document.h
-                                    shell/rtf_document.cpp shell/rtf_document.h)
+target_sources(
+  wordloom_doc
+  PRIVATE shell/plain_text_document.cpp
+          shell/plain_text_document.h
+          shell/rtf_code_page.cpp
+          shell/rtf_code_page.h
+          shell/rtf_document.cpp
+          shell/rtf_document.h
+          shell/rtf_reader.cpp
+          shell/rtf_reader.h
+          shell/rtf_tokenizer.cpp
+          shell/rtf_tokenizer.h
+          shell/rtf_writer.cpp
+          shell/rtf_writer.h)
 target_sources(
   wordloom_ui
   PRIVATE shell/about_box.cpp
