@@ -3,7 +3,6 @@
 #include "compose/dialogs.h"
 #include "rtf_document.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QTextEdit>
 
@@ -15,8 +14,7 @@ Document::Document(QTextEdit *editor, Dialogs *dialogs, QObject *parent)
 
 QString Document::caption() const
 {
-    return QStringLiteral("%1 - %2").arg(QFileInfo(m_name).fileName(),
-                                         QApplication::applicationName());
+    return QStringLiteral("%1 - Wordloom").arg(QFileInfo(m_name).fileName());
 }
 
 void Document::SetFileName(const QString &name)

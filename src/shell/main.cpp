@@ -39,13 +39,27 @@ bool readScript(const QString &file, QStringList *lines)
     return true;
 }
 
+// Script mode's standard error carries the program's dialogs; the offscreen
+// platform's notes about itself are not the program's and would only blur it.
+void quietPlatformNotes(QtMsgType type, const QMessageLogContext &context, const QString &msg)
+{
+    if (msg.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")) ||
+        msg.contains(QLatin1String("does not support propagateSizeHints")))
+        return;
+    const QByteArray text = qFormatLogMessage(type, context, msg).toLocal8Bit() + '\n';
+    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     // Script mode runs on machines without a display.
-    if (hasPlayOption(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (hasPlayOption(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(quietPlatformNotes);
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Wordloom"));

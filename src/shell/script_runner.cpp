@@ -313,9 +313,13 @@ bool ScriptRunner::clickControl(const Command &command, bool right, bool twice)
     if (!widget)
         return false;
     const QPoint centre = widget->rect().center();
-    if (twice)
+    if (twice) {
+        // What a window system delivers for a double click: a click, then
+        // the second press as a double-click event, then its release.
+        QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, centre);
         QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, centre);
-    else
+        QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, centre);
+    } else
         QTest::mouseClick(widget, right ? Qt::RightButton : Qt::LeftButton, Qt::NoModifier, centre);
     return true;
 }
