@@ -148,18 +148,24 @@ void TMainForm::setupCentralArea()
     setCentralWidget(central);
 }
 
+QAction *TMainForm::addMenuAction(QMenu *menu, const char *name, const QString &text,
+                                  const QKeySequence &key, const std::function<void()> &handler)
+{
+    auto *action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, handler);
+    menu->addAction(action);
+    return action;
+}
+
 void TMainForm::setupFileActions()
 {
     QMenu *menu = menuBar()->addMenu(tr("&File"));
     menu->setObjectName(QStringLiteral("File1"));
     auto add = [&](const char *name, const QString &text, const QKeySequence &key,
                    const std::function<void()> &handler) {
-        auto *action = new QAction(text, this);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(key);
-        connect(action, &QAction::triggered, this, handler);
-        menu->addAction(action);
-        return action;
+        return addMenuAction(menu, name, text, key, handler);
     };
     add("FileNewCmd", tr("&New"), QKeySequence(QStringLiteral("Ctrl+N")),
         [this] { m_document->FileNew(); });
@@ -183,12 +189,7 @@ void TMainForm::setupEditActions()
     menu->setObjectName(QStringLiteral("Edit1"));
     auto add = [&](const char *name, const QString &text, const QKeySequence &key,
                    const std::function<void()> &handler) {
-        auto *action = new QAction(text, this);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(key);
-        connect(action, &QAction::triggered, this, handler);
-        menu->addAction(action);
-        return action;
+        return addMenuAction(menu, name, text, key, handler);
     };
     add("EditUndoCmd", tr("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")),
         [this] { RichEdit1->undo(); });

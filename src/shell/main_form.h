@@ -9,6 +9,9 @@
 #include <memory>
 
 class Board;
+class QAction;
+class QKeySequence;
+class QMenu;
 class Dialogs;
 class Document;
 class DocumentEditor;
@@ -69,6 +72,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    QAction *addMenuAction(QMenu *menu, const char *name, const QString &text,
+                           const QKeySequence &key, const std::function<void()> &handler);
     void setupFileActions();
     void setupEditActions();
     void setupHelpActions();

@@ -16,7 +16,9 @@ constexpr char16_t kCp1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString decodeCp1252(const QByteArray &bytes)
+} // namespace
+
+QString decodeWindows1252(const QByteArray &bytes)
 {
     QString out;
     out.resize(bytes.size());
@@ -27,24 +29,27 @@ QString decodeCp1252(const QByteArray &bytes)
     return out;
 }
 
+char toWindows1252(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return char(u);
+    for (int k = 0; k < 32; ++k) {
+        if (kCp1252High[k] == u)
+            return char(0x80 + k);
+    }
+    return 0;
+}
+
+namespace {
+
 QByteArray encodeCp1252(const QString &text)
 {
     QByteArray out;
     out.reserve(text.size());
     for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            out.append(char(u));
-            continue;
-        }
-        char mapped = '?';
-        for (int k = 0; k < 32; ++k) {
-            if (kCp1252High[k] == u) {
-                mapped = char(0x80 + k);
-                break;
-            }
-        }
-        out.append(mapped);
+        const char b = toWindows1252(c);
+        out.append(b != 0 || c.isNull() ? b : '?');
     }
     return out;
 }
@@ -64,7 +69,7 @@ QString decode(const QByteArray &bytes, Encoding *encoding)
     }
     if (encoding)
         *encoding = Encoding::Windows1252;
-    return decodeCp1252(bytes);
+    return decodeWindows1252(bytes);
 }
 
 QByteArray encode(const QString &text, Encoding encoding)

@@ -19,6 +19,9 @@ struct Content
 };
 
 QString decode(const QByteArray &bytes, Encoding *encoding = nullptr);
+QString decodeWindows1252(const QByteArray &bytes);
+// The Windows-1252 byte for c, or 0 when the code page has none.
+char toWindows1252(QChar c);
 QByteArray encode(const QString &text, Encoding encoding);
 
 // False with a message in *error when the file cannot be read.
