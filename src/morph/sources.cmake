@@ -8,5 +8,7 @@ target_sources(
           morph/negation.h
           morph/plurals.cpp
           morph/plurals.h
+          morph/verbs.cpp
+          morph/verbs.h
           morph/word_capture.cpp
           morph/word_capture.h)
