@@ -1,4 +1,15 @@
 target_sources(
   wordloom_engine
-  PRIVATE morph/derivation.cpp morph/derivation.h morph/modals.cpp morph/modals.h
-          morph/negation.cpp morph/negation.h)
+  PRIVATE morph/derivation.cpp
+          morph/derivation.h
+          morph/modals.cpp
+          morph/modals.h
+          morph/negation.cpp
+          morph/negation.h
+          morph/plurals.cpp
+          morph/plurals.h
+          morph/verbs.cpp
+          morph/verbs.h
+          morph/word_capture.cpp
+          morph/word_capture.h)
+target_sources(wordloom_ui PRIVATE morph/inflection_buttons.cpp morph/inflection_buttons.h)

@@ -7,5 +7,7 @@ target_sources(
           panels/main_board_table.cpp
           panels/main_board_table.h
           panels/modal_table.cpp
-          panels/modal_table.h)
+          panels/modal_table.h
+          panels/verb_panel_tables.cpp
+          panels/verb_panel_tables.h)
 target_sources(wordloom_ui PRIVATE panels/board.cpp panels/board.h)

@@ -6,6 +6,7 @@
 #include "document.h"
 #include "document_editor.h"
 #include "editor_surface.h"
+#include "morph/inflection_buttons.h"
 #include "panels/board.h"
 #include "prefs/startup_loader.h"
 #include "tool_icons.h"
@@ -256,8 +257,6 @@ void TMainForm::setupToolBar()
         PoetryMode = cbPoetryProse->currentText() == QLatin1String("poetry");
         RichEdit1->setFocus();
     });
-    connect(cbTense, &QComboBox::activated, this,
-            [this] { PastTense = cbTense->currentText() == QLatin1String("past tense"); });
 }
 
 void TMainForm::setupStatusBar()
@@ -303,6 +302,8 @@ void TMainForm::setupBoard()
         const QString word = button->caption();
         connectButton(button->objectName(), [this, word] { fixedWordClick(word); });
     }
+
+    new InflectionButtons(*this);
 
     m_composition.indicatorsChanged = [this] { updateIndicators(); };
     updateIndicators();

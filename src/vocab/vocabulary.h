@@ -102,6 +102,9 @@ public:
     ::VerbTable &verbTable(List list);
     const ::VerbTable &verbTable(List list) const;
     const PluralExceptionList &exceptions(Exceptions list) const;
+    using ExceptionLists = std::array<PluralExceptionList, ExceptionsCount>;
+    // All twelve, indexed by Exceptions.
+    const ExceptionLists &exceptionLists() const { return m_exceptions; }
 
     const QStringList &nounCaptions() const { return m_nounCaptions; }
     QString nounCaption(NounCategory c) const { return m_nounCaptions.value(c); }
@@ -161,7 +164,7 @@ private:
 
     std::array<WordList, WordListCount> m_wordLists;
     std::array<::VerbTable, ListCount - WordListCount> m_verbTables;
-    std::array<PluralExceptionList, ExceptionsCount> m_exceptions;
+    ExceptionLists m_exceptions;
     QStringList m_nounCaptions;
     TextFile::Encoding m_nounCaptionsEncoding = TextFile::Encoding::Utf8;
     std::array<TextFile::Encoding, ListCount> m_encodings;

@@ -1,0 +1,95 @@
+#include "inflection_buttons.h"
+
+#include "controls/color_button.h"
+#include "panels/board.h"
+#include "panels/verb_panel_tables.h"
+#include "shell/main_form.h"
+
+#include <QComboBox>
+
+InflectionButtons::InflectionButtons(TMainForm &form)
+    : QObject(&form)
+    , m_form(form)
+    , m_plurals(form.composition(), form.vocabulary().exceptionLists())
+    , m_verbs(form.composition(), form.vocabulary().verbTable(Vocabulary::List::VerbTable),
+              form.vocabulary().verbTable(Vocabulary::List::GoVerbTable),
+              form.vocabulary().verbTable(Vocabulary::List::SayVerbTable), form.PastTense)
+{
+    connectClicks("btnPluralize", &InflectionButtons::btnPluralizeClick);
+    connectClicks("btnHave", &InflectionButtons::btnHaveClick);
+    connectClicks("btnBe", &InflectionButtons::btnBeClick);
+    connectClicks("btnDo", &InflectionButtons::btnDoClick);
+    connectClicks("btnGet", &InflectionButtons::btnGetClick);
+    connectClicks("btnLet", &InflectionButtons::btnLetClick);
+    connectClicks("btnPutMain", &InflectionButtons::btnPutMainClick);
+    connectClicks("btnVerb", &InflectionButtons::btnVerbClick);
+    connectClicks("btnGo", &InflectionButtons::btnGoClick);
+    connectClicks("btnSay", &InflectionButtons::btnSayClick);
+    connectClicks("btnS", &InflectionButtons::btnSClick);
+    connectClicks("btnIng", &InflectionButtons::btnIngClick);
+    connectClicks("btnEd", &InflectionButtons::btnEdClick);
+    connectClicks("btnEn", &InflectionButtons::btnEnClick);
+    connectClicks("btnInfinitive", &InflectionButtons::btnInfinitiveClick);
+
+    m_tense = form.findChild<QComboBox *>(QStringLiteral("cbTense"));
+    Q_ASSERT(m_tense);
+    connect(m_tense, &QComboBox::activated, this, &InflectionButtons::cbTenseChange);
+
+    buildPanels();
+}
+
+void InflectionButtons::connectClicks(const char *name, void (InflectionButtons::*handler)())
+{
+    TColorButton *button = m_form.board()->button(QString::fromLatin1(name));
+    Q_ASSERT(button);
+    connect(button, &TColorButton::clicked, this, handler);
+    connect(button, &TColorButton::doubleClicked, this, handler);
+}
+
+void InflectionButtons::btnVerbClick()
+{
+    m_verbs.btnVerbClick(m_form.random());
+}
+
+void InflectionButtons::btnGoClick()
+{
+    m_verbs.btnGoClick(m_form.random());
+}
+
+void InflectionButtons::btnSayClick()
+{
+    m_verbs.btnSayClick(m_form.random());
+}
+
+void InflectionButtons::cbTenseChange()
+{
+    m_form.PastTense = m_tense->currentText() == QLatin1String("past tense");
+    m_verbs.cbTenseChange();
+}
+
+void InflectionButtons::buildPanels()
+{
+    Board *board = m_form.board();
+    for (const VerbPanelTables::VerbPanel &spec : VerbPanelTables::verbPanels()) {
+        QWidget *panel = board->addOverlay(QString::fromLatin1(spec.panel));
+        const QList<TColorButton *> items = board->buildButtons(panel, spec.items);
+        const QString tag = QString::fromLatin1(spec.tag);
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            const QString text = QString::fromUtf8(spec.items[i].word);
+            const int number = spec.numbers[i];
+            connect(items[i], &TColorButton::clicked, this, [this, panel, tag, text, number] {
+                m_verbs.subPanelItemClick(tag, text, number);
+                panel->hide();
+            });
+        }
+        TColorButton *exit = board->buildButtons(panel, {&spec.exit, 1}).constFirst();
+        connect(exit, &TColorButton::clicked, panel, &QWidget::hide);
+
+        TColorButton *opener = board->button(QString::fromLatin1(spec.opener));
+        Q_ASSERT(opener);
+        connect(opener, &TColorButton::rightClicked, panel, [panel] {
+            panel->show();
+            panel->raise();
+        });
+    }
+}

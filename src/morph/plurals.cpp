@@ -1,0 +1,158 @@
+#include "plurals.h"
+
+#include "word_capture.h"
+
+using namespace TextRules;
+using Ex = Vocabulary::Exceptions;
+
+namespace {
+
+const QString kPluralize = QStringLiteral("pluralize");
+
+bool isVowel(QChar c)
+{
+    return QStringLiteral("aeiou").contains(c);
+}
+
+bool isAsciiLetter(QChar c)
+{
+    const QChar l = lowerAscii(c);
+    return l >= QLatin1Char('a') && l <= QLatin1Char('z');
+}
+
+// Capitals are judged on letters only, so "3" is neither capitalised nor all
+// capitals and pluralizes to "3s".
+bool startsWithCapital(const QString &w)
+{
+    return !w.isEmpty() && isAsciiLetter(w.front()) && upperAscii(w.front()) == w.front();
+}
+
+bool allCapitals(const QString &w)
+{
+    bool anyLetter = false;
+    for (QChar c : w) {
+        if (!isAsciiLetter(c))
+            continue;
+        anyLetter = true;
+        if (upperAscii(c) != c)
+            return false;
+    }
+    return anyLetter;
+}
+
+} // namespace
+
+Plurals::Plurals(Composition &composition, const Vocabulary::ExceptionLists &exceptions)
+    : m_composition(composition)
+    , m_exceptions(exceptions)
+{}
+
+Plurals::Forms Plurals::PluralizeWord(const QString &word,
+                                      const Vocabulary::ExceptionLists &exceptions)
+{
+    const QString &w = word;
+    const QString l = lowerAscii(word);
+    Forms f{l, l + QStringLiteral("s"), QString()};
+    if (l.isEmpty()) {
+        f.PluralForm = QStringLiteral("-s");
+        return f;
+    }
+
+    // Only the one list chosen by the ending is consulted.
+    auto lookUp = [&](Ex list) {
+        const PluralExceptionList &rows = exceptions[int(list)];
+        const qsizetype row = rows.find(l);
+        if (row < 0)
+            return false;
+        f = {rows.singular(row), rows.plural(row), rows.alternate(row)};
+        return true;
+    };
+
+    const QChar last = l.back();
+    if (last == QLatin1Char('a')) {
+        lookUp(Ex::NounA);
+        return f;
+    }
+    if (last == QLatin1Char('f')) {
+        lookUp(Ex::NounF);
+        return f;
+    }
+    if (last == QLatin1Char('o')) {
+        lookUp(Ex::NounO);
+        return f;
+    }
+    if (last == QLatin1Char('x')) {
+        if (!lookUp(Ex::NounX))
+            f.PluralForm = w + QStringLiteral("es");
+        return f;
+    }
+    if (l.size() < 2)
+        return f;
+
+    if (last == QLatin1Char('y')) {
+        if (!lookUp(Ex::NounY) && !isVowel(l.at(l.size() - 2)))
+            f.PluralForm = w.chopped(1) + QStringLiteral("ies");
+        return f;
+    }
+
+    const QString pair = l.right(2);
+    if (pair == QLatin1String("ch")) {
+        if (!lookUp(Ex::NounCH))
+            f.PluralForm = w + QStringLiteral("es");
+    } else if (pair == QLatin1String("fe")) {
+        lookUp(Ex::NounFE);
+    } else if (pair == QLatin1String("is")) {
+        if (!lookUp(Ex::NounIS))
+            f.PluralForm = w + QStringLiteral("es");
+    } else if (pair == QLatin1String("on")) {
+        lookUp(Ex::NounON);
+    } else if (pair == QLatin1String("um")) {
+        lookUp(Ex::NounUM);
+    } else if (pair == QLatin1String("us")) {
+        if (!lookUp(Ex::NounUS))
+            f.PluralForm = w + QStringLiteral("es");
+    } else if (!lookUp(Ex::NounChange)) {
+        if (pair == QLatin1String("sh") || last == QLatin1Char('s')) {
+            f.PluralForm = w + QStringLiteral("es");
+        } else if (l.size() >= 3 && l.endsWith(QLatin1String("man"))) {
+            const QString stem = l.chopped(3);
+            f = {stem + QStringLiteral("man"), stem + QStringLiteral("men"),
+                 stem + QStringLiteral("mans")};
+        }
+    }
+    return f;
+}
+
+void Plurals::btnPluralizeClick()
+{
+    CompositionState &s = m_composition.state;
+    WordCapture::takeGrab(m_composition);
+    s.ReplaceMode = 1;
+    int number = 2;
+    QString text;
+    if (s.LastAction != kPluralize) {
+        s.GrabArmed = false;
+        WordCapture::captureWord(m_composition);
+        // The new form keeps the case of the word it replaces.
+        if (startsWithCapital(s.CurrentWord))
+            s.CapsMode = CapsFirstArmed;
+        if (allCapitals(s.CurrentWord))
+            s.CapsMode = CapsAllArmed;
+        s.CurrentWord = WordCapture::trimmedTrailing(s.CurrentWord);
+        m_forms = PluralizeWord(s.CurrentWord, m_exceptions);
+        text = m_forms.PluralForm;
+    } else {
+        number = s.FormIndex + 1;
+        if (number < 1 || number > 3)
+            number = 1;
+        if (number == 3 && m_forms.AlternatePlural.isEmpty())
+            number = 1;
+        text = number == 1   ? m_forms.SingularForm
+               : number == 2 ? m_forms.PluralForm
+                             : m_forms.AlternatePlural;
+    }
+    s.ActionTag = kPluralize;
+    m_composition.InsertWord(text);
+    s.CurrentWord = text;
+    s.FormIndex = number;
+}

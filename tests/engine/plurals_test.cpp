@@ -1,0 +1,256 @@
+#include "fake_dialogs.h"
+#include "morph/plurals.h"
+#include "morph_fixture.h"
+
+#include <QDir>
+
+using Ex = Vocabulary::Exceptions;
+
+namespace {
+
+class PluralsTest : public MorphFixture
+{
+protected:
+    Vocabulary::ExceptionLists lists;
+    Plurals plurals{composition, lists};
+
+    void row(Ex list, const char *singular, const char *plural, const char *alternate = "")
+    {
+        lists[int(list)].appendRow(QString::fromLatin1(singular), QString::fromLatin1(plural),
+                                   QString::fromLatin1(alternate));
+    }
+    Plurals::Forms forms(const QString &w) const { return Plurals::PluralizeWord(w, lists); }
+    QString plural(const QString &w) const { return forms(w).PluralForm; }
+    void pluralize() { plurals.btnPluralizeClick(); }
+};
+
+TEST_F(PluralsTest, EndingRulesWithoutListEntries)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"box", "boxes"},      {"church", "churches"},
+        {"bush", "bushes"},    {"gas", "gases"},
+        {"class", "classes"},  {"iris", "irises"},
+        {"bus", "buses"},      {"city", "cities"},
+        {"day", "days"},       {"y", "ys"},
+        {"knife", "knifes"},   {"leaf", "leafs"},
+        {"potato", "potatos"}, {"cat", "cats"},
+        {"idea", "ideas"},     {"datum", "datums"},
+        {"lemon", "lemons"},   {"x", "xes"},
+        {"monkey", "monkeys"}, {"i", "is"},
+    };
+    for (const auto &[singular, expected] : cases)
+        EXPECT_EQ(plural(QString::fromLatin1(singular)), QLatin1String(expected)) << singular;
+}
+
+TEST_F(PluralsTest, ManRuleOffersAnAlternate)
+{
+    const Plurals::Forms woman = forms(QStringLiteral("Woman"));
+    EXPECT_EQ(woman.SingularForm, QLatin1String("woman"));
+    EXPECT_EQ(woman.PluralForm, QLatin1String("women"));
+    EXPECT_EQ(woman.AlternatePlural, QLatin1String("womans"));
+    EXPECT_EQ(forms(QStringLiteral("man")).PluralForm, QLatin1String("men"));
+    // A two-letter word cannot end in "man".
+    EXPECT_EQ(plural(QStringLiteral("an")), QLatin1String("ans"));
+    EXPECT_TRUE(forms(QStringLiteral("box")).AlternatePlural.isEmpty());
+}
+
+TEST_F(PluralsTest, CaseOfTheResultsFollowsTheRuleThatBuiltThem)
+{
+    // "es" and "ies" keep the word's letters; everything else is lower case.
+    EXPECT_EQ(plural(QStringLiteral("BOX")), QLatin1String("BOXes"));
+    EXPECT_EQ(plural(QStringLiteral("CITY")), QLatin1String("CITies"));
+    EXPECT_EQ(plural(QStringLiteral("CAT")), QLatin1String("cats"));
+    EXPECT_EQ(forms(QStringLiteral("Cat")).SingularForm, QLatin1String("cat"));
+}
+
+TEST_F(PluralsTest, ListRowsGiveAllThreeForms)
+{
+    row(Ex::NounUS, "cactus", "cacti", "cactuses");
+    row(Ex::NounON, "criterion", "criteria");
+    row(Ex::NounF, "leaf", "leaves");
+    row(Ex::NounFE, "knife", "knives");
+    row(Ex::NounO, "potato", "potatoes");
+    row(Ex::NounX, "ox", "oxen");
+    row(Ex::NounY, "money", "monies", "moneys");
+    row(Ex::NounA, "alga", "algae");
+    row(Ex::NounIS, "analysis", "analyses");
+    row(Ex::NounUM, "datum", "data");
+    row(Ex::NounCH, "stomach", "stomachs");
+    row(Ex::NounChange, "child", "children");
+
+    const Plurals::Forms cactus = forms(QStringLiteral("cactus"));
+    EXPECT_EQ(cactus.SingularForm, QLatin1String("cactus"));
+    EXPECT_EQ(cactus.PluralForm, QLatin1String("cacti"));
+    EXPECT_EQ(cactus.AlternatePlural, QLatin1String("cactuses"));
+    EXPECT_TRUE(forms(QStringLiteral("criterion")).AlternatePlural.isEmpty());
+
+    const std::pair<const char *, const char *> cases[] = {
+        {"criterion", "criteria"}, {"leaf", "leaves"},       {"knife", "knives"},
+        {"potato", "potatoes"},    {"ox", "oxen"},           {"money", "monies"},
+        {"alga", "algae"},         {"analysis", "analyses"}, {"datum", "data"},
+        {"stomach", "stomachs"},   {"child", "children"},    {"Child", "children"},
+    };
+    for (const auto &[singular, expected] : cases)
+        EXPECT_EQ(plural(QString::fromLatin1(singular)), QLatin1String(expected)) << singular;
+    // Entries not in the lists still follow the ending rules.
+    EXPECT_EQ(plural(QStringLiteral("fox")), QLatin1String("foxes"));
+    EXPECT_EQ(plural(QStringLiteral("chef")), QLatin1String("chefs"));
+}
+
+TEST_F(PluralsTest, OnlyTheListOfTheEndingIsConsulted)
+{
+    // A row in the wrong list, or written with capitals, never matches.
+    row(Ex::NounChange, "cactus", "cacti");
+    row(Ex::NounChange, "leaf", "leaves");
+    row(Ex::NounUS, "Octopus", "octopi");
+    EXPECT_EQ(plural(QStringLiteral("cactus")), QLatin1String("cactuses"));
+    EXPECT_EQ(plural(QStringLiteral("leaf")), QLatin1String("leafs"));
+    EXPECT_EQ(plural(QStringLiteral("octopus")), QLatin1String("octopuses"));
+    // The first matching row wins.
+    row(Ex::NounChange, "goose", "geese");
+    row(Ex::NounChange, "goose", "gooses");
+    EXPECT_EQ(plural(QStringLiteral("goose")), QLatin1String("geese"));
+}
+
+TEST_F(PluralsTest, WordEndingInXWithAnEmptyListTakesEs)
+{
+    ASSERT_TRUE(lists[int(Ex::NounX)].isEmpty());
+    EXPECT_EQ(plural(QStringLiteral("fax")), QLatin1String("faxes"));
+    row(Ex::NounX, "ox", "oxen");
+    EXPECT_EQ(plural(QStringLiteral("fax")), QLatin1String("faxes"));
+}
+
+TEST_F(PluralsTest, RepeatedClicksCyclePluralAlternateSingular)
+{
+    words({"the", "woman"});
+    const QStringList expected = {"The women ", "The womans ", "The woman ", "The women "};
+    for (const QString &e : expected) {
+        pluralize();
+        EXPECT_EQ(text(), e);
+    }
+    EXPECT_EQ(state.LastAction, QLatin1String("pluralize"));
+    EXPECT_EQ(state.CurrentWord, QLatin1String("women"));
+    EXPECT_EQ(state.FormIndex, 2);
+}
+
+TEST_F(PluralsTest, NounWithoutAlternateCyclesPluralSingular)
+{
+    words({"a", "box"});
+    pluralize();
+    EXPECT_EQ(text(), QLatin1String("A boxes "));
+    pluralize();
+    EXPECT_EQ(text(), QLatin1String("A box "));
+    pluralize();
+    EXPECT_EQ(text(), QLatin1String("A boxes "));
+    // Any other insertion ends the cycle: the next click starts afresh.
+    word(QStringLiteral("church"));
+    pluralize();
+    EXPECT_EQ(text(), QLatin1String("A boxes churches "));
+}
+
+TEST_F(PluralsTest, ListRowCycle)
+{
+    row(Ex::NounUS, "cactus", "cacti", "cactuses");
+    word(QStringLiteral("cactus"));
+    pluralize();
+    EXPECT_EQ(text(), QLatin1String("Cacti "));
+    pluralize();
+    EXPECT_EQ(text(), QLatin1String("Cactuses "));
+    pluralize();
+    EXPECT_EQ(text(), QLatin1String("Cactus "));
+}
+
+TEST_F(PluralsTest, CapitalsOfTheWordAreKept)
+{
+    row(Ex::NounON, "criterion", "criteria");
+    // Puts the caret right after the first occurrence of w, as a mouse would.
+    auto clickAfter = [this](const char *w) {
+        const QString needle = QString::fromLatin1(w);
+        typed(text(), int(text().indexOf(needle) + needle.size()));
+    };
+    surface.setText(QStringLiteral("the Box and the BOX and Criterion and 3 "));
+    clickAfter("Box");
+    pluralize();
+    EXPECT_EQ(text(), QLatin1String("the Boxes and the BOX and Criterion and 3 "));
+    clickAfter("BOX");
+    pluralize();
+    EXPECT_EQ(text(), QLatin1String("the Boxes and the BOXES and Criterion and 3 "));
+    // The capitals hold through the cycle.
+    pluralize();
+    EXPECT_EQ(text(), QLatin1String("the Boxes and the BOX and Criterion and 3 "));
+    clickAfter("Criterion");
+    pluralize();
+    EXPECT_EQ(text(), QLatin1String("the Boxes and the BOX and Criteria and 3 "));
+    // A digit is no capital letter.
+    clickAfter("3");
+    pluralize();
+    EXPECT_EQ(text(), QLatin1String("the Boxes and the BOX and Criteria and 3s "));
+}
+
+TEST_F(PluralsTest, NoCurrentWordGivesBareSuffix)
+{
+    typed(QStringLiteral("cat"));
+    state.LastAction = QStringLiteral("space");
+    state.CurrentWord.clear();
+    pluralize();
+    EXPECT_EQ(text(), QLatin1String("cats "));
+}
+
+TEST_F(PluralsTest, SelectedWordIsPluralizedInPlace)
+{
+    typed(QStringLiteral("one box  and more"));
+    surface.select(4, 5); // "box  "
+    pluralize();
+    EXPECT_EQ(text(), QLatin1String("one boxes and more"));
+    // A selection of spaces only is no word.
+    typed(QStringLiteral("cat   dog"));
+    surface.select(3, 3);
+    pluralize();
+    EXPECT_EQ(text(), QLatin1String("cats dog"));
+}
+
+TEST_F(PluralsTest, GrabTakesTheWordBeforeTheCaret)
+{
+    words({"the", "church", "bell"});
+    surface.setCaret(11);
+    grab();
+    state.LastAction = QStringLiteral("grab");
+    pluralize();
+    EXPECT_EQ(text(), QLatin1String("The churches bell "));
+    EXPECT_FALSE(state.GrabArmed);
+    EXPECT_FALSE(composition.grabLit());
+}
+
+// The exception lists that ship with the program give the right plural of
+// common irregular nouns on the first click.
+TEST(ShippedPluralsTest, CommonIrregularNouns)
+{
+    const QDir data(QStringLiteral(WORDLOOM_DATA_DIR));
+    Vocabulary vocab;
+    FakeDialogs dialogs;
+    ASSERT_TRUE(vocab.LoadVocabulary(data.filePath(QStringLiteral("words")),
+                                     data.filePath(QStringLiteral("exceptions")), dialogs))
+        << dialogs.messages.join(QLatin1Char('\n')).toStdString();
+    const std::pair<const char *, const char *> cases[] = {
+        {"leaf", "leaves"},        {"knife", "knives"},
+        {"potato", "potatoes"},    {"child", "children"},
+        {"mouse", "mice"},         {"person", "people"},
+        {"criterion", "criteria"}, {"cactus", "cacti"},
+        {"analysis", "analyses"},  {"phenomenon", "phenomena"},
+        {"woman", "women"},        {"box", "boxes"},
+        {"city", "cities"},        {"wife", "wives"},
+        {"tooth", "teeth"},        {"foot", "feet"},
+        {"wolf", "wolves"},        {"hero", "heroes"},
+        {"crisis", "crises"},      {"bacterium", "bacteria"},
+        {"day", "days"},           {"church", "churches"},
+        {"sheep", "sheep"},        {"goose", "geese"},
+    };
+    for (const auto &[singular, expected] : cases) {
+        EXPECT_EQ(Plurals::PluralizeWord(QString::fromLatin1(singular), vocab.exceptionLists())
+                      .PluralForm,
+                  QLatin1String(expected))
+            << singular;
+    }
+}
+
+} // namespace

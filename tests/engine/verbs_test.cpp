@@ -1,0 +1,575 @@
+#include "morph/verbs.h"
+#include "morph_fixture.h"
+
+#include <deque>
+
+using Helper = Verbs::Helper;
+using Suffix = Verbs::Suffix;
+
+namespace {
+
+// Hands out the numbers queued, then keeps giving the last one.
+class QueuedRandom : public RandomSource
+{
+public:
+    std::deque<int> values;
+    int next(int bound) override
+    {
+        int v = values.empty() ? 0 : values.front();
+        if (values.size() > 1)
+            values.pop_front();
+        return bound <= 0 ? 0 : std::min(v, bound - 1);
+    }
+};
+
+VerbTable table(std::initializer_list<const char *> lines)
+{
+    QStringList l;
+    for (const char *line : lines)
+        l.append(QString::fromLatin1(line));
+    VerbTable t;
+    t.loadLines(l);
+    return t;
+}
+
+class VerbsTest : public MorphFixture
+{
+protected:
+    VerbTable verbList = table({"run", "runs", "running", "ran", "run",     //
+                                "sing", "sings", "singing", "sang", "sung", //
+                                "walk", "walks", "walking", "walked", "walked"});
+    VerbTable goList = table({"go", "goes", "going", "went", "gone",                //
+                              "hurry", "hurries", "hurrying", "hurried", "hurried", //
+                              "roam", "roams", "roaming", "roamed", "roamed"});
+    VerbTable sayList = table({"mutter", "mutters", "muttering", "muttered", "muttered", //
+                               "say", "says", "saying", "said", "said"});
+    bool pastTense = false;
+    Verbs verbs{composition, verbList, goList, sayList, pastTense};
+    QueuedRandom random;
+
+    void SetUp() override { state.CapsMode = CapsNone; }
+    // A mark from the apostrophe panel, such as "-'ve".
+    void apostrophe(const QString &w)
+    {
+        state.ActionTag = QStringLiteral("apostrophe");
+        state.ReplaceMode = 0;
+        composition.InsertWord(w);
+        state.CurrentWord = w;
+    }
+    void restart()
+    {
+        surface.setText(QString());
+        composition.resetForNewDocument();
+        state.CapsMode = CapsNone;
+        pastTense = false;
+    }
+    void tense(bool past)
+    {
+        pastTense = past;
+        verbs.cbTenseChange();
+    }
+};
+
+TEST_F(VerbsTest, ChooseVerbFormRulesInOrder)
+{
+    struct Case
+    {
+        const char *lastAction;
+        const char *currentWord;
+        bool past;
+        int form;
+    };
+    const Case cases[] = {
+        {"to", "to", true, 1},
+        {"modal", "can", true, 1},
+        {"be", "is", true, 3},
+        {"have", "has", true, 5},
+        {"have", "-'ve", false, 5},
+        {"of", "of", true, 3},
+        {"while", "while", false, 3},
+        {"my", "my", false, 3},
+        {"their", "their", true, 3},
+        {"I", "my", false, 3}, // a possessive picked from a pronoun panel
+        {"he", "his", false, 3},
+        {"apostrophe", "-'d", true, 1},
+        {"apostrophe", "-'ll", false, 1},
+        {"apostrophe", "-'ve", false, 5},
+        {"apostrophe", "-'s", false, 3},
+        {"I", "I", true, 4},
+        {"he", "he", true, 4},
+        {"mouseclick", "", true, 4},
+        {"pluralize", "cats", false, 1},
+        {"I", "I", false, 1},
+        {"they", "they", false, 1},
+        {"he", "him", false, 2},
+        {"animal", "cat", false, 2},
+        {"noun", "idea", false, 2},
+        {"custom", "thing", false, 2},
+        {"the", "this", false, 2},
+        {"the", "that", false, 2},
+        {"the", "the", false, 1},
+        {"-ing", "running", false, 2},
+        {"-ed", "walked", false, 1},
+        {"mouseclick", "", false, 1},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(Verbs::ChooseVerbForm(QString::fromLatin1(c.lastAction),
+                                        QString::fromLatin1(c.currentWord), c.past),
+                  c.form)
+            << c.lastAction << " " << c.currentWord << " past " << c.past;
+    }
+}
+
+TEST_F(VerbsTest, HelpingVerbFirstClickByForm)
+{
+    struct Row
+    {
+        Helper helper;
+        std::array<const char *, 5> words;
+        std::array<int, 5> formIndex;
+    };
+    const Row rows[] = {
+        {Helper::Have, {"have", "has", "having", "had", "had"}, {1, 2, 3, 4, 5}},
+        {Helper::Be, {"be", "is", "being", "was", "been"}, {1, 2, 3, 4, 5}},
+        {Helper::Do, {"do", "does", "doing", "did", "done"}, {2, 2, 2, 2, 2}},
+        {Helper::Get, {"get", "gets", "getting", "got", "got"}, {2, 2, 2, 2, 4}},
+        {Helper::Let, {"let", "lets", "letting", "let", "let"}, {1, 2, 3, 4, 5}},
+        {Helper::Put, {"put", "puts", "putting", "put", "put"}, {1, 2, 3, 4, 5}},
+    };
+    // What brings about each form: to, he, of, past tense, "-'ve".
+    const std::array<std::function<void()>, 5> contexts = {
+        [this] { word(QStringLiteral("to")); },
+        [this] { word(QStringLiteral("he")); },
+        [this] { word(QStringLiteral("of")); },
+        [this] {
+            word(QStringLiteral("and"));
+            pastTense = true;
+        },
+        [this] {
+            word(QStringLiteral("we"));
+            apostrophe(QStringLiteral("-'ve"));
+        },
+    };
+    for (const Row &row : rows) {
+        for (int f = 0; f < 5; ++f) {
+            restart();
+            contexts[f]();
+            const QString before = text();
+            verbs.helperClick(row.helper);
+            EXPECT_EQ(state.VerbForm, f + 1);
+            EXPECT_EQ(text(), before + QLatin1String(row.words[f]) + QLatin1Char(' '))
+                << int(row.helper) << " form " << f + 1;
+            EXPECT_EQ(state.CurrentWord, QLatin1String(row.words[f]));
+            EXPECT_EQ(state.FormIndex, row.formIndex[f]) << int(row.helper) << " form " << f + 1;
+        }
+    }
+}
+
+TEST_F(VerbsTest, BeAgreesWithItsSubject)
+{
+    const std::tuple<const char *, bool, const char *> cases[] = {
+        {"I", false, "I am "},      {"they", false, "They are "}, {"we", false, "We are "},
+        {"you", true, "You were "}, {"I", true, "I was "},        {"to", false, "To be "},
+        {"he", true, "He was "},    {"she", false, "She is "},
+    };
+    for (const auto &[subject, past, expected] : cases) {
+        restart();
+        state.CapsMode = CapsFirstArmed;
+        word(QString::fromLatin1(subject));
+        pastTense = past;
+        verbs.helperClick(Helper::Be);
+        EXPECT_EQ(text(), QLatin1String(expected));
+    }
+    // After a noun category word and after a plural.
+    restart();
+    state.ActionTag = QStringLiteral("animal");
+    composition.InsertWord(QStringLiteral("cat"));
+    state.CurrentWord = QStringLiteral("cat");
+    verbs.helperClick(Helper::Be);
+    EXPECT_EQ(text(), QLatin1String("cat is "));
+    restart();
+    word(QStringLiteral("cats"));
+    state.LastAction = QStringLiteral("pluralize");
+    verbs.helperClick(Helper::Be);
+    EXPECT_EQ(text(), QLatin1String("cats are "));
+    pastTense = true;
+    word(QStringLiteral("and"));
+    state.LastAction = QStringLiteral("pluralize");
+    verbs.helperClick(Helper::Be);
+    EXPECT_EQ(text(), QLatin1String("cats are and were "));
+}
+
+TEST_F(VerbsTest, HelpingVerbRepeatCycles)
+{
+    auto cycle = [this](Helper helper, const char *subject, int clicks) {
+        restart();
+        word(QString::fromLatin1(subject));
+        QStringList seen;
+        for (int i = 0; i < clicks; ++i) {
+            verbs.helperClick(helper);
+            seen.append(state.CurrentWord);
+        }
+        EXPECT_EQ(text(),
+                  QString::fromLatin1(subject) + QLatin1Char(' ') + seen.last() + QLatin1Char(' '));
+        return seen.join(QLatin1Char(' '));
+    };
+    EXPECT_EQ(cycle(Helper::Have, "he", 5), QLatin1String("has having had have has"));
+    EXPECT_EQ(cycle(Helper::Be, "to", 9), QLatin1String("be is are was were being been am be"));
+    EXPECT_EQ(cycle(Helper::Do, "I", 6), QLatin1String("do doing did done do does"));
+    EXPECT_EQ(cycle(Helper::Get, "to", 6), QLatin1String("get getting got gotten get gets"));
+    EXPECT_EQ(cycle(Helper::Put, "he", 4), QLatin1String("puts putting put puts"));
+    pastTense = true;
+    restart();
+    pastTense = true;
+    word(QStringLiteral("he"));
+    verbs.helperClick(Helper::Let);
+    EXPECT_EQ(state.FormIndex, 4);
+    verbs.helperClick(Helper::Let);
+    EXPECT_EQ(state.CurrentWord, QLatin1String("let"));
+    EXPECT_EQ(state.FormIndex, 1);
+    verbs.helperClick(Helper::Let);
+    EXPECT_EQ(text(), QLatin1String("he lets "));
+}
+
+TEST_F(VerbsTest, ListVerbDrawsARowInTheNeededColumn)
+{
+    word(QStringLiteral("she"));
+    random.values = {1};
+    verbs.btnVerbClick(random);
+    EXPECT_EQ(text(), QLatin1String("she sings "));
+    EXPECT_EQ(state.FormIndex, 1);
+    EXPECT_EQ(state.LastAction, QLatin1String("verb"));
+    // A repeated click replaces the verb by another row, same column.
+    random.values = {1};
+    verbs.btnVerbClick(random);
+    EXPECT_EQ(text(), QLatin1String("she walks "));
+    EXPECT_EQ(state.FormIndex, 2);
+    random.values = {0};
+    verbs.btnVerbClick(random);
+    EXPECT_EQ(text(), QLatin1String("she runs "));
+}
+
+TEST_F(VerbsTest, ListVerbNeverRepeatsARow)
+{
+    SeededRandom seeded(7);
+    word(QStringLiteral("I"));
+    verbs.btnVerbClick(seeded);
+    for (int i = 0; i < 60; ++i) {
+        const int before = state.FormIndex;
+        verbs.btnSayClick(seeded); // first say click, then repeats
+        if (i > 0) {
+            EXPECT_NE(state.FormIndex, before);
+        }
+    }
+    // With a single row there is nothing else to draw.
+    VerbTable one = table({"run", "runs", "running", "ran", "run"});
+    VerbTable empty;
+    Verbs single{composition, one, empty, empty, pastTense};
+    word(QStringLiteral("to"));
+    single.btnVerbClick(seeded);
+    single.btnVerbClick(seeded);
+    EXPECT_TRUE(text().endsWith(QLatin1String(" to run ")));
+    // An empty list draws nothing.
+    const QString before = text();
+    single.btnGoClick(seeded);
+    single.btnGoClick(seeded);
+    EXPECT_EQ(text(), before + QLatin1String("go "));
+    Verbs none{composition, empty, empty, empty, pastTense};
+    word(QStringLiteral("to"));
+    const QString beforeNone = text();
+    none.btnVerbClick(seeded);
+    EXPECT_EQ(text(), beforeNone);
+}
+
+TEST_F(VerbsTest, GoAndSayInsertTheirOwnWordFirst)
+{
+    word(QStringLiteral("he"));
+    verbs.btnGoClick(random);
+    EXPECT_EQ(text(), QLatin1String("he goes "));
+    EXPECT_EQ(state.FormIndex, 0);
+    random.values = {0};
+    verbs.btnGoClick(random);
+    EXPECT_EQ(text(), QLatin1String("he hurries "));
+    word(QStringLiteral("of"));
+    verbs.btnSayClick(random);
+    EXPECT_EQ(text(), QLatin1String("he hurries of saying "));
+    EXPECT_EQ(state.FormIndex, 1);
+}
+
+TEST_F(VerbsTest, SuffixRuleForms)
+{
+    using F = Verbs::SuffixForms;
+    auto forms = [](Suffix s, const char *w) { return Verbs::suffixForms(s, QLatin1String(w)); };
+    EXPECT_EQ(forms(Suffix::S, "fly"), (F{"fly", "flies", "flys"}));
+    EXPECT_EQ(forms(Suffix::S, "play"), (F{"play", "plays", "plays"}));
+    EXPECT_EQ(forms(Suffix::S, "wash"), (F{"wash", "washes", "washes"}));
+    EXPECT_EQ(forms(Suffix::S, "fix"), (F{"fix", "fixes", "fixes"}));
+    EXPECT_EQ(forms(Suffix::S, "pass"), (F{"pass", "passes", "passes"}));
+    EXPECT_EQ(forms(Suffix::S, "teach"), (F{"teach", "teaches", "teaches"}));
+    EXPECT_EQ(forms(Suffix::S, "y"), (F{"y", "ys", "ys"}));
+    EXPECT_EQ(forms(Suffix::Ing, "run"), (F{"run", "runing", "running"}));
+    EXPECT_EQ(forms(Suffix::Ing, "make"), (F{"make", "makeing", "making"}));
+    EXPECT_EQ(forms(Suffix::Ed, "try"), (F{"try", "tried", "tryed"}));
+    EXPECT_EQ(forms(Suffix::Ed, "bake"), (F{"bake", "baked", "baked"}));
+    EXPECT_EQ(forms(Suffix::Ed, "stop"), (F{"stop", "stoped", "stopped"}));
+    EXPECT_EQ(forms(Suffix::Ed, "honey"), (F{"honey", "honeyed", "honied"}));
+    EXPECT_EQ(forms(Suffix::En, "honey"), (F{"honey", "honeyed", "honied"}));
+    EXPECT_EQ(forms(Suffix::En, "take"), (F{"take", "taken", "taked"}));
+    EXPECT_EQ(forms(Suffix::En, "dry"), (F{"dry", "dried", "dryed"}));
+    EXPECT_EQ(forms(Suffix::En, "fall"), (F{"fall", "fallen", "falled"}));
+    // No word: the bare suffix joins the text before it.
+    EXPECT_EQ(forms(Suffix::Ing, ""), (F{"", "-ing", "-ing"}));
+}
+
+TEST_F(VerbsTest, SuffixClicksCycleAndSkipARepeatedForm)
+{
+    auto cycle = [this](Suffix suffix, const char *w, int clicks) {
+        restart();
+        word(QString::fromLatin1(w));
+        QStringList seen;
+        for (int i = 0; i < clicks; ++i) {
+            verbs.suffixClick(suffix);
+            seen.append(state.CurrentWord);
+        }
+        EXPECT_EQ(text(), seen.last() + QLatin1Char(' '));
+        return seen.join(QLatin1Char(' '));
+    };
+    EXPECT_EQ(cycle(Suffix::S, "fly", 4), QLatin1String("flies flys fly flies"));
+    EXPECT_EQ(cycle(Suffix::S, "play", 3), QLatin1String("plays play plays"));
+    EXPECT_EQ(cycle(Suffix::Ing, "run", 4), QLatin1String("runing running run runing"));
+    EXPECT_EQ(cycle(Suffix::Ed, "honey", 3), QLatin1String("honeyed honied honey"));
+    EXPECT_EQ(cycle(Suffix::Ed, "bake", 3), QLatin1String("baked bake baked"));
+    // "-en" offers its third form even when it repeats: no skipping.
+    EXPECT_EQ(cycle(Suffix::En, "bake", 3), QLatin1String("baken baked bake"));
+    EXPECT_EQ(state.VerbForm, 5);
+    EXPECT_EQ(state.LastAction, QLatin1String("-en"));
+}
+
+TEST_F(VerbsTest, SuffixOnIrregularVerbsKeepsTheirTag)
+{
+    const std::tuple<Helper, Suffix, const char *> cases[] = {
+        {Helper::Have, Suffix::S, "has"},    {Helper::Have, Suffix::Ed, "had"},
+        {Helper::Do, Suffix::En, "done"},    {Helper::Do, Suffix::Ing, "doing"},
+        {Helper::Get, Suffix::En, "gotten"}, {Helper::Let, Suffix::Ed, "let"},
+        {Helper::Put, Suffix::Ed, "put"},    {Helper::Be, Suffix::Ing, "being"},
+        {Helper::Be, Suffix::En, "been"},
+    };
+    for (const auto &[helper, suffix, expected] : cases) {
+        restart();
+        word(QStringLiteral("to"));
+        verbs.helperClick(helper);
+        const QString tag = state.LastAction;
+        const int formIndex = state.FormIndex;
+        verbs.suffixClick(suffix);
+        EXPECT_EQ(text(), QLatin1String("to ") + QLatin1String(expected) + QLatin1Char(' '));
+        EXPECT_EQ(state.LastAction, tag);
+        EXPECT_EQ(state.FormIndex, formIndex);
+    }
+    // List verbs take the column of their row.
+    restart();
+    word(QStringLiteral("he"));
+    verbs.btnGoClick(random);
+    verbs.suffixClick(Suffix::Ed);
+    EXPECT_EQ(text(), QLatin1String("he went "));
+    verbs.suffixClick(Suffix::En);
+    EXPECT_EQ(text(), QLatin1String("he gone "));
+    random.values = {1};
+    word(QStringLiteral("to"));
+    verbs.btnVerbClick(random);
+    verbs.suffixClick(Suffix::Ing);
+    EXPECT_EQ(text(), QLatin1String("he gone to singing "));
+    EXPECT_EQ(state.VerbForm, 3);
+}
+
+TEST_F(VerbsTest, SuffixOnFormsOfBe)
+{
+    auto cycle = [this](Suffix suffix, const char *w, int clicks) {
+        restart();
+        word(QString::fromLatin1(w));
+        QStringList seen;
+        for (int i = 0; i < clicks; ++i) {
+            verbs.suffixClick(suffix);
+            seen.append(state.CurrentWord);
+        }
+        return seen.join(QLatin1Char(' '));
+    };
+    EXPECT_EQ(cycle(Suffix::S, "be", 4), QLatin1String("is are am is"));
+    EXPECT_EQ(cycle(Suffix::S, "were", 3), QLatin1String("are is am"));
+    EXPECT_EQ(cycle(Suffix::S, "was", 3), QLatin1String("is am are"));
+    EXPECT_EQ(cycle(Suffix::S, "is", 3), QLatin1String("are am is"));
+    EXPECT_EQ(cycle(Suffix::Ed, "is", 3), QLatin1String("was were was"));
+    EXPECT_EQ(cycle(Suffix::Ed, "are", 3), QLatin1String("were was were"));
+    EXPECT_EQ(cycle(Suffix::Ing, "was", 1), QLatin1String("being"));
+    // After "have" a form of "be" is the participle, and "have" decides.
+    restart();
+    word(QStringLiteral("been"));
+    state.LastAction = QStringLiteral("have");
+    verbs.suffixClick(Suffix::Ing);
+    EXPECT_EQ(text(), QLatin1String("having "));
+}
+
+TEST_F(VerbsTest, SuffixOnASelectedWordReplacesTheSelection)
+{
+    typed(QStringLiteral("the run"));
+    surface.select(4, 3);
+    verbs.suffixClick(Suffix::Ing);
+    EXPECT_EQ(text(), QLatin1String("the runing "));
+    verbs.suffixClick(Suffix::Ing);
+    EXPECT_EQ(text(), QLatin1String("the running "));
+    // A selected word keeps its capital.
+    typed(QStringLiteral("and Fly away"));
+    surface.select(4, 4); // "Fly "
+    verbs.suffixClick(Suffix::S);
+    EXPECT_EQ(text(), QLatin1String("and Flies away"));
+}
+
+TEST_F(VerbsTest, CapitalOfTheWordStaysThroughSuffixCycle)
+{
+    state.CapsMode = CapsFirstArmed;
+    word(QStringLiteral("run"));
+    verbs.suffixClick(Suffix::Ing);
+    EXPECT_EQ(text(), QLatin1String("Runing "));
+    verbs.suffixClick(Suffix::Ing);
+    EXPECT_EQ(text(), QLatin1String("Running "));
+    word(QStringLiteral("fast"));
+    EXPECT_EQ(text(), QLatin1String("Running fast "));
+}
+
+TEST_F(VerbsTest, GrabMakesTransformingButtonsTakeTheWordBeforeTheCaret)
+{
+    words({"they", "walk", "home"});
+    surface.setCaret(10); // after "walk"
+    grab();
+    verbs.suffixClick(Suffix::Ed);
+    EXPECT_EQ(text(), QLatin1String("they walked home "));
+    EXPECT_FALSE(state.GrabArmed);
+
+    // A grabbed form of "be" follows the "be" forms.
+    restart();
+    words({"he", "is", "here"});
+    surface.setCaret(6);
+    grab();
+    verbs.suffixClick(Suffix::Ed);
+    EXPECT_EQ(text(), QLatin1String("he was here "));
+
+    // The infinitive of a grabbed verb is found in the lists.
+    restart();
+    words({"she", "went", "home"});
+    surface.setCaret(8);
+    grab();
+    verbs.btnInfinitiveClick();
+    EXPECT_EQ(text(), QLatin1String("she go home "));
+    EXPECT_EQ(state.LastAction, QLatin1String("go"));
+    verbs.suffixClick(Suffix::Ing);
+    EXPECT_EQ(text(), QLatin1String("she going home "));
+}
+
+TEST_F(VerbsTest, InfinitiveReformsTheVerbInsertedLast)
+{
+    word(QStringLiteral("he"));
+    verbs.helperClick(Helper::Have);
+    verbs.btnInfinitiveClick();
+    EXPECT_EQ(text(), QLatin1String("he have "));
+    EXPECT_EQ(state.VerbForm, 1);
+    word(QStringLiteral("and"));
+    verbs.btnGoClick(random);
+    verbs.btnInfinitiveClick();
+    EXPECT_EQ(text(), QLatin1String("he have and go "));
+    word(QStringLiteral("were"));
+    verbs.btnInfinitiveClick();
+    EXPECT_EQ(text(), QLatin1String("he have and go be "));
+    // Nothing after an unrelated word or a caret move.
+    word(QStringLiteral("cat"));
+    verbs.btnInfinitiveClick();
+    EXPECT_EQ(text(), QLatin1String("he have and go be cat "));
+    verbs.helperClick(Helper::Do);
+    state.LastAction = QStringLiteral("mouseclick");
+    verbs.btnInfinitiveClick();
+    EXPECT_EQ(text(), QLatin1String("he have and go be cat do "));
+}
+
+TEST_F(VerbsTest, TenseChangeReformsTheVerbInPlace)
+{
+    word(QStringLiteral("he"));
+    verbs.btnGoClick(random);
+    tense(true);
+    EXPECT_EQ(text(), QLatin1String("he went "));
+    EXPECT_EQ(state.VerbForm, 4);
+    EXPECT_EQ(state.LastAction, QLatin1String("go"));
+    tense(false);
+    EXPECT_EQ(text(), QLatin1String("he goes "));
+    EXPECT_EQ(state.VerbForm, 2);
+
+    const std::tuple<const char *, Helper, const char *, const char *> cases[] = {
+        {"he", Helper::Have, "had", "has"},  {"she", Helper::Do, "did", "does"},
+        {"it", Helper::Get, "got", "gets"},  {"he", Helper::Let, "let", "lets"},
+        {"he", Helper::Be, "was", "is"},     {"I", Helper::Be, "was", "am"},
+        {"they", Helper::Be, "were", "are"}, {"you", Helper::Have, "had", "have"},
+        {"we", Helper::Do, "did", "do"},
+    };
+    for (const auto &[subject, helper, past, present] : cases) {
+        restart();
+        word(QString::fromLatin1(subject));
+        verbs.helperClick(helper);
+        const QString start = QString::fromLatin1(subject) + QLatin1Char(' ');
+        tense(true);
+        EXPECT_EQ(text(), start + QLatin1String(past) + QLatin1Char(' ')) << subject;
+        tense(false);
+        EXPECT_EQ(text(), start + QLatin1String(present) + QLatin1Char(' ')) << subject;
+    }
+    // After "I" a list verb comes back in its base form.
+    restart();
+    word(QStringLiteral("I"));
+    verbs.btnSayClick(random);
+    tense(true);
+    EXPECT_EQ(text(), QLatin1String("I said "));
+    tense(false);
+    EXPECT_EQ(text(), QLatin1String("I say "));
+    EXPECT_EQ(state.VerbForm, 1);
+    // A word that is no verb stays.
+    word(QStringLiteral("now"));
+    tense(true);
+    EXPECT_EQ(text(), QLatin1String("I say now "));
+    EXPECT_EQ(state.VerbForm, 4);
+}
+
+TEST_F(VerbsTest, PanelPicksReplaceEachOtherAndJoinContractions)
+{
+    word(QStringLiteral("I"));
+    verbs.helperClick(Helper::Have);
+    EXPECT_EQ(text(), QLatin1String("I have "));
+    verbs.subPanelItemClick(QStringLiteral("have"), QStringLiteral("-'ve"), 1);
+    EXPECT_EQ(text(), QLatin1String("I've "));
+    EXPECT_EQ(state.CurrentWord, QLatin1String("-'ve"));
+    // And back: a word in place of the contraction stands apart again.
+    verbs.subPanelItemClick(QStringLiteral("have"), QStringLiteral("had"), 4);
+    EXPECT_EQ(text(), QLatin1String("I had "));
+    verbs.subPanelItemClick(QStringLiteral("have"), QStringLiteral("-'d"), 4);
+    EXPECT_EQ(text(), QLatin1String("I'd "));
+    // The button's cycle goes on from the pick.
+    verbs.helperClick(Helper::Have);
+    EXPECT_EQ(text(), QLatin1String("I have "));
+
+    restart();
+    word(QStringLiteral("he"));
+    verbs.subPanelItemClick(QStringLiteral("be"), QStringLiteral("-'s"), 2);
+    EXPECT_EQ(text(), QLatin1String("he's "));
+    verbs.subPanelItemClick(QStringLiteral("be"), QStringLiteral("was"), 4);
+    EXPECT_EQ(text(), QLatin1String("he was "));
+    EXPECT_EQ(state.FormIndex, 4);
+    // A pick from another panel is inserted fresh.
+    verbs.subPanelItemClick(QStringLiteral("he"), QStringLiteral("him"), 2);
+    verbs.subPanelItemClick(QStringLiteral("he"), QStringLiteral("himself"), 4);
+    EXPECT_EQ(text(), QLatin1String("he was himself "));
+    EXPECT_EQ(state.LastAction, QLatin1String("he"));
+
+    // The tense box re-forms a contraction into a word of its own.
+    restart();
+    word(QStringLiteral("they"));
+    verbs.subPanelItemClick(QStringLiteral("be"), QStringLiteral("-'re"), 2);
+    EXPECT_EQ(text(), QLatin1String("they're "));
+    tense(true);
+    EXPECT_EQ(text(), QLatin1String("they were "));
+}
+
+} // namespace
