@@ -16,3 +16,4 @@ target_sources(
           compose/punctuation.h
           compose/random_source.h
           compose/text_surface.h)
+target_sources(wordloom_ui PRIVATE compose/compose_buttons.cpp compose/compose_buttons.h)

@@ -7,6 +7,7 @@
 #include <memory>
 
 class Board;
+class ComposeButtons;
 class Dialogs;
 class Document;
 class DocumentEditor;
@@ -94,6 +95,7 @@ private:
     DocumentEditor *RichEdit1 = nullptr;
     Document *m_document = nullptr;
     Board *m_board = nullptr;
+    ComposeButtons *m_compose = nullptr;
     QComboBox *cbTense = nullptr;
     QComboBox *cbPoetryProse = nullptr;
     QListWidget *lbRight = nullptr;
