@@ -419,12 +419,6 @@ void EditingKeys::btnRepeatOKClick()
     m_c.setIndicators(true, false);
 }
 
-void EditingKeys::EditSelectAllClick()
-{
-    TextSurface &t = m_c.surface();
-    t.select(0, t.length());
-}
-
 void EditingKeys::RichEdit1KeyDown(int key)
 {
     // Key-up tells by this whether Down moved the caret.

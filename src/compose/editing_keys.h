@@ -28,7 +28,6 @@ public:
     void btnCapitalizeClick();
     void btnGrabClick();
     void btnRepeatOKClick();
-    void EditSelectAllClick();
 
     // key is a Qt::Key. Key-up runs after the editor acted on the key.
     void RichEdit1KeyDown(int key);
