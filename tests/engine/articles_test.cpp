@@ -35,36 +35,6 @@ TEST(Articles, TheNextWordDecidesBetweenAAndAn)
     EXPECT_EQ(e.str(), S("See a dog "));
 }
 
-TEST(Articles, OneIsNeverCorrected)
-{
-    ComposeDesk d;
-    for (int i = 0; i < 3; ++i)
-        d.articles.btnAClick();
-    d.word(S("apple"));
-    EXPECT_EQ(d.str(), S("One apple "));
-}
-
-TEST(Articles, TheCyclesToThoseAndBack)
-{
-    ComposeDesk d;
-    d.word(S("take"));
-    const char *expected[] = {"the", "that", "this", "these", "those", "the"};
-    for (int i = 0; i < 6; ++i) {
-        d.articles.btnTheClick();
-        EXPECT_EQ(d.str(), S("Take ") + S(expected[i]) + S(" ")) << "click " << i + 1;
-        EXPECT_EQ(d.st().CurrentWord, S(expected[i]));
-    }
-    EXPECT_EQ(d.st().FormIndex, 1);
-}
-
-TEST(Articles, TheDoesNotStartAgreement)
-{
-    ComposeDesk d;
-    d.articles.btnTheClick();
-    d.word(S("apple"));
-    EXPECT_EQ(d.str(), S("The apple "));
-}
-
 TEST(Articles, SubPanelFormsAreKeptAsChosen)
 {
     // "an" from the panel before a consonant stays "an" ...

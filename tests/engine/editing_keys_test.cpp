@@ -45,22 +45,6 @@ TEST(EditingKeys, EnterArmsACapitalOnlyInProse)
     EXPECT_EQ(stop.st().CapsMode, CapsFirstArmed);
 }
 
-TEST(EditingKeys, BackspaceOverAFullStopDropsTheCapital)
-{
-    ComposeDesk d;
-    d.word(S("end"));
-    d.punct.btnPeriodClick();
-    d.keys.btnBackspaceClick();
-    d.keys.btnBackspaceClick();
-    EXPECT_EQ(d.st().CapsMode, CapsFirstArmed);
-    d.keys.btnBackspaceClick();
-    EXPECT_EQ(d.str(), S("End"));
-    EXPECT_EQ(d.st().CapsMode, CapsNone);
-    d.keys.btnSpaceClick();
-    d.word(S("more"));
-    EXPECT_EQ(d.str(), S("End more "));
-}
-
 TEST(EditingKeys, BackspaceAndDeleteWithASelection)
 {
     ComposeDesk d(S("one two three"));
@@ -180,35 +164,6 @@ TEST(EditingKeys, RemoveAfterNegationRestoresTheFormBefore)
     EXPECT_EQ(restored, 1);
 }
 
-TEST(EditingKeys, CapitalizeCyclesAWord)
-{
-    ComposeDesk d(S("see hello world"));
-    d.click(9); // after "hello"
-    d.keys.btnCapitalizeClick();
-    EXPECT_EQ(d.str(), S("see Hello world"));
-    d.keys.btnCapitalizeClick();
-    EXPECT_EQ(d.str(), S("see HELLO world"));
-    d.keys.btnCapitalizeClick();
-    EXPECT_EQ(d.str(), S("see hello world"));
-    d.keys.btnCapitalizeClick();
-    EXPECT_EQ(d.str(), S("see Hello world"));
-    EXPECT_EQ(d.st().CurrentWord, S("Hello"));
-    EXPECT_EQ(d.st().LastAction, S("capitalize"));
-}
-
-TEST(EditingKeys, CapitalizeATwoWordPhrase)
-{
-    ComposeDesk d(S("the big dog runs"));
-    d.text.select(4, 7);
-    d.keys.RichEdit1MouseUp(false);
-    d.keys.btnCapitalizeClick();
-    EXPECT_EQ(d.str(), S("the Big Dog runs"));
-    d.keys.btnCapitalizeClick();
-    EXPECT_EQ(d.str(), S("the BIG DOG runs"));
-    d.keys.btnCapitalizeClick();
-    EXPECT_EQ(d.str(), S("the big dog runs"));
-}
-
 TEST(EditingKeys, CapitalizeLooksPastClosingMarksAndKeepsThem)
 {
     ComposeDesk d;
@@ -291,20 +246,6 @@ TEST(EditingKeys, GrabClickBeyondTheTextOrBetweenWordsInsertsNothing)
     d.text.setCaret(4); // between the two spaces
     d.keys.RichEdit1MouseDown(false);
     EXPECT_EQ(d.str(), S("one  two"));
-}
-
-TEST(EditingKeys, RepeatOKBreaksACycle)
-{
-    ComposeDesk d;
-    d.articles.btnTheClick();
-    d.keys.btnRepeatOKClick();
-    EXPECT_TRUE(d.c.repeatLit());
-    EXPECT_FALSE(d.c.grabLit());
-    EXPECT_EQ(d.st().LastAction, S("RepeatOK"));
-    EXPECT_EQ(d.st().CapsMode, CapsNone); // the capital of "The" ends
-    d.articles.btnTheClick();
-    EXPECT_EQ(d.str(), S("The the "));
-    EXPECT_FALSE(d.c.repeatLit());
 }
 
 TEST(EditingKeys, KeyUpDerivesCapitalAndArticle)
