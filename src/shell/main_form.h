@@ -7,8 +7,8 @@
 #include <memory>
 
 class Board;
-class ComposeButtons;
 class Dialogs;
+class ComposeButtons;
 class Document;
 class DocumentEditor;
 class EditorSurface;

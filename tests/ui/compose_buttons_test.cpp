@@ -134,6 +134,18 @@ TEST(ComposeButtonsUi, ButtonKeysReachTheEditorsHandlers)
     EXPECT_EQ(w.text(), QStringLiteral("And  "));
 }
 
+TEST(ComposeButtonsUi, ADoubleClickIsASecondClickOfTheCycle)
+{
+    Window w;
+    w.form->fixedWordClick(QStringLiteral("so"));
+    w.click("btnHyphen");
+    Q_EMIT w.button("btnHyphen")->doubleClicked();
+    EXPECT_EQ(w.text(), QStringLiteral("So") + QChar(0x2013));
+    w.click("btnA");
+    Q_EMIT w.button("btnA")->doubleClicked();
+    EXPECT_EQ(w.text(), QStringLiteral("So") + QChar(0x2013) + QStringLiteral("an "));
+}
+
 TEST(ComposeButtonsUi, EnterReadsThePoetryOrProseChoice)
 {
     Window w;
