@@ -1,6 +1,7 @@
 #include "main_form.h"
 
 #include "about_box.h"
+#include "compose/compose_buttons.h"
 #include "compose/random_source.h"
 #include "controls/color_button.h"
 #include "document.h"
@@ -193,7 +194,7 @@ void TMainForm::setupEditActions()
         return addMenuAction(menu, name, text, key, handler);
     };
     add("EditUndoCmd", tr("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")),
-        [this] { RichEdit1->undo(); });
+        [this] { m_compose->EditUndo(); });
     menu->addSeparator();
     add("EditCutCmd", tr("Cu&t"), QKeySequence(), [this] { RichEdit1->cut(); });
     add("EditCopyCmd", tr("&Copy"), QKeySequence(), [this] { RichEdit1->copy(); });
@@ -304,7 +305,8 @@ void TMainForm::setupBoard()
     }
 
     new InflectionButtons(*this);
-
+    m_compose = new ComposeButtons(
+        m_board, RichEdit1, m_composition, [this] { return !PoetryMode; }, this);
     m_composition.indicatorsChanged = [this] { updateIndicators(); };
     updateIndicators();
 }

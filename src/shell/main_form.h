@@ -13,6 +13,7 @@ class QAction;
 class QKeySequence;
 class QMenu;
 class Dialogs;
+class ComposeButtons;
 class Document;
 class DocumentEditor;
 class EditorSurface;
@@ -108,6 +109,7 @@ private:
     DocumentEditor *RichEdit1 = nullptr;
     Document *m_document = nullptr;
     Board *m_board = nullptr;
+    ComposeButtons *m_compose = nullptr;
     QComboBox *cbTense = nullptr;
     QComboBox *cbPoetryProse = nullptr;
     QListWidget *lbRight = nullptr;

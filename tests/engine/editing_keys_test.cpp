@@ -1,0 +1,335 @@
+#include "compose_desk.h"
+
+#include <QtCore/qnamespace.h>
+
+namespace {
+
+TEST(EditingKeys, SpaceGoesThroughTheEditorAndEndsAsSpace)
+{
+    ComposeDesk d;
+    d.word(S("end"));
+    d.punct.btnPeriodClick();
+    d.punct.btnPeriodClick();
+    d.punct.btnPeriodClick();
+    d.c.setIndicators(true, false);
+    d.keys.btnSpaceClick();
+    EXPECT_EQ(d.str(), S("End...  "));
+    EXPECT_EQ(d.st().LastAction, S("space"));
+    EXPECT_EQ(d.st().CurrentWord, S(" "));
+    // The key-up ran inside the handler: it saw the stop before the caret.
+    EXPECT_EQ(d.st().CapsMode, CapsFirstArmed);
+    EXPECT_EQ(d.st().WordStart, 8);
+    EXPECT_FALSE(d.c.repeatLit());
+}
+
+TEST(EditingKeys, EnterArmsACapitalOnlyInProse)
+{
+    ComposeDesk prose;
+    prose.prose = true;
+    prose.word(S("roses"));
+    prose.keys.btnEnterClick(true);
+    prose.word(S("violets"));
+    EXPECT_EQ(prose.str(), S("Roses \nViolets "));
+
+    ComposeDesk poetry;
+    poetry.word(S("roses"));
+    poetry.keys.btnEnterClick(false);
+    poetry.word(S("violets"));
+    EXPECT_EQ(poetry.str(), S("Roses \nviolets "));
+
+    // A sentence end before the new line still arms it in poetry.
+    ComposeDesk stop;
+    stop.word(S("roses"));
+    stop.punct.btnPeriodClick();
+    stop.keys.btnEnterClick(false);
+    EXPECT_EQ(stop.st().CapsMode, CapsFirstArmed);
+}
+
+TEST(EditingKeys, BackspaceAndDeleteWithASelection)
+{
+    ComposeDesk d(S("one two three"));
+    d.text.select(4, 4);
+    d.keys.btnBackspaceClick();
+    EXPECT_EQ(d.str(), S("one three"));
+    EXPECT_EQ(d.text.caret(), 4);
+
+    // Delete derives the spacing afresh.
+    ComposeDesk e(S("one two three"));
+    e.text.select(4, 3);
+    e.keys.btnDeleteClick();
+    EXPECT_EQ(e.str(), S("one three"));
+    EXPECT_EQ(e.text.caret(), 4);
+
+    // At the start a plain Delete arms the capital.
+    ComposeDesk f(S("xone"));
+    f.text.setCaret(0);
+    f.keys.btnDeleteClick();
+    EXPECT_EQ(f.str(), S("one"));
+    EXPECT_EQ(f.st().CapsMode, CapsFirstArmed);
+}
+
+TEST(EditingKeys, WordLeftGoesToTheFirstLetter)
+{
+    ComposeDesk d(S("one two three"));
+    d.text.setCaret(6); // inside "two"
+    d.keys.btnWordLeftClick();
+    EXPECT_EQ(d.text.caret(), 4);
+    d.text.setCaret(8); // after "two "
+    d.keys.btnWordLeftClick();
+    EXPECT_EQ(d.text.caret(), 4);
+    EXPECT_EQ(d.st().WordStart, 4);
+    EXPECT_EQ(d.st().WordLength, 0);
+    d.keys.btnWordLeftClick();
+    EXPECT_EQ(d.text.caret(), 0);
+    EXPECT_EQ(d.st().CapsMode, CapsFirstArmed);
+    EXPECT_EQ(d.st().LastAction, S("mouseclick"));
+
+    // Across a line break to the last word of the line before.
+    ComposeDesk e(S("one\ntwo"));
+    e.text.setCaret(4);
+    e.keys.btnWordLeftClick();
+    EXPECT_EQ(e.text.caret(), 0);
+}
+
+TEST(EditingKeys, WordRightPassesASentenceEndAndBothSpaces)
+{
+    ComposeDesk d(S("It ends.  Next one"));
+    d.text.setCaret(3);
+    d.keys.btnWordRightClick();
+    EXPECT_EQ(d.text.caret(), 10);
+    EXPECT_EQ(d.st().WordStart, 3);
+    EXPECT_EQ(d.st().WordLength, 7);
+    EXPECT_EQ(d.st().CapsMode, CapsFirstArmed);
+    d.keys.btnWordRightClick();
+    EXPECT_EQ(d.text.caret(), 15);
+    EXPECT_EQ(d.st().CapsMode, CapsNone);
+    d.keys.btnWordRightClick();
+    EXPECT_EQ(d.text.caret(), 18);
+    // The passed word is the last span: Remove takes it.
+    d.keys.btnRemoveClick();
+    EXPECT_EQ(d.str(), S("It ends.  Next "));
+
+    // Nothing happens with a selection.
+    ComposeDesk e(S("a b"));
+    e.text.select(0, 1);
+    e.keys.btnWordRightClick();
+    EXPECT_EQ(e.text.selLength(), 1);
+}
+
+TEST(EditingKeys, RemoveTakesBackInsertionsOneByOne)
+{
+    ComposeDesk d;
+    d.word(S("the"));
+    d.word(S("cat"));
+    d.punct.btnPeriodClick();
+    d.keys.btnRemoveClick();
+    EXPECT_EQ(d.str(), S("The cat "));
+    d.keys.btnRemoveClick();
+    EXPECT_EQ(d.str(), S("The "));
+    EXPECT_EQ(d.st().LastAction, S("mouseclick"));
+    d.keys.btnRemoveClick();
+    EXPECT_EQ(d.str().trimmed(), S(""));
+    EXPECT_EQ(d.st().CapsMode, CapsFirstArmed);
+    d.keys.btnRemoveClick(); // nothing left: no harm
+    d.word(S("dog"));
+    EXPECT_EQ(d.str(), S("Dog "));
+}
+
+TEST(EditingKeys, RemoveAfterACaretMoveTakesTheWordBeforeIt)
+{
+    ComposeDesk d(S("one two three"));
+    d.click(8);
+    d.keys.btnRemoveClick();
+    EXPECT_EQ(d.str(), S("one three"));
+    EXPECT_EQ(d.text.caret(), 4);
+}
+
+TEST(EditingKeys, RemoveAfterNegationRestoresTheFormBefore)
+{
+    ComposeDesk d;
+    d.word(S("can"));
+    d.c.state.ActionTag = S("not");
+    d.c.state.ReplaceMode = 1;
+    d.c.InsertWord(S("can't"));
+    int restored = 0;
+    d.keys.restoreBeforeNegation = [&] {
+        ++restored;
+        EXPECT_EQ(d.str(), S(""));
+    };
+    d.keys.btnRemoveClick();
+    EXPECT_EQ(restored, 1);
+    // Only after a negation.
+    d.word(S("can"));
+    d.keys.btnRemoveClick();
+    EXPECT_EQ(restored, 1);
+}
+
+TEST(EditingKeys, CapitalizeLooksPastClosingMarksAndKeepsThem)
+{
+    ComposeDesk d;
+    d.word(S("hello"));
+    d.punct.btnPeriodClick();
+    d.click(d.text.length());
+    d.keys.btnCapitalizeClick();
+    EXPECT_EQ(d.str(), S("HELLO.  "));
+    EXPECT_EQ(d.text.caret(), 8);
+    d.keys.btnCapitalizeClick();
+    EXPECT_EQ(d.str(), S("hello.  "));
+    // The capital armed by the stop is still there for the next word.
+    d.word(S("next"));
+    EXPECT_EQ(d.str(), S("hello.  Next "));
+
+    ComposeDesk e(S("yes, no"));
+    e.click(4);
+    e.keys.btnCapitalizeClick();
+    EXPECT_EQ(e.str(), S("Yes, no"));
+}
+
+TEST(EditingKeys, CapitalizeWithNothingBeforeTheCaretChangesNothing)
+{
+    ComposeDesk d(S("   "));
+    d.click(2);
+    d.keys.btnCapitalizeClick();
+    EXPECT_EQ(d.str(), S("   "));
+    ComposeDesk e;
+    e.keys.btnCapitalizeClick();
+    EXPECT_EQ(e.str(), S(""));
+}
+
+TEST(EditingKeys, GrabCopiesTheClickedWordToTheGrabPoint)
+{
+    ComposeDesk d(S("I like tea. "));
+    d.text.setCaret(7);
+    d.keys.btnGrabClick();
+    EXPECT_TRUE(d.st().GrabArmed);
+    EXPECT_TRUE(d.c.grabLit());
+    d.text.setCaret(9); // inside "tea"
+    d.keys.RichEdit1MouseDown(false);
+    d.keys.RichEdit1MouseUp(false);
+    EXPECT_EQ(d.str(), S("I like tea tea. "));
+    EXPECT_FALSE(d.st().GrabArmed);
+    EXPECT_FALSE(d.c.grabLit());
+    EXPECT_EQ(d.st().LastAction, S("mouseclick"));
+
+    // At a sentence start the grabbed word gets its capital, and a grabbed
+    // word agrees with an article before the grab point.
+    ComposeDesk e(S("Wait.  A owl"));
+    e.text.setCaret(9);
+    e.keys.btnGrabClick();
+    e.text.setCaret(10);
+    e.keys.RichEdit1MouseDown(false);
+    EXPECT_EQ(e.str(), S("Wait.  An owl owl"));
+    ComposeDesk f(S("x.  "));
+    f.keys.btnGrabClick();
+    f.text.setCaret(0);
+    f.keys.RichEdit1MouseDown(false);
+    EXPECT_EQ(f.str(), S("x.  X "));
+}
+
+TEST(EditingKeys, GrabClickBeyondTheTextOrBetweenWordsInsertsNothing)
+{
+    ComposeDesk d(S("one  two"));
+    d.text.setCaret(0);
+    d.keys.btnGrabClick();
+    d.text.setCaret(8);
+    d.keys.RichEdit1MouseDown(false);
+    EXPECT_EQ(d.str(), S("one  two"));
+    EXPECT_FALSE(d.st().GrabArmed);
+
+    d.keys.btnGrabClick();
+    d.text.setCaret(2);
+    d.keys.RichEdit1MouseDown(true); // below the last line
+    EXPECT_EQ(d.str(), S("one  two"));
+
+    d.text.setCaret(8);
+    d.keys.btnGrabClick();
+    d.text.setCaret(4); // between the two spaces
+    d.keys.RichEdit1MouseDown(false);
+    EXPECT_EQ(d.str(), S("one  two"));
+}
+
+TEST(EditingKeys, KeyUpDerivesCapitalAndArticle)
+{
+    ComposeDesk d(S("It is a "));
+    d.st().LastAction = S("is");
+    d.keys.RichEdit1KeyUp(Qt::Key_Right, false);
+    EXPECT_EQ(d.st().LastAction, S("mouseclick"));
+    EXPECT_EQ(d.st().ArticleState, ArticleArmed);
+    EXPECT_EQ(d.st().ArticleWord, S("a"));
+    d.word(S("owl"));
+    EXPECT_EQ(d.str(), S("It is an owl "));
+
+    // A typed letter resets the state but reads no context.
+    ComposeDesk e(S("End. "));
+    e.keys.RichEdit1KeyUp(Qt::Key_X, false);
+    EXPECT_EQ(e.st().CapsMode, CapsNone);
+    e.keys.RichEdit1KeyUp(Qt::Key_Left, false);
+    EXPECT_EQ(e.st().CapsMode, CapsFirstArmed);
+}
+
+TEST(EditingKeys, CapitalAtTheStartOnlyWithNothingBeforeTheCaret)
+{
+    ComposeDesk d(S("I "));
+    d.keys.RichEdit1KeyUp(Qt::Key_Left, false);
+    EXPECT_EQ(d.st().CapsMode, CapsNone);
+    d.click(2);
+    EXPECT_EQ(d.st().CapsMode, CapsNone);
+    ComposeDesk e(S("   x"));
+    e.click(2);
+    EXPECT_EQ(e.st().CapsMode, CapsFirstArmed);
+    e.keys.RichEdit1KeyUp(Qt::Key_Left, false);
+    EXPECT_EQ(e.st().CapsMode, CapsFirstArmed);
+}
+
+TEST(EditingKeys, EnterKeyAfterAWordPanelLeavesTheState)
+{
+    ComposeDesk d(S("a dog"));
+    d.st().LastAction = S("noun");
+    d.st().WordStart = 2;
+    d.keys.RichEdit1KeyUp(Qt::Key_Return, true);
+    EXPECT_EQ(d.st().LastAction, S("noun"));
+    EXPECT_EQ(d.st().WordStart, 2);
+}
+
+TEST(EditingKeys, DownOnTheLastLineGoesToTheEnd)
+{
+    ComposeDesk d(S("one\ntwo three"));
+    d.text.setCaret(5);
+    d.keys.RichEdit1KeyDown(Qt::Key_Down);
+    d.keys.RichEdit1KeyUp(Qt::Key_Down, false);
+    EXPECT_EQ(d.text.caret(), d.text.length());
+}
+
+TEST(EditingKeys, MouseUpAfterMoveCheckAndBelowTheText)
+{
+    ComposeDesk d(S("It was an "));
+    d.text.setCaret(3);
+    d.keys.RichEdit1MouseDown(false);
+    d.text.setCaret(10);
+    d.keys.RichEdit1MouseUp(true);
+    EXPECT_EQ(d.text.caret(), 10);
+    EXPECT_EQ(d.st().WordStart, 10);
+    EXPECT_EQ(d.st().ArticleWord, S("an"));
+    d.word(S("dog"));
+    EXPECT_EQ(d.str(), S("It was a dog "));
+
+    // Clicked below the last line with the caret inside it.
+    ComposeDesk e(S("one two "));
+    e.text.setCaret(2);
+    e.keys.RichEdit1MouseDown(true);
+    e.keys.RichEdit1MouseUp(true);
+    e.word(S("three"));
+    EXPECT_EQ(e.str(), S("one two three "));
+
+    // A selection becomes the span transforming buttons act on.
+    ComposeDesk f(S("one two"));
+    f.text.setCaret(7);
+    f.keys.RichEdit1MouseDown(false);
+    f.text.select(4, 3);
+    f.keys.RichEdit1MouseUp(false);
+    EXPECT_EQ(f.st().WordStart, 4);
+    EXPECT_EQ(f.st().WordLength, 3);
+    EXPECT_EQ(f.st().CurrentWord, S("two"));
+}
+
+} // namespace
