@@ -19,6 +19,7 @@ class QLineEdit;
 class QListWidget;
 class RandomSource;
 class TColorButton;
+class WordPanels;
 
 // Where the program finds its files and how it was started.
 struct StartOptions
@@ -51,6 +52,7 @@ public:
     Preferences &preferences() { return m_prefs; }
     Vocabulary &vocabulary() { return m_vocab; }
     RandomSource &random() { return *m_random; }
+    WordPanels *wordPanels() const { return m_wordPanels; }
 
     // A fixed word button: the word is its own tag and inserted fresh.
     void fixedWordClick(const QString &word);
@@ -103,6 +105,7 @@ private:
     DocumentEditor *RichEdit1 = nullptr;
     Document *m_document = nullptr;
     Board *m_board = nullptr;
+    WordPanels *m_wordPanels = nullptr;
     QComboBox *cbTense = nullptr;
     QComboBox *cbPoetryProse = nullptr;
     QListWidget *lbRight = nullptr;
