@@ -39,8 +39,8 @@ int naturalWidth(const WordButtonSpec &spec)
     if (spec.shape == WordShape::Label)
         return chars * 7 + 4;
     if (spec.shape == WordShape::Custom)
-        return std::max(kCustomWidth, chars * 9 + 8);
-    return std::max(24, chars * 9 + 8);
+        return std::max(kCustomWidth, chars * 9 + 10);
+    return std::max(24, chars * 9 + 10);
 }
 
 QList<PlacedItem> layout(const WordPanelSpec &panel, int width, int height)

@@ -4,6 +4,22 @@ PanelWords::PanelWords(Composition &composition)
     : m_composition(composition)
 {}
 
+QString PanelWords::insertedText(const WordButtonSpec &spec)
+{
+    if (spec.word)
+        return QString::fromUtf8(spec.word);
+    QString text = QString::fromUtf8(spec.caption);
+    // Captions of phrases have two blanks between their words.
+    while (text.contains(QStringLiteral("  ")))
+        text.replace(QStringLiteral("  "), QStringLiteral(" "));
+    return text;
+}
+
+QString PanelWords::tagOf(const WordButtonSpec &spec)
+{
+    return spec.tag ? QString::fromUtf8(spec.tag) : insertedText(spec);
+}
+
 void PanelWords::fixedWordClick(const QString &text, const QString &tag, bool keepReplaceMode)
 {
     CompositionState &s = m_composition.state;

@@ -2,6 +2,7 @@
 
 #include "compose/composition.h"
 #include "compose/random_source.h"
+#include "word_button_spec.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,10 @@ public:
     enum class GrabClear { Always, OnFirstClick };
 
     explicit PanelWords(Composition &composition);
+
+    // What a table button inserts and the tag it sets.
+    static QString insertedText(const WordButtonSpec &spec);
+    static QString tagOf(const WordButtonSpec &spec);
 
     // A fixed word button: ActionTag := tag, a fresh insertion (unless
     // keepReplaceMode), CurrentWord := LastAction.

@@ -2,7 +2,7 @@
 
 #include "word_panel_spec.h"
 
-#include <QRect>
+#include <QPoint>
 #include <QSize>
 
 #include <span>
@@ -53,7 +53,7 @@ struct PronounSubPanel
     const char *panel;      // "pI"
     const char *mainButton; // "btnImain", whose right button shows it
     const char *key;        // "I": form buttons are "btn" + key + form ("btnIMe")
-    QRect rect;             // inside pMain
+    QPoint topLeft;         // inside pMain; the size follows the captions
     quint32 color;
 };
 std::span<const PronounSubPanel> pronounSubPanels();

@@ -61,17 +61,6 @@ QString oneLine(QString text)
     return text;
 }
 
-QString inserted(const WordButtonSpec &spec)
-{
-    if (spec.word)
-        return QString::fromUtf8(spec.word);
-    QString text = QString::fromUtf8(spec.caption);
-    // Captions of phrases have two blanks between their words.
-    while (text.contains(QStringLiteral("  ")))
-        text.replace(QStringLiteral("  "), QStringLiteral(" "));
-    return text;
-}
-
 } // namespace
 
 WordPanels::WordPanels(Board *board, Composition &composition, Dialogs &dialogs,
@@ -244,8 +233,8 @@ void WordPanels::buildWordPanel(const WordPanelSpec &spec)
 void WordPanels::connectWordButton(TColorButton *button, const WordButtonSpec &spec)
 {
     QWidget *panel = button->parentWidget();
-    const QString text = inserted(spec);
-    const QString tag = spec.tag ? QString::fromUtf8(spec.tag) : text;
+    const QString text = PanelWords::insertedText(spec);
+    const QString tag = PanelWords::tagOf(spec);
     const bool keepReplace = spec.keepsReplaceMode;
     switch (spec.shape) {
     case WordShape::Exit:
@@ -290,30 +279,31 @@ void WordPanels::buildPronounSubPanels()
     for (const WordPanelTables::PronounSubPanel &sub : WordPanelTables::pronounSubPanels()) {
         const WordCycles::Cycle *cycle = WordCycles::find(QString::fromLatin1(sub.mainButton));
         Q_ASSERT(cycle);
-        QWidget *panel =
-            m_board->addSubPanel(m_board->mainPanel(), QString::fromLatin1(sub.panel), sub.rect);
-        m_panels.insert(panel->objectName(), panel);
-        // One row of forms, EXIT below.
+        // One row of forms as wide as their captions, EXIT below.
         const int count = cycle->count();
-        const int room = sub.rect.width() - 4 - 2 * (count - 1);
         QList<QByteArray> names;
         QList<QByteArray> captions;
         for (int i = 1; i <= count; ++i) {
             QString form = cycle->form(i);
+            captions.append(form.toUtf8());
             form[0] = form[0].toUpper();
             names.append("btn" + QByteArray(sub.key) + form.toLatin1());
-            captions.append(cycle->form(i).toUtf8());
         }
         QList<ButtonSpec> specs;
         int left = 2;
         for (int i = 0; i < count; ++i) {
-            const int right = i + 1 == count ? sub.rect.width() - 2 : 2 + room * (i + 1) / count;
-            specs.append({names.at(i).constData(), captions.at(i).constData(), left, 2,
-                          right - left, 24, sub.color});
-            left = right + 2;
+            const WordButtonSpec item{0, nullptr, captions.at(i).constData(), sub.color};
+            const int width = PanelLayout::naturalWidth(item);
+            specs.append({names.at(i).constData(), captions.at(i).constData(), left, 2, width, 24,
+                          sub.color});
+            left += width + 2;
         }
+        const QRect rect(sub.topLeft, QSize(left, 52));
         const QByteArray exitName = "btn" + QByteArray(sub.key) + "Exit";
-        specs.append({exitName.constData(), "EXIT", 2, 28, sub.rect.width() - 4, 22, kClBlack});
+        specs.append({exitName.constData(), "EXIT", 2, 28, rect.width() - 4, 22, kClBlack});
+        QWidget *panel =
+            m_board->addSubPanel(m_board->mainPanel(), QString::fromLatin1(sub.panel), rect);
+        m_panels.insert(panel->objectName(), panel);
         const QList<TColorButton *> made = m_board->buildButtons(panel, specs);
         for (int i = 0; i < count; ++i) {
             const int number = i + 1;
