@@ -4,6 +4,7 @@
 #include "main_board_table.h"
 
 #include <QFontMetrics>
+#include <QLabel>
 
 Board::Board(QWidget *parent)
     : QWidget(parent)
@@ -24,6 +25,35 @@ QWidget *Board::addOverlay(const QString &name)
     panel->setAutoFillBackground(true);
     panel->hide();
     return panel;
+}
+
+QWidget *Board::addSubPanel(QWidget *parent, const QString &name, const QRect &rect)
+{
+    auto *panel = new QWidget(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(rect);
+    panel->setAutoFillBackground(true);
+    panel->hide();
+    return panel;
+}
+
+QList<QLabel *> Board::buildLabels(QWidget *panel, std::span<const LabelSpec> labels)
+{
+    QList<QLabel *> made;
+    for (const LabelSpec &spec : labels) {
+        QString text = QString::fromUtf8(spec.caption);
+        text.replace(QStringLiteral("&&"), QStringLiteral("&"));
+        auto *label = new QLabel(text, panel);
+        label->setGeometry(spec.left, spec.top, spec.width, spec.height);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        QFont font(QStringLiteral("Arial"));
+        font.setBold(true);
+        font.setPixelSize(12);
+        label->setFont(font);
+        made.append(label);
+    }
+    return made;
 }
 
 void Board::fitCaptionFont(TColorButton *button)

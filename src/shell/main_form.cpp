@@ -9,6 +9,7 @@
 #include "editor_surface.h"
 #include "morph/inflection_buttons.h"
 #include "panels/board.h"
+#include "panels/word_panels.h"
 #include "prefs/startup_loader.h"
 #include "tool_icons.h"
 #include "widget_dialogs.h"
@@ -304,6 +305,8 @@ void TMainForm::setupBoard()
         connectButton(button->objectName(), [this, word] { fixedWordClick(word); });
     }
 
+    m_wordPanels =
+        new WordPanels(m_board, m_composition, *m_dialogs, *m_random, m_prefs, m_vocab, this);
     new InflectionButtons(*this);
     m_compose = new ComposeButtons(
         m_board, RichEdit1, m_composition, [this] { return !PoetryMode; }, this);
@@ -440,6 +443,8 @@ bool TMainForm::FormCloseQuery()
     QString error;
     if (!m_prefs.write(QDir(m_programDir).filePath(QStringLiteral("prefs.ini")), &error))
         m_dialogs->message(error);
+    if (!m_wordPanels->writeAffixCaptions(m_programDir, &error))
+        m_dialogs->message(error);
     m_vocab.WriteNounButtonCaptions(m_prefs.VocabDir, *m_dialogs);
     return m_document->CheckFileSave();
 }
@@ -492,6 +497,9 @@ void TMainForm::applyPreferences()
         Board::fitCaptionFont(button);
     }
 
+    m_wordPanels->applyCustomCaptions(m_prefs);
+    m_wordPanels->readAffixCaptions(m_programDir);
+
     {
         const QSignalBlocker block(edColWidth);
         edColWidth->setText(m_prefs.columnWidth);
@@ -519,6 +527,7 @@ void TMainForm::collectPreferences()
     m_prefs.infinitiveCaption = m_board->button(QStringLiteral("btnInfinitive"))->caption();
     m_prefs.pluralizeCaption = m_board->button(QStringLiteral("btnPluralize"))->caption();
     m_prefs.capitalizeCaption = m_board->button(QStringLiteral("btnCapitalize"))->caption();
+    m_wordPanels->collectCustomCaptions(m_prefs);
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent *event)

@@ -23,6 +23,7 @@ class QLineEdit;
 class QListWidget;
 class RandomSource;
 class TColorButton;
+class WordPanels;
 
 // Where the program finds its files and how it was started.
 struct StartOptions
@@ -55,6 +56,7 @@ public:
     Preferences &preferences() { return m_prefs; }
     Vocabulary &vocabulary() { return m_vocab; }
     RandomSource &random() { return *m_random; }
+    WordPanels *wordPanels() const { return m_wordPanels; }
 
     // A fixed word button: the word is its own tag and inserted fresh.
     void fixedWordClick(const QString &word);
@@ -110,6 +112,7 @@ private:
     Document *m_document = nullptr;
     Board *m_board = nullptr;
     ComposeButtons *m_compose = nullptr;
+    WordPanels *m_wordPanels = nullptr;
     QComboBox *cbTense = nullptr;
     QComboBox *cbPoetryProse = nullptr;
     QListWidget *lbRight = nullptr;

@@ -1,0 +1,104 @@
+#include "panel_words.h"
+
+PanelWords::PanelWords(Composition &composition)
+    : m_composition(composition)
+{}
+
+QString PanelWords::insertedText(const WordButtonSpec &spec)
+{
+    if (spec.word)
+        return QString::fromUtf8(spec.word);
+    QString text = QString::fromUtf8(spec.caption);
+    // Captions of phrases have two blanks between their words.
+    while (text.contains(QStringLiteral("  ")))
+        text.replace(QStringLiteral("  "), QStringLiteral(" "));
+    return text;
+}
+
+QString PanelWords::tagOf(const WordButtonSpec &spec)
+{
+    return spec.tag ? QString::fromUtf8(spec.tag) : insertedText(spec);
+}
+
+void PanelWords::fixedWordClick(const QString &text, const QString &tag, bool keepReplaceMode)
+{
+    CompositionState &s = m_composition.state;
+    s.ActionTag = tag;
+    if (!keepReplaceMode)
+        s.ReplaceMode = 0;
+    m_composition.InsertWord(text);
+    s.CurrentWord = s.LastAction;
+}
+
+QString PanelWords::oneEnding(const QString &lastAction)
+{
+    return lastAction == QLatin1String("no") ? QStringLiteral("one") : QStringLiteral("-one");
+}
+
+void PanelWords::oneEndingClick(bool keepReplaceMode)
+{
+    const QString text = oneEnding(m_composition.state.LastAction);
+    fixedWordClick(text, text, keepReplaceMode);
+}
+
+void PanelWords::categoryPanelClick(const QString &tag)
+{
+    CompositionState &s = m_composition.state;
+    s.GrabArmed = false;
+    s.ReplaceMode = s.LastAction == tag ? 1 : 0;
+}
+
+int PanelWords::drawIndex(int count, bool repeated, int previous, RandomSource &random)
+{
+    if (count <= 0)
+        return -1;
+    // Drawing among the other rows gives each the same chance as drawing
+    // again until the row differs, and cannot loop.
+    if (repeated && count >= 2 && previous >= 0 && previous < count) {
+        const int row = random.next(count - 1);
+        return row >= previous ? row + 1 : row;
+    }
+    return random.next(count);
+}
+
+bool PanelWords::categoryRandomClick(const QString &tag, const QStringList &list,
+                                     RandomSource &random, GrabClear grab)
+{
+    CompositionState &s = m_composition.state;
+    const bool repeated = s.LastAction == tag;
+    if (grab == GrabClear::Always || !repeated)
+        s.GrabArmed = false;
+    const int index = drawIndex(int(list.size()), repeated, s.FormIndex, random);
+    if (index < 0)
+        return false;
+    s.ReplaceMode = repeated ? 1 : 0;
+    s.ActionTag = tag;
+    const QString word = list.at(index);
+    m_composition.InsertWord(word);
+    s.CurrentWord = word;
+    s.FormIndex = index;
+    return true;
+}
+
+void PanelWords::categoryPickOpened(const QString &tag, bool clearGrab)
+{
+    CompositionState &s = m_composition.state;
+    if (clearGrab)
+        s.GrabArmed = false;
+    s.ActionTag = tag;
+}
+
+bool PanelWords::customClick(const QString &caption)
+{
+    if (caption.isEmpty())
+        return false;
+    fixedWordClick(caption, caption);
+    return true;
+}
+
+void PanelWords::customEdited(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    fixedWordClick(text, text, true);
+}

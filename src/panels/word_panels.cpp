@@ -1,0 +1,448 @@
+#include "word_panels.h"
+
+#include "affix_tables.h"
+#include "board.h"
+#include "compose/dialogs.h"
+#include "controls/color_button.h"
+#include "modal_table.h"
+#include "panel_layout.h"
+#include "prefs/preferences.h"
+#include "word_panel_tables.h"
+
+#include <QLabel>
+
+namespace {
+
+// A category button on pMain whose left click shows its panel or inserts a
+// random word of its list, as the user prefers.
+struct Category
+{
+    const char *button;
+    const char *tag;
+    const char *panel;
+    Vocabulary::List list;
+    Preferences::LeftClickGroup group;
+    // The panels it puts away when it shows its own.
+    const char *hides[2];
+};
+
+const Category kCategories[] = {
+    {"btnPronoun",
+     "pronoun",
+     "pPronoun",
+     Vocabulary::List::PronounList,
+     Preferences::PronounGroup,
+     {"pPreposition", "pConjunction"}},
+    {"btnPreposition",
+     "preposition",
+     "pPreposition",
+     Vocabulary::List::PrepositionList,
+     Preferences::PrepositionGroup,
+     {"pPronoun", "pConjunction"}},
+    {"btnConjunction",
+     "conjunction",
+     "pConjunction",
+     Vocabulary::List::ConjunctionList,
+     Preferences::ConjunctionGroup,
+     {"pPronoun", "pPreposition"}},
+    {"btnTime", "advT", "pAdvTime", Vocabulary::List::AdvTList, Preferences::AdvTGroup, {}},
+    {"btnPlace2", "advP", "pAdvPlace", Vocabulary::List::AdvPList, Preferences::AdvPGroup, {}},
+    {"btnDegree", "advD", "pAdvD", Vocabulary::List::AdvDList, Preferences::AdvDGroup, {}},
+};
+
+// Line breaks would shift every later line of the file the caption is kept
+// in; a custom word is one line.
+QString oneLine(QString text)
+{
+    for (QChar &c : text)
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar(0x2028) ||
+            c == QChar(0x2029))
+            c = QLatin1Char(' ');
+    return text;
+}
+
+} // namespace
+
+WordPanels::WordPanels(Board *board, Composition &composition, Dialogs &dialogs,
+                       RandomSource &random, Preferences &preferences, Vocabulary &vocabulary,
+                       QObject *parent)
+    : QObject(parent)
+    , m_board(board)
+    , m_composition(composition)
+    , m_dialogs(dialogs)
+    , m_random(random)
+    , m_preferences(preferences)
+    , m_vocabulary(vocabulary)
+    , m_derivation(composition)
+    , m_negation(composition)
+    , m_modals(composition)
+    , m_cycles(composition)
+    , m_words(composition)
+{
+    for (const WordPanelSpec *spec : WordPanelTables::wordPanels())
+        buildWordPanel(*spec);
+    buildAffixPanels();
+    buildModalPanel();
+    connectMainButtons();
+    connectCategories();
+}
+
+TColorButton *WordPanels::button(const char *name) const
+{
+    TColorButton *b = m_board->button(QString::fromLatin1(name));
+    Q_ASSERT(b);
+    return b;
+}
+
+void WordPanels::showPanel(const QString &name)
+{
+    if (QWidget *p = m_panels.value(name)) {
+        p->raise();
+        p->show();
+    }
+}
+
+void WordPanels::hidePanel(const QString &name)
+{
+    if (QWidget *p = m_panels.value(name))
+        p->hide();
+}
+
+void WordPanels::connectClick(TColorButton *button, const std::function<void()> &handler,
+                              bool doubleClickToo)
+{
+    connect(button, &TColorButton::clicked, this, handler);
+    if (doubleClickToo)
+        connect(button, &TColorButton::doubleClicked, this, handler);
+}
+
+void WordPanels::connectExit(TColorButton *button, const std::function<void()> &extra)
+{
+    QWidget *panel = button->parentWidget();
+    connect(button, &TColorButton::clicked, this, [panel, extra] {
+        if (extra)
+            extra();
+        panel->hide();
+    });
+}
+
+void WordPanels::buildAffixPanels()
+{
+    using namespace AffixTables;
+    QWidget *prefix = m_board->addOverlay(QStringLiteral("pPrefix"));
+    QWidget *suffix = m_board->addOverlay(QStringLiteral("pSuffix"));
+    QWidget *more =
+        m_board->addSubPanel(m_board->mainPanel(), QStringLiteral("pMore"), kMorePanelRect);
+    m_panels.insert(prefix->objectName(), prefix);
+    m_panels.insert(suffix->objectName(), suffix);
+    m_panels.insert(more->objectName(), more);
+
+    const QList<TColorButton *> prefixes = m_board->buildButtons(prefix, prefixButtons());
+    for (qsizetype i = 0; i < prefixes.size(); ++i) {
+        const QString text = QString::fromUtf8(prefixButtons()[i].word);
+        connectClick(prefixes.at(i), [this, prefix, text] {
+            m_derivation.fixedPrefixClick(text);
+            prefix->hide();
+        });
+    }
+    for (TColorButton *b : m_board->buildButtons(prefix, prefixCustomButtons()))
+        addCustomButton(b, QStringLiteral("Enter new Prefix:"), CustomButton::Prefix);
+    connectExit(m_board->buildButtons(prefix, std::span(&exitPrefixButton(), 1)).first());
+
+    const QList<TColorButton *> suffixes = m_board->buildButtons(suffix, suffixButtons());
+    for (qsizetype i = 0; i < suffixes.size(); ++i) {
+        const QString text = QString::fromUtf8(suffixButtons()[i].word);
+        connectClick(suffixes.at(i), [this, suffix, text] {
+            m_derivation.fixedSuffixClick(text);
+            suffix->hide();
+        });
+    }
+    for (TColorButton *b : m_board->buildButtons(suffix, suffixCustomButtons()))
+        addCustomButton(b, QStringLiteral("Enter new Suffix:"), CustomButton::Suffix);
+    connectExit(m_board->buildButtons(suffix, std::span(&exitSuffixButton(), 1)).first(),
+                [this] { m_derivation.btnExitSuffixClick(); });
+
+    const QList<TColorButton *> items = m_board->buildButtons(more, moreButtons());
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const QString word = QString::fromUtf8(moreButtons()[i].word);
+        const int number = int(i) + 1;
+        connectClick(items.at(i), [this, more, word, number] {
+            m_derivation.moreItemClick(word, number);
+            more->hide();
+        });
+    }
+    connectExit(m_board->buildButtons(more, std::span(&moreExitButton(), 1)).first());
+}
+
+void WordPanels::buildModalPanel()
+{
+    using namespace ModalTable;
+    QWidget *modal =
+        m_board->addSubPanel(m_board->mainPanel(), QStringLiteral("pModal"), kModalPanelRect);
+    m_panels.insert(modal->objectName(), modal);
+    m_board->buildLabels(modal, modalLabels());
+    const QList<TColorButton *> items = m_board->buildButtons(modal, modalButtons());
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const QString word = QString::fromUtf8(modalButtons()[i].word);
+        connectClick(items.at(i), [this, modal, word] {
+            m_modals.modalPanelItemClick(word);
+            modal->hide();
+        });
+    }
+    connectExit(m_board->buildButtons(modal, std::span(&exitModalButton(), 1)).first());
+}
+
+void WordPanels::buildWordPanel(const WordPanelSpec &spec)
+{
+    QWidget *panel = m_board->addOverlay(QString::fromLatin1(spec.name));
+    m_panels.insert(panel->objectName(), panel);
+    const QList<PanelLayout::PlacedItem> placed =
+        PanelLayout::layout(spec, panel->width(), panel->height());
+
+    QList<LabelSpec> labels;
+    QList<QByteArray> names;
+    QList<ButtonSpec> buttons;
+    for (const PanelLayout::PlacedItem &item : placed) {
+        const QRect &r = item.rect;
+        if (item.spec->shape == WordShape::Label) {
+            labels.append({item.spec->caption, r.left(), r.top(), r.width(), r.height()});
+            continue;
+        }
+        names.append(item.name.toLatin1());
+        buttons.append({nullptr, item.spec->caption, r.left(), r.top(), r.width(), r.height(),
+                        item.spec->color});
+    }
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+        buttons[i].name = names.at(i).constData();
+    m_board->buildLabels(panel, labels);
+    const QList<TColorButton *> made = m_board->buildButtons(panel, buttons);
+
+    qsizetype k = 0;
+    for (const PanelLayout::PlacedItem &item : placed) {
+        if (item.spec->shape == WordShape::Label)
+            continue;
+        TColorButton *b = made.at(k++);
+        if (item.spec->shape == WordShape::Custom)
+            addCustomButton(b, QString::fromUtf8(spec.customPrompt), CustomButton::Word);
+        else
+            connectWordButton(b, *item.spec);
+    }
+}
+
+void WordPanels::connectWordButton(TColorButton *button, const WordButtonSpec &spec)
+{
+    QWidget *panel = button->parentWidget();
+    const QString text = PanelWords::insertedText(spec);
+    const QString tag = PanelWords::tagOf(spec);
+    const bool keepReplace = spec.keepsReplaceMode;
+    switch (spec.shape) {
+    case WordShape::Exit:
+        connectExit(button);
+        return;
+    case WordShape::KeepOpen:
+        connectClick(button, [this, text, tag, keepReplace] {
+            m_words.fixedWordClick(text, tag, keepReplace);
+        });
+        return;
+    case WordShape::Article:
+        // The main article button's rule, so "a" agrees with the next word.
+        connectClick(button, [this] { this->button("btnA")->click(); });
+        return;
+    case WordShape::OneEnding:
+        connectClick(button, [this, panel, keepReplace] {
+            m_words.oneEndingClick(keepReplace);
+            panel->hide();
+        });
+        return;
+    case WordShape::ClosingShowsMain:
+        connectClick(button, [this, panel, text, tag, keepReplace] {
+            m_words.fixedWordClick(text, tag, keepReplace);
+            panel->hide();
+            m_board->mainPanel()->show();
+        });
+        return;
+    case WordShape::Closing:
+        connectClick(button, [this, panel, text, tag, keepReplace] {
+            m_words.fixedWordClick(text, tag, keepReplace);
+            panel->hide();
+        });
+        return;
+    case WordShape::Custom:
+    case WordShape::Label:
+        return;
+    }
+}
+
+void WordPanels::connectMainButtons()
+{
+    connectClick(button("btnEr"), [this] { m_derivation.btnErClick(); });
+    connectClick(button("btnLy"), [this] { m_derivation.btnLyClick(); });
+    connectClick(button("btnY"), [this] { m_derivation.btnYClick(); });
+    connectClick(button("btnNot"), [this] { m_negation.btnNotClick(); });
+    // Like the prefix panel's buttons, "un-" goes in front of a grabbed word.
+    connectClick(button("btnUnMain"),
+                 [this] { m_derivation.fixedPrefixClick(QStringLiteral("un-")); });
+    // Opening pPrefix leaves an armed GRAB armed: the prefix chosen next
+    // goes in front of the word before the caret.
+    connectClick(button("btnPrefix"), [this] { showPanel(QStringLiteral("pPrefix")); });
+    connectClick(button("btnSuffix"), [this] {
+        m_derivation.btnSuffixClick();
+        showPanel(QStringLiteral("pSuffix"));
+    });
+    connect(button("btnMore"), &TColorButton::rightClicked, this,
+            [this] { showPanel(QStringLiteral("pMore")); });
+
+    for (const WordCycles::Cycle &cycle : WordCycles::cycles())
+        connectClick(button(cycle.button), [this, &cycle] { m_cycles.cycleClick(cycle); });
+
+    connectClick(button("btnModal"), [this] {
+        const Modals::LeftClick choice = m_preferences.leftClick[Preferences::ModalGroup] == 0
+                                             ? Modals::DisplaysScreen
+                                             : Modals::InsertsRandomWord;
+        if (m_modals.btnModalClick(
+                choice, m_vocabulary.wordList(Vocabulary::List::ModalList).entries(), m_random)) {
+            hidePanel(QStringLiteral("pPreposition"));
+            hidePanel(QStringLiteral("pConjunction"));
+            showPanel(QStringLiteral("pModal"));
+        }
+    });
+    connect(button("btnModal"), &TColorButton::rightClicked, this,
+            [this] { pickList(QStringLiteral("modal"), Vocabulary::List::ModalList); });
+
+    connectClick(button("btnCustom"), [this] {
+        m_words.categoryRandomClick(QStringLiteral("custom"),
+                                    m_vocabulary.wordList(Vocabulary::List::CustomList).entries(),
+                                    m_random, PanelWords::GrabClear::OnFirstClick);
+    });
+    connect(button("btnCustom"), &TColorButton::rightClicked, this,
+            [this] { pickList(QStringLiteral("custom"), Vocabulary::List::CustomList, false); });
+}
+
+void WordPanels::connectCategories()
+{
+    for (const Category &category : kCategories) {
+        const QString tag = QString::fromLatin1(category.tag);
+        connectClick(button(category.button), [this, &category, tag] {
+            if (m_preferences.leftClick[category.group] == 0) {
+                m_words.categoryPanelClick(tag);
+                for (const char *other : category.hides)
+                    if (other)
+                        hidePanel(QString::fromLatin1(other));
+                showPanel(QString::fromLatin1(category.panel));
+                return;
+            }
+            m_words.categoryRandomClick(tag, m_vocabulary.wordList(category.list).entries(),
+                                        m_random);
+        });
+        connect(button(category.button), &TColorButton::rightClicked, this,
+                [this, &category, tag] { pickList(tag, category.list); });
+    }
+}
+
+void WordPanels::pickList(const QString &tag, Vocabulary::List list, bool clearGrab)
+{
+    m_words.categoryPickOpened(tag, clearGrab);
+    if (openPickList)
+        openPickList(list);
+}
+
+void WordPanels::addCustomButton(TColorButton *button, const QString &prompt,
+                                 CustomButton::Kind kind)
+{
+    m_customs.append({button, prompt, kind});
+    const CustomButton custom = m_customs.last();
+    connectClick(button, [this, custom] { customLeftClick(custom); });
+    connect(button, &TColorButton::rightClicked, this,
+            [this, custom] { customRightClick(custom); });
+}
+
+void WordPanels::customLeftClick(const CustomButton &custom)
+{
+    const QString caption = custom.button->caption();
+    if (caption.isEmpty())
+        return;
+    switch (custom.kind) {
+    case CustomButton::Prefix:
+        m_derivation.fixedPrefixClick(caption);
+        break;
+    case CustomButton::Suffix:
+        m_derivation.fixedSuffixClick(caption);
+        break;
+    case CustomButton::Word:
+        m_words.customClick(caption);
+        break;
+    }
+    custom.button->parentWidget()->hide();
+}
+
+void WordPanels::customRightClick(const CustomButton &custom)
+{
+    const QString text =
+        oneLine(m_dialogs.textInput(QStringLiteral("Edit Custom Button"), custom.prompt, QString())
+                    .value_or(QString()));
+    custom.button->setCaption(text);
+    Board::fitCaptionFont(custom.button);
+    if (!text.isEmpty()) {
+        // A prefix or suffix goes in as its left click would put it: a
+        // ReplaceMode left over from an earlier cycle must not cost the
+        // word before it.
+        if (custom.kind == CustomButton::Word)
+            m_words.customEdited(text);
+        else
+            customLeftClick(custom);
+    }
+    custom.button->parentWidget()->hide();
+}
+
+void WordPanels::applyCustomCaptions(const Preferences &preferences)
+{
+    for (const WordPanelSpec *spec : WordPanelTables::wordPanels()) {
+        if (spec->customRun < 0)
+            continue;
+        int index = spec->customRun;
+        for (const WordButtonSpec &item : spec->items) {
+            if (item.shape != WordShape::Custom)
+                continue;
+            TColorButton *b = button(item.name);
+            b->setCaption(oneLine(preferences.customCaptions.at(index++)));
+            Board::fitCaptionFont(b);
+        }
+    }
+}
+
+void WordPanels::collectCustomCaptions(Preferences &preferences) const
+{
+    for (const WordPanelSpec *spec : WordPanelTables::wordPanels()) {
+        if (spec->customRun < 0)
+            continue;
+        int index = spec->customRun;
+        for (const WordButtonSpec &item : spec->items)
+            if (item.shape == WordShape::Custom)
+                preferences.customCaptions[index++] = button(item.name)->caption();
+    }
+}
+
+void WordPanels::readAffixCaptions(const QString &programDir)
+{
+    AffixCaptionsFile file;
+    file.read(programDir);
+    auto apply = [this](std::span<const ButtonSpec> specs, const auto &captions) {
+        for (size_t i = 0; i < specs.size(); ++i) {
+            TColorButton *b = button(specs[i].name);
+            b->setCaption(oneLine(captions[i]));
+            Board::fitCaptionFont(b);
+        }
+    };
+    apply(AffixTables::prefixCustomButtons(), file.prefixes);
+    apply(AffixTables::suffixCustomButtons(), file.suffixes);
+}
+
+bool WordPanels::writeAffixCaptions(const QString &programDir, QString *error) const
+{
+    AffixCaptionsFile file;
+    for (size_t i = 0; i < file.prefixes.size(); ++i)
+        file.prefixes[i] = button(AffixTables::prefixCustomButtons()[i].name)->caption();
+    for (size_t i = 0; i < file.suffixes.size(); ++i)
+        file.suffixes[i] = button(AffixTables::suffixCustomButtons()[i].name)->caption();
+    return file.write(programDir, error);
+}

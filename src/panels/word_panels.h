@@ -1,0 +1,98 @@
+#pragma once
+
+#include "affix_captions_file.h"
+#include "morph/derivation.h"
+#include "morph/modals.h"
+#include "morph/negation.h"
+#include "panel_words.h"
+#include "vocab/vocabulary.h"
+#include "word_cycles.h"
+#include "word_panel_spec.h"
+
+#include <QHash>
+#include <QObject>
+
+#include <functional>
+
+class Board;
+class Dialogs;
+class Preferences;
+class QWidget;
+class RandomSource;
+class TColorButton;
+
+// The word panels over the board and the main-panel buttons that lead to
+// them or transform the last word: builds pPrefix, pSuffix, pMore, pModal,
+// the six word panels and the pronoun sub-panels from their tables, and
+// connects every button to its rule.
+//
+// Left clicks on the category buttons follow Preferences::leftClick as it
+// stands at the click. Their right button calls openPickList, which the word
+// pick list connects to once it exists.
+class WordPanels : public QObject
+{
+    Q_OBJECT
+public:
+    WordPanels(Board *board, Composition &composition, Dialogs &dialogs, RandomSource &random,
+               Preferences &preferences, Vocabulary &vocabulary, QObject *parent = nullptr);
+
+    // The right button on a category button (and on "(custom)"): the list to
+    // pick from. Does nothing until set.
+    std::function<void(Vocabulary::List)> openPickList;
+
+    // REMOVE asks it to put back the word a negation replaced.
+    Negation &negation() { return m_negation; }
+    Derivation &derivation() { return m_derivation; }
+
+    // The 27 custom captions kept in prefs.ini, onto the buttons and back.
+    void applyCustomCaptions(const Preferences &preferences);
+    void collectCustomCaptions(Preferences &preferences) const;
+    // The custom prefix and suffix captions, kept in affixes.ini.
+    void readAffixCaptions(const QString &programDir);
+    bool writeAffixCaptions(const QString &programDir, QString *error) const;
+
+    QWidget *panel(const QString &name) const { return m_panels.value(name); }
+    // Shows a panel over the others.
+    void showPanel(const QString &name);
+    void hidePanel(const QString &name);
+
+private:
+    struct CustomButton
+    {
+        enum Kind { Word, Prefix, Suffix };
+        TColorButton *button;
+        QString prompt;
+        Kind kind;
+    };
+
+    void buildAffixPanels();
+    void buildModalPanel();
+    void buildWordPanel(const WordPanelSpec &spec);
+    void connectMainButtons();
+    void connectCategories();
+    void connectWordButton(TColorButton *button, const WordButtonSpec &spec);
+    void addCustomButton(TColorButton *button, const QString &prompt, CustomButton::Kind kind);
+    void customLeftClick(const CustomButton &custom);
+    void customRightClick(const CustomButton &custom);
+    void connectExit(TColorButton *button, const std::function<void()> &extra = {});
+    void connectClick(TColorButton *button, const std::function<void()> &handler,
+                      bool doubleClickToo = true);
+    void pickList(const QString &tag, Vocabulary::List list, bool clearGrab = true);
+    TColorButton *button(const char *name) const;
+
+    Board *m_board;
+    Composition &m_composition;
+    Dialogs &m_dialogs;
+    RandomSource &m_random;
+    Preferences &m_preferences;
+    Vocabulary &m_vocabulary;
+
+    Derivation m_derivation;
+    Negation m_negation;
+    Modals m_modals;
+    WordCycles m_cycles;
+    PanelWords m_words;
+
+    QHash<QString, QWidget *> m_panels;
+    QList<CustomButton> m_customs;
+};

@@ -1,0 +1,193 @@
+#include "panels/affix_tables.h"
+#include "panels/main_board_table.h"
+#include "panels/modal_table.h"
+#include "panels/panel_layout.h"
+#include "panels/panel_words.h"
+#include "panels/word_panel_tables.h"
+#include "prefs/preferences.h"
+
+#include <QSet>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+using PanelLayout::PlacedItem;
+
+const WordButtonSpec *findItem(const WordPanelSpec &panel, const QString &name)
+{
+    for (const WordButtonSpec &item : panel.items)
+        if (item.shape != WordShape::Label && PanelLayout::itemName(item, panel.nameSuffix) == name)
+            return &item;
+    return nullptr;
+}
+
+TEST(WordPanelTables, EveryBoardButtonNameIsUnique)
+{
+    QSet<QString> names;
+    auto add = [&](const QString &name) {
+        EXPECT_FALSE(names.contains(name)) << name.toStdString();
+        names.insert(name);
+    };
+    for (const ButtonSpec &b : mainBoardButtons())
+        add(QString::fromLatin1(b.name));
+    for (auto specs : {AffixTables::prefixButtons(), AffixTables::prefixCustomButtons(),
+                       AffixTables::suffixButtons(), AffixTables::suffixCustomButtons(),
+                       AffixTables::moreButtons(), ModalTable::modalButtons()})
+        for (const ButtonSpec &b : specs)
+            add(QString::fromLatin1(b.name));
+    for (const WordPanelSpec *panel : WordPanelTables::wordPanels())
+        for (const WordButtonSpec &item : panel->items)
+            if (item.shape != WordShape::Label)
+                add(PanelLayout::itemName(item, panel->nameSuffix));
+}
+
+TEST(WordPanelTables, DerivedNamesFollowTheCaption)
+{
+    const WordButtonSpec phrase{0, nullptr, "even  if", 0};
+    EXPECT_EQ(PanelLayout::itemName(phrase, "Conj"), QLatin1String("btnEvenIfConj"));
+    const WordButtonSpec apostrophe{0, nullptr, "one's", 0};
+    EXPECT_EQ(PanelLayout::itemName(apostrophe, "Pro"), QLatin1String("btnOnesPro"));
+    const WordButtonSpec named{0, "btnAs2", "as", 0};
+    EXPECT_EQ(PanelLayout::itemName(named, "Conj"), QLatin1String("btnAs2"));
+}
+
+// Lines 28 to 54 of prefs.ini: each stored custom button has its own line,
+// in the order prepositions, conjunctions, degree, place, time.
+TEST(WordPanelTables, CustomButtonsCoverTheStoredLinesOnce)
+{
+    std::map<QString, int> expectedRuns = {
+        {QStringLiteral("pPreposition"), Preferences::Preposition1},
+        {QStringLiteral("pConjunction"), Preferences::Conj1},
+        {QStringLiteral("pAdvD"), Preferences::AdvD1},
+        {QStringLiteral("pAdvPlace"), Preferences::AdvP1},
+        {QStringLiteral("pAdvTime"), Preferences::AdvT1},
+    };
+    QList<int> lines(Preferences::CustomCaptionCount, 0);
+    for (const WordPanelSpec *panel : WordPanelTables::wordPanels()) {
+        int count = 0;
+        for (const WordButtonSpec &item : panel->items)
+            if (item.shape == WordShape::Custom)
+                ++count;
+        const QString name = QString::fromLatin1(panel->name);
+        if (panel->customRun < 0) {
+            EXPECT_EQ(count, 0) << panel->name;
+            continue;
+        }
+        EXPECT_EQ(panel->customRun, expectedRuns.at(name)) << panel->name;
+        ASSERT_NE(panel->customPrompt, nullptr);
+        for (int i = 0; i < count; ++i)
+            ++lines[panel->customRun + i];
+    }
+    EXPECT_EQ(lines, QList<int>(Preferences::CustomCaptionCount, 1));
+}
+
+TEST(WordPanelTables, SpecialButtonsHaveTheirShapes)
+{
+    using WordPanelTables::advTimePanel;
+    using WordPanelTables::conjunctionPanel;
+    using WordPanelTables::prepositionPanel;
+    using WordPanelTables::pronounPanel;
+    struct Case
+    {
+        const WordPanelSpec &panel;
+        const char *name;
+        WordShape shape;
+        const char *inserted;
+        const char *tag;
+    };
+    const Case cases[] = {
+        {conjunctionPanel(), "btnAs2", WordShape::KeepOpen, "as", "as"},
+        {conjunctionPanel(), "btnFar", WordShape::KeepOpen, "far", "far"},
+        {conjunctionPanel(), "btnAs3", WordShape::Closing, "as", "as"},
+        {conjunctionPanel(), "btnOnlyIf", WordShape::Closing, "of course", "of course"},
+        {conjunctionPanel(), "btnNotOnlyConj", WordShape::Closing, "not only", "not only"},
+        {prepositionPanel(), "btnBeStem", WordShape::KeepOpen, "be", "be"},
+        {prepositionPanel(), "btnNeathEnd", WordShape::Closing, "-neath", "-neath"},
+        {prepositionPanel(), "btnBehalfPrep", WordShape::KeepOpen, "behalf", "behalf"},
+        {pronounPanel(), "btnAny", WordShape::KeepOpen, "any", "any"},
+        {pronounPanel(), "btnSo", WordShape::KeepOpen, "-so", "-so"},
+        {pronounPanel(), "btnBody", WordShape::Closing, "-body", "-body"},
+        {pronounPanel(), "btn_One", WordShape::OneEnding, "-one", "-one"},
+        {pronounPanel(), "btnOnes", WordShape::Closing, "one's", "ones"},
+        {advTimePanel(), "btnEveryAdvT", WordShape::KeepOpen, "every", "every"},
+        {advTimePanel(), "btnAAdvT", WordShape::Article, "a", "a"},
+        {advTimePanel(), "btnSecond", WordShape::ClosingShowsMain, "second", "second"},
+    };
+    for (const Case &c : cases) {
+        const WordButtonSpec *item = findItem(c.panel, QString::fromLatin1(c.name));
+        ASSERT_NE(item, nullptr) << c.name;
+        EXPECT_EQ(item->shape, c.shape) << c.name;
+        EXPECT_EQ(PanelWords::insertedText(*item), QLatin1String(c.inserted)) << c.name;
+        EXPECT_EQ(PanelWords::tagOf(*item), QLatin1String(c.tag)) << c.name;
+    }
+    // Pronoun buttons, and "every" on the time panel that shares their
+    // handler, keep the category button's ReplaceMode; other panels do not.
+    for (const WordButtonSpec &item : pronounPanel().items)
+        EXPECT_TRUE(item.keepsReplaceMode || item.shape == WordShape::Exit ||
+                    item.shape == WordShape::Label)
+            << item.caption;
+    EXPECT_TRUE(findItem(advTimePanel(), QStringLiteral("btnEveryAdvT"))->keepsReplaceMode);
+    EXPECT_FALSE(findItem(conjunctionPanel(), QStringLiteral("btnAs2"))->keepsReplaceMode);
+}
+
+TEST(WordPanelTables, EveryPanelHasOneExit)
+{
+    for (const WordPanelSpec *panel : WordPanelTables::wordPanels()) {
+        int exits = 0;
+        for (const WordButtonSpec &item : panel->items)
+            if (item.shape == WordShape::Exit) {
+                ++exits;
+                EXPECT_STREQ(item.caption, "EXIT");
+                EXPECT_EQ(item.color, kClBlack);
+            }
+        EXPECT_EQ(exits, 1) << panel->name;
+    }
+}
+
+// Every item lies inside the panel, items of a row do not overlap, and no
+// row is so full that its captions would have to shrink much.
+TEST(PanelLayout, ItemsFitThePanelWithoutSqueezing)
+{
+    const QSize size = WordPanelTables::kWordPanelSize;
+    const QRect area(QPoint(0, 0), size);
+    for (const WordPanelSpec *panel : WordPanelTables::wordPanels()) {
+        const QList<PlacedItem> placed = PanelLayout::layout(*panel, size.width(), size.height());
+        ASSERT_EQ(placed.size(), qsizetype(panel->items.size()));
+        for (qsizetype i = 0; i < placed.size(); ++i) {
+            const PlacedItem &item = placed.at(i);
+            EXPECT_TRUE(area.contains(item.rect)) << panel->name << " " << item.spec->caption;
+            EXPECT_GE(item.rect.width() * 10, PanelLayout::naturalWidth(*item.spec) * 9)
+                << panel->name << " " << item.spec->caption;
+            EXPECT_GE(item.rect.height(), 20);
+            for (qsizetype k = i + 1; k < placed.size(); ++k)
+                EXPECT_FALSE(item.rect.intersects(placed.at(k).rect))
+                    << panel->name << " " << item.spec->caption << " / "
+                    << placed.at(k).spec->caption;
+        }
+    }
+}
+
+TEST(PanelLayout, RowsFillTheWidth)
+{
+    const WordButtonSpec items[] = {{0, nullptr, "a", 0},
+                                    {0, nullptr, "bb", 0},
+                                    {1, nullptr, "Label:", 0, WordShape::Label},
+                                    {1, nullptr, "ccc", 0}};
+    const WordPanelSpec panel{"pTest", "Test", items, nullptr, -1};
+    const QList<PlacedItem> placed = PanelLayout::layout(panel, 300, 100);
+    ASSERT_EQ(placed.size(), 4);
+    EXPECT_EQ(placed[0].rect.left(), 2);
+    EXPECT_EQ(placed[1].rect.right(), 300 - 2 - 1);
+    EXPECT_EQ(placed[1].rect.left(), placed[0].rect.right() + 1 + 2);
+    // The label keeps its own width; the button takes the rest of its row.
+    EXPECT_EQ(placed[2].rect.width(), PanelLayout::naturalWidth(items[2]));
+    EXPECT_TRUE(placed[2].name.isEmpty());
+    EXPECT_EQ(placed[3].rect.right(), 300 - 2 - 1);
+    EXPECT_GT(placed[3].rect.top(), placed[0].rect.bottom());
+}
+
+} // namespace
