@@ -245,8 +245,8 @@ void WordPanels::connectWordButton(TColorButton *button, const WordButtonSpec &s
         });
         return;
     case WordShape::Article:
-        // The main article button's rule, so "a" agrees with the next word.
-        connectClick(button, [this] { this->button("btnA")->click(); });
+        // Wired with the main article button's rule by the article buttons,
+        // so "a" agrees with the next word.
         return;
     case WordShape::OneEnding:
         connectClick(button, [this, panel, keepReplace] {

@@ -310,6 +310,10 @@ void TMainForm::setupBoard()
     new InflectionButtons(*this);
     m_compose = new ComposeButtons(
         m_board, RichEdit1, m_composition, [this] { return !PoetryMode; }, this);
+    // REMOVE after "not" puts back the form the negation replaced.
+    m_compose->editingKeys().restoreBeforeNegation = [this] {
+        m_wordPanels->negation().restoreBeforeNegation();
+    };
     m_composition.indicatorsChanged = [this] { updateIndicators(); };
     updateIndicators();
 }
