@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QTextCursor>
 #include <QTextEdit>
 
 Document::Document(QTextEdit *editor, Dialogs *dialogs, QObject *parent)
@@ -95,6 +96,7 @@ bool Document::OpenDocument(const QString &path, bool readOnly)
     }
     SetFileName(QFileInfo(path).absoluteFilePath());
     m_editor->setReadOnly(readOnly);
+    m_editor->moveCursor(QTextCursor::Start);
     m_editor->setFocus();
     markSaved();
     return true;
