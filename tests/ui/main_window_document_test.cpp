@@ -5,7 +5,9 @@
 #include "shell/ruler.h"
 
 #include <QAction>
+#include <QDropEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -15,9 +17,15 @@
 
 namespace {
 
+// Left, centre, right or justified; LibreOffice's HTML adds "absolute".
+Qt::Alignment horizontal(Qt::Alignment a)
+{
+    return a & (Qt::AlignLeft | Qt::AlignRight | Qt::AlignHCenter | Qt::AlignJustify);
+}
+
 Qt::Alignment horizontal(const QTextBlock &b)
 {
-    return b.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+    return horizontal(b.blockFormat().alignment());
 }
 
 class MainWindowDocument : public MainWindowFixture
@@ -69,6 +77,19 @@ protected:
         QTest::mousePress(m, Qt::LeftButton, {}, QPoint(4, 4));
         QTest::mouseMove(m, QPoint(4 + dx, 4));
         QTest::mouseRelease(m, Qt::LeftButton, {}, QPoint(4, 4));
+    }
+
+    // A file dragged from a file manager and dropped on the window.
+    void dropFile(const QString &file)
+    {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(file)});
+        const QPoint at = window->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &drop);
     }
 
     QString status(const char *panel) const { return child<QLabel>(panel)->text(); }
@@ -326,4 +347,139 @@ TEST_F(MainWindowDocument, PrintingWhereNothingCanBeWrittenIsReported)
     action("FilePrintCmd")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("out.pdf")));
+}
+
+namespace {
+
+struct BlockSnapshot
+{
+    QString text;
+    Qt::Alignment alignment;
+    qreal leftMargin, textIndent, rightMargin;
+    bool operator==(const BlockSnapshot &) const = default;
+};
+
+std::vector<BlockSnapshot> blocks(const QTextDocument &doc)
+{
+    std::vector<BlockSnapshot> out;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        const QTextBlockFormat f = b.blockFormat();
+        const Qt::Alignment a = horizontal(b) ? horizontal(b) : Qt::AlignLeft;
+        out.push_back({b.text(), a, f.leftMargin(), f.textIndent(), f.rightMargin()});
+    }
+    return out;
+}
+
+} // namespace
+
+// A document composed with the tool bar and the ruler, saved as rich text,
+// reads the same in LibreOffice and comes back unchanged.
+TEST_F(MainWindowDocument, ComposedDocumentRoundTripsThroughLibreOffice)
+{
+    start(false);
+    insert(QStringLiteral("Plain bold italic under\nA centred line\nA right line\n"
+                          "An indented paragraph"));
+    select(QStringLiteral("bold"));
+    action("BoldButton")->trigger();
+    select(QStringLiteral("italic"));
+    action("ItalicButton")->trigger();
+    select(QStringLiteral("under"));
+    action("UnderlineButton")->trigger();
+    caretIn(QStringLiteral("A centred"));
+    action("CenterAlign")->trigger();
+    caretIn(QStringLiteral("A right"));
+    action("RightAlign")->trigger();
+    caretIn(QStringLiteral("An indented"));
+    drag("FirstInd", 48);
+    drag("LeftInd", 48);
+
+    const std::vector<BlockSnapshot> composed = blocks(*editor()->document());
+    ASSERT_EQ(composed.size(), 4u);
+    EXPECT_EQ(composed[3].leftMargin, 48);
+
+    dialogs.files.push_back(path(QStringLiteral("composed.rtf")));
+    action("FileSaveCmd")->trigger();
+    ASSERT_EQ(window->document()->DocumentName(), path(QStringLiteral("composed.rtf")));
+
+    // Back in Wordloom after New: the same text and formatting.
+    action("FileNewCmd")->trigger();
+    ASSERT_TRUE(editor()->toPlainText().isEmpty());
+    ASSERT_TRUE(window->document()->OpenDocument(path(QStringLiteral("composed.rtf"))));
+    EXPECT_TRUE(blocks(*editor()->document()) == composed);
+    EXPECT_EQ(charsOf(QStringLiteral("bold")).fontWeight(), QFont::Bold);
+    EXPECT_TRUE(charsOf(QStringLiteral("italic")).fontItalic());
+    EXPECT_FALSE(charsOf(QStringLiteral("italic")).fontUnderline());
+    EXPECT_TRUE(charsOf(QStringLiteral("under")).fontUnderline());
+    EXPECT_NE(charsOf(QStringLiteral("Plain")).fontWeight(), QFont::Bold);
+    EXPECT_FALSE(editor()->document()->isModified());
+
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        GTEST_SKIP() << "soffice is not installed";
+    QProcess process;
+    process.start(soffice, {QStringLiteral("-env:UserInstallation=") +
+                                QUrl::fromLocalFile(path(QStringLiteral("profile"))).toString(),
+                            QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                            QStringLiteral("html"), QStringLiteral("--outdir"), dir.path(),
+                            path(QStringLiteral("composed.rtf"))});
+    ASSERT_TRUE(process.waitForFinished(180000));
+    QFile html(path(QStringLiteral("composed.html")));
+    ASSERT_TRUE(html.open(QIODevice::ReadOnly)) << process.readAll().toStdString();
+    const QString htmlText = QString::fromUtf8(html.readAll());
+    QTextDocument converted;
+    converted.setHtml(htmlText);
+
+    QStringList texts;
+    for (QTextBlock b = converted.begin(); b.isValid(); b = b.next())
+        if (!b.text().trimmed().isEmpty())
+            texts << b.text().trimmed();
+    EXPECT_EQ(texts, QStringList({QStringLiteral("Plain bold italic under"),
+                                  QStringLiteral("A centred line"), QStringLiteral("A right line"),
+                                  QStringLiteral("An indented paragraph")}));
+    const auto at = [&](const QString &what) {
+        QTextCursor c(&converted);
+        c.setPosition(int(converted.toPlainText().indexOf(what)) + 1);
+        return c;
+    };
+    EXPECT_EQ(at(QStringLiteral("bold")).charFormat().fontWeight(), QFont::Bold);
+    EXPECT_NE(at(QStringLiteral("Plain")).charFormat().fontWeight(), QFont::Bold);
+    EXPECT_TRUE(at(QStringLiteral("italic")).charFormat().fontItalic());
+    EXPECT_TRUE(at(QStringLiteral("under")).charFormat().fontUnderline());
+    EXPECT_EQ(horizontal(at(QStringLiteral("A centred")).block()), Qt::AlignHCenter);
+    EXPECT_EQ(horizontal(at(QStringLiteral("A right")).block()), Qt::AlignRight);
+    EXPECT_EQ(horizontal(at(QStringLiteral("Plain")).block()), Qt::AlignLeft);
+    // QTextDocument ignores inch units in HTML: 48 pixels are half an inch
+    // in LibreOffice's paragraph style.
+    const qsizetype indented = htmlText.indexOf(QStringLiteral("An indented"));
+    const QString style = htmlText.mid(htmlText.lastIndexOf(QStringLiteral("<p "), indented));
+    EXPECT_TRUE(
+        style.left(style.indexOf(QLatin1Char('>'))).contains(QStringLiteral("margin-left: 0.5in")))
+        << style.left(200).toStdString();
+}
+
+TEST_F(MainWindowDocument, CancelAtSaveChangesKeepsTheDocumentOnDropAndClose)
+{
+    start(false);
+    QFile other(path(QStringLiteral("other.txt")));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("other text");
+    other.close();
+    insert(QStringLiteral("unsaved work"));
+
+    dialogs.answers.push_back(Dialogs::Answer::Cancel);
+    dropFile(path(QStringLiteral("other.txt")));
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("unsaved work"));
+
+    dialogs.answers.push_back(Dialogs::Answer::Cancel);
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("unsaved work"));
+    EXPECT_EQ(dialogs.questions, QStringList({QStringLiteral("Save changes to Untitled?"),
+                                              QStringLiteral("Save changes to Untitled?")}));
+
+    // No at the question opens the dropped file.
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    dropFile(path(QStringLiteral("other.txt")));
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("other text"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("other.txt - Wordloom"));
 }
