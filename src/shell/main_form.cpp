@@ -27,15 +27,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
-#include <QStatusBar>
-#include <QTextBlock>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>

@@ -20,7 +20,6 @@ class PrinterChooser;
 class Ruler;
 class StatusPanel;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QListWidget;
 class RandomSource;
