@@ -10,6 +10,12 @@ class Dialogs
 {
 public:
     enum class Answer { Yes, No, Cancel };
+    // A document chosen to open, and whether its read-only box was ticked.
+    struct OpenChoice
+    {
+        QString path;
+        bool readOnly = false;
+    };
 
     virtual ~Dialogs() = default;
     virtual void message(const QString &text) = 0;
@@ -24,6 +30,16 @@ public:
     // filters: "Rich text (*.rtf);;Plain text (*.txt)"; filterIndex from 0.
     virtual std::optional<QString> openFile(const QString &title, const QString &dir,
                                             const QString &filters, int filterIndex) = 0;
+    // The open dialog for documents, with a read-only box; without one it
+    // is the plain open dialog and the box stays clear.
+    virtual std::optional<OpenChoice> openDocument(const QString &title, const QString &dir,
+                                                   const QString &filters, int filterIndex)
+    {
+        const auto path = openFile(title, dir, filters, filterIndex);
+        if (!path)
+            return std::nullopt;
+        return OpenChoice{*path, false};
+    }
     virtual std::optional<QString> saveFile(const QString &title, const QString &dir,
                                             const QString &filters, int filterIndex,
                                             const QString &defaultSuffix) = 0;

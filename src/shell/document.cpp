@@ -3,7 +3,9 @@
 #include "compose/dialogs.h"
 #include "rtf_document.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QTextCursor>
 #include <QTextEdit>
 
 Document::Document(QTextEdit *editor, Dialogs *dialogs, QObject *parent)
@@ -44,9 +46,30 @@ bool Document::CheckFileSave()
     return false;
 }
 
-bool Document::isRichTextPath(const QString &path)
+QString Document::suffixOf(const QString &path)
 {
-    return QFileInfo(path).suffix().compare(QLatin1String("rtf"), Qt::CaseInsensitive) == 0;
+    return QFileInfo(path).suffix().toLower();
+}
+
+bool Document::readsAsRichText(const QString &path) const
+{
+    const QString suffix = suffixOf(path);
+    if (suffix == QLatin1String("rtf"))
+        return true;
+    if (suffix == QLatin1String("txt"))
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.peek(5) == "{\\rtf";
+}
+
+bool Document::writesAsRichText(const QString &path) const
+{
+    const QString suffix = suffixOf(path);
+    if (suffix == QLatin1String("rtf"))
+        return true;
+    if (suffix == QLatin1String("txt"))
+        return false;
+    return !m_plainText;
 }
 
 QString Document::filters() const
@@ -54,12 +77,14 @@ QString Document::filters() const
     return QStringLiteral("Rich Text Files (*.rtf);;Text Files (*.txt)");
 }
 
-bool Document::OpenDocument(const QString &path)
+bool Document::OpenDocument(const QString &path, bool readOnly)
 {
     QString error;
     bool ok;
-    if (isRichTextPath(path)) {
+    if (readsAsRichText(path)) {
         ok = readRtfDocument(path, m_editor->document(), &error);
+        if (ok)
+            m_plainFormat = PlainTextFormat();
     } else {
         ok = readPlainTextDocument(path, m_editor->document(), &m_plainFormat, &error);
     }
@@ -68,6 +93,8 @@ bool Document::OpenDocument(const QString &path)
         return false;
     }
     SetFileName(QFileInfo(path).absoluteFilePath());
+    m_editor->setReadOnly(readOnly);
+    m_editor->moveCursor(QTextCursor::Start);
     m_editor->setFocus();
     markSaved();
     return true;
@@ -77,7 +104,7 @@ bool Document::saveTo(const QString &path)
 {
     QString error;
     bool ok;
-    if (isRichTextPath(path)) {
+    if (writesAsRichText(path)) {
         ok = writeRtfDocument(path, *m_editor->document(), &error);
     } else {
         ok = writePlainTextDocument(path, *m_editor->document(), m_plainFormat, &error);
@@ -95,6 +122,7 @@ bool Document::FileNew()
         return false;
     SetFileName(untitled());
     m_editor->clear();
+    m_editor->setReadOnly(false);
     m_plainFormat = PlainTextFormat();
     markSaved();
     if (onNewDocument)
@@ -106,11 +134,11 @@ bool Document::FileOpen()
 {
     if (!CheckFileSave())
         return false;
-    const auto file =
-        m_dialogs->openFile(QStringLiteral("Open"), openDir, filters(), filterIndex());
-    if (!file)
+    const auto choice =
+        m_dialogs->openDocument(QStringLiteral("Open"), openDir, filters(), filterIndex());
+    if (!choice)
         return false;
-    return OpenDocument(*file);
+    return OpenDocument(choice->path, choice->readOnly);
 }
 
 bool Document::FileSave()

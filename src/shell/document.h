@@ -34,8 +34,18 @@ public:
     // Asks "Save changes to %s?" when modified; false when the user
     // cancelled (or a save failed), so the calling command must stop.
     bool CheckFileSave();
-    bool OpenDocument(const QString &path);
+    // Loads a file into the editor; a file that cannot be read leaves the
+    // editor as it was. The editor is read-only exactly when asked.
+    bool OpenDocument(const QString &path, bool readOnly = false);
     bool saveTo(const QString &path);
+
+    // How a file is read and written: by its suffix (.rtf, .txt); a file
+    // with another suffix is read as rich text when it starts like one and
+    // written in the editor's mode.
+    bool readsAsRichText(const QString &path) const;
+    bool writesAsRichText(const QString &path) const;
+    // The encoding and line ends a plain-text save writes.
+    const PlainTextFormat &plainTextFormat() const { return m_plainFormat; }
 
     bool FileNew();
     bool FileOpen();
@@ -53,7 +63,7 @@ Q_SIGNALS:
 private:
     QString filters() const;
     int filterIndex() const { return m_plainText ? 1 : 0; }
-    static bool isRichTextPath(const QString &path);
+    static QString suffixOf(const QString &path);
     void markSaved();
 
     QTextEdit *m_editor;

@@ -117,6 +117,7 @@ int main(int argc, char **argv)
     }
     ScriptedDialogs dialogs;
     options.dialogs = &dialogs;
+    options.printer = &dialogs;
     TMainForm window(options);
     if (!window.startupOk())
         return 1;

@@ -6,11 +6,17 @@
 #include "controls/color_button.h"
 #include "document.h"
 #include "document_editor.h"
+#include "document_printer.h"
+#include "edit_commands.h"
 #include "editor_surface.h"
 #include "morph/inflection_buttons.h"
+#include "format_bar.h"
 #include "panels/board.h"
 #include "panels/word_panels.h"
 #include "prefs/startup_loader.h"
+#include "printer_chooser.h"
+#include "ruler.h"
+#include "status_panel.h"
 #include "tool_icons.h"
 #include "widget_dialogs.h"
 
@@ -24,15 +30,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
-#include <QStatusBar>
-#include <QTextBlock>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -81,11 +84,19 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
         m_ownRandom = std::make_unique<SeededRandom>(quint32(QDateTime::currentMSecsSinceEpoch()));
         m_random = m_ownRandom.get();
     }
+    PrinterChooser *printer = options.printer;
+    if (!printer) {
+        m_ownPrinter = std::make_unique<PrintDialogChooser>(this);
+        printer = m_ownPrinter.get();
+    }
+    m_printer = std::make_unique<DocumentPrinter>(printer, m_dialogs);
 
     setupCentralArea();
     m_surface = std::make_unique<EditorSurface>(RichEdit1);
     m_composition.setSurface(m_surface.get());
     m_document = new Document(RichEdit1, m_dialogs, this);
+    m_editCommands = new EditCommands(RichEdit1, &m_composition.state, this);
+    m_editCommands->plainText = [this] { return m_document->plainText(); };
     setupFileActions();
     setupEditActions();
     setupHelpActions();
@@ -106,11 +117,8 @@ void TMainForm::setupCentralArea()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    auto *ruler = new QFrame(central);
-    ruler->setObjectName(QStringLiteral("Ruler"));
-    ruler->setFixedHeight(26);
-    ruler->setFrameShape(QFrame::StyledPanel);
-    layout->addWidget(ruler);
+    m_ruler = new Ruler(central);
+    layout->addWidget(m_ruler);
 
     RichEdit1 = new DocumentEditor(central);
     layout->addWidget(RichEdit1, 1);
@@ -177,13 +185,13 @@ void TMainForm::setupFileActions()
     add("FileSaveCmd", tr("&Save"), QKeySequence(QStringLiteral("Ctrl+S")),
         [this] { m_document->FileSave(); });
     add("FileSaveAsCmd", tr("Save &As..."), QKeySequence(), [this] { m_document->FileSaveAs(); });
-    add("FilePrintCmd", tr("&Print"), QKeySequence(QStringLiteral("Ctrl+P")), [] {});
+    add("FilePrintCmd", tr("&Print"), QKeySequence(QStringLiteral("Ctrl+P")),
+        [this] { FilePrint(); });
     menu->addSeparator();
     add("FileExit", tr("E&xit"), QKeySequence(QStringLiteral("Alt+X")), [this] { close(); });
 
     m_document->onNewDocument = [this] { m_composition.resetForNewDocument(); };
     connect(m_document, &Document::fileNameChanged, this, &TMainForm::updateCaption);
-    connect(m_document, &Document::modifiedCleared, this, &TMainForm::RichEditChange);
 }
 
 void TMainForm::setupEditActions()
@@ -197,9 +205,9 @@ void TMainForm::setupEditActions()
     add("EditUndoCmd", tr("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")),
         [this] { m_compose->EditUndo(); });
     menu->addSeparator();
-    add("EditCutCmd", tr("Cu&t"), QKeySequence(), [this] { RichEdit1->cut(); });
-    add("EditCopyCmd", tr("&Copy"), QKeySequence(), [this] { RichEdit1->copy(); });
-    add("EditPasteCmd", tr("&Paste"), QKeySequence(), [this] { RichEdit1->paste(); });
+    m_editCommands->setActions(add("EditCutCmd", tr("Cu&t"), QKeySequence(), [] {}),
+                               add("EditCopyCmd", tr("&Copy"), QKeySequence(), [] {}),
+                               add("EditPasteCmd", tr("&Paste"), QKeySequence(), [] {}));
     add("SelectAll1", tr("Select &All"), QKeySequence(QStringLiteral("Ctrl+A")),
         [this] { RichEdit1->selectAll(); });
     menu->addSeparator();
@@ -254,7 +262,7 @@ void TMainForm::setupToolBar()
     cbPoetryProse = new QComboBox(bar);
     cbPoetryProse->setObjectName(QStringLiteral("cbPoetryProse"));
     cbPoetryProse->addItems({QStringLiteral("poetry"), QStringLiteral("prose")});
-    bar->addWidget(cbPoetryProse);
+    m_formatBar = new FormatBar(RichEdit1, bar, bar->addWidget(cbPoetryProse), m_ruler);
     connect(cbPoetryProse, &QComboBox::activated, this, [this] {
         PoetryMode = cbPoetryProse->currentText() == QLatin1String("poetry");
         RichEdit1->setFocus();
@@ -263,23 +271,7 @@ void TMainForm::setupToolBar()
 
 void TMainForm::setupStatusBar()
 {
-    QStatusBar *bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar"));
-    m_statusPos = new QLabel(bar);
-    m_statusPos->setObjectName(QStringLiteral("StatusPos"));
-    m_statusPos->setFixedWidth(120);
-    m_statusModified = new QLabel(bar);
-    m_statusModified->setObjectName(QStringLiteral("StatusModified"));
-    m_statusModified->setFixedWidth(60);
-    m_statusSpare = new QLabel(bar);
-    m_statusSpare->setFixedWidth(50);
-    // Added as normal widgets, so a hint shown in the bar replaces all three.
-    bar->addWidget(m_statusPos);
-    bar->addWidget(m_statusModified);
-    bar->addWidget(m_statusSpare);
-
-    connect(RichEdit1, &QTextEdit::textChanged, this, &TMainForm::RichEditChange);
-    connect(RichEdit1, &QTextEdit::cursorPositionChanged, this, &TMainForm::updateCaretPosition);
+    m_status = new StatusPanel(RichEdit1, statusBar());
 }
 
 void TMainForm::connectButton(const QString &name, const std::function<void()> &handler,
@@ -340,7 +332,7 @@ void TMainForm::FormCreate()
     m_document->SetFileName(Document::untitled());
     RichEdit1->clear();
     RichEdit1->document()->setModified(false);
-    RichEditChange();
+    m_status->RichEditChange();
 
     QFont font = RichEdit1->font();
     RichEdit1->document()->setDefaultFont(font);
@@ -366,7 +358,7 @@ void TMainForm::FormCreate()
 
     RichEdit1->clear();
     RichEdit1->document()->setModified(false);
-    RichEditChange();
+    m_status->RichEditChange();
     FormResize();
 }
 
@@ -376,8 +368,8 @@ void TMainForm::showEvent(QShowEvent *event)
     if (m_shown)
         return;
     m_shown = true;
-    updateCaretPosition();
-    RichEditChange();
+    m_status->updateCaretPosition();
+    m_status->RichEditChange();
     RichEdit1->setFocus();
     if (!m_documentArg.isEmpty() && QFileInfo(m_documentArg).isFile())
         m_document->OpenDocument(m_documentArg);
@@ -394,6 +386,8 @@ void TMainForm::resizeEvent(QResizeEvent *event)
 void TMainForm::FormResize()
 {
     RichEdit1->setSideMargins(6);
+    if (m_formatBar)
+        m_formatBar->SelectionChange();
     if (width() < 641)
         return;
     int colWidth = 40;
@@ -417,18 +411,9 @@ void TMainForm::updateCaption()
     setWindowTitle(m_document->caption());
 }
 
-void TMainForm::RichEditChange()
+void TMainForm::FilePrint()
 {
-    m_statusModified->setText(RichEdit1->document()->isModified() ? tr("Modified") : QString());
-}
-
-void TMainForm::updateCaretPosition()
-{
-    const QTextCursor c = RichEdit1->textCursor();
-    const QTextBlock block = c.block();
-    const int line = block.blockNumber() + 1;
-    const int col = c.position() - block.position() + 1;
-    m_statusPos->setText(QString::asprintf("Line: %3d   Col: %3d", line, col));
+    m_printer->FilePrint(*RichEdit1->document(), m_document->DocumentName());
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
@@ -472,6 +457,7 @@ void TMainForm::applyPreferences()
     m_document->openDir = m_prefs.OpenDir;
     m_document->saveDir = m_prefs.SaveDir;
     m_document->setPlainText(m_prefs.plainText);
+    m_formatBar->setPlainTextMode(m_prefs.plainText);
     PastTense = m_prefs.PastTense;
     PoetryMode = m_prefs.PoetryMode;
 

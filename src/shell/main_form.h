@@ -16,9 +16,14 @@ class Dialogs;
 class ComposeButtons;
 class Document;
 class DocumentEditor;
+class DocumentPrinter;
+class EditCommands;
 class EditorSurface;
+class FormatBar;
+class PrinterChooser;
+class Ruler;
+class StatusPanel;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QListWidget;
 class RandomSource;
@@ -30,8 +35,9 @@ struct StartOptions
 {
     QString programDir;
     QString documentArg;
-    Dialogs *dialogs = nullptr;     // not owned; real dialogs when null
-    RandomSource *random = nullptr; // not owned; seeded from the clock when null
+    Dialogs *dialogs = nullptr;        // not owned; real dialogs when null
+    RandomSource *random = nullptr;    // not owned; seeded from the clock when null
+    PrinterChooser *printer = nullptr; // not owned; the print dialog when null
 };
 
 // The main window: owns the editor, the board and the document, and wires
@@ -52,6 +58,9 @@ public:
     Document *document() const { return m_document; }
     Dialogs &dialogs() { return *m_dialogs; }
     Board *board() const { return m_board; }
+    FormatBar *formatBar() const { return m_formatBar; }
+    EditCommands *editCommands() const { return m_editCommands; }
+    Ruler *ruler() const { return m_ruler; }
     QString ProgramDir() const { return m_programDir; }
     Preferences &preferences() { return m_prefs; }
     Vocabulary &vocabulary() { return m_vocab; }
@@ -94,8 +103,7 @@ private:
                        bool doubleClickToo = true);
     void updateIndicators();
     void updateCaption();
-    void RichEditChange();
-    void updateCaretPosition();
+    void FilePrint();
     void HelpManualItemClick();
     void HelpAbout();
 
@@ -105,6 +113,8 @@ private:
     std::unique_ptr<EditorSurface> m_surface;
     std::unique_ptr<Dialogs> m_ownDialogs;
     std::unique_ptr<RandomSource> m_ownRandom;
+    std::unique_ptr<PrinterChooser> m_ownPrinter;
+    std::unique_ptr<DocumentPrinter> m_printer;
     Dialogs *m_dialogs = nullptr;
     RandomSource *m_random = nullptr;
 
@@ -113,14 +123,15 @@ private:
     Board *m_board = nullptr;
     ComposeButtons *m_compose = nullptr;
     WordPanels *m_wordPanels = nullptr;
+    Ruler *m_ruler = nullptr;
+    FormatBar *m_formatBar = nullptr;
+    EditCommands *m_editCommands = nullptr;
+    StatusPanel *m_status = nullptr;
     QComboBox *cbTense = nullptr;
     QComboBox *cbPoetryProse = nullptr;
     QListWidget *lbRight = nullptr;
     QLineEdit *edNoPaste = nullptr;
     QLineEdit *edColWidth = nullptr;
-    QLabel *m_statusPos = nullptr;
-    QLabel *m_statusModified = nullptr;
-    QLabel *m_statusSpare = nullptr;
 
     QString m_programDir;
     QString m_documentArg;

@@ -1,6 +1,17 @@
 #include "plain_text_document.h"
 
+#include "vocab/write_encoding.h"
+
 #include <QTextDocument>
+
+QString PlainTextFormat::platformLineEnd()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("\r\n");
+#else
+    return QStringLiteral("\n");
+#endif
+}
 
 bool readPlainTextDocument(const QString &path, QTextDocument *document, PlainTextFormat *format,
                            QString *error)
@@ -8,6 +19,7 @@ bool readPlainTextDocument(const QString &path, QTextDocument *document, PlainTe
     TextFile::Content content;
     if (!TextFile::read(path, &content, error))
         return false;
+    *format = PlainTextFormat();
     format->encoding = content.encoding;
     if (!content.lineEnd.isEmpty())
         format->lineEnd = content.lineEnd;
@@ -26,5 +38,5 @@ bool writePlainTextDocument(const QString &path, const QTextDocument &document,
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     if (format.lineEnd != QLatin1String("\n"))
         text.replace(QLatin1Char('\n'), format.lineEnd);
-    return TextFile::write(path, text, format.encoding, error);
+    return TextFile::write(path, text, writeEncodingFor(text, format.encoding), error);
 }

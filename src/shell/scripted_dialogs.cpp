@@ -1,5 +1,7 @@
 #include "scripted_dialogs.h"
 
+#include <QFileInfo>
+#include <QPrinter>
 #include <cstdio>
 
 QString ScriptedDialogs::escape(const QString &text)
@@ -77,7 +79,21 @@ std::optional<QString> ScriptedDialogs::openFile(const QString &, const QString 
 }
 
 std::optional<QString> ScriptedDialogs::saveFile(const QString &, const QString &, const QString &,
-                                                 int, const QString &)
+                                                 int, const QString &defaultSuffix)
 {
-    return directory(QString(), QString());
+    // As the save dialog does, a name without a suffix gets the default one.
+    auto answer = directory(QString(), QString());
+    if (answer && !defaultSuffix.isEmpty() && QFileInfo(*answer).suffix().isEmpty())
+        *answer += QLatin1Char('.') + defaultSuffix;
+    return answer;
+}
+
+bool ScriptedDialogs::choosePrinter(QPrinter *printer)
+{
+    const auto answer = directory(QString(), QString());
+    if (!answer)
+        return false;
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(*answer);
+    return true;
 }

@@ -1,13 +1,15 @@
 #pragma once
 
 #include "compose/dialogs.h"
+#include "printer_chooser.h"
 
 #include <QStringList>
 #include <QTextStream>
 
 // Dialogs answered from a queue, for script mode: each dialog is written to
-// standard error as one line, and takes the next queued answer.
-class ScriptedDialogs : public Dialogs
+// standard error as one line, and takes the next queued answer. The print
+// dialog's answer names a PDF file to print into.
+class ScriptedDialogs : public Dialogs, public PrinterChooser
 {
 public:
     // Escapes text the way the script's print does.
@@ -26,6 +28,7 @@ public:
     std::optional<QString> saveFile(const QString &title, const QString &dir,
                                     const QString &filters, int filterIndex,
                                     const QString &defaultSuffix) override;
+    bool choosePrinter(QPrinter *printer) override;
 
 private:
     std::optional<QString> takeAnswer();

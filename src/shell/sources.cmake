@@ -1,3 +1,4 @@
+target_sources(wordloom_engine PRIVATE shell/ruler_scale.cpp shell/ruler_scale.h)
 target_sources(
   wordloom_doc
   PRIVATE shell/plain_text_document.cpp
@@ -19,6 +20,20 @@ target_sources(
           shell/document.cpp
           shell/document.h
           shell/document_editor.cpp
+          shell/document_printer.cpp
+          shell/document_printer.h
+          shell/edit_commands.cpp
+          shell/edit_commands.h
+          shell/format_bar.cpp
+          shell/format_bar.h
+          shell/printer_chooser.cpp
+          shell/printer_chooser.h
+          shell/ruler.cpp
+          shell/ruler.h
+          shell/ruler_marker.cpp
+          shell/ruler_marker.h
+          shell/status_panel.cpp
+          shell/status_panel.h
           shell/document_editor.h
           shell/editor_surface.cpp
           shell/editor_surface.h

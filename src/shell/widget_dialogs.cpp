@@ -3,7 +3,9 @@
 #include "about_box.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -57,6 +59,26 @@ std::optional<QString> WidgetDialogs::openFile(const QString &title, const QStri
     if (file.isEmpty())
         return std::nullopt;
     return file;
+}
+
+std::optional<Dialogs::OpenChoice> WidgetDialogs::openDocument(const QString &title,
+                                                               const QString &dir,
+                                                               const QString &filters,
+                                                               int filterIndex)
+{
+    // Qt's own dialog, since the native ones offer no read-only box.
+    QFileDialog dialog(m_parent, title, dir, filters);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.selectNameFilter(filters.split(QStringLiteral(";;")).value(filterIndex));
+    auto *readOnly = new QCheckBox(QObject::tr("Open as &read-only"), &dialog);
+    readOnly->setObjectName(QStringLiteral("cbReadOnly"));
+    if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
+        grid->addWidget(readOnly, grid->rowCount(), 0, 1, grid->columnCount());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return OpenChoice{dialog.selectedFiles().constFirst(), readOnly->isChecked()};
 }
 
 std::optional<QString> WidgetDialogs::saveFile(const QString &title, const QString &dir,

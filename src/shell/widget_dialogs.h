@@ -20,6 +20,8 @@ public:
     std::optional<QString> directory(const QString &title, const QString &start) override;
     std::optional<QString> openFile(const QString &title, const QString &dir,
                                     const QString &filters, int filterIndex) override;
+    std::optional<OpenChoice> openDocument(const QString &title, const QString &dir,
+                                           const QString &filters, int filterIndex) override;
     std::optional<QString> saveFile(const QString &title, const QString &dir,
                                     const QString &filters, int filterIndex,
                                     const QString &defaultSuffix) override;

@@ -1,0 +1,108 @@
+#include "shell/plain_text_document.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PlainTextDocumentTest : public testing::Test
+{
+protected:
+    QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
+
+    void write(const char *name, const QByteArray &bytes) const
+    {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    QByteArray read(const char *name) const
+    {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+
+    QTemporaryDir dir;
+    QTextDocument doc;
+    PlainTextFormat format;
+    QString error;
+};
+
+} // namespace
+
+TEST_F(PlainTextDocumentTest, WindowsFileGoesBackInItsCodePageAndLineEnds)
+{
+    write("old.txt", "caf\xE9 \x96 one\r\ntwo\r\n");
+    ASSERT_TRUE(readPlainTextDocument(path("old.txt"), &doc, &format, &error));
+    EXPECT_EQ(doc.toPlainText(), QString::fromUtf8("café – one\ntwo\n"));
+    EXPECT_EQ(format.encoding, TextFile::Encoding::Windows1252);
+    EXPECT_EQ(format.lineEnd, QStringLiteral("\r\n"));
+
+    QTextCursor(&doc).insertText(QStringLiteral("new "));
+    ASSERT_TRUE(writePlainTextDocument(path("old.txt"), doc, format, &error));
+    EXPECT_EQ(read("old.txt"), QByteArray("new caf\xE9 \x96 one\r\ntwo\r\n"));
+}
+
+TEST_F(PlainTextDocumentTest, Utf8FileKeepsItsBomAndBareLineFeeds)
+{
+    write("u.txt", "\xEF\xBB\xBF\xC5\xBC\xC3\xB3\xC5\x82w\nend");
+    ASSERT_TRUE(readPlainTextDocument(path("u.txt"), &doc, &format, &error));
+    EXPECT_EQ(doc.toPlainText(), QString::fromUtf8("żółw\nend"));
+    ASSERT_TRUE(writePlainTextDocument(path("u.txt"), doc, format, &error));
+    EXPECT_EQ(read("u.txt"), QByteArray("\xEF\xBB\xBF\xC5\xBC\xC3\xB3\xC5\x82w\nend"));
+}
+
+// Writing a character the code page lacks as "?" would lose it.
+TEST_F(PlainTextDocumentTest, WindowsFileWithANewForeignCharacterBecomesUtf8)
+{
+    write("old.txt", "caf\xE9\r\n");
+    ASSERT_TRUE(readPlainTextDocument(path("old.txt"), &doc, &format, &error));
+    QTextCursor(&doc).insertText(QString::fromUtf8("żółw "));
+    ASSERT_TRUE(writePlainTextDocument(path("old.txt"), doc, format, &error));
+    EXPECT_EQ(QString::fromUtf8(read("old.txt")), QString::fromUtf8("żółw café\r\n"));
+}
+
+TEST_F(PlainTextDocumentTest, NewFilesAreUtf8WithThePlatformsLineEnds)
+{
+    EXPECT_EQ(format.encoding, TextFile::Encoding::Utf8);
+    EXPECT_EQ(format.lineEnd, PlainTextFormat::platformLineEnd());
+    QTextCursor c(&doc);
+    c.insertText(QString::fromUtf8("a—b"));
+    c.insertBlock();
+    c.insertText(QStringLiteral("c"));
+    ASSERT_TRUE(writePlainTextDocument(path("new.txt"), doc, format, &error));
+    EXPECT_EQ(
+        read("new.txt"),
+        QString::fromUtf8("a—b" + PlainTextFormat::platformLineEnd().toUtf8() + "c").toUtf8());
+}
+
+// A file without any line end must not inherit the previous file's.
+TEST_F(PlainTextDocumentTest, EachReadStartsFromTheDefaults)
+{
+    write("crlf.txt", "caf\xE9\r\nx");
+    write("single.txt", "one line");
+    ASSERT_TRUE(readPlainTextDocument(path("crlf.txt"), &doc, &format, &error));
+    ASSERT_TRUE(readPlainTextDocument(path("single.txt"), &doc, &format, &error));
+    EXPECT_EQ(format.encoding, TextFile::Encoding::Utf8);
+    EXPECT_EQ(format.lineEnd, PlainTextFormat::platformLineEnd());
+}
+
+TEST_F(PlainTextDocumentTest, FailuresAreReportedAndChangeNothing)
+{
+    QTextCursor(&doc).insertText(QStringLiteral("kept"));
+    format.lineEnd = QStringLiteral("\r");
+    EXPECT_FALSE(readPlainTextDocument(path("absent.txt"), &doc, &format, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(doc.toPlainText(), QStringLiteral("kept"));
+    EXPECT_EQ(format.lineEnd, QStringLiteral("\r"));
+
+    write("file", "x");
+    error.clear();
+    EXPECT_FALSE(writePlainTextDocument(path("file") + "/under.txt", doc, format, &error));
+    EXPECT_FALSE(error.isEmpty());
+}
