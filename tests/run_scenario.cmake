@@ -1,7 +1,11 @@
 # Runs one script scenario in a fresh copy of the shipped program directory.
 # The first lines of the script may say "#! exit N" (expected exit status,
 # default 0), "#! args ..." (extra command-line arguments, with @WORK@ for the
-# program directory) and "#! stderr TEXT" (a line standard error must hold).
+# program directory), "#! stderr TEXT" (a line standard error must hold),
+# "#! remove PATH" (deletes a file of the copy) and "#! prefs LINE TEXT"
+# (puts TEXT on line LINE of the copy's prefs.ini, so a scenario can run with
+# other preferences).
+cmake_policy(SET CMP0007 NEW)
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 file(COPY ${DATA}/ DESTINATION ${WORK})
@@ -21,6 +25,16 @@ foreach(line ${header})
     list(APPEND stderr_needles "${CMAKE_MATCH_1}")
   elseif(line MATCHES "^#! remove (.*)")
     file(REMOVE_RECURSE ${WORK}/${CMAKE_MATCH_1})
+  elseif(line MATCHES "^#! prefs ([0-9]+) ?(.*)")
+    math(EXPR index "${CMAKE_MATCH_1} - 1")
+    set(value "${CMAKE_MATCH_2}")
+    file(READ ${WORK}/prefs.ini prefs)
+    string(REPLACE "\r" "" prefs "${prefs}")
+    string(REPLACE "\n" ";" prefs_lines "${prefs}")
+    list(REMOVE_AT prefs_lines ${index})
+    list(INSERT prefs_lines ${index} "${value}")
+    list(JOIN prefs_lines "\r\n" prefs)
+    file(WRITE ${WORK}/prefs.ini "${prefs}")
   endif()
 endforeach()
 
