@@ -16,11 +16,12 @@ class Dialogs;
 class Document;
 class DocumentEditor;
 class EditorSurface;
+class InflectionButtons;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class RandomSource;
+class RightColumn;
 class TColorButton;
 
 // Where the program finds its files and how it was started.
@@ -54,12 +55,14 @@ public:
     Preferences &preferences() { return m_prefs; }
     Vocabulary &vocabulary() { return m_vocab; }
     RandomSource &random() { return *m_random; }
+    InflectionButtons *inflection() const { return m_inflection; }
+    RightColumn *rightColumn() const { return m_rightColumn; }
 
     // A fixed word button: the word is its own tag and inserted fresh.
     void fixedWordClick(const QString &word);
 
     // The number of columns the right-hand word list shows.
-    int rightColumns() const { return m_rightColumns; }
+    int rightColumns() const;
 
     bool PastTense = false;
     bool PoetryMode = true;
@@ -110,9 +113,9 @@ private:
     Board *m_board = nullptr;
     QComboBox *cbTense = nullptr;
     QComboBox *cbPoetryProse = nullptr;
-    QListWidget *lbRight = nullptr;
+    RightColumn *m_rightColumn = nullptr;
+    InflectionButtons *m_inflection = nullptr;
     QLineEdit *edNoPaste = nullptr;
-    QLineEdit *edColWidth = nullptr;
     QLabel *m_statusPos = nullptr;
     QLabel *m_statusModified = nullptr;
     QLabel *m_statusSpare = nullptr;
@@ -121,5 +124,4 @@ private:
     QString m_documentArg;
     bool m_startupOk = true;
     bool m_shown = false;
-    int m_rightColumns = 1;
 };
