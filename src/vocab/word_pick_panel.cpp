@@ -91,12 +91,8 @@ void WordPickPanel::lbWordPickClick(int row)
         showVerbEditor(m_pick.editIndex());
         return;
     }
-    if (mode == WordPick::Mode::Delete) {
+    if (mode == WordPick::Mode::Delete || mode == WordPick::Mode::Edit)
         resetCursors();
-        m_form.editor()->setFocus();
-    } else if (mode == WordPick::Mode::Edit) {
-        resetCursors();
-    }
     hide();
 }
 
@@ -153,4 +149,6 @@ void WordPickPanel::resetCursors()
 void WordPickPanel::hide()
 {
     m_panel->hide();
+    // The list had the focus; typing goes on in the document.
+    m_form.editor()->setFocus();
 }
