@@ -80,14 +80,6 @@ bool PanelWords::categoryRandomClick(const QString &tag, const QStringList &list
     return true;
 }
 
-void PanelWords::categoryPickOpened(const QString &tag, bool clearGrab)
-{
-    CompositionState &s = m_composition.state;
-    if (clearGrab)
-        s.GrabArmed = false;
-    s.ActionTag = tag;
-}
-
 bool PanelWords::customClick(const QString &caption)
 {
     if (caption.isEmpty())

@@ -44,8 +44,6 @@ public:
     // The index a random click takes: any row, or on a repeated click any
     // row but the previous one (the same row when it is the only one).
     static int drawIndex(int count, bool repeated, int previous, RandomSource &random);
-    // The right button on a category button, before the pick list opens.
-    void categoryPickOpened(const QString &tag, bool clearGrab = true);
 
     // Left click on a custom button: false (nothing inserted, its panel
     // stays up) when the caption is empty.

@@ -14,6 +14,8 @@ target_sources(
           panels/panel_layout.h
           panels/panel_words.cpp
           panels/panel_words.h
+          panels/right_words.cpp
+          panels/right_words.h
           panels/verb_panel_tables.cpp
           panels/verb_panel_tables.h
           panels/word_button_spec.h
@@ -22,5 +24,11 @@ target_sources(
           panels/word_panel_spec.h
           panels/word_panel_tables.cpp
           panels/word_panel_tables.h)
-target_sources(wordloom_ui PRIVATE panels/board.cpp panels/board.h panels/word_panels.cpp
-                                   panels/word_panels.h)
+target_sources(
+  wordloom_ui
+  PRIVATE panels/board.cpp
+          panels/board.h
+          panels/right_column.cpp
+          panels/right_column.h
+          panels/word_panels.cpp
+          panels/word_panels.h)

@@ -306,16 +306,12 @@ void WordPanels::connectMainButtons()
             showPanel(QStringLiteral("pModal"));
         }
     });
-    connect(button("btnModal"), &TColorButton::rightClicked, this,
-            [this] { pickList(QStringLiteral("modal"), Vocabulary::List::ModalList); });
 
     connectClick(button("btnCustom"), [this] {
         m_words.categoryRandomClick(QStringLiteral("custom"),
                                     m_vocabulary.wordList(Vocabulary::List::CustomList).entries(),
                                     m_random, PanelWords::GrabClear::OnFirstClick);
     });
-    connect(button("btnCustom"), &TColorButton::rightClicked, this,
-            [this] { pickList(QStringLiteral("custom"), Vocabulary::List::CustomList, false); });
 }
 
 void WordPanels::connectCategories()
@@ -334,16 +330,7 @@ void WordPanels::connectCategories()
             m_words.categoryRandomClick(tag, m_vocabulary.wordList(category.list).entries(),
                                         m_random);
         });
-        connect(button(category.button), &TColorButton::rightClicked, this,
-                [this, &category, tag] { pickList(tag, category.list); });
     }
-}
-
-void WordPanels::pickList(const QString &tag, Vocabulary::List list, bool clearGrab)
-{
-    m_words.categoryPickOpened(tag, clearGrab);
-    if (openPickList)
-        openPickList(list);
 }
 
 void WordPanels::addCustomButton(TColorButton *button, const QString &prompt,

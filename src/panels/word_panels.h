@@ -27,18 +27,13 @@ class TColorButton;
 // connects every button to its rule.
 //
 // Left clicks on the category buttons follow Preferences::leftClick as it
-// stands at the click. Their right button calls openPickList, which the word
-// pick list connects to once it exists.
+// stands at the click; their right button belongs to the word pick list.
 class WordPanels : public QObject
 {
     Q_OBJECT
 public:
     WordPanels(Board *board, Composition &composition, Dialogs &dialogs, RandomSource &random,
                Preferences &preferences, Vocabulary &vocabulary, QObject *parent = nullptr);
-
-    // The right button on a category button (and on "(custom)"): the list to
-    // pick from. Does nothing until set.
-    std::function<void(Vocabulary::List)> openPickList;
 
     // REMOVE asks it to put back the word a negation replaced.
     Negation &negation() { return m_negation; }
@@ -77,7 +72,6 @@ private:
     void connectExit(TColorButton *button, const std::function<void()> &extra = {});
     void connectClick(TColorButton *button, const std::function<void()> &handler,
                       bool doubleClickToo = true);
-    void pickList(const QString &tag, Vocabulary::List list, bool clearGrab = true);
     TColorButton *button(const char *name) const;
 
     Board *m_board;

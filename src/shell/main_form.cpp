@@ -9,15 +9,17 @@
 #include "document_printer.h"
 #include "edit_commands.h"
 #include "editor_surface.h"
-#include "morph/inflection_buttons.h"
 #include "format_bar.h"
+#include "morph/inflection_buttons.h"
 #include "panels/board.h"
+#include "panels/right_column.h"
 #include "panels/word_panels.h"
 #include "prefs/startup_loader.h"
 #include "printer_chooser.h"
 #include "ruler.h"
 #include "status_panel.h"
 #include "tool_icons.h"
+#include "vocab/category_buttons.h"
 #include "widget_dialogs.h"
 
 #include <QAction>
@@ -31,7 +33,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
@@ -123,26 +124,17 @@ void TMainForm::setupCentralArea()
     RichEdit1 = new DocumentEditor(central);
     layout->addWidget(RichEdit1, 1);
 
+    // The board, and beside it the right-hand word column in whatever room
+    // the window has beyond the board.
     auto *bottom = new QWidget(central);
-    bottom->setObjectName(QStringLiteral("pFillerLeft"));
     auto *row = new QHBoxLayout(bottom);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     m_board = new Board(bottom);
     row->addWidget(m_board, 0, Qt::AlignTop);
-    auto *rightColumn = new QWidget(bottom);
-    rightColumn->setObjectName(QStringLiteral("pFillerRightTop"));
-    auto *rightLayout = new QVBoxLayout(rightColumn);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
-    lbRight = new QListWidget(rightColumn);
-    lbRight->setObjectName(QStringLiteral("lbRight"));
-    lbRight->setFlow(QListView::TopToBottom);
-    lbRight->setWrapping(true);
-    lbRight->setResizeMode(QListView::Adjust);
-    rightLayout->addWidget(lbRight);
-    // The column takes only the room the window has beyond the board.
-    rightColumn->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    row->addWidget(rightColumn, 1);
+    m_rightColumn = new RightColumn(m_composition, m_vocab, bottom);
+    m_rightColumn->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    row->addWidget(m_rightColumn, 1);
     bottom->setFixedHeight(m_board->height());
     layout->addWidget(bottom);
 
@@ -150,11 +142,6 @@ void TMainForm::setupCentralArea()
     edNoPaste = new QLineEdit(central);
     edNoPaste->setObjectName(QStringLiteral("edNoPaste"));
     edNoPaste->hide();
-    // The right-hand column width; its editor lives on the preferences panel.
-    edColWidth = new QLineEdit(QStringLiteral("80"), central);
-    edColWidth->setObjectName(QStringLiteral("edColWidth"));
-    edColWidth->hide();
-    connect(edColWidth, &QLineEdit::textChanged, this, [this] { FormResize(); });
 
     setCentralWidget(central);
 }
@@ -299,7 +286,8 @@ void TMainForm::setupBoard()
 
     m_wordPanels =
         new WordPanels(m_board, m_composition, *m_dialogs, *m_random, m_prefs, m_vocab, this);
-    new InflectionButtons(*this);
+    m_inflection = new InflectionButtons(*this);
+    new CategoryButtons(*this);
     m_compose = new ComposeButtons(
         m_board, RichEdit1, m_composition, [this] { return !PoetryMode; }, this);
     // REMOVE after "not" puts back the form the negation replaced.
@@ -388,22 +376,12 @@ void TMainForm::FormResize()
     RichEdit1->setSideMargins(6);
     if (m_formatBar)
         m_formatBar->SelectionChange();
-    if (width() < 641)
-        return;
-    int colWidth = 40;
-    QString text = edColWidth->text();
-    if (text.size() >= 2) {
-        colWidth = std::clamp(text.toInt(), 40, 240);
-        const QString clamped = QString::number(colWidth);
-        if (clamped != text) {
-            const QSignalBlocker block(edColWidth);
-            edColWidth->setText(clamped);
-        }
-        edColWidth->setCursorPosition(int(edColWidth->text().size()));
-    }
-    m_rightColumns = std::max(1, (width() - 640) / colWidth);
-    lbRight->setGridSize(QSize(std::max(1, lbRight->viewport()->width() / m_rightColumns),
-                               lbRight->fontMetrics().height() + 2));
+    m_rightColumn->FormResize(width());
+}
+
+int TMainForm::rightColumns() const
+{
+    return m_rightColumn->columns();
 }
 
 void TMainForm::updateCaption()
@@ -489,20 +467,14 @@ void TMainForm::applyPreferences()
 
     m_wordPanels->applyCustomCaptions(m_prefs);
     m_wordPanels->readAffixCaptions(m_programDir);
-
-    {
-        const QSignalBlocker block(edColWidth);
-        edColWidth->setText(m_prefs.columnWidth);
-    }
-    lbRight->clear();
-    lbRight->addItems(m_vocab.wordList(Vocabulary::List::RightList).entries());
+    m_rightColumn->applyPreferences(m_prefs);
 }
 
 void TMainForm::collectPreferences()
 {
     m_prefs.PastTense = PastTense;
     m_prefs.PoetryMode = PoetryMode;
-    m_prefs.columnWidth = edColWidth->text();
+    m_rightColumn->collectPreferences(m_prefs);
     const bool maximized = isMaximized();
     m_prefs.OpenMaximized = maximized;
     m_prefs.windowStart =

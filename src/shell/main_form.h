@@ -23,10 +23,11 @@ class FormatBar;
 class PrinterChooser;
 class Ruler;
 class StatusPanel;
+class InflectionButtons;
 class QComboBox;
 class QLineEdit;
-class QListWidget;
 class RandomSource;
+class RightColumn;
 class TColorButton;
 class WordPanels;
 
@@ -66,12 +67,14 @@ public:
     Vocabulary &vocabulary() { return m_vocab; }
     RandomSource &random() { return *m_random; }
     WordPanels *wordPanels() const { return m_wordPanels; }
+    InflectionButtons *inflection() const { return m_inflection; }
+    RightColumn *rightColumn() const { return m_rightColumn; }
 
     // A fixed word button: the word is its own tag and inserted fresh.
     void fixedWordClick(const QString &word);
 
     // The number of columns the right-hand word list shows.
-    int rightColumns() const { return m_rightColumns; }
+    int rightColumns() const;
 
     bool PastTense = false;
     bool PoetryMode = true;
@@ -129,13 +132,12 @@ private:
     StatusPanel *m_status = nullptr;
     QComboBox *cbTense = nullptr;
     QComboBox *cbPoetryProse = nullptr;
-    QListWidget *lbRight = nullptr;
+    RightColumn *m_rightColumn = nullptr;
+    InflectionButtons *m_inflection = nullptr;
     QLineEdit *edNoPaste = nullptr;
-    QLineEdit *edColWidth = nullptr;
 
     QString m_programDir;
     QString m_documentArg;
     bool m_startupOk = true;
     bool m_shown = false;
-    int m_rightColumns = 1;
 };

@@ -1,6 +1,8 @@
 target_sources(
   wordloom_engine
-  PRIVATE vocab/plural_exception_list.cpp
+  PRIVATE vocab/category_words.cpp
+          vocab/category_words.h
+          vocab/plural_exception_list.cpp
           vocab/plural_exception_list.h
           vocab/text_file.cpp
           vocab/text_file.h
@@ -10,4 +12,8 @@ target_sources(
           vocab/vocabulary.h
           vocab/word_list.cpp
           vocab/word_list.h
+          vocab/word_pick.cpp
+          vocab/word_pick.h
           vocab/write_encoding.h)
+target_sources(wordloom_ui PRIVATE vocab/category_buttons.cpp vocab/category_buttons.h
+                                   vocab/word_pick_panel.cpp vocab/word_pick_panel.h)

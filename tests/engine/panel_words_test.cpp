@@ -174,13 +174,6 @@ TEST_F(PanelWordsTest, GrabIsClearedAsEachButtonSays)
     EXPECT_TRUE(state.GrabArmed);
     words.categoryRandomClick(QStringLiteral("custom"), list, random);
     EXPECT_FALSE(state.GrabArmed);
-
-    state.GrabArmed = true;
-    words.categoryPickOpened(QStringLiteral("custom"), false);
-    EXPECT_TRUE(state.GrabArmed);
-    EXPECT_EQ(state.ActionTag, QLatin1String("custom"));
-    words.categoryPickOpened(QStringLiteral("pronoun"));
-    EXPECT_FALSE(state.GrabArmed);
 }
 
 TEST_F(PanelWordsTest, CustomButtons)

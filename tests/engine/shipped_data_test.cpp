@@ -18,7 +18,8 @@
 
 namespace {
 
-struct ListSpec {
+struct ListSpec
+{
     const char *name;
     int minEntries;
     bool sorted;
@@ -26,22 +27,19 @@ struct ListSpec {
 
 // Every plain word list of the vocabulary directory with its minimum size.
 const std::vector<ListSpec> kWordLists = {
-    {"person.txt", 150, true},      {"plant.txt", 150, true},
-    {"place.txt", 150, true},       {"object.txt", 150, true},
-    {"event.txt", 150, true},       {"character.txt", 150, true},
-    {"animal.txt", 150, true},      {"bodypart.txt", 150, true},
-    {"substance.txt", 150, true},   {"concept.txt", 150, true},
-    {"custom.txt", 10, false},      {"adjective.txt", 400, true},
-    {"adjGood.txt", 100, true},     {"adjBad.txt", 100, true},
-    {"advD.txt", 60, true},         {"advM.txt", 60, true},
-    {"advP.txt", 60, true},         {"advT.txt", 60, true},
-    {"interjection.txt", 50, true}, {"number.txt", 20, false},
-    {"anumber.txt", 5, true},       {"modal.txt", 9, true},
-    {"pronoun.txt", 30, true},      {"preposition.txt", 30, true},
+    {"person.txt", 150, true},      {"plant.txt", 150, true},    {"place.txt", 150, true},
+    {"object.txt", 150, true},      {"event.txt", 150, true},    {"character.txt", 150, true},
+    {"animal.txt", 150, true},      {"bodypart.txt", 150, true}, {"substance.txt", 150, true},
+    {"concept.txt", 150, true},     {"custom.txt", 10, false},   {"adjective.txt", 400, true},
+    {"adjGood.txt", 100, true},     {"adjBad.txt", 100, true},   {"advD.txt", 60, true},
+    {"advM.txt", 60, true},         {"advP.txt", 60, true},      {"advT.txt", 60, true},
+    {"interjection.txt", 50, true}, {"number.txt", 20, false},   {"anumber.txt", 5, true},
+    {"modal.txt", 9, true},         {"pronoun.txt", 30, true},   {"preposition.txt", 30, true},
     {"conjunction.txt", 20, true},  {"right.txt", 40, false},
 };
 
-struct VerbSpec {
+struct VerbSpec
+{
     const char *name;
     int minVerbs;
 };
@@ -58,23 +56,32 @@ const QStringList kExceptionLists = {
     "nounFE", "nounIS", "nounON", "nounUM", "nounUS", "nounChange",
 };
 
-QString dataDir() { return QString::fromUtf8(WORDLOOM_DATA_DIR); }
+QString dataDir()
+{
+    return QString::fromUtf8(WORDLOOM_DATA_DIR);
+}
 
-QString wordsPath(const QString &name) { return dataDir() + "/words/" + name; }
+QString wordsPath(const QString &name)
+{
+    return dataDir() + "/words/" + name;
+}
 
-QString exceptionsPath(const QString &list) {
+QString exceptionsPath(const QString &list)
+{
     return dataDir() + "/exceptions/" + list + ".txt";
 }
 
 // Raw bytes of a file; sets ok to whether it could be read.
-QByteArray readBytes(const QString &path, bool *ok) {
+QByteArray readBytes(const QString &path, bool *ok)
+{
     QFile file(path);
     *ok = file.open(QIODevice::ReadOnly);
     return *ok ? file.readAll() : QByteArray();
 }
 
 // Entries of a file: its text split at CR LF, taken whole.
-QStringList readEntries(const QString &path) {
+QStringList readEntries(const QString &path)
+{
     bool ok = false;
     const QByteArray bytes = readBytes(path, &ok);
     if (!ok || bytes.isEmpty()) {
@@ -83,7 +90,8 @@ QStringList readEntries(const QString &path) {
     return QString::fromUtf8(bytes).split("\r\n");
 }
 
-QStringList allShippedFiles() {
+QStringList allShippedFiles()
+{
     QStringList files;
     for (const ListSpec &spec : kWordLists) {
         files << wordsPath(spec.name);
@@ -99,31 +107,45 @@ QStringList allShippedFiles() {
 }
 
 // The exception list that the plural rule consults for a lower-case word.
-QString exceptionListFor(const QString &word) {
+QString exceptionListFor(const QString &word)
+{
     if (word.isEmpty()) {
         return {};
     }
     const QChar last = word.back();
-    if (last == 'a') return "nounA";
-    if (last == 'f') return "nounF";
-    if (last == 'o') return "nounO";
-    if (last == 'x') return "nounX";
-    if (word.size() < 2) return {};
-    if (last == 'y') return "nounY";
-    if (word.endsWith("ch")) return "nounCH";
-    if (word.endsWith("fe")) return "nounFE";
-    if (word.endsWith("is")) return "nounIS";
-    if (word.endsWith("on")) return "nounON";
-    if (word.endsWith("um")) return "nounUM";
-    if (word.endsWith("us")) return "nounUS";
+    if (last == 'a')
+        return "nounA";
+    if (last == 'f')
+        return "nounF";
+    if (last == 'o')
+        return "nounO";
+    if (last == 'x')
+        return "nounX";
+    if (word.size() < 2)
+        return {};
+    if (last == 'y')
+        return "nounY";
+    if (word.endsWith("ch"))
+        return "nounCH";
+    if (word.endsWith("fe"))
+        return "nounFE";
+    if (word.endsWith("is"))
+        return "nounIS";
+    if (word.endsWith("on"))
+        return "nounON";
+    if (word.endsWith("um"))
+        return "nounUM";
+    if (word.endsWith("us"))
+        return "nounUS";
     return "nounChange";
 }
 
-}  // namespace
+} // namespace
 
 // --- Layout of every file -------------------------------------------------
 
-TEST(ShippedDataFiles, EveryFileIsPresentAndNotEmpty) {
+TEST(ShippedDataFiles, EveryFileIsPresentAndNotEmpty)
+{
     for (const QString &path : allShippedFiles()) {
         bool ok = false;
         const QByteArray bytes = readBytes(path, &ok);
@@ -132,12 +154,13 @@ TEST(ShippedDataFiles, EveryFileIsPresentAndNotEmpty) {
     }
 }
 
-TEST(ShippedDataFiles, LinesEndInCrLfAndTheLastLineIsUnterminated) {
+TEST(ShippedDataFiles, LinesEndInCrLfAndTheLastLineIsUnterminated)
+{
     for (const QString &path : allShippedFiles()) {
         bool ok = false;
         const QByteArray bytes = readBytes(path, &ok);
         if (!ok || bytes.isEmpty()) {
-            continue;  // reported by EveryFileIsPresentAndNotEmpty
+            continue; // reported by EveryFileIsPresentAndNotEmpty
         }
         EXPECT_FALSE(bytes.endsWith('\n') || bytes.endsWith('\r'))
             << path.toStdString() << " ends with a line end";
@@ -155,19 +178,20 @@ TEST(ShippedDataFiles, LinesEndInCrLfAndTheLastLineIsUnterminated) {
     }
 }
 
-TEST(ShippedDataFiles, NoEntryHasSurroundingWhitespace) {
+TEST(ShippedDataFiles, NoEntryHasSurroundingWhitespace)
+{
     for (const QString &path : allShippedFiles()) {
         const QStringList entries = readEntries(path);
         for (int i = 0; i < entries.size(); ++i) {
-            EXPECT_EQ(entries[i], entries[i].trimmed())
-                << path.toStdString() << ", line " << i + 1;
+            EXPECT_EQ(entries[i], entries[i].trimmed()) << path.toStdString() << ", line " << i + 1;
         }
     }
 }
 
 // --- Plain word lists -----------------------------------------------------
 
-TEST(ShippedWordLists, EachListHasItsMinimumSizeAndNoEmptyEntry) {
+TEST(ShippedWordLists, EachListHasItsMinimumSizeAndNoEmptyEntry)
+{
     for (const ListSpec &spec : kWordLists) {
         const QStringList entries = readEntries(wordsPath(spec.name));
         EXPECT_GE(entries.size(), spec.minEntries) << spec.name;
@@ -177,7 +201,8 @@ TEST(ShippedWordLists, EachListHasItsMinimumSizeAndNoEmptyEntry) {
     }
 }
 
-TEST(ShippedWordLists, SortedListsAreInCaseInsensitiveOrderWithoutDuplicates) {
+TEST(ShippedWordLists, SortedListsAreInCaseInsensitiveOrderWithoutDuplicates)
+{
     for (const ListSpec &spec : kWordLists) {
         if (!spec.sorted) {
             continue;
@@ -191,7 +216,8 @@ TEST(ShippedWordLists, SortedListsAreInCaseInsensitiveOrderWithoutDuplicates) {
     }
 }
 
-TEST(ShippedWordLists, NoListRepeatsAnEntry) {
+TEST(ShippedWordLists, NoListRepeatsAnEntry)
+{
     for (const ListSpec &spec : kWordLists) {
         QSet<QString> seen;
         for (const QString &entry : readEntries(wordsPath(spec.name))) {
@@ -202,14 +228,16 @@ TEST(ShippedWordLists, NoListRepeatsAnEntry) {
     }
 }
 
-TEST(ShippedWordLists, NounButtonCaptionsAreTheElevenDefaults) {
-    const QStringList expected = {"custom", "person",    "plant", "place",
-                                  "object", "event",     "Character", "animal",
+TEST(ShippedWordLists, NounButtonCaptionsAreTheElevenDefaults)
+{
+    const QStringList expected = {"custom",    "person",    "plant",     "place",
+                                  "object",    "event",     "Character", "animal",
                                   "body part", "substance", "concept"};
     EXPECT_EQ(readEntries(wordsPath("nounButtons.txt")), expected);
 }
 
-TEST(ShippedWordLists, NumberListCountsUpFromOne) {
+TEST(ShippedWordLists, NumberListCountsUpFromOne)
+{
     const QStringList numbers = readEntries(wordsPath("number.txt"));
     ASSERT_GE(numbers.size(), 20);
     EXPECT_EQ(numbers[0], "one");
@@ -220,19 +248,20 @@ TEST(ShippedWordLists, NumberListCountsUpFromOne) {
 
 // --- Verb tables ----------------------------------------------------------
 
-TEST(ShippedVerbTables, FiveNonEmptyFormsPerVerbAndEnoughVerbs) {
+TEST(ShippedVerbTables, FiveNonEmptyFormsPerVerbAndEnoughVerbs)
+{
     for (const VerbSpec &spec : kVerbTables) {
         const QStringList lines = readEntries(wordsPath(spec.name));
         EXPECT_EQ(lines.size() % 5, 0) << spec.name << " has " << lines.size() << " lines";
         EXPECT_GE(lines.size() / 5, spec.minVerbs) << spec.name;
         for (int i = 0; i < lines.size(); ++i) {
-            EXPECT_FALSE(lines[i].isEmpty())
-                << spec.name << ": empty form at line " << i + 1;
+            EXPECT_FALSE(lines[i].isEmpty()) << spec.name << ": empty form at line " << i + 1;
         }
     }
 }
 
-TEST(ShippedVerbTables, NoInfinitiveIsRepeated) {
+TEST(ShippedVerbTables, NoInfinitiveIsRepeated)
+{
     for (const VerbSpec &spec : kVerbTables) {
         const QStringList lines = readEntries(wordsPath(spec.name));
         QSet<QString> seen;
@@ -245,7 +274,8 @@ TEST(ShippedVerbTables, NoInfinitiveIsRepeated) {
     }
 }
 
-TEST(ShippedVerbTables, InfinitivesAreInCaseInsensitiveOrder) {
+TEST(ShippedVerbTables, InfinitivesAreInCaseInsensitiveOrder)
+{
     for (const VerbSpec &spec : kVerbTables) {
         const QStringList lines = readEntries(wordsPath(spec.name));
         for (int i = 5; i + 4 < lines.size(); i += 5) {
@@ -256,7 +286,8 @@ TEST(ShippedVerbTables, InfinitivesAreInCaseInsensitiveOrder) {
     }
 }
 
-TEST(ShippedVerbTables, CommonIrregularVerbsHaveTheirForms) {
+TEST(ShippedVerbTables, CommonIrregularVerbsHaveTheirForms)
+{
     const QStringList lines = readEntries(wordsPath("verb.txt"));
     const std::vector<QStringList> expected = {
         {"be", "is", "being", "was", "been"},
@@ -276,11 +307,11 @@ TEST(ShippedVerbTables, CommonIrregularVerbsHaveTheirForms) {
 
 // --- Plural exception lists -----------------------------------------------
 
-TEST(ShippedPluralExceptions, ThreeLinesPerNounWithSingularAndPlural) {
+TEST(ShippedPluralExceptions, ThreeLinesPerNounWithSingularAndPlural)
+{
     for (const QString &list : kExceptionLists) {
         const QStringList lines = readEntries(exceptionsPath(list));
-        EXPECT_EQ(lines.size() % 3, 0) << list.toStdString() << " has " << lines.size()
-                                       << " lines";
+        EXPECT_EQ(lines.size() % 3, 0) << list.toStdString() << " has " << lines.size() << " lines";
         EXPECT_GE(lines.size(), 3) << list.toStdString() << " holds no noun";
         for (int i = 0; i + 2 < lines.size(); i += 3) {
             EXPECT_FALSE(lines[i].isEmpty())
@@ -293,7 +324,8 @@ TEST(ShippedPluralExceptions, ThreeLinesPerNounWithSingularAndPlural) {
     }
 }
 
-TEST(ShippedPluralExceptions, EachSingularIsLowerCaseAndFiledByItsEnding) {
+TEST(ShippedPluralExceptions, EachSingularIsLowerCaseAndFiledByItsEnding)
+{
     for (const QString &list : kExceptionLists) {
         const QStringList lines = readEntries(exceptionsPath(list));
         QSet<QString> seen;
@@ -311,19 +343,27 @@ TEST(ShippedPluralExceptions, EachSingularIsLowerCaseAndFiledByItsEnding) {
     }
 }
 
-TEST(ShippedPluralExceptions, WellKnownIrregularPluralsArePresent) {
-    struct Expected {
+TEST(ShippedPluralExceptions, WellKnownIrregularPluralsArePresent)
+{
+    struct Expected
+    {
         const char *list;
         const char *singular;
         const char *plural;
     };
     const std::vector<Expected> expected = {
-        {"nounF", "leaf", "leaves"},         {"nounFE", "knife", "knives"},
-        {"nounO", "potato", "potatoes"},     {"nounON", "criterion", "criteria"},
-        {"nounUS", "cactus", "cacti"},       {"nounIS", "analysis", "analyses"},
-        {"nounChange", "child", "children"}, {"nounChange", "foot", "feet"},
-        {"nounChange", "mouse", "mice"},     {"nounON", "person", "people"},
-        {"nounX", "ox", "oxen"},             {"nounChange", "sheep", "sheep"},
+        {"nounF", "leaf", "leaves"},
+        {"nounFE", "knife", "knives"},
+        {"nounO", "potato", "potatoes"},
+        {"nounON", "criterion", "criteria"},
+        {"nounUS", "cactus", "cacti"},
+        {"nounIS", "analysis", "analyses"},
+        {"nounChange", "child", "children"},
+        {"nounChange", "foot", "feet"},
+        {"nounChange", "mouse", "mice"},
+        {"nounON", "person", "people"},
+        {"nounX", "ox", "oxen"},
+        {"nounChange", "sheep", "sheep"},
     };
     for (const Expected &e : expected) {
         const QStringList lines = readEntries(exceptionsPath(e.list));

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -205,17 +206,19 @@ TEST_F(WordPanelsWidgetTest, CategoryButtonsInsertARandomWordByDefault)
     EXPECT_EQ(text().trimmed().toLower(), second.toLower());
 }
 
-TEST_F(WordPanelsWidgetTest, RightButtonOnACategoryAsksForThePickList)
+TEST_F(WordPanelsWidgetTest, RightButtonOnACategoryOpensThePickListNotItsPanel)
 {
     start();
-    QList<Vocabulary::List> asked;
-    window->wordPanels()->openPickList = [&](Vocabulary::List list) { asked.append(list); };
-    rightClick("btnPronoun");
-    rightClick("btnModal");
-    rightClick("btnCustom");
-    EXPECT_EQ(asked,
-              (QList<Vocabulary::List>{Vocabulary::List::PronounList, Vocabulary::List::ModalList,
-                                       Vocabulary::List::CustomList}));
+    auto *pick = window->findChild<QListWidget *>(QStringLiteral("lbWordPick"));
+    ASSERT_NE(pick, nullptr);
+    for (const auto &[name, list] : {std::pair{"btnPronoun", Vocabulary::List::PronounList},
+                                     std::pair{"btnModal", Vocabulary::List::ModalList},
+                                     std::pair{"btnCustom", Vocabulary::List::CustomList}}) {
+        rightClick(name);
+        EXPECT_TRUE(pick->isVisible()) << name;
+        EXPECT_EQ(pick->count(), window->vocabulary().wordList(list).size()) << name;
+        window->findChild<QWidget *>(QStringLiteral("pWordPick"))->hide();
+    }
     EXPECT_EQ(text(), QString());
     EXPECT_FALSE(panel("pPronoun")->isVisible());
 }
