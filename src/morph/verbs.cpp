@@ -202,7 +202,7 @@ void Verbs::helperClick(Helper helper)
     const HelperRow &row = kHelpers[int(helper)];
     const QString tag = str(row.tag);
     QString text;
-    int number;
+    int number = 1;
     if (s.LastAction != tag) {
         s.GrabArmed = false;
         ChooseVerbForm();
