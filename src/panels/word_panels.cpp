@@ -414,7 +414,7 @@ void WordPanels::readAffixCaptions(const QString &programDir)
     AffixCaptionsFile file;
     file.read(programDir);
     auto apply = [this](std::span<const ButtonSpec> specs, const auto &captions) {
-        for (size_t i = 0; i < specs.size(); ++i) {
+        for (size_t i = 0; i < std::min(specs.size(), captions.size()); ++i) {
             TColorButton *b = button(specs[i].name);
             b->setCaption(oneLine(captions[i]));
             Board::fitCaptionFont(b);
