@@ -4,10 +4,14 @@ target_sources(
           vocab/plural_exception_list.h
           vocab/text_file.cpp
           vocab/text_file.h
+          vocab/verb_list_editor.cpp
+          vocab/verb_list_editor.h
           vocab/verb_table.cpp
           vocab/verb_table.h
           vocab/vocabulary.cpp
           vocab/vocabulary.h
           vocab/word_list.cpp
           vocab/word_list.h
+          vocab/word_list_editor.cpp
+          vocab/word_list_editor.h
           vocab/write_encoding.h)
