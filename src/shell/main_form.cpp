@@ -9,8 +9,8 @@
 #include "document_printer.h"
 #include "edit_commands.h"
 #include "editor_surface.h"
-#include "morph/inflection_buttons.h"
 #include "format_bar.h"
+#include "morph/inflection_buttons.h"
 #include "panels/board.h"
 #include "panels/word_panels.h"
 #include "prefs/startup_loader.h"
@@ -18,6 +18,8 @@
 #include "ruler.h"
 #include "status_panel.h"
 #include "tool_icons.h"
+#include "vocab/add_verb_panel.h"
+#include "vocab/add_word_panel.h"
 #include "widget_dialogs.h"
 
 #include <QAction>
@@ -211,8 +213,14 @@ void TMainForm::setupEditActions()
     add("SelectAll1", tr("Select &All"), QKeySequence(QStringLiteral("Ctrl+A")),
         [this] { RichEdit1->selectAll(); });
     menu->addSeparator();
-    add("miWordLists", tr("&Word Lists"), QKeySequence(), [] {});
-    add("miVerbLists", tr("&Verb Lists"), QKeySequence(), [] {});
+    add("miWordLists", tr("&Word Lists"), QKeySequence(), [this] {
+        m_addVerb->btnExitVerbClick();
+        m_addWord->miWordListsClick();
+    });
+    add("miVerbLists", tr("&Verb Lists"), QKeySequence(), [this] {
+        m_addWord->btnExitWordClick();
+        m_addVerb->miVerbListsClick();
+    });
     add("miOptions", tr("&Options"), QKeySequence(), [] {});
 }
 
@@ -308,6 +316,11 @@ void TMainForm::setupBoard()
     };
     m_composition.indicatorsChanged = [this] { updateIndicators(); };
     updateIndicators();
+
+    m_addWord = new AddWordPanel(m_board, m_vocab, *m_dialogs, RichEdit1, this);
+    m_addWord->rightListChanged = [this] { refreshRightList(); };
+    m_addVerb =
+        new AddVerbPanel(m_board, m_vocab, m_composition, *m_dialogs, PastTense, RichEdit1, this);
 }
 
 void TMainForm::updateIndicators()
@@ -494,6 +507,11 @@ void TMainForm::applyPreferences()
         const QSignalBlocker block(edColWidth);
         edColWidth->setText(m_prefs.columnWidth);
     }
+    refreshRightList();
+}
+
+void TMainForm::refreshRightList()
+{
     lbRight->clear();
     lbRight->addItems(m_vocab.wordList(Vocabulary::List::RightList).entries());
 }

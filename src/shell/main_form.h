@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+class AddVerbPanel;
+class AddWordPanel;
 class Board;
 class QAction;
 class QKeySequence;
@@ -66,6 +68,8 @@ public:
     Vocabulary &vocabulary() { return m_vocab; }
     RandomSource &random() { return *m_random; }
     WordPanels *wordPanels() const { return m_wordPanels; }
+    AddWordPanel *addWordPanel() const { return m_addWord; }
+    AddVerbPanel *addVerbPanel() const { return m_addVerb; }
 
     // A fixed word button: the word is its own tag and inserted fresh.
     void fixedWordClick(const QString &word);
@@ -96,6 +100,7 @@ private:
     void FormCreate();
     void applyPreferences();
     void collectPreferences();
+    void refreshRightList();
     void FormResize();
     bool FormCloseQuery();
 
@@ -123,6 +128,8 @@ private:
     Board *m_board = nullptr;
     ComposeButtons *m_compose = nullptr;
     WordPanels *m_wordPanels = nullptr;
+    AddWordPanel *m_addWord = nullptr;
+    AddVerbPanel *m_addVerb = nullptr;
     Ruler *m_ruler = nullptr;
     FormatBar *m_formatBar = nullptr;
     EditCommands *m_editCommands = nullptr;

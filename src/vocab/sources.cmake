@@ -15,3 +15,5 @@ target_sources(
           vocab/word_list_editor.cpp
           vocab/word_list_editor.h
           vocab/write_encoding.h)
+target_sources(wordloom_ui PRIVATE vocab/add_verb_panel.cpp vocab/add_verb_panel.h
+                                   vocab/add_word_panel.cpp vocab/add_word_panel.h)
