@@ -84,7 +84,8 @@ void AddVerbPanel::buildWidgets(Board *board)
         auto *button = new QRadioButton(caption, p);
         button->setObjectName(QString::fromLatin1(name));
         button->setFont(panelFont());
-        button->setGeometry(10, top, 170, 16);
+        // As wide as its caption: a click right of the text is no click.
+        button->setGeometry(10, top, std::min(button->sizeHint().width(), 170), 16);
         connect(button, &QRadioButton::clicked, this, [this, table] { rbClick(table); });
         return button;
     };

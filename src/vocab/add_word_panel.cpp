@@ -109,8 +109,10 @@ void AddWordPanel::buildWidgets(Board *board)
         auto *radio = new QRadioButton(QString::fromLatin1(spec.caption), p);
         radio->setObjectName(QString::fromLatin1(spec.name));
         radio->setFont(panelFont());
+        // As wide as its caption: a click right of the text is no click.
         radio->setGeometry(kColumnLeft[spec.column], kRadioTop + spec.row * kRadioHeight,
-                           kColumnWidth[spec.column], kRadioHeight);
+                           std::min(radio->sizeHint().width(), kColumnWidth[spec.column]),
+                           kRadioHeight);
         const List list = spec.list;
         connect(radio, &QRadioButton::clicked, this, [this, list] { rbClick(list); });
     }
