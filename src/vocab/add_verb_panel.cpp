@@ -184,6 +184,15 @@ void AddVerbPanel::btnExitVerbClick()
         m_document->setFocus();
 }
 
+void AddVerbPanel::listChanged(Vocabulary::List table)
+{
+    if (table != m_editor.table())
+        return;
+    m_editor.forget();
+    btnDeleteVerb->setEnabled(false);
+    refreshList(-1);
+}
+
 void AddVerbPanel::rbClick(Vocabulary::List table)
 {
     m_editor.selectTable(table);

@@ -35,6 +35,9 @@ public:
     // row) on the verb table table.
     void openFor(Vocabulary::List table, int editRow, bool insertAfterAccept);
     void btnExitVerbClick();
+    // Someone else (the word pick list) changed table: show it afresh if it
+    // is the one on view, and forget the chosen row, which may have moved.
+    void listChanged(Vocabulary::List table);
 
 private:
     enum Field { To, S, Ing, Ed, En };

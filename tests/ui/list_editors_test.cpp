@@ -137,7 +137,12 @@ TEST_F(ListEditorsTest, NoAtCloseLeavesTheFileAsItWas)
     pick("lbWordList", 2);
     type("editWord", "zzzfresh");
     click("btnAcceptWord");
-    EXPECT_EQ(rows("lbWordList").last(), "zzzfresh");
+    // The long list is scrolled to the new last entry, which is not selected.
+    auto *list = widget<QListWidget>("lbWordList");
+    QListWidgetItem *added = list->item(list->count() - 1);
+    EXPECT_EQ(added->text(), "zzzfresh");
+    EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(added).center()));
+    EXPECT_FALSE(added->isSelected());
     closeAnswering(Dialogs::Answer::No);
     EXPECT_EQ(dialogs.questions.value(0), "Save changes to vocabulary?");
     EXPECT_EQ(readFile("words/adjective.txt"), original);
@@ -327,6 +332,20 @@ TEST_F(ListEditorsTest, StoredVerbLoadsAndAnEditMovesItWithAllItsForms)
     pick("lbVerbPick", 0);
     click("btnDeleteVerb");
     EXPECT_EQ(dialogs.messages.last(), "Sorry, you need at least two items.");
+
+    // The pick list deleted a verb of the table on view: the row chosen here
+    // no longer stands for the same verb, so Accept adds instead.
+    window->vocabulary().verbTable(Vocabulary::List::VerbTable).removeRow(1);
+    window->addVerbPanel()->listChanged(Vocabulary::List::VerbTable);
+    EXPECT_EQ(rows("lbVerbPick"), QStringList("sing"));
+    EXPECT_FALSE(deleteEnabled("btnDeleteVerb"));
+    type("editTo", "trot");
+    type("editS", "trots");
+    type("editIng", "trotting");
+    type("editEd", "trotted");
+    type("editEn", "trotted");
+    click("btnAccept");
+    EXPECT_EQ(rows("lbVerbPick"), QStringList({"sing", "trot"}));
 
     click("rbGo");
     EXPECT_FALSE(deleteEnabled("btnDeleteVerb"));
