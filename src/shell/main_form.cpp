@@ -19,7 +19,11 @@
 #include "ruler.h"
 #include "status_panel.h"
 #include "tool_icons.h"
+#include "vocab/add_verb_panel.h"
+#include "vocab/add_word_panel.h"
 #include "vocab/category_buttons.h"
+#include "vocab/category_words.h"
+#include "vocab/word_pick_panel.h"
 #include "widget_dialogs.h"
 
 #include <QAction>
@@ -198,8 +202,14 @@ void TMainForm::setupEditActions()
     add("SelectAll1", tr("Select &All"), QKeySequence(QStringLiteral("Ctrl+A")),
         [this] { RichEdit1->selectAll(); });
     menu->addSeparator();
-    add("miWordLists", tr("&Word Lists"), QKeySequence(), [] {});
-    add("miVerbLists", tr("&Verb Lists"), QKeySequence(), [] {});
+    add("miWordLists", tr("&Word Lists"), QKeySequence(), [this] {
+        m_addVerb->btnExitVerbClick();
+        m_addWord->miWordListsClick();
+    });
+    add("miVerbLists", tr("&Verb Lists"), QKeySequence(), [this] {
+        m_addWord->btnExitWordClick();
+        m_addVerb->miVerbListsClick();
+    });
     add("miOptions", tr("&Options"), QKeySequence(), [] {});
 }
 
@@ -287,7 +297,7 @@ void TMainForm::setupBoard()
     m_wordPanels =
         new WordPanels(m_board, m_composition, *m_dialogs, *m_random, m_prefs, m_vocab, this);
     m_inflection = new InflectionButtons(*this);
-    new CategoryButtons(*this);
+    auto *categories = new CategoryButtons(*this);
     m_compose = new ComposeButtons(
         m_board, RichEdit1, m_composition, [this] { return !PoetryMode; }, this);
     // REMOVE after "not" puts back the form the negation replaced.
@@ -296,6 +306,29 @@ void TMainForm::setupBoard()
     };
     m_composition.indicatorsChanged = [this] { updateIndicators(); };
     updateIndicators();
+
+    m_addWord = new AddWordPanel(m_board, m_vocab, *m_dialogs, RichEdit1, this);
+    m_addWord->rightListChanged = [this] { m_rightColumn->reload(); };
+    m_addVerb =
+        new AddVerbPanel(m_board, m_vocab, m_composition, *m_dialogs, PastTense, RichEdit1, this);
+
+    // The pick list's Add and Edit on a verb list open the verb editor; its
+    // changes to a list reach the editors showing that list.
+    WordPickPanel *pick = categories->pickPanel();
+    pick->openAddVerb = [this](const QString &tag, int editIndex) {
+        const auto table = CategoryWords::listForTag(tag);
+        if (!table)
+            return;
+        m_addWord->btnExitWordClick();
+        m_addVerb->openFor(*table, editIndex, editIndex < 0);
+    };
+    auto rightChanged = pick->pick().listChanged;
+    pick->pick().listChanged = [this, rightChanged](Vocabulary::List list) {
+        if (rightChanged)
+            rightChanged(list);
+        m_addWord->listChanged(list);
+        m_addVerb->listChanged(list);
+    };
 }
 
 void TMainForm::updateIndicators()

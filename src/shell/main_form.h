@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+class AddVerbPanel;
+class AddWordPanel;
 class Board;
 class QAction;
 class QKeySequence;
@@ -69,6 +71,8 @@ public:
     WordPanels *wordPanels() const { return m_wordPanels; }
     InflectionButtons *inflection() const { return m_inflection; }
     RightColumn *rightColumn() const { return m_rightColumn; }
+    AddWordPanel *addWordPanel() const { return m_addWord; }
+    AddVerbPanel *addVerbPanel() const { return m_addVerb; }
 
     // A fixed word button: the word is its own tag and inserted fresh.
     void fixedWordClick(const QString &word);
@@ -126,6 +130,8 @@ private:
     Board *m_board = nullptr;
     ComposeButtons *m_compose = nullptr;
     WordPanels *m_wordPanels = nullptr;
+    AddWordPanel *m_addWord = nullptr;
+    AddVerbPanel *m_addVerb = nullptr;
     Ruler *m_ruler = nullptr;
     FormatBar *m_formatBar = nullptr;
     EditCommands *m_editCommands = nullptr;

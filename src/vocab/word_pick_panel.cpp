@@ -131,12 +131,8 @@ void WordPickPanel::btnExitWordPickClick()
 void WordPickPanel::showVerbEditor(int editIndex)
 {
     hide();
-    if (openAddVerb) {
+    if (openAddVerb)
         openAddVerb(m_pick.tag(), editIndex);
-        return;
-    }
-    m_form.dialogs().message(tr("Verbs are added and edited in the verb list editor, "
-                                "which this version does not have yet."));
 }
 
 void WordPickPanel::resetCursors()

@@ -24,7 +24,7 @@ public:
     WordPick &pick() { return m_pick; }
     QWidget *panel() const { return m_panel; }
 
-    // The verb list editor, once there is one: verbTag is "verb", "go" or
+    // Opens the verb list editor: verbTag is "verb", "go" or
     // "say"; editIndex is the row to edit, or -1 to add a verb.
     std::function<void(const QString &verbTag, int editIndex)> openAddVerb;
 

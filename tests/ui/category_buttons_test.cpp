@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QSet>
 #include <QTest>
 
@@ -153,7 +154,7 @@ TEST_F(CategoryButtonsTest, AddingToTheCharacterListQuotesAFamousName)
     EXPECT_FALSE(pickPanel()->isVisible());
 }
 
-TEST_F(CategoryButtonsTest, VerbListsPickInTheNeededFormAndLeaveEditingToTheVerbEditor)
+TEST_F(CategoryButtonsTest, VerbListsPickInTheNeededFormAndEditInTheVerbEditor)
 {
     open();
     window->fixedWordClick(QStringLiteral("she"));
@@ -168,10 +169,19 @@ TEST_F(CategoryButtonsTest, VerbListsPickInTheNeededFormAndLeaveEditingToTheVerb
     click("btnEditWordPick");
     pickRow("lbWordPick", 0);
     EXPECT_FALSE(pickPanel()->isVisible());
-    EXPECT_EQ(dialogs.messages.size(), 1);
+    auto *verbPanel = window->findChild<QWidget *>(QStringLiteral("pAddVerb"));
+    EXPECT_TRUE(verbPanel->isVisible());
+    EXPECT_TRUE(window->findChild<QRadioButton *>(QStringLiteral("rbSay"))->isChecked());
+    EXPECT_EQ(window->findChild<QLineEdit *>(QStringLiteral("editTo"))->text(),
+              window->vocabulary().verbTable(L::SayVerbTable).form(0, VerbTable::To));
+    verbPanel->hide();
+
     rclick("btnGo");
     click("btnAddWord");
-    EXPECT_EQ(dialogs.messages.size(), 2);
+    EXPECT_TRUE(verbPanel->isVisible());
+    EXPECT_TRUE(window->findChild<QRadioButton *>(QStringLiteral("rbGo"))->isChecked());
+    EXPECT_EQ(window->findChild<QLineEdit *>(QStringLiteral("editTo"))->text(), QString());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_TRUE(dialogs.unexpected.isEmpty());
 }
 

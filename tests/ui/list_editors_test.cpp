@@ -1,0 +1,401 @@
+#include "controls/color_button.h"
+#include "shell/document_editor.h"
+#include "vocab/add_verb_panel.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+class ListEditorsTest : public WindowFixture
+{
+protected:
+    void start()
+    {
+        open();
+        window->activateWindow();
+        window->editor()->setFocus();
+        QApplication::processEvents();
+    }
+
+    void writeFile(const QString &rel, const QByteArray &bytes)
+    {
+        QFile f(programFile(rel));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    QByteArray readFile(const QString &rel) const
+    {
+        QFile f(programFile(rel));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+
+    template <typename T = QWidget> T *widget(const char *name) const
+    {
+        T *w = window->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    void menu(const char *name) { widget<QAction>(name)->trigger(); }
+    void click(const char *name)
+    {
+        QWidget *w = widget(name);
+        ASSERT_TRUE(w->isVisible()) << name;
+        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+    }
+    void pick(const char *name, int row)
+    {
+        auto *list = widget<QListWidget>(name);
+        QListWidgetItem *item = list->item(row);
+        ASSERT_NE(item, nullptr);
+        list->scrollToItem(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list->visualItemRect(item).center());
+    }
+    void type(const char *name, const QString &text)
+    {
+        auto *edit = widget<QLineEdit>(name);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+    void key(Qt::Key k)
+    {
+        QWidget *focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClick(focus, k);
+    }
+    QString fieldText(const char *name) const { return widget<QLineEdit>(name)->text(); }
+    QStringList rows(const char *name) const
+    {
+        auto *list = widget<QListWidget>(name);
+        QStringList all;
+        for (int i = 0; i < list->count(); ++i)
+            all << list->item(i)->text();
+        return all;
+    }
+    QStringList fields() const
+    {
+        return {fieldText("editTo"), fieldText("editS"), fieldText("editIng"), fieldText("editEd"),
+                fieldText("editEn")};
+    }
+    bool deleteEnabled(const char *name) const { return widget(name)->isEnabled(); }
+    QString focusName() const
+    {
+        QWidget *focus = QApplication::focusWidget();
+        return focus ? focus->objectName() : QString();
+    }
+    void closeAnswering(Dialogs::Answer answer)
+    {
+        dialogs.answers.push_back(answer);
+        window->close();
+    }
+};
+
+TEST_F(ListEditorsTest, EditedAdjectiveIsFiledInOrderAndSavedOnYes)
+{
+    writeFile("words/adjective.txt", "red\r\nblue\r\ngreen\r\nyellow\r\n");
+    start();
+    menu("miWordLists");
+    ASSERT_TRUE(widget("pAddWord")->isVisible());
+    EXPECT_EQ(focusName(), "editWord");
+    EXPECT_FALSE(deleteEnabled("btnDeleteWord"));
+    click("rbAdj");
+    EXPECT_EQ(rows("lbWordList"), QStringList({"blue", "green", "red", "yellow"}));
+
+    pick("lbWordList", 0);
+    EXPECT_EQ(fieldText("editWord"), "blue");
+    EXPECT_TRUE(deleteEnabled("btnDeleteWord"));
+    type("editWord", "azure");
+    key(Qt::Key_Return);
+
+    EXPECT_EQ(rows("lbWordList"), QStringList({"azure", "green", "red", "yellow"}));
+    EXPECT_EQ(fieldText("editWord"), "");
+    EXPECT_EQ(focusName(), "editWord");
+    EXPECT_EQ(widget<QListWidget>("lbWordList")->selectedItems().size(), 0);
+    EXPECT_FALSE(deleteEnabled("btnDeleteWord"));
+    EXPECT_TRUE(text().isEmpty()); // nothing goes into the document
+
+    closeAnswering(Dialogs::Answer::Yes);
+    EXPECT_EQ(dialogs.questions.value(0), "Save changes to vocabulary?");
+    EXPECT_EQ(readFile("words/adjective.txt"), "azure\r\ngreen\r\nred\r\nyellow");
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(ListEditorsTest, NoAtCloseLeavesTheFileAsItWas)
+{
+    const QByteArray original = readFile("words/adjective.txt");
+    start();
+    menu("miWordLists");
+    click("rbAdj");
+    pick("lbWordList", 2);
+    type("editWord", "zzzfresh");
+    click("btnAcceptWord");
+    // The long list is scrolled to the new last entry, which is not selected.
+    auto *list = widget<QListWidget>("lbWordList");
+    QListWidgetItem *added = list->item(list->count() - 1);
+    EXPECT_EQ(added->text(), "zzzfresh");
+    EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(added).center()));
+    EXPECT_FALSE(added->isSelected());
+    closeAnswering(Dialogs::Answer::No);
+    EXPECT_EQ(dialogs.questions.value(0), "Save changes to vocabulary?");
+    EXPECT_EQ(readFile("words/adjective.txt"), original);
+}
+
+TEST_F(ListEditorsTest, NumbersAppendAndTheRightColumnFollowsAtOnce)
+{
+    writeFile("words/number.txt", "two\r\none\r\nthree");
+    start();
+    menu("miWordLists");
+    click("rbNumber");
+    type("editWord", "four");
+    key(Qt::Key_Return);
+    type("editWord", "one");
+    key(Qt::Key_Return);
+    EXPECT_EQ(rows("lbWordList"), QStringList({"two", "one", "three", "four", "one"}));
+
+    click("rbRight");
+    const QStringList before = rows("lbRight");
+    type("editWord", "newcomer");
+    key(Qt::Key_Return);
+    EXPECT_EQ(rows("lbRight"), before + QStringList("newcomer"));
+    // The right-hand list may be emptied entirely.
+    for (qsizetype i = rows("lbWordList").size(); i > 0; --i) {
+        pick("lbWordList", 0);
+        click("btnDeleteWord");
+    }
+    EXPECT_TRUE(rows("lbRight").isEmpty());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    closeAnswering(Dialogs::Answer::Yes);
+    EXPECT_EQ(readFile("words/number.txt"), "two\r\none\r\nthree\r\nfour\r\none");
+    EXPECT_EQ(readFile("words/right.txt"), "");
+}
+
+TEST_F(ListEditorsTest, BlankWordNoListAndTooFewEntries)
+{
+    writeFile("words/modal.txt", "can\r\nmust\r\nwill");
+    start();
+    menu("miWordLists");
+    // No list chosen: nothing is added and closing asks nothing.
+    type("editWord", "orphan");
+    click("btnAcceptWord");
+    EXPECT_EQ(fieldText("editWord"), "orphan");
+
+    click("rbModal");
+    click("btnAcceptWord");
+    EXPECT_EQ(dialogs.messages, QStringList("Blank word detected.  Word not added."));
+    // Enter on an empty field does nothing at all.
+    widget("editWord")->setFocus();
+    key(Qt::Key_Return);
+    EXPECT_EQ(dialogs.messages.size(), 1);
+
+    pick("lbWordList", 1);
+    click("btnDeleteWord");
+    EXPECT_EQ(rows("lbWordList"), QStringList({"can", "will"}));
+    EXPECT_FALSE(deleteEnabled("btnDeleteWord"));
+    pick("lbWordList", 1);
+    click("btnDeleteWord");
+    EXPECT_EQ(dialogs.messages.last(), "Sorry, you need at least two items.");
+    EXPECT_EQ(rows("lbWordList"), QStringList({"can", "will"}));
+
+    click("btnExitWord");
+    EXPECT_FALSE(widget("pAddWord")->isVisible());
+    EXPECT_TRUE(window->editor()->hasFocus());
+    closeAnswering(Dialogs::Answer::Yes);
+    EXPECT_EQ(readFile("words/modal.txt"), "can\r\nwill");
+}
+
+TEST_F(ListEditorsTest, AcceptWithNoListSetsNoModifiedFlag)
+{
+    start();
+    menu("miWordLists");
+    type("editWord", "orphan");
+    key(Qt::Key_Return);
+    window->close();
+    EXPECT_TRUE(dialogs.questions.isEmpty()) << dialogs.questions.join('|').toStdString();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(ListEditorsTest, VerbProposalsAndWhereTheCaretWaits)
+{
+    writeFile("words/verb.txt", "run\r\nruns\r\nrunning\r\nran\r\nrun\r\n"
+                                "sing\r\nsings\r\nsinging\r\nsang\r\nsung");
+    start();
+    menu("miWordLists");
+    menu("miVerbLists");
+    EXPECT_FALSE(widget("pAddWord")->isVisible());
+    ASSERT_TRUE(widget("pAddVerb")->isVisible());
+    EXPECT_TRUE(widget<QRadioButton>("rbVerbs")->isChecked());
+    EXPECT_EQ(rows("lbVerbPick"), QStringList({"run", "sing"}));
+    EXPECT_EQ(focusName(), "editTo");
+
+    struct Case
+    {
+        const char *to;
+        QStringList forms;
+        const char *focus;
+    };
+    const Case cases[] = {
+        {"walk", {"walk", "walks", "walking", "walked", "walked"}, "btnAccept"},
+        {"stop", {"stop", "stops", "stoping", "stoped", "stoped"}, "editIng"},
+        {"bake", {"bake", "bakes", "baking", "baked", "baked"}, "btnAccept"},
+        {"agree", {"agree", "agrees", "agreeing", "agreed", "agreed"}, "btnAccept"},
+        {"wash", {"wash", "washes", "washing", "washed", "washed"}, "btnAccept"},
+    };
+    for (const Case &c : cases) {
+        type("editTo", QString::fromLatin1(c.to));
+        key(Qt::Key_Return);
+        EXPECT_EQ(fields(), c.forms) << c.to;
+        EXPECT_EQ(focusName(), c.focus) << c.to;
+    }
+    // stop: the caret waits before "ing" for the doubled consonant.
+    type("editTo", "stop");
+    key(Qt::Key_Return);
+    EXPECT_EQ(widget<QLineEdit>("editIng")->cursorPosition(), 4);
+    QTest::keyClick(widget("editIng"), Qt::Key_P);
+    key(Qt::Key_Return);
+    EXPECT_EQ(focusName(), "editEd");
+    EXPECT_EQ(widget<QLineEdit>("editEd")->cursorPosition(), 4);
+    QTest::keyClick(widget("editEd"), Qt::Key_P);
+    key(Qt::Key_Down);
+    EXPECT_EQ(focusName(), "editEn");
+    EXPECT_EQ(widget<QLineEdit>("editEn")->cursorPosition(), 4);
+    QTest::keyClick(widget("editEn"), Qt::Key_P);
+    key(Qt::Key_Up);
+    EXPECT_EQ(focusName(), "editEd");
+    EXPECT_EQ(widget<QLineEdit>("editEd")->cursorPosition(), 7);
+    key(Qt::Key_Up);
+    key(Qt::Key_Up);
+    EXPECT_EQ(focusName(), "editS");
+    key(Qt::Key_Up);
+    EXPECT_EQ(focusName(), "editTo");
+    key(Qt::Key_Down);
+    EXPECT_EQ(focusName(), "editS");
+    EXPECT_EQ(widget<QLineEdit>("editS")->cursorPosition(), 5);
+    key(Qt::Key_Return);
+    EXPECT_EQ(focusName(), "editIng");
+    EXPECT_EQ(widget<QLineEdit>("editIng")->cursorPosition(), 5);
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    EXPECT_EQ(focusName(), "btnAccept");
+    // Enter on the focused Accept stores the verb.
+    key(Qt::Key_Return);
+    EXPECT_EQ(rows("lbVerbPick"), QStringList({"run", "sing", "stop"}));
+    EXPECT_EQ(fields(), QStringList({"", "", "", "", ""}));
+    EXPECT_EQ(focusName(), "editTo");
+
+    closeAnswering(Dialogs::Answer::Yes);
+    EXPECT_EQ(readFile("words/verb.txt"), "run\r\nruns\r\nrunning\r\nran\r\nrun\r\n"
+                                          "sing\r\nsings\r\nsinging\r\nsang\r\nsung\r\n"
+                                          "stop\r\nstops\r\nstopping\r\nstopped\r\nstopped");
+}
+
+TEST_F(ListEditorsTest, StoredVerbLoadsAndAnEditMovesItWithAllItsForms)
+{
+    writeFile("words/verb.txt", "run\r\nruns\r\nrunning\r\nran\r\nrun\r\n"
+                                "sing\r\nsings\r\nsinging\r\nsang\r\nsung\r\n"
+                                "walk\r\nwalks\r\nwalking\r\nwalked\r\nwalked");
+    start();
+    menu("miVerbLists");
+    type("editTo", "Sing");
+    key(Qt::Key_Return);
+    EXPECT_EQ(fields(), QStringList({"sing", "sings", "singing", "sang", "sung"}));
+    EXPECT_TRUE(deleteEnabled("btnDeleteVerb"));
+
+    pick("lbVerbPick", 0);
+    EXPECT_EQ(fields(), QStringList({"run", "runs", "running", "ran", "run"}));
+    type("editTo", "trot");
+    type("editS", "trots");
+    type("editIng", "trotting");
+    type("editEd", "trotted");
+    type("editEn", "");
+    click("btnAccept");
+    EXPECT_EQ(dialogs.messages, QStringList("Blank conjugation detected.  Verb not added."));
+    EXPECT_EQ(rows("lbVerbPick"), QStringList({"run", "sing", "walk"}));
+    type("editEn", "trotted");
+    click("btnAccept");
+    EXPECT_EQ(rows("lbVerbPick"), QStringList({"sing", "trot", "walk"}));
+    EXPECT_FALSE(deleteEnabled("btnDeleteVerb"));
+
+    pick("lbVerbPick", 2);
+    click("btnDeleteVerb");
+    EXPECT_EQ(rows("lbVerbPick"), QStringList({"sing", "trot"}));
+    EXPECT_EQ(fields(), QStringList({"", "", "", "", ""}));
+    pick("lbVerbPick", 0);
+    click("btnDeleteVerb");
+    EXPECT_EQ(dialogs.messages.last(), "Sorry, you need at least two items.");
+
+    // The pick list deleted a verb of the table on view: the row chosen here
+    // no longer stands for the same verb, so Accept adds instead.
+    window->vocabulary().verbTable(Vocabulary::List::VerbTable).removeRow(1);
+    window->addVerbPanel()->listChanged(Vocabulary::List::VerbTable);
+    EXPECT_EQ(rows("lbVerbPick"), QStringList("sing"));
+    EXPECT_FALSE(deleteEnabled("btnDeleteVerb"));
+    type("editTo", "trot");
+    type("editS", "trots");
+    type("editIng", "trotting");
+    type("editEd", "trotted");
+    type("editEn", "trotted");
+    click("btnAccept");
+    EXPECT_EQ(rows("lbVerbPick"), QStringList({"sing", "trot"}));
+
+    click("rbGo");
+    EXPECT_FALSE(deleteEnabled("btnDeleteVerb"));
+    EXPECT_EQ(rows("lbVerbPick").first(),
+              window->vocabulary().verbTable(Vocabulary::List::GoVerbTable).form(0, VerbTable::To));
+    click("btnExitVerb");
+    EXPECT_FALSE(widget("pAddVerb")->isVisible());
+    EXPECT_EQ(fields(), QStringList({"", "", "", "", ""}));
+
+    closeAnswering(Dialogs::Answer::Yes);
+    EXPECT_EQ(readFile("words/verb.txt"), "sing\r\nsings\r\nsinging\r\nsang\r\nsung\r\n"
+                                          "trot\r\ntrots\r\ntrotting\r\ntrotted\r\ntrotted");
+}
+
+TEST_F(ListEditorsTest, PickListAddInsertsTheAcceptedVerbAndEditLoadsARow)
+{
+    writeFile("words/sayVerb.txt", "call\r\ncalls\r\ncalling\r\ncalled\r\ncalled\r\n"
+                                   "say\r\nsays\r\nsaying\r\nsaid\r\nsaid");
+    start();
+    window->fixedWordClick(QStringLiteral("he"));
+    AddVerbPanel *panel = window->addVerbPanel();
+    panel->openFor(Vocabulary::List::SayVerbTable, -1, true);
+    EXPECT_TRUE(widget<QRadioButton>("rbSay")->isChecked());
+    EXPECT_EQ(rows("lbVerbPick"), QStringList({"call", "say"}));
+    EXPECT_EQ(focusName(), "editTo");
+    type("editTo", "mutter");
+    key(Qt::Key_Return);
+    click("btnAccept");
+    EXPECT_EQ(text(), "He mutters ");
+    EXPECT_FALSE(widget("pAddVerb")->isVisible());
+    EXPECT_EQ(window->composition().state.LastAction, "say");
+
+    panel->openFor(Vocabulary::List::SayVerbTable, 2, false);
+    EXPECT_EQ(fields(), QStringList({"say", "says", "saying", "said", "said"}));
+    EXPECT_TRUE(deleteEnabled("btnDeleteVerb"));
+    type("editEn", "sayed");
+    click("btnAccept");
+    EXPECT_TRUE(widget("pAddVerb")->isVisible());
+    EXPECT_EQ(text(), "He mutters ");
+
+    // Opened from the menu afterwards, Accept no longer writes into the text.
+    click("btnExitVerb");
+    menu("miVerbLists");
+    type("editTo", "hiss");
+    key(Qt::Key_Return);
+    click("btnAccept");
+    EXPECT_EQ(text(), "He mutters ");
+    EXPECT_EQ(rows("lbVerbPick"), QStringList({"call", "hiss", "mutter", "say"}));
+    EXPECT_EQ(window->vocabulary().verbTable(Vocabulary::List::SayVerbTable).row(3),
+              QStringList({"say", "says", "saying", "said", "sayed"}));
+}
+
+} // namespace
