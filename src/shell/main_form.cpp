@@ -9,10 +9,11 @@
 #include "document_printer.h"
 #include "edit_commands.h"
 #include "editor_surface.h"
-#include "morph/inflection_buttons.h"
 #include "format_bar.h"
+#include "morph/inflection_buttons.h"
 #include "panels/board.h"
 #include "panels/word_panels.h"
+#include "prefs/preferences_panel.h"
 #include "prefs/startup_loader.h"
 #include "printer_chooser.h"
 #include "ruler.h"
@@ -213,7 +214,7 @@ void TMainForm::setupEditActions()
     menu->addSeparator();
     add("miWordLists", tr("&Word Lists"), QKeySequence(), [] {});
     add("miVerbLists", tr("&Verb Lists"), QKeySequence(), [] {});
-    add("miOptions", tr("&Options"), QKeySequence(), [] {});
+    add("miOptions", tr("&Options"), QKeySequence(), [this] { m_prefsPanel->miOptionsClick(); });
 }
 
 void TMainForm::setupHelpActions()
@@ -300,6 +301,7 @@ void TMainForm::setupBoard()
     m_wordPanels =
         new WordPanels(m_board, m_composition, *m_dialogs, *m_random, m_prefs, m_vocab, this);
     new InflectionButtons(*this);
+    m_prefsPanel = new PreferencesPanel(*this);
     m_compose = new ComposeButtons(
         m_board, RichEdit1, m_composition, [this] { return !PoetryMode; }, this);
     // REMOVE after "not" puts back the form the negation replaced.
@@ -496,6 +498,23 @@ void TMainForm::applyPreferences()
     }
     lbRight->clear();
     lbRight->addItems(m_vocab.wordList(Vocabulary::List::RightList).entries());
+    setRightColour(m_prefs.rightColour);
+    m_prefsPanel->loadSettings();
+}
+
+void TMainForm::setRightColour(quint32 colour)
+{
+    m_prefs.rightColour = colour;
+    const QColor c = Preferences::isSystemColour(colour) ? palette().color(QPalette::Window)
+                                                         : TColorButton::fromBgr(colour);
+    for (QWidget *w : {lbRight->parentWidget(), static_cast<QWidget *>(lbRight)}) {
+        QPalette p = w->palette();
+        p.setColor(QPalette::Window, c);
+        p.setColor(QPalette::Base, c);
+        p.setColor(QPalette::Text, c.lightness() < 128 ? Qt::white : Qt::black);
+        w->setPalette(p);
+        w->setAutoFillBackground(true);
+    }
 }
 
 void TMainForm::collectPreferences()
@@ -503,11 +522,11 @@ void TMainForm::collectPreferences()
     m_prefs.PastTense = PastTense;
     m_prefs.PoetryMode = PoetryMode;
     m_prefs.columnWidth = edColWidth->text();
-    const bool maximized = isMaximized();
-    m_prefs.OpenMaximized = maximized;
-    m_prefs.windowStart =
-        maximized ? Preferences::WindowStart::Maximized : Preferences::WindowStart::Normal;
-    if (!maximized) {
+    // How the window opens is the preference of the Window tab, whatever
+    // state it is in now; the normal size is remembered when it is normal.
+    m_prefs.windowStart = m_prefs.OpenMaximized ? Preferences::WindowStart::Maximized
+                                                : Preferences::WindowStart::Normal;
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
         m_prefs.NormalLeft = geometry().left();
         m_prefs.NormalTop = geometry().top();
         m_prefs.NormalWidth = width();

@@ -20,6 +20,7 @@ class DocumentPrinter;
 class EditCommands;
 class EditorSurface;
 class FormatBar;
+class PreferencesPanel;
 class PrinterChooser;
 class Ruler;
 class StatusPanel;
@@ -69,6 +70,10 @@ public:
 
     // A fixed word button: the word is its own tag and inserted fresh.
     void fixedWordClick(const QString &word);
+
+    // The colour ($00BBGGRR) of the right-hand column and its fillers.
+    quint32 rightColour() const { return m_prefs.rightColour; }
+    void setRightColour(quint32 colour);
 
     // The number of columns the right-hand word list shows.
     int rightColumns() const { return m_rightColumns; }
@@ -123,6 +128,7 @@ private:
     Board *m_board = nullptr;
     ComposeButtons *m_compose = nullptr;
     WordPanels *m_wordPanels = nullptr;
+    PreferencesPanel *m_prefsPanel = nullptr;
     Ruler *m_ruler = nullptr;
     FormatBar *m_formatBar = nullptr;
     EditCommands *m_editCommands = nullptr;
