@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -102,6 +103,16 @@ QLabel *label(const QString &text, QWidget *parent)
     auto *l = new QLabel(text, parent);
     l->setTextFormat(Qt::PlainText);
     return l;
+}
+
+// The same directory, however it was spelled.
+bool sameDirectory(const QString &a, const QString &b)
+{
+    const QFileInfo fa(a);
+    const QFileInfo fb(b);
+    if (fa.exists() && fb.exists())
+        return fa.canonicalFilePath() == fb.canonicalFilePath();
+    return QDir::cleanPath(fa.absoluteFilePath()) == QDir::cleanPath(fb.absoluteFilePath());
 }
 
 void putCaretAtEnd(QLineEdit *box)
@@ -305,8 +316,9 @@ void PreferencesPanel::buildWindowTab()
     size->addStretch(1);
 
     grid->addWidget(label(tr("When Wordloom starts, its window should:"), page), 0, 0);
-    grid->addWidget(rbMaximized, 1, 0);
-    grid->addWidget(rbNormal, 2, 0);
+    // Each is only as wide as its caption, so a click lands on it.
+    grid->addWidget(rbMaximized, 1, 0, Qt::AlignLeft);
+    grid->addWidget(rbNormal, 2, 0, Qt::AlignLeft);
     grid->addWidget(label(tr("Normal (non-Maximized) Window Size:"), page), 0, 1);
     grid->addLayout(size, 1, 1);
     auto *note = label(tr("To change the normal size and place, make the window\n"
@@ -335,9 +347,9 @@ void PreferencesPanel::buildFileFormatTab()
                                 "justify, and any existing\nuse of those features will be lost."),
                              page);
     rbTxt->setObjectName(QStringLiteral("rbTxt"));
-    column->addWidget(rbRtf);
+    column->addWidget(rbRtf, 0, Qt::AlignLeft);
     column->addSpacing(8);
-    column->addWidget(rbTxt);
+    column->addWidget(rbTxt, 0, Qt::AlignLeft);
     column->addStretch(1);
 }
 
@@ -359,7 +371,7 @@ void PreferencesPanel::buildLeftClickTab()
         for (const char *caption : {spec.item0, spec.item1}) {
             auto *rb = new QRadioButton(name(caption), box);
             rb->setObjectName(name(spec.name) + QString::number(item));
-            items->addWidget(rb);
+            items->addWidget(rb, 0, Qt::AlignLeft);
             m_groups[g]->addButton(rb, item++);
         }
         grid->addWidget(box, g / 3, g % 3);
@@ -457,7 +469,7 @@ void PreferencesPanel::buildRightTab()
     }
     swatches->addStretch(1);
 
-    column->addWidget(cbAlphabetize);
+    column->addWidget(cbAlphabetize, 0, Qt::AlignLeft);
     column->addLayout(boxes);
     column->addWidget(label(tr("Background color:"), page));
     column->addLayout(swatches);
@@ -733,7 +745,7 @@ void PreferencesPanel::btnOKprefsClick()
                                       box.sample->caption());
     }
 
-    if (QDir::cleanPath(prefs.VocabDir) != QDir::cleanPath(vocabulary.loadedDir()))
+    if (!sameDirectory(prefs.VocabDir, vocabulary.loadedDir()))
         m_window.dialogs().message(tr("You have selected a new vocabulary directory.\n"
                                       "To load it, please close and restart Wordloom now."));
     close();
