@@ -510,6 +510,7 @@ void PreferencesPanel::loadSettings()
     if (m_ownAlphabetize) {
         const QSignalBlocker block(cbAlphabetize);
         cbAlphabetize->setChecked(prefs.alphabetize);
+        cbAlphabetizeClick();
     }
     if (m_ownMargin)
         edRightMargin->setText(QString::number(prefs.rightMargin));

@@ -490,4 +490,27 @@ TEST_F(PreferencesPanelTest, PastedTextTakesTheChosenFont)
     EXPECT_EQ(window->editCommands()->pasteFont().pointSize(), 30);
 }
 
+TEST_F(PreferencesPanelTest, AnAlphabetizedColumnStartsSorted)
+{
+    QStringList prefs = fileLines(QStringLiteral("prefs.ini"));
+    prefs[23] = QStringLiteral("true");
+    QFile f(programFile(QStringLiteral("prefs.ini")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(prefs.join(QStringLiteral("\r\n")).toUtf8());
+    f.close();
+    open();
+    const QStringList rows = rightRows();
+    QStringList sorted = rows;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
+        return WordList::compare(a, b) < 0;
+    });
+    EXPECT_EQ(rows, sorted);
+    EXPECT_TRUE(child<QCheckBox>("cbAlphabetize")->isChecked());
+    // Unchecking leaves the order as it is.
+    openPanel("tabRight");
+    click("cbAlphabetize");
+    click("btnOKprefs");
+    EXPECT_EQ(rightRows(), sorted);
+}
+
 } // namespace
