@@ -1,4 +1,5 @@
 target_sources(
   wordloom_engine
-  PRIVATE prefs/preferences.cpp prefs/preferences.h prefs/startup_loader.cpp
-          prefs/startup_loader.h)
+  PRIVATE prefs/preferences.cpp prefs/preferences.h prefs/prefs_box_rules.cpp
+          prefs/prefs_box_rules.h prefs/startup_loader.cpp prefs/startup_loader.h)
+target_sources(wordloom_ui PRIVATE prefs/preferences_panel.cpp prefs/preferences_panel.h)

@@ -3,8 +3,11 @@
 #include "compose/dialogs.h"
 #include "rtf_document.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -29,6 +32,37 @@ void Document::markSaved()
 {
     m_editor->document()->setModified(false);
     Q_EMIT modifiedCleared();
+}
+
+void Document::stripFormatting(const QFont &font)
+{
+    QTextCursor all(m_editor->document());
+    all.select(QTextCursor::Document);
+    QTextCharFormat format;
+    format.setFontWeight(QFont::Normal);
+    format.setFontItalic(false);
+    format.setFontUnderline(false);
+    format.setFontFamilies({font.family()});
+    if (font.pointSizeF() > 0)
+        format.setFontPointSize(font.pointSizeF());
+    QTextBlockFormat block;
+    block.setAlignment(Qt::AlignLeft);
+    all.beginEditBlock();
+    all.mergeCharFormat(format);
+    all.mergeBlockFormat(block);
+    all.endEditBlock();
+    m_editor->setCurrentCharFormat(format);
+}
+
+void Document::renameForFormat()
+{
+    if (isUntitled())
+        return;
+    const QFileInfo info(m_name);
+    const QString suffix = m_plainText ? QStringLiteral("txt") : QStringLiteral("rtf");
+    const QString base = info.suffix().isEmpty() ? info.fileName() : info.completeBaseName();
+    const QString renamed = info.dir().filePath(base + QLatin1Char('.') + suffix);
+    SetFileName(QFileInfo::exists(renamed) ? untitled() : renamed);
 }
 
 bool Document::CheckFileSave()

@@ -6,6 +6,7 @@
 #include <functional>
 
 class Dialogs;
+class QFont;
 class QTextEdit;
 
 // The document in the editor: its file name, loading and saving as rich or
@@ -29,6 +30,14 @@ public:
     void setPlainText(bool on) { m_plainText = on; }
     QString openDir;
     QString saveDir;
+
+    // Turning rich text into plain: the whole text loses bold, italic and
+    // underline, takes font and is left aligned.
+    void stripFormatting(const QFont &font);
+    // After the file format changed: the document is named with the new
+    // format's suffix, or "Untitled" when a file of that name exists already
+    // (so a save never overwrites another file unasked).
+    void renameForFormat();
 
     void SetFileName(const QString &name);
     // Asks "Save changes to %s?" when modified; false when the user

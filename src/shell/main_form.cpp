@@ -14,6 +14,7 @@
 #include "panels/board.h"
 #include "panels/right_column.h"
 #include "panels/word_panels.h"
+#include "prefs/preferences_panel.h"
 #include "prefs/startup_loader.h"
 #include "printer_chooser.h"
 #include "ruler.h"
@@ -210,7 +211,7 @@ void TMainForm::setupEditActions()
         m_addWord->btnExitWordClick();
         m_addVerb->miVerbListsClick();
     });
-    add("miOptions", tr("&Options"), QKeySequence(), [] {});
+    add("miOptions", tr("&Options"), QKeySequence(), [this] { m_prefsPanel->miOptionsClick(); });
 }
 
 void TMainForm::setupHelpActions()
@@ -298,6 +299,7 @@ void TMainForm::setupBoard()
         new WordPanels(m_board, m_composition, *m_dialogs, *m_random, m_prefs, m_vocab, this);
     m_inflection = new InflectionButtons(*this);
     auto *categories = new CategoryButtons(*this);
+    m_prefsPanel = new PreferencesPanel(*this);
     m_compose = new ComposeButtons(
         m_board, RichEdit1, m_composition, [this] { return !PoetryMode; }, this);
     // REMOVE after "not" puts back the form the negation replaced.
@@ -501,6 +503,17 @@ void TMainForm::applyPreferences()
     m_wordPanels->applyCustomCaptions(m_prefs);
     m_wordPanels->readAffixCaptions(m_programDir);
     m_rightColumn->applyPreferences(m_prefs);
+    m_prefsPanel->loadSettings();
+}
+
+quint32 TMainForm::rightColour() const
+{
+    return m_rightColumn->colour();
+}
+
+void TMainForm::setRightColour(quint32 colour)
+{
+    m_rightColumn->setColour(colour);
 }
 
 void TMainForm::collectPreferences()
@@ -508,11 +521,11 @@ void TMainForm::collectPreferences()
     m_prefs.PastTense = PastTense;
     m_prefs.PoetryMode = PoetryMode;
     m_rightColumn->collectPreferences(m_prefs);
-    const bool maximized = isMaximized();
-    m_prefs.OpenMaximized = maximized;
-    m_prefs.windowStart =
-        maximized ? Preferences::WindowStart::Maximized : Preferences::WindowStart::Normal;
-    if (!maximized) {
+    // How the window opens is the preference of the Window tab, whatever
+    // state it is in now; the normal size is remembered when it is normal.
+    m_prefs.windowStart = m_prefs.OpenMaximized ? Preferences::WindowStart::Maximized
+                                                : Preferences::WindowStart::Normal;
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
         m_prefs.NormalLeft = geometry().left();
         m_prefs.NormalTop = geometry().top();
         m_prefs.NormalWidth = width();

@@ -22,6 +22,7 @@ class DocumentPrinter;
 class EditCommands;
 class EditorSurface;
 class FormatBar;
+class PreferencesPanel;
 class PrinterChooser;
 class Ruler;
 class StatusPanel;
@@ -76,6 +77,10 @@ public:
 
     // A fixed word button: the word is its own tag and inserted fresh.
     void fixedWordClick(const QString &word);
+
+    // The colour ($00BBGGRR) of the right-hand column and its fillers.
+    quint32 rightColour() const;
+    void setRightColour(quint32 colour);
 
     // The number of columns the right-hand word list shows.
     int rightColumns() const;
@@ -132,6 +137,7 @@ private:
     WordPanels *m_wordPanels = nullptr;
     AddWordPanel *m_addWord = nullptr;
     AddVerbPanel *m_addVerb = nullptr;
+    PreferencesPanel *m_prefsPanel = nullptr;
     Ruler *m_ruler = nullptr;
     FormatBar *m_formatBar = nullptr;
     EditCommands *m_editCommands = nullptr;

@@ -16,6 +16,8 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -308,6 +310,18 @@ bool ScriptRunner::clickControl(const Command &command, bool right, bool twice)
         if (action->isEnabled())
             action->trigger();
         return true;
+    }
+    // A tab page is clicked on its tab, as a person brings it to the front.
+    if (auto *page = qobject_cast<QWidget *>(object); page && page->parentWidget()) {
+        auto *tabs = qobject_cast<QTabWidget *>(page->parentWidget()->parentWidget());
+        if (tabs && tabs->indexOf(page) >= 0 && !right) {
+            if (!tabs->isVisible())
+                return fail(command.line, QStringLiteral("\"%1\" is not visible").arg(target));
+            QTabBar *bar = tabs->tabBar();
+            QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
+                              bar->tabRect(tabs->indexOf(page)).center());
+            return true;
+        }
     }
     QWidget *widget = visibleWidget(command, target, true);
     if (!widget)

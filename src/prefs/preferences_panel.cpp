@@ -1,0 +1,810 @@
+#include "preferences_panel.h"
+
+#include "compose/dialogs.h"
+#include "controls/color_button.h"
+#include "panels/board.h"
+#include "panels/main_board_table.h"
+#include "prefs_box_rules.h"
+#include "shell/document.h"
+#include "shell/document_editor.h"
+#include "shell/edit_commands.h"
+#include "shell/format_bar.h"
+#include "shell/main_form.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct GroupSpec
+{
+    const char *name;
+    const char *caption;
+    const char *item0;
+    const char *item1;
+    const char *button;
+};
+
+// In the order of Preferences::LeftClickGroup (lines 13 to 19).
+constexpr GroupSpec kGroups[] = {
+    {"rgPronoun", "Left-click on Pronoun ", "displays pronoun screen", "inserts random word",
+     "btnPronoun"},
+    {"rgModal", "Left-click on Modal ", "displays modal screen", "inserts random word", "btnModal"},
+    {"rgPreposition", "Left-click on Preposition ", "displays preposition screen",
+     "inserts random word", "btnPreposition"},
+    {"rgConjunction", "Left-click on Conjunction ", "displays screen", "inserts random word",
+     "btnConjunction"},
+    {"rgAdvD", "Adverb of Degree ", "displays screen", "inserts word", "btnDegree"},
+    {"rgAdvP", "Adverb of Place ", "displays screen", "inserts word", "btnPlace2"},
+    {"rgAdvT", "Adverb of Time ", "displays screen", "inserts word", "btnTime"},
+};
+static_assert(std::size(kGroups) == Preferences::LeftClickGroupCount);
+
+struct CaptionSpec
+{
+    const char *edit;
+    const char *sample;
+    const char *real;
+    const char *label;
+    int noun;
+};
+
+// Three columns of five: the buttons of the main panel, then the nouns.
+constexpr CaptionSpec kCaptions[] = {
+    {"edCustom", "btnCustomTest", "btnCustom", nullptr, Vocabulary::Custom},
+    {"edModal", "btnModalTest", "btnModal", nullptr, -1},
+    {"edInfinitive", "btnInfinitiveTest", "btnInfinitive", nullptr, -1},
+    {"edPluralize", "btnPluralizeTest", "btnPluralize", "PLU:", -1},
+    {"edCapitalize", "btnCapitalizeTest", "btnCapitalize", "CAP:", -1},
+    {"edPerson", "btnPersonTest", "btnPerson", nullptr, Vocabulary::Person},
+    {"edPlant", "btnPlantTest", "btnPlant", nullptr, Vocabulary::Plant},
+    {"edPlace", "btnPlaceTest", "btnPlaceMain", nullptr, Vocabulary::Place},
+    {"edObject", "btnObjectTest", "btnObject", nullptr, Vocabulary::Object},
+    {"edEvent", "btnEventTest", "btnEvent", nullptr, Vocabulary::Event},
+    {"edCharacter", "btnCharacterTest", "btnCharacter", nullptr, Vocabulary::Character},
+    {"edAnimal", "btnAnimalTest", "btnAnimal", nullptr, Vocabulary::Animal},
+    {"edBodyPart", "btnBodyPartTest", "btnBodyPart", nullptr, Vocabulary::BodyPart},
+    {"edSubstance", "btnSubstanceTest", "btnSubstance", nullptr, Vocabulary::Substance},
+    {"edConcept", "btnConceptTest", "btnConcept", nullptr, Vocabulary::Concept},
+};
+
+constexpr quint32 kSwatches[] = {0x00226718, 0x00BA7474, 0x007B3F81, 0x009A1BA5, 0x004F9948,
+                                 0x00909091, 0x00146AB8, 0x00855C3A, 0x00436170, 0x00848442};
+
+const QString kExample = QStringLiteral("The quick brown fox jumps over the lazy dog.");
+
+QString name(const char *text)
+{
+    return QString::fromLatin1(text);
+}
+
+QLabel *label(const QString &text, QWidget *parent)
+{
+    auto *l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+// The same directory, however it was spelled.
+bool sameDirectory(const QString &a, const QString &b)
+{
+    const QFileInfo fa(a);
+    const QFileInfo fb(b);
+    if (fa.exists() && fb.exists())
+        return fa.canonicalFilePath() == fb.canonicalFilePath();
+    return QDir::cleanPath(fa.absoluteFilePath()) == QDir::cleanPath(fb.absoluteFilePath());
+}
+
+void putCaretAtEnd(QLineEdit *box)
+{
+    box->setCursorPosition(int(box->text().size()));
+}
+
+} // namespace
+
+PreferencesPanel::PreferencesPanel(TMainForm &window)
+    : QObject(&window)
+    , m_window(window)
+{
+    pPrefs = window.board()->addOverlay(QStringLiteral("pPrefs"));
+    QFont font = pPrefs->font();
+    font.setPixelSize(11);
+    pPrefs->setFont(font);
+
+    btnOKprefs = new QPushButton(tr("OK"), pPrefs);
+    btnOKprefs->setObjectName(QStringLiteral("btnOKprefs"));
+    btnOKprefs->setGeometry(4, 40, 58, 28);
+    btnCancelPrefs = new QPushButton(tr("Cancel"), pPrefs);
+    btnCancelPrefs->setObjectName(QStringLiteral("btnCancelPrefs"));
+    btnCancelPrefs->setGeometry(4, 80, 58, 28);
+    connect(btnOKprefs, &QPushButton::clicked, this, &PreferencesPanel::btnOKprefsClick);
+    connect(btnCancelPrefs, &QPushButton::clicked, this, &PreferencesPanel::btnCancelPrefsClick);
+
+    PageControl1 = new QTabWidget(pPrefs);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(66, 2, kBoardWidth - 68, kBoardHeight - 4);
+    PageControl1->setUsesScrollButtons(false);
+    // Seven tabs share the width beside OK and Cancel.
+    QFont tabFont = font;
+    tabFont.setPixelSize(10);
+    PageControl1->tabBar()->setFont(tabFont);
+    buildFontTab();
+    buildDirectoriesTab();
+    buildWindowTab();
+    buildFileFormatTab();
+    buildLeftClickTab();
+    buildButtonTextTab();
+    buildRightTab();
+
+    lbPrevRight = new QListWidget(pPrefs);
+    lbPrevRight->setObjectName(QStringLiteral("lbPrevRight"));
+    lbPrevRight->hide();
+
+    // Pasted text takes the document font chosen here.
+    window.editCommands()->pasteFont = [this] { return reFontExample->font(); };
+    // The window's normal size is shown while it changes.
+    window.installEventFilter(this);
+}
+
+QWidget *PreferencesPanel::addTab(const char *objectName, const QString &caption)
+{
+    auto *page = new QWidget(PageControl1);
+    page->setObjectName(name(objectName));
+    PageControl1->addTab(page, caption);
+    return page;
+}
+
+QLineEdit *PreferencesPanel::digitBox(const char *objectName, const QString &text)
+{
+    auto *box = new QLineEdit(text);
+    box->setObjectName(name(objectName));
+    return box;
+}
+
+QWidget *PreferencesPanel::spinButtons(const char *objectName, QLineEdit *box,
+                                       const std::function<void(int)> &step)
+{
+    auto *spin = new QWidget;
+    spin->setObjectName(name(objectName));
+    auto *column = new QVBoxLayout(spin);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    for (const int direction : {1, -1}) {
+        auto *arrow = new QToolButton(spin);
+        arrow->setObjectName(name(objectName) +
+                             (direction > 0 ? QStringLiteral("Up") : QStringLiteral("Down")));
+        arrow->setArrowType(direction > 0 ? Qt::UpArrow : Qt::DownArrow);
+        arrow->setFixedSize(16, 11);
+        arrow->setFocusPolicy(Qt::NoFocus);
+        connect(arrow, &QToolButton::clicked, this, [step, direction] { step(direction); });
+        column->addWidget(arrow);
+    }
+    // Digits only: nothing else can reach the number rules.
+    box->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
+    box->setFixedWidth(44);
+    return spin;
+}
+
+template <class T>
+T *PreferencesPanel::adoptOrMake(const char *objectName, const std::function<T *()> &make)
+{
+    T *found = m_window.findChild<T *>(name(objectName));
+    if (!found) {
+        found = make();
+        found->setObjectName(name(objectName));
+    }
+    return found;
+}
+
+void PreferencesPanel::buildFontTab()
+{
+    QWidget *page = addTab("tabFontPrefs", tr(" Font "));
+    auto *grid = new QGridLayout(page);
+    cbFontName = new QComboBox(page);
+    cbFontName->setObjectName(QStringLiteral("cbFontName"));
+    cbFontName->addItems(QFontDatabase::families());
+    cbFontName->setMinimumWidth(220);
+    edFontSize = digitBox("edFontSize", QStringLiteral("16"));
+    QWidget *spin = spinButtons("spFontSize", edFontSize, [this](int step) {
+        edFontSize->setText(
+            PrefsBoxRules::spin(edFontSize->text(), step, PrefsBoxRules::FontSize, true));
+        putCaretAtEnd(edFontSize);
+    });
+    reFontExample = new QTextEdit(page);
+    reFontExample->setObjectName(QStringLiteral("reFontExample"));
+    reFontExample->setReadOnly(true);
+    reFontExample->setPlainText(kExample);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(label(tr("Font:"), page));
+    row->addWidget(cbFontName);
+    row->addSpacing(16);
+    row->addWidget(label(tr("Size:"), page));
+    row->addWidget(edFontSize);
+    row->addWidget(spin);
+    row->addStretch(1);
+    grid->addLayout(row, 0, 0);
+    grid->addWidget(reFontExample, 1, 0);
+
+    connect(cbFontName, &QComboBox::currentTextChanged, this, &PreferencesPanel::cbFontNameChange);
+    connect(edFontSize, &QLineEdit::textChanged, this, &PreferencesPanel::edFontSizeChange);
+}
+
+void PreferencesPanel::buildDirectoriesTab()
+{
+    QWidget *page = addTab("tabDirectories", tr(" Directories "));
+    auto *grid = new QGridLayout(page);
+    grid->setVerticalSpacing(3);
+    auto row = [&](int r, const QString &caption, const char *boxName, const char *browseName,
+                   const QString &note) {
+        auto *box = new QLineEdit(page);
+        box->setObjectName(name(boxName));
+        box->setReadOnly(true);
+        auto *browse = new QPushButton(tr("Browse"), page);
+        browse->setObjectName(name(browseName));
+        auto *captions = new QVBoxLayout;
+        captions->setSpacing(0);
+        captions->addWidget(label(caption, page));
+        if (!note.isEmpty())
+            captions->addWidget(label(note, page));
+        grid->addLayout(captions, r, 0);
+        grid->addWidget(box, r, 1);
+        grid->addWidget(browse, r, 2);
+        return std::pair(box, browse);
+    };
+    QPushButton *browse;
+    std::tie(edOpenDir, browse) =
+        row(0, tr("Initial 'Open' directory:"), "edOpenDir", "btnBrowseOpenDir", QString());
+    connect(browse, &QPushButton::clicked, this, [this] { browseDir(edOpenDir, true); });
+    std::tie(edSaveDir, browse) =
+        row(1, tr("Initial 'Save' directory:"), "edSaveDir", "btnBrowseSaveDir", QString());
+    connect(browse, &QPushButton::clicked, this, [this] { browseDir(edSaveDir, false); });
+    std::tie(edVocabDir, browse) = row(2, tr("Vocabulary directory:"), "edVocabDir",
+                                       "btnBrowseVocabDir", tr("(advanced users)"));
+    // A directory is taken only when it holds every word list.
+    connect(browse, &QPushButton::clicked, this, [this] {
+        edVocabDir->setText(Vocabulary::chooseVocabDir(edVocabDir->text(), m_window.dialogs()));
+    });
+    grid->addWidget(
+        label(tr("Next time you run Wordloom, it will use these directories by default..."), page),
+        3, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+}
+
+void PreferencesPanel::buildWindowTab()
+{
+    QWidget *page = addTab("tabWindow", tr(" Window "));
+    auto *grid = new QGridLayout(page);
+    rbMaximized = new QRadioButton(tr("Open Maximized"), page);
+    rbMaximized->setObjectName(QStringLiteral("rbMaximized"));
+    rbNormal = new QRadioButton(tr("Open Normal "), page);
+    rbNormal->setObjectName(QStringLiteral("rbNormal"));
+    edPixelsWide = new QLineEdit(page);
+    edPixelsWide->setObjectName(QStringLiteral("edPixelsWide"));
+    edPixelsTall = new QLineEdit(page);
+    edPixelsTall->setObjectName(QStringLiteral("edPixelsTall"));
+    for (QLineEdit *box : {edPixelsWide, edPixelsTall}) {
+        box->setReadOnly(true);
+        box->setFixedWidth(48);
+    }
+    auto *size = new QHBoxLayout;
+    size->addWidget(edPixelsWide);
+    size->addWidget(label(tr("x"), page));
+    size->addWidget(edPixelsTall);
+    size->addWidget(label(tr("pixels"), page));
+    size->addStretch(1);
+
+    grid->addWidget(label(tr("When Wordloom starts, its window should:"), page), 0, 0);
+    // Each is only as wide as its caption, so a click lands on it.
+    grid->addWidget(rbMaximized, 1, 0, Qt::AlignLeft);
+    grid->addWidget(rbNormal, 2, 0, Qt::AlignLeft);
+    grid->addWidget(label(tr("Normal (non-Maximized) Window Size:"), page), 0, 1);
+    grid->addLayout(size, 1, 1);
+    auto *note = label(tr("To change the normal size and place, make the window\n"
+                          "the size you like by dragging its edges, then press OK\n"
+                          "here (Wordloom also remembers it when you close it)."),
+                       page);
+    grid->addWidget(note, 2, 1, 2, 1, Qt::AlignTop);
+    grid->setRowStretch(4, 1);
+
+    for (QRadioButton *rb : {rbMaximized, rbNormal})
+        connect(rb, &QRadioButton::clicked, this, [this, rb] {
+            m_window.preferences().OpenMaximized = rb == rbMaximized;
+            btnOKprefs->setFocus();
+        });
+}
+
+void PreferencesPanel::buildFileFormatTab()
+{
+    QWidget *page = addTab("tabFileFormat", tr(" File Format "));
+    auto *column = new QVBoxLayout(page);
+    rbRtf = new QRadioButton(
+        tr("Rich Text Format allows bold, italics, underline, center justify, right justify."),
+        page);
+    rbRtf->setObjectName(QStringLiteral("rbRtf"));
+    rbTxt = new QRadioButton(tr("Plain Text means no bold/italics/underline or center/right "
+                                "justify, and any existing\nuse of those features will be lost."),
+                             page);
+    rbTxt->setObjectName(QStringLiteral("rbTxt"));
+    column->addWidget(rbRtf, 0, Qt::AlignLeft);
+    column->addSpacing(8);
+    column->addWidget(rbTxt, 0, Qt::AlignLeft);
+    column->addStretch(1);
+}
+
+void PreferencesPanel::buildLeftClickTab()
+{
+    QWidget *page = addTab("tabLeftClick", tr(" Left-click "));
+    auto *grid = new QGridLayout(page);
+    grid->setContentsMargins(4, 2, 4, 2);
+    grid->setSpacing(2);
+    for (int g = 0; g < GroupCount; ++g) {
+        const GroupSpec &spec = kGroups[g];
+        auto *box = new QGroupBox(name(spec.caption), page);
+        box->setObjectName(name(spec.name));
+        auto *items = new QVBoxLayout(box);
+        items->setContentsMargins(6, 0, 2, 0);
+        items->setSpacing(0);
+        m_groups[g] = new QButtonGroup(box);
+        int item = 0;
+        for (const char *caption : {spec.item0, spec.item1}) {
+            auto *rb = new QRadioButton(name(caption), box);
+            rb->setObjectName(name(spec.name) + QString::number(item));
+            items->addWidget(rb, 0, Qt::AlignLeft);
+            m_groups[g]->addButton(rb, item++);
+        }
+        grid->addWidget(box, g / 3, g % 3);
+    }
+}
+
+void PreferencesPanel::buildButtonTextTab()
+{
+    QWidget *page = addTab("tabButtonText", tr(" Button Text "));
+    auto *grid = new QGridLayout(page);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setVerticalSpacing(2);
+    grid->setHorizontalSpacing(4);
+    for (int i = 0; i < CaptionCount; ++i) {
+        const CaptionSpec &spec = kCaptions[i];
+        CaptionBox &box = m_captions[i];
+        box.real = m_window.board()->button(name(spec.real));
+        Q_ASSERT(box.real);
+        box.nounCategory = spec.noun;
+        box.edit = new QLineEdit(page);
+        box.edit->setObjectName(name(spec.edit));
+        box.edit->setFixedWidth(76);
+        box.sample = new TColorButton(page);
+        box.sample->setObjectName(name(spec.sample));
+        box.sample->setFixedSize(84, kBoardButtonHeight);
+        box.sample->setColor(box.real->color());
+        box.sample->setBevelSize(1);
+        const int row = i % 5;
+        const int column = (i / 5) * 4;
+        if (spec.label)
+            grid->addWidget(label(name(spec.label), page), row, column);
+        grid->addWidget(box.edit, row, column + 1);
+        grid->addWidget(box.sample, row, column + 2);
+        TColorButton *sample = box.sample;
+        connect(box.edit, &QLineEdit::textChanged, this, [sample](const QString &text) {
+            sample->setCaption(text);
+            Board::fitCaptionFont(sample);
+        });
+    }
+    grid->setColumnMinimumWidth(0, 26);
+    for (int c : {3, 7})
+        grid->setColumnMinimumWidth(c, 6);
+}
+
+void PreferencesPanel::buildRightTab()
+{
+    QWidget *page = addTab("tabRight", tr(" Right Panel "));
+    auto *column = new QVBoxLayout(page);
+    column->setSpacing(3);
+
+    cbAlphabetize = adoptOrMake<QCheckBox>("cbAlphabetize", [this] {
+        m_ownAlphabetize = true;
+        return new QCheckBox;
+    });
+    cbAlphabetize->setText(tr("Alphabetize the right-panel word list"));
+    edColWidth = adoptOrMake<QLineEdit>("edColWidth", [] { return new QLineEdit; });
+    edRightMargin = adoptOrMake<QLineEdit>("edRightMargin", [this] {
+        m_ownMargin = true;
+        return new QLineEdit(QStringLiteral("4"));
+    });
+    QWidget *spinWidth = spinButtons("spBtnColWidth", edColWidth, [this](int step) {
+        edColWidth->setText(
+            PrefsBoxRules::spin(edColWidth->text(), step, PrefsBoxRules::ColumnWidth));
+        putCaretAtEnd(edColWidth);
+    });
+    QWidget *spinMargin = spinButtons("spBtnRightMargin", edRightMargin, [this](int step) {
+        edRightMargin->setText(
+            PrefsBoxRules::spin(edRightMargin->text(), step, PrefsBoxRules::RightMargin));
+        putCaretAtEnd(edRightMargin);
+    });
+
+    auto *boxes = new QHBoxLayout;
+    boxes->addWidget(label(tr("Minimum Column Width:"), page));
+    boxes->addWidget(edColWidth);
+    boxes->addWidget(spinWidth);
+    boxes->addWidget(label(tr("pixels"), page));
+    boxes->addSpacing(24);
+    boxes->addWidget(label(tr("Width of Right Margin:"), page));
+    boxes->addWidget(edRightMargin);
+    boxes->addWidget(spinMargin);
+    boxes->addWidget(label(tr("pixels"), page));
+    boxes->addStretch(1);
+
+    auto *swatches = new QHBoxLayout;
+    swatches->setSpacing(4);
+    for (int i = 0; i < SwatchCount; ++i) {
+        auto *swatch = new TColorButton(page);
+        swatch->setObjectName(QStringLiteral("btnColor%1").arg(i + 1));
+        swatch->setFixedSize(50, 42);
+        swatch->setColor(TColorButton::fromBgr(kSwatches[i]));
+        swatch->setBevelSize(1);
+        connect(swatch, &TColorButton::clicked, this, [this, i] { btnColorClick(i); });
+        swatches->addWidget(swatch);
+        m_swatches[i] = swatch;
+    }
+    swatches->addStretch(1);
+
+    column->addWidget(cbAlphabetize, 0, Qt::AlignLeft);
+    column->addLayout(boxes);
+    column->addWidget(label(tr("Background color:"), page));
+    column->addLayout(swatches);
+    column->addStretch(1);
+    // Kept hidden by the column until now.
+    for (QWidget *w : {static_cast<QWidget *>(cbAlphabetize), static_cast<QWidget *>(edColWidth),
+                       static_cast<QWidget *>(edRightMargin)})
+        w->setVisible(true);
+
+    if (m_ownMargin)
+        connect(edRightMargin, &QLineEdit::textChanged, this,
+                &PreferencesPanel::edRightMarginChange);
+    if (m_ownAlphabetize)
+        connect(cbAlphabetize, &QCheckBox::toggled, this, &PreferencesPanel::cbAlphabetizeClick);
+}
+
+void PreferencesPanel::loadSettings()
+{
+    const Preferences &prefs = m_window.preferences();
+    {
+        const QSignalBlocker block(cbFontName);
+        cbFontName->setCurrentIndex(cbFontName->findText(prefs.fontName));
+    }
+    {
+        const QSignalBlocker block(edFontSize);
+        edFontSize->setText(QString::number(prefs.fontSize));
+    }
+    reFontExample->setFont(m_window.editor()->font());
+    edOpenDir->setText(prefs.OpenDir);
+    edSaveDir->setText(prefs.SaveDir);
+    edVocabDir->setText(prefs.VocabDir);
+    (prefs.OpenMaximized ? rbMaximized : rbNormal)->setChecked(true);
+    showWindowSize();
+    (prefs.plainText ? rbTxt : rbRtf)->setChecked(true);
+    for (int g = 0; g < GroupCount; ++g)
+        setGroupItem(g, prefs.leftClick[g]);
+    loadCaptions();
+    if (m_ownAlphabetize) {
+        const QSignalBlocker block(cbAlphabetize);
+        cbAlphabetize->setChecked(prefs.alphabetize);
+        cbAlphabetizeClick();
+    }
+    if (m_ownMargin)
+        edRightMargin->setText(QString::number(prefs.rightMargin));
+}
+
+void PreferencesPanel::loadCaptions()
+{
+    for (CaptionBox &box : m_captions)
+        box.edit->setText(box.real->caption());
+}
+
+int PreferencesPanel::groupItem(int group) const
+{
+    return std::max(0, m_groups[group]->checkedId());
+}
+
+void PreferencesPanel::setGroupItem(int group, int item)
+{
+    if (QAbstractButton *rb = m_groups[group]->button(item != 0 ? 1 : 0))
+        rb->setChecked(true);
+}
+
+void PreferencesPanel::setLeftClickBevels(const std::array<int, GroupCount> &items)
+{
+    for (int g = 0; g < GroupCount; ++g) {
+        TColorButton *button = m_window.board()->button(name(kGroups[g].button));
+        button->setBevelSize(items[g] != 0 ? 1 : 3);
+        Board::fitCaptionFont(button);
+    }
+}
+
+void PreferencesPanel::setMenusEnabled(bool on)
+{
+    for (const char *action : {"miWordLists", "miVerbLists", "miOptions"})
+        if (auto *a = m_window.findChild<QAction *>(name(action)))
+            a->setEnabled(on);
+    for (const char *box : {"cbTense", "cbPoetryProse"})
+        if (auto *w = m_window.findChild<QWidget *>(name(box)))
+            w->setEnabled(on);
+}
+
+void PreferencesPanel::showWindowSize()
+{
+    const Preferences &prefs = m_window.preferences();
+    edPixelsWide->setText(QString::number(prefs.NormalWidth));
+    edPixelsTall->setText(QString::number(prefs.NormalHeight));
+}
+
+bool PreferencesPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    // A window in its normal state is the size it reopens at.
+    if (watched == &m_window && event->type() == QEvent::Resize &&
+        !(m_window.windowState() &
+          (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) &&
+        m_window.isVisible()) {
+        m_window.preferences().NormalWidth = m_window.width();
+        m_window.preferences().NormalHeight = m_window.height();
+        showWindowSize();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PreferencesPanel::cbFontNameChange()
+{
+    if (cbFontName->currentText().isEmpty())
+        return;
+    QFont font = reFontExample->font();
+    font.setFamily(cbFontName->currentText());
+    reFontExample->setFont(font);
+}
+
+void PreferencesPanel::edFontSizeChange()
+{
+    QString writeBack;
+    const int size = PrefsBoxRules::fontSizeChanged(edFontSize->text(), &writeBack);
+    if (!writeBack.isEmpty()) {
+        const QSignalBlocker block(edFontSize);
+        edFontSize->setText(writeBack);
+        putCaretAtEnd(edFontSize);
+    }
+    QFont font = reFontExample->font();
+    font.setPointSize(size);
+    reFontExample->setFont(font);
+}
+
+void PreferencesPanel::edRightMarginChange()
+{
+    QString writeBack;
+    PrefsBoxRules::rightMarginChanged(edRightMargin->text(), &writeBack);
+    if (!writeBack.isEmpty()) {
+        const QSignalBlocker block(edRightMargin);
+        edRightMargin->setText(writeBack);
+        putCaretAtEnd(edRightMargin);
+    }
+}
+
+void PreferencesPanel::cbAlphabetizeClick()
+{
+    // Unchecking leaves the order alone until Cancel or the next start.
+    if (!cbAlphabetize->isChecked())
+        return;
+    WordList &list = m_window.vocabulary().wordList(Vocabulary::List::RightList);
+    QStringList words = list.entries();
+    std::stable_sort(words.begin(), words.end(), [](const QString &a, const QString &b) {
+        return WordList::compare(a, b) < 0;
+    });
+    list.clear();
+    list.addAll(words);
+    showRightList(words);
+}
+
+void PreferencesPanel::showRightList(const QStringList &words)
+{
+    if (auto *lbRight = m_window.findChild<QListWidget *>(QStringLiteral("lbRight"))) {
+        lbRight->clear();
+        lbRight->addItems(words);
+    }
+}
+
+void PreferencesPanel::btnColorClick(int index)
+{
+    m_window.setRightColour(kSwatches[index]);
+}
+
+void PreferencesPanel::browseDir(QLineEdit *box, bool open)
+{
+    const auto chosen = m_window.dialogs().directory(
+        open ? tr("Initial 'Open' directory") : tr("Initial 'Save' directory"), box->text());
+    if (!chosen)
+        return;
+    box->setText(*chosen);
+    Preferences &prefs = m_window.preferences();
+    if (open) {
+        prefs.OpenDir = *chosen;
+        m_window.document()->openDir = *chosen;
+    } else {
+        prefs.SaveDir = *chosen;
+        m_window.document()->saveDir = *chosen;
+    }
+}
+
+void PreferencesPanel::miOptionsClick()
+{
+    setMenusEnabled(false);
+    DocumentEditor *editor = m_window.editor();
+    m_caret = editor->textCursor();
+    editor->setEnabled(false);
+    auto *lbRight = m_window.findChild<QListWidget *>(QStringLiteral("lbRight"));
+    if (lbRight)
+        lbRight->setEnabled(false);
+    showWindowSize();
+
+    m_snapshot.plainText = m_window.document()->plainText();
+    for (int g = 0; g < GroupCount; ++g)
+        m_snapshot.leftClick[g] = groupItem(g);
+    m_snapshot.alphabetize = cbAlphabetize->isChecked();
+    lbPrevRight->clear();
+    lbPrevRight->addItems(m_window.vocabulary().wordList(Vocabulary::List::RightList).entries());
+    m_snapshot.columnWidth = edColWidth->text();
+    m_snapshot.rightMargin = edRightMargin->text();
+    m_snapshot.colour = m_window.rightColour();
+
+    pPrefs->show();
+    pPrefs->raise();
+    (m_window.preferences().OpenMaximized ? rbMaximized : rbNormal)->setChecked(true);
+}
+
+void PreferencesPanel::btnOKprefsClick()
+{
+    setMenusEnabled(true);
+    Preferences &prefs = m_window.preferences();
+    DocumentEditor *editor = m_window.editor();
+    Document *document = m_window.document();
+
+    const QFont oldFont = editor->font();
+    QString family = cbFontName->currentText();
+    if (family.isEmpty())
+        family = oldFont.family(); // a font this system lacks stays chosen
+    const int size = reFontExample->font().pointSize();
+    edFontSize->setText(QString::number(size));
+    QFont font(family);
+    font.setPointSize(size);
+    editor->document()->setDefaultFont(font);
+    editor->setFont(font);
+    prefs.fontName = family;
+    prefs.fontSize = size;
+
+    prefs.OpenDir = edOpenDir->text();
+    prefs.SaveDir = edSaveDir->text();
+    prefs.VocabDir = edVocabDir->text();
+    document->openDir = prefs.OpenDir;
+    document->saveDir = prefs.SaveDir;
+
+    edColWidth->setText(PrefsBoxRules::columnWidthAtOk(edColWidth->text()));
+    edRightMargin->setText(PrefsBoxRules::rightMarginAtOk(edRightMargin->text()));
+    prefs.columnWidth = edColWidth->text();
+    prefs.rightMargin = edRightMargin->text().toInt();
+    prefs.alphabetize = cbAlphabetize->isChecked();
+
+    if (!(m_window.windowState() &
+          (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
+        prefs.NormalLeft = m_window.geometry().left();
+        prefs.NormalTop = m_window.geometry().top();
+        prefs.NormalWidth = m_window.width();
+        prefs.NormalHeight = m_window.height();
+    }
+
+    const bool plain = rbTxt->isChecked();
+    if (plain != document->plainText()) {
+        if (plain)
+            document->stripFormatting(font);
+        document->setPlainText(plain);
+        m_window.formatBar()->setPlainTextMode(plain);
+        document->renameForFormat();
+    } else if (plain && font != oldFont) {
+        // Plain text has one font, and it is not saved: not a change.
+        const bool modified = editor->document()->isModified();
+        document->stripFormatting(font);
+        editor->document()->setModified(modified);
+    }
+    prefs.plainText = plain;
+
+    for (int g = 0; g < GroupCount; ++g)
+        prefs.leftClick[g] = groupItem(g);
+    setLeftClickBevels(prefs.leftClick);
+
+    Vocabulary &vocabulary = m_window.vocabulary();
+    for (CaptionBox &box : m_captions) {
+        box.real->setCaption(box.sample->caption());
+        Board::fitCaptionFont(box.real);
+        if (box.nounCategory >= 0)
+            vocabulary.setNounCaption(Vocabulary::NounCategory(box.nounCategory),
+                                      box.sample->caption());
+    }
+
+    if (!sameDirectory(prefs.VocabDir, vocabulary.loadedDir()))
+        m_window.dialogs().message(tr("You have selected a new vocabulary directory.\n"
+                                      "To load it, please close and restart Wordloom now."));
+    close();
+}
+
+void PreferencesPanel::btnCancelPrefsClick()
+{
+    setMenusEnabled(true);
+    const Preferences &prefs = m_window.preferences();
+    DocumentEditor *editor = m_window.editor();
+
+    {
+        const QSignalBlocker block(cbFontName);
+        cbFontName->setCurrentIndex(cbFontName->findText(editor->font().family()));
+    }
+    {
+        const QSignalBlocker block(edFontSize);
+        edFontSize->setText(QString::number(editor->font().pointSize()));
+    }
+    reFontExample->setFont(editor->font());
+
+    edOpenDir->setText(prefs.OpenDir);
+    edSaveDir->setText(prefs.SaveDir);
+    edVocabDir->setText(prefs.VocabDir);
+    edColWidth->setText(m_snapshot.columnWidth);
+    edRightMargin->setText(m_snapshot.rightMargin);
+    (prefs.OpenMaximized ? rbMaximized : rbNormal)->setChecked(true);
+    showWindowSize();
+
+    (m_snapshot.plainText ? rbTxt : rbRtf)->setChecked(true);
+    for (int g = 0; g < GroupCount; ++g)
+        setGroupItem(g, m_snapshot.leftClick[g]);
+    setLeftClickBevels(m_snapshot.leftClick);
+
+    loadCaptions();
+
+    cbAlphabetize->setChecked(m_snapshot.alphabetize);
+    if (!m_snapshot.alphabetize) {
+        // Undo a sort made while the panel was up.
+        QStringList words;
+        for (int i = 0; i < lbPrevRight->count(); ++i)
+            words << lbPrevRight->item(i)->text();
+        WordList &list = m_window.vocabulary().wordList(Vocabulary::List::RightList);
+        list.clear();
+        list.addAll(words);
+        showRightList(words);
+    }
+    m_window.setRightColour(m_snapshot.colour);
+    close();
+}
+
+void PreferencesPanel::close()
+{
+    DocumentEditor *editor = m_window.editor();
+    editor->setEnabled(true);
+    if (auto *lbRight = m_window.findChild<QListWidget *>(QStringLiteral("lbRight")))
+        lbRight->setEnabled(true);
+    pPrefs->hide();
+    editor->setTextCursor(m_caret);
+    editor->setFocus();
+}

@@ -1,0 +1,516 @@
+#include "controls/color_button.h"
+#include "panels/board.h"
+#include "qstring_printer.h"
+#include "shell/document.h"
+#include "shell/document_editor.h"
+#include "shell/edit_commands.h"
+#include "shell/format_bar.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace {
+
+const QString kRestart = QStringLiteral("You have selected a new vocabulary directory.\n"
+                                        "To load it, please close and restart Wordloom now.");
+
+class PreferencesPanelTest : public WindowFixture
+{
+protected:
+    template <class T = QWidget> T *child(const char *name) const
+    {
+        T *found = window->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    // Edit > Options, then the tab holding control.
+    void openPanel(const char *tab = nullptr)
+    {
+        child<QAction>("miOptions")->trigger();
+        ASSERT_TRUE(child("pPrefs")->isVisible());
+        if (tab)
+            child<QTabWidget>("PageControl1")->setCurrentWidget(child(tab));
+    }
+
+    void click(const char *name)
+    {
+        QWidget *w = child(name);
+        ASSERT_TRUE(w->isVisible()) << name << " is not in view";
+        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+    }
+
+    // Replaces the text of a box by typing, as a person does.
+    void typeInto(const char *name, const QString &text)
+    {
+        auto *box = child<QLineEdit>(name);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, text);
+    }
+
+    QString boxText(const char *name) const { return child<QLineEdit>(name)->text(); }
+
+    QStringList rightRows() const
+    {
+        QStringList rows;
+        auto *list = child<QListWidget>("lbRight");
+        for (int i = 0; i < list->count(); ++i)
+            rows << list->item(i)->text();
+        return rows;
+    }
+
+    QStringList fileLines(const QString &rel) const
+    {
+        QFile f(programFile(rel));
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"));
+    }
+
+    // The close box; the document is not saved.
+    void closeWindow()
+    {
+        dialogs.answers.push_back(Dialogs::Answer::No);
+        EXPECT_TRUE(window->close());
+    }
+};
+
+TEST_F(PreferencesPanelTest, OpeningLocksTheWindowAndOkOrCancelUnlocksIt)
+{
+    open();
+    openPanel();
+    for (const char *action : {"miOptions", "miWordLists", "miVerbLists"})
+        EXPECT_FALSE(child<QAction>(action)->isEnabled()) << action;
+    for (const char *name : {"cbTense", "cbPoetryProse", "RichEdit1", "lbRight"})
+        EXPECT_FALSE(child(name)->isEnabled()) << name;
+    click("btnOKprefs");
+    EXPECT_FALSE(child("pPrefs")->isVisible());
+    for (const char *action : {"miOptions", "miWordLists", "miVerbLists"})
+        EXPECT_TRUE(child<QAction>(action)->isEnabled()) << action;
+    for (const char *name : {"cbTense", "cbPoetryProse", "RichEdit1", "lbRight"})
+        EXPECT_TRUE(child(name)->isEnabled()) << name;
+
+    openPanel();
+    click("btnCancelPrefs");
+    EXPECT_FALSE(child("pPrefs")->isVisible());
+    EXPECT_TRUE(child<QAction>("miOptions")->isEnabled());
+    EXPECT_TRUE(window->editor()->isEnabled());
+}
+
+TEST_F(PreferencesPanelTest, TheCaretStaysWhereItWasAcrossThePanel)
+{
+    open();
+    window->fixedWordClick(QStringLiteral("the"));
+    window->fixedWordClick(QStringLiteral("cat"));
+    const int caret = window->editor()->textCursor().position();
+    openPanel();
+    click("btnOKprefs");
+    EXPECT_EQ(window->editor()->textCursor().position(), caret);
+    window->fixedWordClick(QStringLiteral("sat"));
+    EXPECT_EQ(text(), QStringLiteral("The cat sat "));
+}
+
+TEST_F(PreferencesPanelTest, FontSizeBoxTakesDigitsOnlyAndKeepsTheExampleInRange)
+{
+    open();
+    openPanel("tabFontPrefs");
+    auto *example = child<QTextEdit>("reFontExample");
+    EXPECT_EQ(example->toPlainText(), "The quick brown fox jumps over the lazy dog.");
+
+    typeInto("edFontSize", "75");
+    EXPECT_EQ(boxText("edFontSize"), "60");
+    EXPECT_EQ(example->font().pointSize(), 60);
+
+    typeInto("edFontSize", QString());
+    EXPECT_EQ(boxText("edFontSize"), "");
+    EXPECT_EQ(example->font().pointSize(), 4);
+    click("spFontSizeUp");
+    EXPECT_EQ(boxText("edFontSize"), "4");
+    click("spFontSizeDown");
+    EXPECT_EQ(boxText("edFontSize"), "4");
+
+    typeInto("edFontSize", "a1x8!");
+    EXPECT_EQ(boxText("edFontSize"), "18");
+    EXPECT_EQ(example->font().pointSize(), 18);
+}
+
+TEST_F(PreferencesPanelTest, OkGivesTheEditorTheExampleFontAndCloseStoresIt)
+{
+    open();
+    openPanel("tabFontPrefs");
+    auto *names = child<QComboBox>("cbFontName");
+    ASSERT_GT(names->count(), 0);
+    const QString family = names->itemText(names->count() - 1);
+    names->setCurrentIndex(names->count() - 1);
+    EXPECT_EQ(child<QTextEdit>("reFontExample")->font().family(), family);
+    typeInto("edFontSize", "22");
+    click("btnOKprefs");
+    EXPECT_EQ(window->editor()->font().family(), family);
+    EXPECT_EQ(window->editor()->font().pointSize(), 22);
+    EXPECT_EQ(window->editor()->document()->defaultFont().pointSize(), 22);
+
+    closeWindow();
+    const QStringList prefs = fileLines(QStringLiteral("prefs.ini"));
+    EXPECT_EQ(prefs.value(1), family);
+    EXPECT_EQ(prefs.value(2), "22");
+}
+
+TEST_F(PreferencesPanelTest, CancelPutsTheEditorFontBackIntoTheFontTab)
+{
+    open();
+    const QFont before = window->editor()->font();
+    openPanel("tabFontPrefs");
+    typeInto("edFontSize", "40");
+    click("btnCancelPrefs");
+    EXPECT_EQ(window->editor()->font().pointSize(), before.pointSize());
+    EXPECT_EQ(boxText("edFontSize"), QString::number(before.pointSize()));
+    EXPECT_EQ(child<QTextEdit>("reFontExample")->font().pointSize(), before.pointSize());
+}
+
+TEST_F(PreferencesPanelTest, ButtonCaptionsRenameSamplesAtOnceAndButtonsOnOk)
+{
+    open();
+    openPanel("tabButtonText");
+    auto *modal = window->board()->button(QStringLiteral("btnModal"));
+    typeInto("edModal", "can do");
+    EXPECT_EQ(child<TColorButton>("btnModalTest")->caption(), "can do");
+    EXPECT_EQ(modal->caption(), "modal");
+    click("btnCancelPrefs");
+    EXPECT_EQ(boxText("edModal"), "modal");
+    EXPECT_EQ(child<TColorButton>("btnModalTest")->caption(), "modal");
+    EXPECT_EQ(modal->caption(), "modal");
+
+    openPanel("tabButtonText");
+    typeInto("edModal", "can do");
+    typeInto("edPerson", "folk");
+    typeInto("edPluralize", "MANY");
+    click("btnOKprefs");
+    EXPECT_EQ(modal->caption(), "can do");
+    EXPECT_EQ(window->board()->button(QStringLiteral("btnPerson"))->caption(), "folk");
+    EXPECT_EQ(window->board()->button(QStringLiteral("btnPluralize"))->caption(), "MANY");
+
+    closeWindow();
+    const QStringList prefs = fileLines(QStringLiteral("prefs.ini"));
+    EXPECT_EQ(prefs.value(19), "can do");
+    EXPECT_EQ(prefs.value(21), "MANY");
+    EXPECT_EQ(fileLines(QStringLiteral("words/nounButtons.txt")).value(1), "folk");
+}
+
+TEST_F(PreferencesPanelTest, ANewVocabularyDirectoryAsksForARestartAndKeepsTheOldLists)
+{
+    open();
+    QTemporaryDir other;
+    copyTree(programFile(QStringLiteral("words")), other.path());
+    const qsizetype adjectives =
+        window->vocabulary().wordList(Vocabulary::List::AdjectiveList).size();
+    QFile::remove(QDir(other.path()).filePath(QStringLiteral("adjective.txt")));
+    QFile(QDir(other.path()).filePath(QStringLiteral("adjective.txt"))).open(QIODevice::WriteOnly);
+
+    openPanel("tabDirectories");
+    const QString before = boxText("edVocabDir");
+    // A directory lacking a list is refused.
+    QTemporaryDir empty;
+    dialogs.directories.push_back(empty.path());
+    click("btnBrowseVocabDir");
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.first().contains(QStringLiteral("\"adjective.txt\"")));
+    EXPECT_EQ(boxText("edVocabDir"), before);
+    // A cancelled chooser changes nothing.
+    dialogs.directories.push_back(std::nullopt);
+    click("btnBrowseVocabDir");
+    EXPECT_EQ(boxText("edVocabDir"), before);
+
+    dialogs.directories.push_back(other.path());
+    click("btnBrowseVocabDir");
+    EXPECT_EQ(boxText("edVocabDir"), other.path());
+    click("btnOKprefs");
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dialogs.messages.last(), kRestart);
+    EXPECT_EQ(window->vocabulary().wordList(Vocabulary::List::AdjectiveList).size(), adjectives);
+
+    closeWindow();
+    EXPECT_EQ(fileLines(QStringLiteral("prefs.ini")).value(5), other.path());
+}
+
+TEST_F(PreferencesPanelTest, OkWithTheLoadedVocabularyOrAfterCancelSaysNothing)
+{
+    open();
+    QTemporaryDir other;
+    copyTree(programFile(QStringLiteral("words")), other.path());
+    openPanel("tabDirectories");
+    click("btnOKprefs");
+    openPanel("tabDirectories");
+    dialogs.directories.push_back(other.path());
+    click("btnBrowseVocabDir");
+    click("btnCancelPrefs");
+    EXPECT_EQ(boxText("edVocabDir"), window->preferences().VocabDir);
+    openPanel();
+    click("btnOKprefs");
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('|').toStdString();
+}
+
+TEST_F(PreferencesPanelTest, OpenAndSaveDirectoriesTakeEffectAtOnce)
+{
+    open();
+    QTemporaryDir openDir, saveDir;
+    openPanel("tabDirectories");
+    dialogs.directories.push_back(openDir.path());
+    click("btnBrowseOpenDir");
+    dialogs.directories.push_back(saveDir.path());
+    click("btnBrowseSaveDir");
+    EXPECT_EQ(boxText("edOpenDir"), openDir.path());
+    EXPECT_EQ(boxText("edSaveDir"), saveDir.path());
+    EXPECT_EQ(window->document()->openDir, openDir.path());
+    EXPECT_EQ(window->document()->saveDir, saveDir.path());
+    click("btnCancelPrefs");
+    EXPECT_EQ(boxText("edOpenDir"), openDir.path());
+    closeWindow();
+    const QStringList prefs = fileLines(QStringLiteral("prefs.ini"));
+    EXPECT_EQ(prefs.value(3), openDir.path());
+    EXPECT_EQ(prefs.value(4), saveDir.path());
+}
+
+TEST_F(PreferencesPanelTest, CancelAfterAlphabetizeRestoresTheRightListOrder)
+{
+    open();
+    const QStringList before = rightRows();
+    QStringList sorted = before;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
+        return WordList::compare(a, b) < 0;
+    });
+    ASSERT_NE(before, sorted) << "right.txt is already in order";
+
+    openPanel("tabRight");
+    click("cbAlphabetize");
+    EXPECT_EQ(rightRows(), sorted);
+    EXPECT_EQ(window->vocabulary().wordList(Vocabulary::List::RightList).entries(), sorted);
+    click("btnCancelPrefs");
+    EXPECT_FALSE(child<QCheckBox>("cbAlphabetize")->isChecked());
+    EXPECT_EQ(rightRows(), before);
+    EXPECT_EQ(window->vocabulary().wordList(Vocabulary::List::RightList).entries(), before);
+
+    openPanel("tabRight");
+    click("cbAlphabetize");
+    click("btnOKprefs");
+    EXPECT_EQ(rightRows(), sorted);
+    closeWindow();
+    EXPECT_EQ(fileLines(QStringLiteral("prefs.ini")).value(23), "true");
+}
+
+TEST_F(PreferencesPanelTest, ColumnBoxesAreCorrectedOnOkAndRestoredByCancel)
+{
+    open();
+    openPanel("tabRight");
+    typeInto("edColWidth", QString());
+    typeInto("edRightMargin", QString());
+    click("btnOKprefs");
+    EXPECT_EQ(boxText("edColWidth"), "80");
+    EXPECT_EQ(boxText("edRightMargin"), "1");
+
+    openPanel("tabRight");
+    typeInto("edColWidth", "20");
+    click("btnOKprefs");
+    EXPECT_EQ(boxText("edColWidth"), "40");
+
+    openPanel("tabRight");
+    typeInto("edRightMargin", "1");
+    click("spBtnRightMarginDown");
+    EXPECT_EQ(boxText("edRightMargin"), "0");
+    typeInto("edRightMargin", "40");
+    click("spBtnRightMarginUp");
+    EXPECT_EQ(boxText("edRightMargin"), "40");
+    typeInto("edRightMargin", "57");
+    EXPECT_EQ(boxText("edRightMargin"), "40");
+    click("spBtnColWidthUp");
+    EXPECT_EQ(boxText("edColWidth"), "41");
+    typeInto("edColWidth", "x9");
+    EXPECT_EQ(boxText("edColWidth"), "9");
+    click("btnCancelPrefs");
+    EXPECT_EQ(boxText("edColWidth"), "40");
+    EXPECT_EQ(boxText("edRightMargin"), "1");
+
+    closeWindow();
+    const QStringList prefs = fileLines(QStringLiteral("prefs.ini"));
+    EXPECT_EQ(prefs.value(24), "40");
+    EXPECT_EQ(prefs.value(25), "1");
+}
+
+TEST_F(PreferencesPanelTest, ColourSwatchesPaintTheColumnAtOnceAndCancelUndoesThem)
+{
+    open();
+    const quint32 before = window->rightColour();
+    openPanel("tabRight");
+    click("btnColor1");
+    EXPECT_EQ(window->rightColour(), 0x00226718u);
+    EXPECT_EQ(child("lbRight")->palette().color(QPalette::Base), TColorButton::fromBgr(0x00226718));
+    click("btnCancelPrefs");
+    EXPECT_EQ(window->rightColour(), before);
+    EXPECT_EQ(child("lbRight")->palette().color(QPalette::Base), TColorButton::fromBgr(before));
+
+    openPanel("tabRight");
+    click("btnColor10");
+    click("btnOKprefs");
+    closeWindow();
+    EXPECT_EQ(fileLines(QStringLiteral("prefs.ini")).value(26), "$00848442");
+}
+
+TEST_F(PreferencesPanelTest, LeftClickChoicesChangeBevelsAndButtonsOnOkOnly)
+{
+    open();
+    TColorButton *pronoun = window->board()->button(QStringLiteral("btnPronoun"));
+    TColorButton *modal = window->board()->button(QStringLiteral("btnModal"));
+    ASSERT_EQ(pronoun->bevelSize(), 1);
+    openPanel("tabLeftClick");
+    click("rgModal0");
+    click("btnCancelPrefs");
+    EXPECT_TRUE(child<QRadioButton>("rgModal1")->isChecked());
+    EXPECT_EQ(modal->bevelSize(), 1);
+
+    openPanel("tabLeftClick");
+    click("rgPronoun0");
+    EXPECT_EQ(pronoun->bevelSize(), 1);
+    click("btnOKprefs");
+    EXPECT_EQ(pronoun->bevelSize(), 3);
+    EXPECT_EQ(window->preferences().leftClick[Preferences::PronounGroup], 0);
+    QTest::mouseClick(pronoun, Qt::LeftButton, Qt::NoModifier, pronoun->rect().center());
+    EXPECT_TRUE(child("pPronoun")->isVisible());
+    EXPECT_EQ(text(), QString());
+
+    closeWindow();
+    EXPECT_EQ(fileLines(QStringLiteral("prefs.ini")).value(12), "0");
+}
+
+TEST_F(PreferencesPanelTest, WindowChoiceIsThePreferenceWhateverTheWindowState)
+{
+    open();
+    openPanel("tabWindow");
+    EXPECT_TRUE(child<QRadioButton>("rbNormal")->isChecked());
+    EXPECT_EQ(boxText("edPixelsWide"), "640");
+    EXPECT_EQ(boxText("edPixelsTall"), "450");
+    click("rbMaximized");
+    EXPECT_TRUE(window->preferences().OpenMaximized);
+    EXPECT_EQ(window->focusWidget(), child("btnOKprefs"));
+    click("btnOKprefs");
+    window->resize(700, 500);
+    EXPECT_FALSE(window->isMaximized());
+
+    closeWindow();
+    const QStringList prefs = fileLines(QStringLiteral("prefs.ini"));
+    EXPECT_EQ(prefs.value(8), "700");
+    EXPECT_EQ(prefs.value(9), "500");
+    EXPECT_EQ(prefs.value(10), "true");
+}
+
+TEST_F(PreferencesPanelTest, SwitchingToRichTextRenamesTheDocument)
+{
+    open();
+    ASSERT_TRUE(window->document()->plainText()) << "the shipped prefs.ini writes plain text";
+    window->fixedWordClick(QStringLiteral("hello"));
+    const QString txt = programFile(QStringLiteral("poem.txt"));
+    ASSERT_TRUE(window->document()->saveTo(txt));
+    window->document()->SetFileName(txt);
+
+    openPanel("tabFileFormat");
+    click("rbRtf");
+    click("btnOKprefs");
+    EXPECT_FALSE(window->document()->plainText());
+    EXPECT_FALSE(window->formatBar()->plainTextMode());
+    EXPECT_EQ(window->document()->DocumentName(), programFile(QStringLiteral("poem.rtf")));
+    EXPECT_EQ(window->windowTitle(), "poem.rtf - Wordloom");
+
+    // Back to plain text: poem.txt exists, so the document is not named
+    // after it and a save asks for a name.
+    openPanel("tabFileFormat");
+    click("rbTxt");
+    click("btnOKprefs");
+    EXPECT_TRUE(window->document()->plainText());
+    EXPECT_TRUE(window->document()->isUntitled());
+    EXPECT_EQ(window->windowTitle(), "Untitled - Wordloom");
+
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(fileLines(QStringLiteral("prefs.ini")).value(11), "true");
+}
+
+TEST_F(PreferencesPanelTest, SwitchingToPlainTextDropsTheFormatting)
+{
+    open();
+    openPanel("tabFileFormat");
+    click("rbRtf");
+    click("btnOKprefs");
+    DocumentEditor *editor = window->editor();
+    window->fixedWordClick(QStringLiteral("bold"));
+    QTextCursor all(editor->document());
+    all.select(QTextCursor::Document);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    bold.setFontUnderline(true);
+    all.mergeCharFormat(bold);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    all.mergeBlockFormat(centred);
+
+    openPanel("tabFileFormat");
+    click("rbTxt");
+    click("btnCancelPrefs");
+    EXPECT_TRUE(child<QRadioButton>("rbRtf")->isChecked());
+    EXPECT_FALSE(window->document()->plainText());
+
+    openPanel("tabFileFormat");
+    click("rbTxt");
+    click("btnOKprefs");
+    QTextCursor first(editor->document());
+    first.setPosition(1);
+    EXPECT_NE(first.charFormat().fontWeight(), QFont::Bold);
+    EXPECT_FALSE(first.charFormat().fontUnderline());
+    EXPECT_EQ(first.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    EXPECT_TRUE(window->formatBar()->plainTextMode());
+    EXPECT_EQ(text(), QStringLiteral("Bold "));
+}
+
+TEST_F(PreferencesPanelTest, PastedTextTakesTheChosenFont)
+{
+    open();
+    openPanel("tabFontPrefs");
+    typeInto("edFontSize", "30");
+    click("btnOKprefs");
+    ASSERT_TRUE(window->editCommands()->pasteFont);
+    EXPECT_EQ(window->editCommands()->pasteFont().pointSize(), 30);
+}
+
+TEST_F(PreferencesPanelTest, AnAlphabetizedColumnStartsSorted)
+{
+    QStringList prefs = fileLines(QStringLiteral("prefs.ini"));
+    prefs[23] = QStringLiteral("true");
+    QFile f(programFile(QStringLiteral("prefs.ini")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(prefs.join(QStringLiteral("\r\n")).toUtf8());
+    f.close();
+    open();
+    const QStringList rows = rightRows();
+    QStringList sorted = rows;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
+        return WordList::compare(a, b) < 0;
+    });
+    EXPECT_EQ(rows, sorted);
+    EXPECT_TRUE(child<QCheckBox>("cbAlphabetize")->isChecked());
+    // Unchecking leaves the order as it is.
+    openPanel("tabRight");
+    click("cbAlphabetize");
+    click("btnOKprefs");
+    EXPECT_EQ(rightRows(), sorted);
+}
+
+} // namespace
