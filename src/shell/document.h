@@ -34,7 +34,13 @@ public:
     // Asks "Save changes to %s?" when modified; false when the user
     // cancelled (or a save failed), so the calling command must stop.
     bool CheckFileSave();
+    // Reports and refuses a file that is too large or not text, leaving the
+    // editor as it was.
     bool OpenDocument(const QString &path);
+    // Documents are kept whole in memory and laid out at once; past this a
+    // file is refused rather than leaving the program unusable.
+    static constexpr qint64 kMaxDocumentBytes = 64 * 1024 * 1024;
+    static QString tooLargeMessage(const QString &path, qint64 bytes);
     bool saveTo(const QString &path);
 
     bool FileNew();
