@@ -17,6 +17,7 @@ void MemorySurface::setText(const QString &text)
 {
     m_buffer = text;
     m_gapStart = m_gapEnd = text.size();
+    reserveGap(kMinGap);
     m_start = std::min(m_start, length());
     m_length = 0;
 }
@@ -49,7 +50,11 @@ void MemorySurface::reserveGap(qsizetype count)
         return;
     // Grow by half the text at least, so a run of insertions stays linear.
     const qsizetype grow = std::max({count - gapSize(), m_buffer.size() / 2, kMinGap});
-    m_buffer.insert(m_gapEnd, QString(grow, QChar()));
+    QString grown(m_buffer.size() + grow, Qt::Uninitialized);
+    const qsizetype tail = m_buffer.size() - m_gapEnd;
+    std::copy_n(m_buffer.constData(), m_gapStart, grown.data());
+    std::copy_n(m_buffer.constData() + m_gapEnd, tail, grown.data() + grown.size() - tail);
+    m_buffer = std::move(grown);
     m_gapEnd += grow;
 }
 
