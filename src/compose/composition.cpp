@@ -246,8 +246,10 @@ void Composition::InsertWord(const QString &word)
         t.select(s.WordStart, s.WordLength);
     if (t.hasSelection())
         t.replaceSelection(QString());
+    // The space at the caret goes in the same edit as the word: each edit
+    // of the editor lays its paragraph out again.
     if (t.caret() < t.length() && t.charAt(t.caret()) == QLatin1Char(' '))
-        t.remove(t.caret(), 1);
+        t.select(t.caret(), 1);
     t.replaceSelection(text);
     s.WordLength = int(text.size());
     s.LastAction = s.ActionTag;

@@ -111,8 +111,23 @@ QString Document::filters() const
     return QStringLiteral("Rich Text Files (*.rtf);;Text Files (*.txt)");
 }
 
+QString Document::tooLargeMessage(const QString &path, qint64 bytes)
+{
+    return QStringLiteral("Cannot open %1: the file is %2 MB, and Wordloom opens documents of up "
+                          "to %3 MB.")
+        .arg(path)
+        .arg(double(bytes) / (1024 * 1024), 0, 'f', 1)
+        .arg(kMaxDocumentBytes / (1024 * 1024));
+}
+
 bool Document::OpenDocument(const QString &path, bool readOnly)
 {
+    // Refused before reading, so the document in the editor stays as it was.
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() > kMaxDocumentBytes) {
+        m_dialogs->message(tooLargeMessage(path, info.size()));
+        return false;
+    }
     QString error;
     bool ok;
     if (readsAsRichText(path)) {

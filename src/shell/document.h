@@ -43,9 +43,14 @@ public:
     // Asks "Save changes to %s?" when modified; false when the user
     // cancelled (or a save failed), so the calling command must stop.
     bool CheckFileSave();
-    // Loads a file into the editor; a file that cannot be read leaves the
-    // editor as it was. The editor is read-only exactly when asked.
+    // Loads a file into the editor; a file that cannot be read, is too large
+    // or is not text is reported and leaves the editor as it was. The editor
+    // is read-only exactly when asked.
     bool OpenDocument(const QString &path, bool readOnly = false);
+    // Documents are kept whole in memory and laid out at once; past this a
+    // file is refused rather than leaving the program unusable.
+    static constexpr qint64 kMaxDocumentBytes = 64 * 1024 * 1024;
+    static QString tooLargeMessage(const QString &path, qint64 bytes);
     bool saveTo(const QString &path);
 
     // How a file is read and written: by its suffix (.rtf, .txt); a file

@@ -19,6 +19,12 @@ bool readPlainTextDocument(const QString &path, QTextDocument *document, PlainTe
     TextFile::Content content;
     if (!TextFile::read(path, &content, error))
         return false;
+    // No text file holds a NUL; a file that does is a program, a picture or
+    // a word processor's own format, which read as text would only be noise.
+    if (content.text.contains(QChar(u'\0'))) {
+        *error = QStringLiteral("Cannot open %1: it is not a text document.").arg(path);
+        return false;
+    }
     *format = PlainTextFormat();
     format->encoding = content.encoding;
     if (!content.lineEnd.isEmpty())

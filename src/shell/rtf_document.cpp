@@ -21,6 +21,9 @@ bool readRtfDocument(const QString &path, QTextDocument *document, QString *erro
     // editor as it was.
     QTextDocument scratch;
     scratch.setDefaultFont(document->defaultFont());
+    // Nothing is ever undone in the scratch document; keeping the history
+    // of every run read cost a tenth of the time and much memory.
+    scratch.setUndoRedoEnabled(false);
     QTextCursor cursor(&scratch);
     RtfReader reader;
     if (!reader.read(&file, cursor)) {

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QTextCharFormat>
 
 #include <functional>
 #include <optional>
@@ -14,7 +15,6 @@
 
 class QIODevice;
 class QTextBlockFormat;
-class QTextCharFormat;
 class QTextCursor;
 
 // Reads RTF into a document at a cursor, so opening a file, pasting and
@@ -119,7 +119,8 @@ private:
     void setDestination(Destination destination);
     int currentCodePage() const;
 
-    QTextCharFormat charFormat(const CharState &chars) const;
+    QTextCharFormat charFormat(const CharState &chars);
+    QTextCharFormat makeCharFormat(const CharState &chars) const;
     QTextBlockFormat blockFormat(const ParaState &para) const;
 
     QHash<QByteArray, Handler> m_handlers;
@@ -129,6 +130,9 @@ private:
     std::vector<GroupState> m_groups;
     QHash<int, FontEntry> m_fonts;
     QList<std::optional<QColor>> m_colors;
+    // The formats made so far; emptied whenever a table they read changes.
+    static constexpr std::size_t kFormatCacheSize = 64;
+    std::vector<std::pair<CharState, QTextCharFormat>> m_formatCache;
     int m_ansiCodePage = 1252;
     int m_defaultFont = 0;
     int m_skipCount = 0; // characters still to skip after `\uN`

@@ -98,7 +98,19 @@ RtfTokenizer::Token RtfTokenizer::readText()
     Token token;
     token.type = Type::Text;
     token.offset = m_pos;
-    while (m_pos < m_data.size()) {
+    const char *data = m_data.constData();
+    const qsizetype size = m_data.size();
+    while (m_pos < size) {
+        // Plain characters go over in one piece rather than one at a time.
+        qsizetype end = m_pos;
+        while (end < size && data[end] != '{' && data[end] != '}' && data[end] != '\\' &&
+               data[end] != '\r' && data[end] != '\n')
+            ++end;
+        if (end > m_pos) {
+            token.text.append(data + m_pos, end - m_pos);
+            m_pos = end;
+            continue;
+        }
         const char c = m_data.at(m_pos);
         if (c == '{' || c == '}')
             break;

@@ -45,10 +45,11 @@ void VerbTable::clear()
         col.clear();
 }
 
-void VerbTable::loadLines(const QStringList &lines)
+qsizetype VerbTable::loadLines(const QStringList &lines)
 {
-    for (qsizetype i = 0; i + ColumnCount <= lines.size(); i += ColumnCount)
+    for (qsizetype i = 0; i < lines.size(); i += ColumnCount)
         addRow(lines.mid(i, ColumnCount), OnDuplicate::KeepExisting);
+    return lines.size() % ColumnCount;
 }
 
 QStringList VerbTable::toLines() const

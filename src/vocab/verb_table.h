@@ -40,8 +40,10 @@ public:
     void clear();
 
     // Five lines a verb. A last group of fewer than five lines is an
-    // incomplete verb and is left out, so the columns stay aligned.
-    void loadLines(const QStringList &lines);
+    // incomplete verb: it is kept with its missing forms empty, so saving
+    // loses none of the file; the number of lines it had is returned (0
+    // when every verb is whole) for the loader to report.
+    qsizetype loadLines(const QStringList &lines);
     QStringList toLines() const;
 
 private:

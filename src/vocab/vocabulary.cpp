@@ -157,6 +157,17 @@ QString Vocabulary::missingExceptionMessage(Exceptions list)
     return missingFileMessage(QStringLiteral("exceptions") + sep + fileName(list));
 }
 
+QString Vocabulary::incompleteVerbMessage(const QString &name, qsizetype lineCount,
+                                          qsizetype lastVerbLines)
+{
+    return QStringLiteral("%1 has %2 lines, but a verb takes 5: its last verb has only %3. It "
+                          "is kept with the missing forms empty; fill them in with the verb "
+                          "list editor.")
+        .arg(name)
+        .arg(lineCount)
+        .arg(lastVerbLines);
+}
+
 QString Vocabulary::missingExceptionsDirMessage()
 {
     return QStringLiteral("Missing crucial exceptions directory.  Reinstall.");
@@ -230,9 +241,11 @@ bool Vocabulary::LoadVocabulary(const QString &vocabDir, const QString &exceptio
             ok = false;
             continue;
         }
-        if (isVerbTable(list))
-            verbTable(list).loadLines(lines);
-        else
+        if (isVerbTable(list)) {
+            // Reported, but not fatal: the start goes on with the verb kept.
+            if (const qsizetype have = verbTable(list).loadLines(lines))
+                dialogs.message(incompleteVerbMessage(fileName(list), lines.size(), have));
+        } else
             wordList(list).addAll(lines);
     }
 

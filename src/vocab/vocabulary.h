@@ -122,8 +122,9 @@ public:
 
     // Reads nounButtons.txt, the 29 lists from vocabDir and the 12 exception
     // lists from exceptionsDir. A missing or unreadable file is reported and
-    // loading goes on with that list empty; returns false when anything was
-    // reported, after which the program must end.
+    // loading goes on with that list empty; returns false when any of that
+    // was reported, after which the program must end. A verb file whose last
+    // verb is incomplete is reported but loads.
     bool LoadVocabulary(const QString &vocabDir, const QString &exceptionsDir, Dialogs &dialogs);
 
     // The close question. Returns whether closing may go on: false after
@@ -154,6 +155,8 @@ public:
     static QString missingFileMessage(const QString &name);
     static QString missingExceptionMessage(Exceptions list);
     static QString missingExceptionsDirMessage();
+    static QString incompleteVerbMessage(const QString &name, qsizetype lineCount,
+                                         qsizetype lastVerbLines);
     static QString saveQuestion();
 
 private:

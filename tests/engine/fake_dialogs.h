@@ -66,8 +66,11 @@ private:
             unexpected.append(title);
             return std::nullopt;
         }
-        std::optional<QString> v = queue.front();
+        // Moved out as a plain string: copying the optional whole trips a
+        // false "maybe uninitialized" from g++ 12 at -O2.
+        const bool has = queue.front().has_value();
+        QString v = has ? *queue.front() : QString();
         queue.pop_front();
-        return v;
+        return has ? std::optional<QString>(v) : std::nullopt;
     }
 };

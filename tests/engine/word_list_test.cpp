@@ -93,13 +93,18 @@ TEST(VerbTable, RepeatedInfinitiveInAFileDropsTheWholeRepeatedRow)
     EXPECT_EQ(table.row(2), QStringList({"walk", "walks", "walking", "walked", "walked"}));
 }
 
-TEST(VerbTable, IncompleteLastVerbIsLeftOutSoColumnsStayAligned)
+TEST(VerbTable, IncompleteLastVerbIsKeptWithEmptyFormsAndCounted)
 {
     VerbTable table;
-    table.loadLines({"walk", "walks", "walking", "walked", "walked", "be", "is"});
-    ASSERT_EQ(table.size(), 1);
-    EXPECT_EQ(table.column(VerbTable::En).size(), 1);
-    EXPECT_EQ(table.form(0, VerbTable::Ed), "walked");
+    EXPECT_EQ(table.loadLines({"walk", "walks", "walking", "walked", "walked", "be", "is"}), 2);
+    ASSERT_EQ(table.size(), 2);
+    for (int c = 0; c < VerbTable::ColumnCount; ++c)
+        EXPECT_EQ(table.column(VerbTable::Column(c)).size(), 2) << "column " << c;
+    EXPECT_EQ(table.row(0), QStringList({"be", "is", "", "", ""}));
+    EXPECT_EQ(table.form(1, VerbTable::Ed), "walked");
+    // Nothing of the file is lost when the table is written back.
+    EXPECT_EQ(table.toLines().size(), 10);
+    EXPECT_EQ(VerbTable().loadLines({"go", "goes", "going", "went", "gone"}), 0);
 }
 
 TEST(VerbTable, EditingReplacesFormsOrAddsAndDeletesWholeRows)
