@@ -169,12 +169,12 @@ void ComposeButtons::buildPanels()
     const Panel panels[] = {{"pA", kAPanel, "btnA"},
                             {"pThe", kThePanel, "btnThe"},
                             {"pApostrophe", kApostrophePanel, "btnApostrophe"}};
-    for (const Panel &spec : panels) {
-        QWidget *panel = m_board->addOverlay(QString::fromLatin1(spec.name));
-        m_board->buildButtons(panel, spec.buttons);
+    for (const Panel &desc : panels) {
+        QWidget *panel = m_board->addOverlay(QString::fromLatin1(desc.name));
+        m_board->buildButtons(panel, desc.buttons);
         // The last button of each panel is its EXIT, which only hides it.
-        connectPanelButton(spec.buttons.back().name, panel, {});
-        if (TColorButton *opener = m_board->button(QString::fromLatin1(spec.opener))) {
+        connectPanelButton(desc.buttons.back().name, panel, {});
+        if (TColorButton *opener = m_board->button(QString::fromLatin1(desc.opener))) {
             connect(opener, &TColorButton::rightClicked, this, [panel] {
                 panel->show();
                 panel->raise();

@@ -70,22 +70,22 @@ void InflectionButtons::cbTenseChange()
 void InflectionButtons::buildPanels()
 {
     Board *board = m_form.board();
-    for (const VerbPanelTables::VerbPanel &spec : VerbPanelTables::verbPanels()) {
-        QWidget *panel = board->addOverlay(QString::fromLatin1(spec.panel));
-        const QList<TColorButton *> items = board->buildButtons(panel, spec.items);
-        const QString tag = QString::fromLatin1(spec.tag);
+    for (const VerbPanelTables::VerbPanel &desc : VerbPanelTables::verbPanels()) {
+        QWidget *panel = board->addOverlay(QString::fromLatin1(desc.panel));
+        const QList<TColorButton *> items = board->buildButtons(panel, desc.items);
+        const QString tag = QString::fromLatin1(desc.tag);
         for (qsizetype i = 0; i < items.size(); ++i) {
-            const QString text = QString::fromUtf8(spec.items[i].word);
-            const int number = spec.numbers[i];
+            const QString text = QString::fromUtf8(desc.items[i].word);
+            const int number = desc.numbers[i];
             connect(items[i], &TColorButton::clicked, this, [this, panel, tag, text, number] {
                 m_verbs.subPanelItemClick(tag, text, number);
                 panel->hide();
             });
         }
-        TColorButton *exit = board->buildButtons(panel, {&spec.exit, 1}).constFirst();
+        TColorButton *exit = board->buildButtons(panel, {&desc.exit, 1}).constFirst();
         connect(exit, &TColorButton::clicked, panel, &QWidget::hide);
 
-        TColorButton *opener = board->button(QString::fromLatin1(spec.opener));
+        TColorButton *opener = board->button(QString::fromLatin1(desc.opener));
         Q_ASSERT(opener);
         connect(opener, &TColorButton::rightClicked, panel, [panel] {
             panel->show();

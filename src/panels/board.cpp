@@ -40,11 +40,11 @@ QWidget *Board::addSubPanel(QWidget *parent, const QString &name, const QRect &r
 QList<QLabel *> Board::buildLabels(QWidget *panel, std::span<const LabelSpec> labels)
 {
     QList<QLabel *> made;
-    for (const LabelSpec &spec : labels) {
-        QString text = QString::fromUtf8(spec.caption);
+    for (const LabelSpec &desc : labels) {
+        QString text = QString::fromUtf8(desc.caption);
         text.replace(QStringLiteral("&&"), QStringLiteral("&"));
         auto *label = new QLabel(text, panel);
-        label->setGeometry(spec.left, spec.top, spec.width, spec.height);
+        label->setGeometry(desc.left, desc.top, desc.width, desc.height);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         QFont font(QStringLiteral("Arial"));
@@ -77,23 +77,23 @@ QList<TColorButton *> Board::buildButtons(QWidget *panel, std::span<const Button
 {
     QList<TColorButton *> made;
     for (size_t i = 0; i < specs.size(); ++i) {
-        const ButtonSpec &spec = specs[i];
-        int width = spec.width;
+        const ButtonSpec &desc = specs[i];
+        int width = desc.width;
         if (width == 0) {
-            width = panel->width() - 2 - spec.left;
+            width = panel->width() - 2 - desc.left;
             for (size_t k = 0; k < specs.size(); ++k) {
                 const ButtonSpec &other = specs[k];
-                if (other.top == spec.top && other.left > spec.left)
-                    width = std::min(width, other.left - spec.left - 1);
+                if (other.top == desc.top && other.left > desc.left)
+                    width = std::min(width, other.left - desc.left - 1);
             }
         }
         auto *button = new TColorButton(panel);
-        const QString name = QString::fromLatin1(spec.name);
+        const QString name = QString::fromLatin1(desc.name);
         button->setObjectName(name);
-        button->setGeometry(spec.left, spec.top, width, spec.height);
-        button->setCaption(QString::fromUtf8(spec.caption));
-        button->setColor(spec.color == kClBtnFace ? palette().color(QPalette::Button)
-                                                  : TColorButton::fromBgr(spec.color));
+        button->setGeometry(desc.left, desc.top, width, desc.height);
+        button->setCaption(QString::fromUtf8(desc.caption));
+        button->setColor(desc.color == kClBtnFace ? palette().color(QPalette::Button)
+                                                  : TColorButton::fromBgr(desc.color));
         button->setBevelSize(1);
         fitCaptionFont(button);
         m_buttons.insert(name, button);

@@ -14,13 +14,13 @@ constexpr int kCustomWidth = 56;
 
 } // namespace
 
-QString itemName(const WordButtonSpec &spec, const char *suffix)
+QString itemName(const WordButtonSpec &desc, const char *suffix)
 {
-    if (spec.name)
-        return QString::fromLatin1(spec.name);
+    if (desc.name)
+        return QString::fromLatin1(desc.name);
     QString name = QStringLiteral("btn");
     bool startWord = true;
-    for (QChar c : QString::fromUtf8(spec.caption)) {
+    for (QChar c : QString::fromUtf8(desc.caption)) {
         if (!c.isLetterOrNumber()) {
             // An apostrophe does not split a word ("one's" gives "Ones").
             if (c != QLatin1Char('\''))
@@ -33,12 +33,12 @@ QString itemName(const WordButtonSpec &spec, const char *suffix)
     return name + QString::fromLatin1(suffix);
 }
 
-int naturalWidth(const WordButtonSpec &spec)
+int naturalWidth(const WordButtonSpec &desc)
 {
-    const int chars = int(QString::fromUtf8(spec.caption).remove(QLatin1Char('&')).size());
-    if (spec.shape == WordShape::Label)
+    const int chars = int(QString::fromUtf8(desc.caption).remove(QLatin1Char('&')).size());
+    if (desc.shape == WordShape::Label)
         return chars * 7 + 4;
-    if (spec.shape == WordShape::Custom)
+    if (desc.shape == WordShape::Custom)
         return std::max(kCustomWidth, chars * 9 + 10);
     return std::max(24, chars * 9 + 10);
 }
@@ -46,8 +46,8 @@ int naturalWidth(const WordButtonSpec &spec)
 QList<PlacedItem> layout(const WordPanelSpec &panel, int width, int height)
 {
     std::map<int, QList<const WordButtonSpec *>> rows;
-    for (const WordButtonSpec &spec : panel.items)
-        rows[spec.row].append(&spec);
+    for (const WordButtonSpec &desc : panel.items)
+        rows[desc.row].append(&desc);
     const int rowCount = rows.empty() ? 1 : rows.rbegin()->first + 1;
     const int pitch = std::min(26, (height - kMargin) / rowCount);
     const int buttonHeight = pitch - kGap;
@@ -57,10 +57,10 @@ QList<PlacedItem> layout(const WordPanelSpec &panel, int width, int height)
         const int room = width - 2 * kMargin - kGap * int(items.size() - 1);
         int natural = 0;
         int labels = 0;
-        for (const WordButtonSpec *spec : items) {
-            natural += naturalWidth(*spec);
-            if (spec->shape == WordShape::Label)
-                labels += naturalWidth(*spec);
+        for (const WordButtonSpec *desc : items) {
+            natural += naturalWidth(*desc);
+            if (desc->shape == WordShape::Label)
+                labels += naturalWidth(*desc);
         }
         // Buttons take up the spare room; labels keep their size unless the
         // row is too full for them too.
@@ -70,15 +70,15 @@ QList<PlacedItem> layout(const WordPanelSpec &panel, int width, int height)
         int left = kMargin;
         double exact = kMargin;
         for (qsizetype i = 0; i < items.size(); ++i) {
-            const WordButtonSpec *spec = items.at(i);
-            const bool label = spec->shape == WordShape::Label;
-            exact += naturalWidth(*spec) * (label && !squeeze ? 1.0 : buttonScale);
+            const WordButtonSpec *desc = items.at(i);
+            const bool label = desc->shape == WordShape::Label;
+            exact += naturalWidth(*desc) * (label && !squeeze ? 1.0 : buttonScale);
             // The last item ends at the margin whatever the rounding did.
             const int right = i + 1 == items.size() ? width - kMargin : int(exact + 0.5);
             PlacedItem item;
-            item.spec = spec;
+            item.desc = desc;
             if (!label)
-                item.name = itemName(*spec, panel.nameSuffix);
+                item.name = itemName(*desc, panel.nameSuffix);
             item.rect = QRect(left, kMargin + row * pitch, right - left, buttonHeight);
             placed.append(item);
             left = right + kGap;

@@ -4,20 +4,20 @@ PanelWords::PanelWords(Composition &composition)
     : m_composition(composition)
 {}
 
-QString PanelWords::insertedText(const WordButtonSpec &spec)
+QString PanelWords::insertedText(const WordButtonSpec &desc)
 {
-    if (spec.word)
-        return QString::fromUtf8(spec.word);
-    QString text = QString::fromUtf8(spec.caption);
+    if (desc.word)
+        return QString::fromUtf8(desc.word);
+    QString text = QString::fromUtf8(desc.caption);
     // Captions of phrases have two blanks between their words.
     while (text.contains(QStringLiteral("  ")))
         text.replace(QStringLiteral("  "), QStringLiteral(" "));
     return text;
 }
 
-QString PanelWords::tagOf(const WordButtonSpec &spec)
+QString PanelWords::tagOf(const WordButtonSpec &desc)
 {
-    return spec.tag ? QString::fromUtf8(spec.tag) : insertedText(spec);
+    return desc.tag ? QString::fromUtf8(desc.tag) : insertedText(desc);
 }
 
 void PanelWords::fixedWordClick(const QString &text, const QString &tag, bool keepReplaceMode)

@@ -22,8 +22,8 @@ public:
     explicit PanelWords(Composition &composition);
 
     // What a table button inserts and the tag it sets.
-    static QString insertedText(const WordButtonSpec &spec);
-    static QString tagOf(const WordButtonSpec &spec);
+    static QString insertedText(const WordButtonSpec &desc);
+    static QString tagOf(const WordButtonSpec &desc);
 
     // A fixed word button: ActionTag := tag, a fresh insertion (unless
     // keepReplaceMode), CurrentWord := LastAction.

@@ -79,8 +79,8 @@ WordPanels::WordPanels(Board *board, Composition &composition, Dialogs &dialogs,
     , m_cycles(composition)
     , m_words(composition)
 {
-    for (const WordPanelSpec *spec : WordPanelTables::wordPanels())
-        buildWordPanel(*spec);
+    for (const WordPanelSpec *desc : WordPanelTables::wordPanels())
+        buildWordPanel(*desc);
     buildAffixPanels();
     buildModalPanel();
     connectMainButtons();
@@ -192,25 +192,25 @@ void WordPanels::buildModalPanel()
     connectExit(m_board->buildButtons(modal, std::span(&exitModalButton(), 1)).first());
 }
 
-void WordPanels::buildWordPanel(const WordPanelSpec &spec)
+void WordPanels::buildWordPanel(const WordPanelSpec &desc)
 {
-    QWidget *panel = m_board->addOverlay(QString::fromLatin1(spec.name));
+    QWidget *panel = m_board->addOverlay(QString::fromLatin1(desc.name));
     m_panels.insert(panel->objectName(), panel);
     const QList<PanelLayout::PlacedItem> placed =
-        PanelLayout::layout(spec, panel->width(), panel->height());
+        PanelLayout::layout(desc, panel->width(), panel->height());
 
     QList<LabelSpec> labels;
     QList<QByteArray> names;
     QList<ButtonSpec> buttons;
     for (const PanelLayout::PlacedItem &item : placed) {
         const QRect &r = item.rect;
-        if (item.spec->shape == WordShape::Label) {
-            labels.append({item.spec->caption, r.left(), r.top(), r.width(), r.height()});
+        if (item.desc->shape == WordShape::Label) {
+            labels.append({item.desc->caption, r.left(), r.top(), r.width(), r.height()});
             continue;
         }
         names.append(item.name.toLatin1());
-        buttons.append({nullptr, item.spec->caption, r.left(), r.top(), r.width(), r.height(),
-                        item.spec->color});
+        buttons.append({nullptr, item.desc->caption, r.left(), r.top(), r.width(), r.height(),
+                        item.desc->color});
     }
     for (qsizetype i = 0; i < buttons.size(); ++i)
         buttons[i].name = names.at(i).constData();
@@ -219,23 +219,23 @@ void WordPanels::buildWordPanel(const WordPanelSpec &spec)
 
     qsizetype k = 0;
     for (const PanelLayout::PlacedItem &item : placed) {
-        if (item.spec->shape == WordShape::Label)
+        if (item.desc->shape == WordShape::Label)
             continue;
         TColorButton *b = made.at(k++);
-        if (item.spec->shape == WordShape::Custom)
-            addCustomButton(b, QString::fromUtf8(spec.customPrompt), CustomButton::Word);
+        if (item.desc->shape == WordShape::Custom)
+            addCustomButton(b, QString::fromUtf8(desc.customPrompt), CustomButton::Word);
         else
-            connectWordButton(b, *item.spec);
+            connectWordButton(b, *item.desc);
     }
 }
 
-void WordPanels::connectWordButton(TColorButton *button, const WordButtonSpec &spec)
+void WordPanels::connectWordButton(TColorButton *button, const WordButtonSpec &desc)
 {
     QWidget *panel = button->parentWidget();
-    const QString text = PanelWords::insertedText(spec);
-    const QString tag = PanelWords::tagOf(spec);
-    const bool keepReplace = spec.keepsReplaceMode;
-    switch (spec.shape) {
+    const QString text = PanelWords::insertedText(desc);
+    const QString tag = PanelWords::tagOf(desc);
+    const bool keepReplace = desc.keepsReplaceMode;
+    switch (desc.shape) {
     case WordShape::Exit:
         connectExit(button);
         return;
@@ -383,11 +383,11 @@ void WordPanels::customRightClick(const CustomButton &custom)
 
 void WordPanels::applyCustomCaptions(const Preferences &preferences)
 {
-    for (const WordPanelSpec *spec : WordPanelTables::wordPanels()) {
-        if (spec->customRun < 0)
+    for (const WordPanelSpec *desc : WordPanelTables::wordPanels()) {
+        if (desc->customRun < 0)
             continue;
-        int index = spec->customRun;
-        for (const WordButtonSpec &item : spec->items) {
+        int index = desc->customRun;
+        for (const WordButtonSpec &item : desc->items) {
             if (item.shape != WordShape::Custom)
                 continue;
             TColorButton *b = button(item.name);
@@ -399,11 +399,11 @@ void WordPanels::applyCustomCaptions(const Preferences &preferences)
 
 void WordPanels::collectCustomCaptions(Preferences &preferences) const
 {
-    for (const WordPanelSpec *spec : WordPanelTables::wordPanels()) {
-        if (spec->customRun < 0)
+    for (const WordPanelSpec *desc : WordPanelTables::wordPanels()) {
+        if (desc->customRun < 0)
             continue;
-        int index = spec->customRun;
-        for (const WordButtonSpec &item : spec->items)
+        int index = desc->customRun;
+        for (const WordButtonSpec &item : desc->items)
             if (item.shape == WordShape::Custom)
                 preferences.customCaptions[index++] = button(item.name)->caption();
     }

@@ -62,10 +62,10 @@ private:
 
     void buildAffixPanels();
     void buildModalPanel();
-    void buildWordPanel(const WordPanelSpec &spec);
+    void buildWordPanel(const WordPanelSpec &desc);
     void connectMainButtons();
     void connectCategories();
-    void connectWordButton(TColorButton *button, const WordButtonSpec &spec);
+    void connectWordButton(TColorButton *button, const WordButtonSpec &desc);
     void addCustomButton(TColorButton *button, const QString &prompt, CustomButton::Kind kind);
     void customLeftClick(const CustomButton &custom);
     void customRightClick(const CustomButton &custom);

@@ -186,10 +186,10 @@ bool toInteger(const QString &text, int *value)
 }
 
 // Applies one value; false when it does not convert and nothing was set.
-bool apply(P &prefs, const LineSpec &spec, const QString &text)
+bool apply(P &prefs, const LineSpec &desc, const QString &text)
 {
-    const Slot slot = spec.slot(prefs, spec.index);
-    switch (spec.kind) {
+    const Slot slot = desc.slot(prefs, desc.index);
+    switch (desc.kind) {
     case Kind::Header:
         return true;
     case Kind::Text:
@@ -230,18 +230,18 @@ bool apply(P &prefs, const LineSpec &spec, const QString &text)
     return false;
 }
 
-QString format(const P &prefs, const LineSpec &spec)
+QString format(const P &prefs, const LineSpec &desc)
 {
     // The slot functions hand out pointers for reading and writing alike.
-    const Slot slot = spec.slot(const_cast<P &>(prefs), spec.index);
-    switch (spec.kind) {
+    const Slot slot = desc.slot(const_cast<P &>(prefs), desc.index);
+    switch (desc.kind) {
     case Kind::Header:
-        return QString::fromLatin1(spec.defaultText);
+        return QString::fromLatin1(desc.defaultText);
     case Kind::Text:
         return *std::get<QString *>(slot);
     case Kind::NonEmpty: {
         const QString &text = *std::get<QString *>(slot);
-        return text.isEmpty() ? QString::fromLatin1(spec.defaultText) : text;
+        return text.isEmpty() ? QString::fromLatin1(desc.defaultText) : text;
     }
     case Kind::Integer:
     case Kind::Choice01:
@@ -262,8 +262,8 @@ QString format(const P &prefs, const LineSpec &spec)
 
 Preferences::Preferences()
 {
-    for (const LineSpec &spec : kLines) {
-        const bool ok = apply(*this, spec, QString::fromLatin1(spec.defaultText));
+    for (const LineSpec &desc : kLines) {
+        const bool ok = apply(*this, desc, QString::fromLatin1(desc.defaultText));
         Q_ASSERT(ok);
         Q_UNUSED(ok);
     }
@@ -271,13 +271,13 @@ Preferences::Preferences()
 
 void Preferences::fromLines(const QStringList &lines, QList<int> *resetLines)
 {
-    for (const LineSpec &spec : kLines) {
+    for (const LineSpec &desc : kLines) {
         // A file that ends early reads its missing lines as empty.
-        if (apply(*this, spec, lines.value(spec.line - 1)))
+        if (apply(*this, desc, lines.value(desc.line - 1)))
             continue;
-        apply(*this, spec, QString::fromLatin1(spec.defaultText));
+        apply(*this, desc, QString::fromLatin1(desc.defaultText));
         if (resetLines)
-            resetLines->append(spec.line);
+            resetLines->append(desc.line);
     }
 }
 
@@ -285,8 +285,8 @@ QStringList Preferences::toLines() const
 {
     QStringList lines;
     lines.reserve(LineCount);
-    for (const LineSpec &spec : kLines)
-        lines.append(format(*this, spec));
+    for (const LineSpec &desc : kLines)
+        lines.append(format(*this, desc));
     return lines;
 }
 

@@ -360,17 +360,17 @@ void PreferencesPanel::buildLeftClickTab()
     grid->setContentsMargins(4, 2, 4, 2);
     grid->setSpacing(2);
     for (int g = 0; g < GroupCount; ++g) {
-        const GroupSpec &spec = kGroups[g];
-        auto *box = new QGroupBox(name(spec.caption), page);
-        box->setObjectName(name(spec.name));
+        const GroupSpec &desc = kGroups[g];
+        auto *box = new QGroupBox(name(desc.caption), page);
+        box->setObjectName(name(desc.name));
         auto *items = new QVBoxLayout(box);
         items->setContentsMargins(6, 0, 2, 0);
         items->setSpacing(0);
         m_groups[g] = new QButtonGroup(box);
         int item = 0;
-        for (const char *caption : {spec.item0, spec.item1}) {
+        for (const char *caption : {desc.item0, desc.item1}) {
             auto *rb = new QRadioButton(name(caption), box);
-            rb->setObjectName(name(spec.name) + QString::number(item));
+            rb->setObjectName(name(desc.name) + QString::number(item));
             items->addWidget(rb, 0, Qt::AlignLeft);
             m_groups[g]->addButton(rb, item++);
         }
@@ -386,23 +386,23 @@ void PreferencesPanel::buildButtonTextTab()
     grid->setVerticalSpacing(2);
     grid->setHorizontalSpacing(4);
     for (int i = 0; i < CaptionCount; ++i) {
-        const CaptionSpec &spec = kCaptions[i];
+        const CaptionSpec &desc = kCaptions[i];
         CaptionBox &box = m_captions[i];
-        box.real = m_window.board()->button(name(spec.real));
+        box.real = m_window.board()->button(name(desc.real));
         Q_ASSERT(box.real);
-        box.nounCategory = spec.noun;
+        box.nounCategory = desc.noun;
         box.edit = new QLineEdit(page);
-        box.edit->setObjectName(name(spec.edit));
+        box.edit->setObjectName(name(desc.edit));
         box.edit->setFixedWidth(76);
         box.sample = new TColorButton(page);
-        box.sample->setObjectName(name(spec.sample));
+        box.sample->setObjectName(name(desc.sample));
         box.sample->setFixedSize(84, kBoardButtonHeight);
         box.sample->setColor(box.real->color());
         box.sample->setBevelSize(1);
         const int row = i % 5;
         const int column = (i / 5) * 4;
-        if (spec.label)
-            grid->addWidget(label(name(spec.label), page), row, column);
+        if (desc.label)
+            grid->addWidget(label(name(desc.label), page), row, column);
         grid->addWidget(box.edit, row, column + 1);
         grid->addWidget(box.sample, row, column + 2);
         TColorButton *sample = box.sample;

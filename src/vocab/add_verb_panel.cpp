@@ -98,16 +98,16 @@ void AddVerbPanel::buildWidgets(Board *board)
     addLabel(p, QStringLiteral("conjugations if necessary."), QRect(4, 100, 180, 16));
 
     for (int i = 0; i < VerbTable::ColumnCount; ++i) {
-        const FieldSpec &spec = kFields[i];
+        const FieldSpec &desc = kFields[i];
         const int top = 1 + i * kRowHeight;
-        addLabel(p, QString::fromLatin1(spec.column), QRect(kMiddleLeft, top, 80, 14), true);
+        addLabel(p, QString::fromLatin1(desc.column), QRect(kMiddleLeft, top, 80, 14), true);
         QLabel *use =
-            addLabel(p, QString::fromLatin1(spec.use), QRect(kMiddleLeft + 84, top, 170, 14));
+            addLabel(p, QString::fromLatin1(desc.use), QRect(kMiddleLeft + 84, top, 170, 14));
         use->setForegroundRole(QPalette::PlaceholderText);
-        addLabel(p, QString::fromLatin1(spec.example), QRect(kMiddleLeft, top + 15, 80, 20), false,
+        addLabel(p, QString::fromLatin1(desc.example), QRect(kMiddleLeft, top + 15, 80, 20), false,
                  Qt::AlignRight | Qt::AlignVCenter);
         auto *edit = new QLineEdit(p);
-        edit->setObjectName(QString::fromLatin1(spec.name));
+        edit->setObjectName(QString::fromLatin1(desc.name));
         edit->setFont(panelFont());
         edit->setGeometry(kMiddleLeft + 84, top + 14, 170, 22);
         edit->installEventFilter(this);

@@ -105,15 +105,15 @@ void AddWordPanel::buildWidgets(Board *board)
              QRect(4, 1, 418, 16), true);
     addLabel(p, QStringLiteral("Nouns:"),
              QRect(kColumnLeft[2], kRadioTop, kColumnWidth[2], kRadioHeight), true);
-    for (const RadioSpec &spec : kRadios) {
-        auto *radio = new QRadioButton(QString::fromLatin1(spec.caption), p);
-        radio->setObjectName(QString::fromLatin1(spec.name));
+    for (const RadioSpec &desc : kRadios) {
+        auto *radio = new QRadioButton(QString::fromLatin1(desc.caption), p);
+        radio->setObjectName(QString::fromLatin1(desc.name));
         radio->setFont(panelFont());
         // As wide as its caption: a click right of the text is no click.
-        radio->setGeometry(kColumnLeft[spec.column], kRadioTop + spec.row * kRadioHeight,
-                           std::min(radio->sizeHint().width(), kColumnWidth[spec.column]),
+        radio->setGeometry(kColumnLeft[desc.column], kRadioTop + desc.row * kRadioHeight,
+                           std::min(radio->sizeHint().width(), kColumnWidth[desc.column]),
                            kRadioHeight);
-        const List list = spec.list;
+        const List list = desc.list;
         connect(radio, &QRadioButton::clicked, this, [this, list] { rbClick(list); });
     }
     addLabel(p, QStringLiteral("then type your word below and press Enter on the keyboard."),

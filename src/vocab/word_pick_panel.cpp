@@ -42,9 +42,9 @@ WordPickPanel::WordPickPanel(TMainForm &form)
 {
     Board *board = form.board();
     m_panel = board->addOverlay(QStringLiteral("pWordPick"));
-    for (const LabelSpec &spec : kLabels) {
-        auto *label = new QLabel(QString::fromUtf8(spec.caption), m_panel);
-        label->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    for (const LabelSpec &desc : kLabels) {
+        auto *label = new QLabel(QString::fromUtf8(desc.caption), m_panel);
+        label->setGeometry(desc.left, desc.top, desc.width, desc.height);
     }
 
     lbWordPick = new QListWidget(m_panel);

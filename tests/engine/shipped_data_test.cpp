@@ -93,11 +93,11 @@ QStringList readEntries(const QString &path)
 QStringList allShippedFiles()
 {
     QStringList files;
-    for (const ListSpec &spec : kWordLists) {
-        files << wordsPath(spec.name);
+    for (const ListSpec &desc : kWordLists) {
+        files << wordsPath(desc.name);
     }
-    for (const VerbSpec &spec : kVerbTables) {
-        files << wordsPath(spec.name);
+    for (const VerbSpec &desc : kVerbTables) {
+        files << wordsPath(desc.name);
     }
     files << wordsPath("nounButtons.txt");
     for (const QString &list : kExceptionLists) {
@@ -192,25 +192,25 @@ TEST(ShippedDataFiles, NoEntryHasSurroundingWhitespace)
 
 TEST(ShippedWordLists, EachListHasItsMinimumSizeAndNoEmptyEntry)
 {
-    for (const ListSpec &spec : kWordLists) {
-        const QStringList entries = readEntries(wordsPath(spec.name));
-        EXPECT_GE(entries.size(), spec.minEntries) << spec.name;
+    for (const ListSpec &desc : kWordLists) {
+        const QStringList entries = readEntries(wordsPath(desc.name));
+        EXPECT_GE(entries.size(), desc.minEntries) << desc.name;
         for (int i = 0; i < entries.size(); ++i) {
-            EXPECT_FALSE(entries[i].isEmpty()) << spec.name << ", line " << i + 1;
+            EXPECT_FALSE(entries[i].isEmpty()) << desc.name << ", line " << i + 1;
         }
     }
 }
 
 TEST(ShippedWordLists, SortedListsAreInCaseInsensitiveOrderWithoutDuplicates)
 {
-    for (const ListSpec &spec : kWordLists) {
-        if (!spec.sorted) {
+    for (const ListSpec &desc : kWordLists) {
+        if (!desc.sorted) {
             continue;
         }
-        const QStringList entries = readEntries(wordsPath(spec.name));
+        const QStringList entries = readEntries(wordsPath(desc.name));
         for (int i = 1; i < entries.size(); ++i) {
             EXPECT_LT(QString::compare(entries[i - 1], entries[i], Qt::CaseInsensitive), 0)
-                << spec.name << ": \"" << entries[i - 1].toStdString() << "\" before \""
+                << desc.name << ": \"" << entries[i - 1].toStdString() << "\" before \""
                 << entries[i].toStdString() << "\"";
         }
     }
@@ -218,11 +218,11 @@ TEST(ShippedWordLists, SortedListsAreInCaseInsensitiveOrderWithoutDuplicates)
 
 TEST(ShippedWordLists, NoListRepeatsAnEntry)
 {
-    for (const ListSpec &spec : kWordLists) {
+    for (const ListSpec &desc : kWordLists) {
         QSet<QString> seen;
-        for (const QString &entry : readEntries(wordsPath(spec.name))) {
+        for (const QString &entry : readEntries(wordsPath(desc.name))) {
             EXPECT_FALSE(seen.contains(entry.toLower()))
-                << spec.name << " repeats \"" << entry.toStdString() << "\"";
+                << desc.name << " repeats \"" << entry.toStdString() << "\"";
             seen.insert(entry.toLower());
         }
     }
@@ -250,25 +250,25 @@ TEST(ShippedWordLists, NumberListCountsUpFromOne)
 
 TEST(ShippedVerbTables, FiveNonEmptyFormsPerVerbAndEnoughVerbs)
 {
-    for (const VerbSpec &spec : kVerbTables) {
-        const QStringList lines = readEntries(wordsPath(spec.name));
-        EXPECT_EQ(lines.size() % 5, 0) << spec.name << " has " << lines.size() << " lines";
-        EXPECT_GE(lines.size() / 5, spec.minVerbs) << spec.name;
+    for (const VerbSpec &desc : kVerbTables) {
+        const QStringList lines = readEntries(wordsPath(desc.name));
+        EXPECT_EQ(lines.size() % 5, 0) << desc.name << " has " << lines.size() << " lines";
+        EXPECT_GE(lines.size() / 5, desc.minVerbs) << desc.name;
         for (int i = 0; i < lines.size(); ++i) {
-            EXPECT_FALSE(lines[i].isEmpty()) << spec.name << ": empty form at line " << i + 1;
+            EXPECT_FALSE(lines[i].isEmpty()) << desc.name << ": empty form at line " << i + 1;
         }
     }
 }
 
 TEST(ShippedVerbTables, NoInfinitiveIsRepeated)
 {
-    for (const VerbSpec &spec : kVerbTables) {
-        const QStringList lines = readEntries(wordsPath(spec.name));
+    for (const VerbSpec &desc : kVerbTables) {
+        const QStringList lines = readEntries(wordsPath(desc.name));
         QSet<QString> seen;
         for (int i = 0; i + 4 < lines.size(); i += 5) {
             const QString infinitive = lines[i].toLower();
             EXPECT_FALSE(seen.contains(infinitive))
-                << spec.name << " repeats \"" << lines[i].toStdString() << "\"";
+                << desc.name << " repeats \"" << lines[i].toStdString() << "\"";
             seen.insert(infinitive);
         }
     }
@@ -276,11 +276,11 @@ TEST(ShippedVerbTables, NoInfinitiveIsRepeated)
 
 TEST(ShippedVerbTables, InfinitivesAreInCaseInsensitiveOrder)
 {
-    for (const VerbSpec &spec : kVerbTables) {
-        const QStringList lines = readEntries(wordsPath(spec.name));
+    for (const VerbSpec &desc : kVerbTables) {
+        const QStringList lines = readEntries(wordsPath(desc.name));
         for (int i = 5; i + 4 < lines.size(); i += 5) {
             EXPECT_LT(QString::compare(lines[i - 5], lines[i], Qt::CaseInsensitive), 0)
-                << spec.name << ": \"" << lines[i - 5].toStdString() << "\" before \""
+                << desc.name << ": \"" << lines[i - 5].toStdString() << "\" before \""
                 << lines[i].toStdString() << "\"";
         }
     }

@@ -159,14 +159,14 @@ TEST(PanelLayout, ItemsFitThePanelWithoutSqueezing)
         ASSERT_EQ(placed.size(), qsizetype(panel->items.size()));
         for (qsizetype i = 0; i < placed.size(); ++i) {
             const PlacedItem &item = placed.at(i);
-            EXPECT_TRUE(area.contains(item.rect)) << panel->name << " " << item.spec->caption;
-            EXPECT_GE(item.rect.width() * 10, PanelLayout::naturalWidth(*item.spec) * 9)
-                << panel->name << " " << item.spec->caption;
+            EXPECT_TRUE(area.contains(item.rect)) << panel->name << " " << item.desc->caption;
+            EXPECT_GE(item.rect.width() * 10, PanelLayout::naturalWidth(*item.desc) * 9)
+                << panel->name << " " << item.desc->caption;
             EXPECT_GE(item.rect.height(), 20);
             for (qsizetype k = i + 1; k < placed.size(); ++k)
                 EXPECT_FALSE(item.rect.intersects(placed.at(k).rect))
-                    << panel->name << " " << item.spec->caption << " / "
-                    << placed.at(k).spec->caption;
+                    << panel->name << " " << item.desc->caption << " / "
+                    << placed.at(k).desc->caption;
         }
     }
 }

@@ -94,21 +94,21 @@ TEST_F(InflectionButtonsTest, ShippedXListGivesTheIrregularPlural)
 TEST_F(InflectionButtonsTest, EverySubPanelOpensOnRightClickAndClosesByExit)
 {
     start();
-    for (const VerbPanelTables::VerbPanel &spec : VerbPanelTables::verbPanels()) {
-        QWidget *p = panel(spec.panel);
-        ASSERT_NE(p, nullptr) << spec.panel;
+    for (const VerbPanelTables::VerbPanel &desc : VerbPanelTables::verbPanels()) {
+        QWidget *p = panel(desc.panel);
+        ASSERT_NE(p, nullptr) << desc.panel;
         EXPECT_FALSE(p->isVisible());
-        rclick(spec.opener);
-        EXPECT_TRUE(p->isVisible()) << spec.panel;
-        for (const ButtonSpec &item : spec.items) {
+        rclick(desc.opener);
+        EXPECT_TRUE(p->isVisible()) << desc.panel;
+        for (const ButtonSpec &item : desc.items) {
             TColorButton *b = button(item.name);
             ASSERT_NE(b, nullptr);
             EXPECT_EQ(b->parentWidget(), p);
             EXPECT_EQ(b->caption(), QString::fromUtf8(item.word));
         }
-        EXPECT_EQ(button(spec.exit.name)->caption(), QLatin1String("EXIT"));
-        click(spec.exit.name);
-        EXPECT_FALSE(p->isVisible()) << spec.panel;
+        EXPECT_EQ(button(desc.exit.name)->caption(), QLatin1String("EXIT"));
+        click(desc.exit.name);
+        EXPECT_FALSE(p->isVisible()) << desc.panel;
     }
     // Nothing was inserted on the way.
     EXPECT_EQ(text(), QString());

@@ -288,8 +288,8 @@ TEST_F(WordPanelsWidgetTest, CustomCaptionsSurviveARestart)
 TEST_F(WordPanelsWidgetTest, WordPanelCaptionsStayLegible)
 {
     start();
-    for (const WordPanelSpec *spec : WordPanelTables::wordPanels()) {
-        QWidget *p = panel(spec->name);
+    for (const WordPanelSpec *desc : WordPanelTables::wordPanels()) {
+        QWidget *p = panel(desc->name);
         ASSERT_NE(p, nullptr);
         EXPECT_EQ(p->size(), QSize(640, 186));
         for (TColorButton *b : p->findChildren<TColorButton *>()) {
