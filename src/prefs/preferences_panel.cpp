@@ -206,14 +206,10 @@ QWidget *PreferencesPanel::spinButtons(const char *objectName, QLineEdit *box,
     return spin;
 }
 
-template <class T>
-T *PreferencesPanel::adoptOrMake(const char *objectName, const std::function<T *()> &make)
+template <class T> T *PreferencesPanel::windowControl(const char *objectName) const
 {
     T *found = m_window.findChild<T *>(name(objectName));
-    if (!found) {
-        found = make();
-        found->setObjectName(name(objectName));
-    }
+    Q_ASSERT(found);
     return found;
 }
 
@@ -422,16 +418,12 @@ void PreferencesPanel::buildRightTab()
     auto *column = new QVBoxLayout(page);
     column->setSpacing(3);
 
-    cbAlphabetize = adoptOrMake<QCheckBox>("cbAlphabetize", [this] {
-        m_ownAlphabetize = true;
-        return new QCheckBox;
-    });
+    // The right-hand column owns these boxes and follows them; the tab only
+    // shows them.
+    cbAlphabetize = windowControl<QCheckBox>("cbAlphabetize");
     cbAlphabetize->setText(tr("Alphabetize the right-panel word list"));
-    edColWidth = adoptOrMake<QLineEdit>("edColWidth", [] { return new QLineEdit; });
-    edRightMargin = adoptOrMake<QLineEdit>("edRightMargin", [this] {
-        m_ownMargin = true;
-        return new QLineEdit(QStringLiteral("4"));
-    });
+    edColWidth = windowControl<QLineEdit>("edColWidth");
+    edRightMargin = windowControl<QLineEdit>("edRightMargin");
     QWidget *spinWidth = spinButtons("spBtnColWidth", edColWidth, [this](int step) {
         edColWidth->setText(
             PrefsBoxRules::spin(edColWidth->text(), step, PrefsBoxRules::ColumnWidth));
@@ -478,12 +470,6 @@ void PreferencesPanel::buildRightTab()
     for (QWidget *w : {static_cast<QWidget *>(cbAlphabetize), static_cast<QWidget *>(edColWidth),
                        static_cast<QWidget *>(edRightMargin)})
         w->setVisible(true);
-
-    if (m_ownMargin)
-        connect(edRightMargin, &QLineEdit::textChanged, this,
-                &PreferencesPanel::edRightMarginChange);
-    if (m_ownAlphabetize)
-        connect(cbAlphabetize, &QCheckBox::toggled, this, &PreferencesPanel::cbAlphabetizeClick);
 }
 
 void PreferencesPanel::loadSettings()
@@ -507,13 +493,6 @@ void PreferencesPanel::loadSettings()
     for (int g = 0; g < GroupCount; ++g)
         setGroupItem(g, prefs.leftClick[g]);
     loadCaptions();
-    if (m_ownAlphabetize) {
-        const QSignalBlocker block(cbAlphabetize);
-        cbAlphabetize->setChecked(prefs.alphabetize);
-        cbAlphabetizeClick();
-    }
-    if (m_ownMargin)
-        edRightMargin->setText(QString::number(prefs.rightMargin));
 }
 
 void PreferencesPanel::loadCaptions()
@@ -594,32 +573,6 @@ void PreferencesPanel::edFontSizeChange()
     QFont font = reFontExample->font();
     font.setPointSize(size);
     reFontExample->setFont(font);
-}
-
-void PreferencesPanel::edRightMarginChange()
-{
-    QString writeBack;
-    PrefsBoxRules::rightMarginChanged(edRightMargin->text(), &writeBack);
-    if (!writeBack.isEmpty()) {
-        const QSignalBlocker block(edRightMargin);
-        edRightMargin->setText(writeBack);
-        putCaretAtEnd(edRightMargin);
-    }
-}
-
-void PreferencesPanel::cbAlphabetizeClick()
-{
-    // Unchecking leaves the order alone until Cancel or the next start.
-    if (!cbAlphabetize->isChecked())
-        return;
-    WordList &list = m_window.vocabulary().wordList(Vocabulary::List::RightList);
-    QStringList words = list.entries();
-    std::stable_sort(words.begin(), words.end(), [](const QString &a, const QString &b) {
-        return WordList::compare(a, b) < 0;
-    });
-    list.clear();
-    list.addAll(words);
-    showRightList(words);
 }
 
 void PreferencesPanel::showRightList(const QStringList &words)

@@ -72,14 +72,13 @@ private:
     void buildRightTab();
     QWidget *spinButtons(const char *name, QLineEdit *box, const std::function<void(int)> &step);
     QLineEdit *digitBox(const char *name, const QString &text);
-    template <class T> T *adoptOrMake(const char *name, const std::function<T *()> &make);
+    // A control another part of the window made, found by its name.
+    template <class T> T *windowControl(const char *name) const;
 
     void close();
     void setMenusEnabled(bool on);
     void edFontSizeChange();
     void cbFontNameChange();
-    void edRightMarginChange();
-    void cbAlphabetizeClick();
     void btnColorClick(int index);
     void browseDir(QLineEdit *box, bool open);
     void showWindowSize();
@@ -122,8 +121,6 @@ private:
     std::array<TColorButton *, SwatchCount> m_swatches{};
     QListWidget *lbPrevRight = nullptr;
     // Boxes the window had no right-hand column for: their rules run here.
-    bool m_ownMargin = false;
-    bool m_ownAlphabetize = false;
 
     // Taken when the panel opens, put back by Cancel.
     struct Snapshot

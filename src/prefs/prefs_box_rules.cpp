@@ -35,24 +35,6 @@ int PrefsBoxRules::fontSizeChanged(const QString &text, QString *writeBack)
     return std::max(v, FontSize.low);
 }
 
-int PrefsBoxRules::rightMarginChanged(const QString &text, QString *writeBack)
-{
-    writeBack->clear();
-    if (text.isEmpty())
-        return 0;
-    const int v = value(text);
-    if (v > RightMargin.high) {
-        *writeBack = QString::number(RightMargin.high);
-        return RightMargin.high;
-    }
-    if (v < 1) {
-        if (text != QLatin1String("0"))
-            *writeBack = QStringLiteral("0");
-        return 0;
-    }
-    return v;
-}
-
 QString PrefsBoxRules::columnWidthAtOk(const QString &text)
 {
     if (text.isEmpty())

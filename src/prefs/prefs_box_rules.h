@@ -27,10 +27,6 @@ public:
     // held more and must show it, else stays empty.
     static int fontSizeChanged(const QString &text, QString *writeBack);
 
-    // The right margin box changed: the margin in pixels (empty = 0).
-    // *writeBack gets the clamped text when the box must show it instead.
-    static int rightMarginChanged(const QString &text, QString *writeBack);
-
     // What OK leaves in the boxes: an empty column width becomes "80", an
     // empty margin "1"; both are clamped.
     static QString columnWidthAtOk(const QString &text);

@@ -31,7 +31,6 @@ void Document::SetFileName(const QString &name)
 void Document::markSaved()
 {
     m_editor->document()->setModified(false);
-    Q_EMIT modifiedCleared();
 }
 
 void Document::stripFormatting(const QFont &font)

@@ -72,7 +72,6 @@ public:
 
 Q_SIGNALS:
     void fileNameChanged();
-    void modifiedCleared();
 
 private:
     QString filters() const;

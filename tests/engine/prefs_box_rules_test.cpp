@@ -54,21 +54,6 @@ TEST(PrefsBoxRules, FontSizeBoxChange)
     EXPECT_TRUE(writeBack.isEmpty());
 }
 
-TEST(PrefsBoxRules, RightMarginBoxChange)
-{
-    QString writeBack;
-    EXPECT_EQ(R::rightMarginChanged("41", &writeBack), 40);
-    EXPECT_EQ(writeBack, "40");
-    EXPECT_EQ(R::rightMarginChanged("00", &writeBack), 0);
-    EXPECT_EQ(writeBack, "0");
-    EXPECT_EQ(R::rightMarginChanged("0", &writeBack), 0);
-    EXPECT_TRUE(writeBack.isEmpty());
-    EXPECT_EQ(R::rightMarginChanged(QString(), &writeBack), 0);
-    EXPECT_TRUE(writeBack.isEmpty());
-    EXPECT_EQ(R::rightMarginChanged("12", &writeBack), 12);
-    EXPECT_TRUE(writeBack.isEmpty());
-}
-
 TEST(PrefsBoxRules, WhatOkLeavesInTheBoxes)
 {
     EXPECT_EQ(R::columnWidthAtOk(QString()), "80");
