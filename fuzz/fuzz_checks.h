@@ -45,7 +45,7 @@ inline QString rtfReader(const QByteArray &bytes)
 // prefs.ini read over the defaults; what is written reads back unchanged.
 inline QString prefs(const QByteArray &bytes)
 {
-    Preferences prefs;
+    PreferenceValues prefs;
     QList<int> reset;
     prefs.fromLines(TextFile::splitLines(TextFile::decode(bytes)), &reset);
     Preferences::resetMessageFor(reset);
@@ -54,7 +54,7 @@ inline QString prefs(const QByteArray &bytes)
     const QStringList lines = prefs.toLines();
     if (lines.size() != Preferences::LineCount)
         return QStringLiteral("wrote %1 lines").arg(lines.size());
-    Preferences again;
+    PreferenceValues again;
     QList<int> resetAgain;
     again.fromLines(lines, &resetAgain);
     if (!resetAgain.isEmpty())

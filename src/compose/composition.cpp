@@ -93,8 +93,9 @@ int lastNonSpaceBefore(const TextSurface &surface, int pos)
 
 } // namespace TextRules
 
-Composition::Composition(TextSurface *surface)
-    : m_surface(surface)
+Composition::Composition(TextSurface *surface, QObject *parent)
+    : QObject(parent)
+    , m_surface(surface)
 {}
 
 void Composition::setIndicators(bool repeatLit, bool grabLit)
@@ -103,8 +104,7 @@ void Composition::setIndicators(bool repeatLit, bool grabLit)
         return;
     m_repeatLit = repeatLit;
     m_grabLit = grabLit;
-    if (indicatorsChanged)
-        indicatorsChanged();
+    Q_EMIT indicatorsChanged();
 }
 
 void Composition::resetForNewDocument()

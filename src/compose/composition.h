@@ -3,15 +3,16 @@
 #include "composition_state.h"
 #include "text_surface.h"
 
-#include <functional>
+#include <QObject>
 
 // The composition engine: the state shared by every button and the routines
 // that put words into the text around the caret. It works on a TextSurface,
 // so the same rules run on the editor and on an in-memory text.
-class Composition
+class Composition : public QObject
 {
+    Q_OBJECT
 public:
-    explicit Composition(TextSurface *surface);
+    explicit Composition(TextSurface *surface, QObject *parent = nullptr);
 
     TextSurface &surface() { return *m_surface; }
     const TextSurface &surface() const { return *m_surface; }
@@ -39,7 +40,9 @@ public:
     bool repeatLit() const { return m_repeatLit; }
     bool grabLit() const { return m_grabLit; }
     void setIndicators(bool repeatLit, bool grabLit);
-    std::function<void()> indicatorsChanged;
+
+Q_SIGNALS:
+    void indicatorsChanged();
 
 private:
     TextSurface *m_surface;

@@ -107,8 +107,9 @@ QString titleCase(const QString &lower)
 
 } // namespace
 
-EditingKeys::EditingKeys(Composition &composition)
-    : m_c(composition)
+EditingKeys::EditingKeys(Composition &composition, QObject *parent)
+    : QObject(parent)
+    , m_c(composition)
 {}
 
 int EditingKeys::qtKey(EditKey key)
@@ -300,8 +301,8 @@ void EditingKeys::btnRemoveClick()
             // The last insertion still stands before the caret: take it back.
             const bool negation = s.LastAction == QLatin1String("not");
             m_c.ReadContextBeforeCaret();
-            if (negation && restoreBeforeNegation)
-                restoreBeforeNegation();
+            if (negation)
+                Q_EMIT negationRemoved();
         } else {
             // The caret was placed by the user: take the word before it.
             s.LastAction = kMouseClick;

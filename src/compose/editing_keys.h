@@ -2,8 +2,8 @@
 
 #include "text_surface.h"
 
+#include <QObject>
 #include <QString>
-#include <functional>
 
 class Composition;
 
@@ -13,10 +13,11 @@ class Composition;
 // capital and the article agreement are derived afresh from the text before
 // it. What only the window knows (prose or poetry, where a click fell) is
 // passed in.
-class EditingKeys
+class EditingKeys : public QObject
 {
+    Q_OBJECT
 public:
-    explicit EditingKeys(Composition &composition);
+    explicit EditingKeys(Composition &composition, QObject *parent = nullptr);
 
     void btnSpaceClick();
     void btnEnterClick(bool prose);
@@ -44,11 +45,13 @@ public:
     // (the editor's own undo): as after a caret move.
     void resetAfterEdit();
 
-    // Remove after a negation: puts back the form the negation replaced.
-    std::function<void()> restoreBeforeNegation;
-
     // The Qt::Key of a key the buttons press.
     static int qtKey(EditKey key);
+
+Q_SIGNALS:
+    // Remove after a negation: whoever made it puts back the form the
+    // negation replaced.
+    void negationRemoved();
 
 private:
     void clearIndicators();

@@ -3,17 +3,19 @@
 #include "controls/color_button.h"
 #include "panels/board.h"
 #include "panels/verb_panel_tables.h"
-#include "shell/main_form.h"
+#include "prefs/preferences.h"
+#include "vocab/vocabulary.h"
 
-#include <QComboBox>
-
-InflectionButtons::InflectionButtons(TMainForm &form)
-    : QObject(&form)
-    , m_form(form)
-    , m_plurals(form.composition(), form.vocabulary().exceptionLists())
-    , m_verbs(form.composition(), form.vocabulary().verbTable(Vocabulary::List::VerbTable),
-              form.vocabulary().verbTable(Vocabulary::List::GoVerbTable),
-              form.vocabulary().verbTable(Vocabulary::List::SayVerbTable), form.PastTense)
+InflectionButtons::InflectionButtons(Board &board, Composition &composition,
+                                     const Vocabulary &vocabulary, RandomSource &random,
+                                     const Preferences &prefs, QObject *parent)
+    : QObject(parent)
+    , m_board(board)
+    , m_random(random)
+    , m_plurals(composition, vocabulary.exceptionLists())
+    , m_verbs(composition, vocabulary.verbTable(Vocabulary::List::VerbTable),
+              vocabulary.verbTable(Vocabulary::List::GoVerbTable),
+              vocabulary.verbTable(Vocabulary::List::SayVerbTable), prefs.PastTense)
 {
     connectClicks("btnPluralize", &InflectionButtons::btnPluralizeClick);
     connectClicks("btnHave", &InflectionButtons::btnHaveClick);
@@ -31,16 +33,12 @@ InflectionButtons::InflectionButtons(TMainForm &form)
     connectClicks("btnEn", &InflectionButtons::btnEnClick);
     connectClicks("btnInfinitive", &InflectionButtons::btnInfinitiveClick);
 
-    m_tense = form.findChild<QComboBox *>(QStringLiteral("cbTense"));
-    Q_ASSERT(m_tense);
-    connect(m_tense, &QComboBox::activated, this, &InflectionButtons::cbTenseChange);
-
     buildPanels();
 }
 
 void InflectionButtons::connectClicks(const char *name, void (InflectionButtons::*handler)())
 {
-    TColorButton *button = m_form.board()->button(QString::fromLatin1(name));
+    TColorButton *button = m_board.button(QString::fromLatin1(name));
     Q_ASSERT(button);
     connect(button, &TColorButton::clicked, this, handler);
     connect(button, &TColorButton::doubleClicked, this, handler);
@@ -48,28 +46,27 @@ void InflectionButtons::connectClicks(const char *name, void (InflectionButtons:
 
 void InflectionButtons::btnVerbClick()
 {
-    m_verbs.btnVerbClick(m_form.random());
+    m_verbs.btnVerbClick(m_random);
 }
 
 void InflectionButtons::btnGoClick()
 {
-    m_verbs.btnGoClick(m_form.random());
+    m_verbs.btnGoClick(m_random);
 }
 
 void InflectionButtons::btnSayClick()
 {
-    m_verbs.btnSayClick(m_form.random());
+    m_verbs.btnSayClick(m_random);
 }
 
 void InflectionButtons::cbTenseChange()
 {
-    m_form.PastTense = m_tense->currentText() == QLatin1String("past tense");
     m_verbs.cbTenseChange();
 }
 
 void InflectionButtons::buildPanels()
 {
-    Board *board = m_form.board();
+    Board *board = &m_board;
     for (const VerbPanelTables::VerbPanel &desc : VerbPanelTables::verbPanels()) {
         QWidget *panel = board->addOverlay(QString::fromLatin1(desc.panel));
         const QList<TColorButton *> items = board->buildButtons(panel, desc.items);

@@ -5,9 +5,10 @@
 
 #include <QObject>
 
-class QComboBox;
-class QWidget;
-class TMainForm;
+class Board;
+class Preferences;
+class RandomSource;
+class Vocabulary;
 
 // The board's plural and verb-form buttons: PLURALIZE, the helping verbs,
 // the verb buttons, the suffix buttons, infinitive, the tense box, and the
@@ -16,16 +17,21 @@ class InflectionButtons : public QObject
 {
     Q_OBJECT
 public:
-    // Builds the sub-panels on the form's board and connects the buttons.
-    explicit InflectionButtons(TMainForm &form);
+    // Builds the sub-panels on the board and connects the buttons. The verb
+    // forms follow the tense of prefs.
+    InflectionButtons(Board &board, Composition &composition, const Vocabulary &vocabulary,
+                      RandomSource &random, const Preferences &prefs, QObject *parent = nullptr);
 
     Plurals &plurals() { return m_plurals; }
     Verbs &verbs() { return m_verbs; }
 
+    // The user chose another tense in the tense box: the verb just inserted
+    // takes it.
+    void cbTenseChange();
+
 private:
     void connectClicks(const char *name, void (InflectionButtons::*handler)());
     void buildPanels();
-    void cbTenseChange();
 
     void btnPluralizeClick() { m_plurals.btnPluralizeClick(); }
     void btnHaveClick() { m_verbs.helperClick(Verbs::Helper::Have); }
@@ -43,8 +49,8 @@ private:
     void btnEnClick() { m_verbs.suffixClick(Verbs::Suffix::En); }
     void btnInfinitiveClick() { m_verbs.btnInfinitiveClick(); }
 
-    TMainForm &m_form;
+    Board &m_board;
+    RandomSource &m_random;
     Plurals m_plurals;
     Verbs m_verbs;
-    QComboBox *m_tense = nullptr;
 };

@@ -68,6 +68,11 @@ RightColumn::RightColumn(Composition &composition, Vocabulary &vocabulary, QWidg
     lbRight->viewport()->installEventFilter(this);
     connect(lbRight, &QListWidget::clicked, this,
             [this](const QModelIndex &index) { lbRightClick(index.row()); });
+    // The pick list and the word list editor may both change the list.
+    connect(&vocabulary, &Vocabulary::listChanged, this, [this](Vocabulary::List list) {
+        if (list == Vocabulary::List::RightList)
+            reload();
+    });
 
     // Stand-ins for the boxes of the preferences panel.
     edColWidth = new QLineEdit(QStringLiteral("80"), this);

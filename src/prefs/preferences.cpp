@@ -7,7 +7,7 @@
 
 namespace {
 
-using P = Preferences;
+using P = PreferenceValues;
 
 enum class Kind {
     Header,      // written as its default, ignored on reading
@@ -260,7 +260,7 @@ QString format(const P &prefs, const LineSpec &desc)
 
 } // namespace
 
-Preferences::Preferences()
+PreferenceValues::PreferenceValues()
 {
     for (const LineSpec &desc : kLines) {
         const bool ok = apply(*this, desc, QString::fromLatin1(desc.defaultText));
@@ -269,7 +269,7 @@ Preferences::Preferences()
     }
 }
 
-void Preferences::fromLines(const QStringList &lines, QList<int> *resetLines)
+void PreferenceValues::fromLines(const QStringList &lines, QList<int> *resetLines)
 {
     for (const LineSpec &desc : kLines) {
         // A file that ends early reads its missing lines as empty.
@@ -281,7 +281,7 @@ void Preferences::fromLines(const QStringList &lines, QList<int> *resetLines)
     }
 }
 
-QStringList Preferences::toLines() const
+QStringList PreferenceValues::toLines() const
 {
     QStringList lines;
     lines.reserve(LineCount);
@@ -290,12 +290,12 @@ QStringList Preferences::toLines() const
     return lines;
 }
 
-QString Preferences::toText() const
+QString PreferenceValues::toText() const
 {
     return toLines().join(QStringLiteral("\r\n"));
 }
 
-QString Preferences::resetMessageFor(const QList<int> &resetLines)
+QString PreferenceValues::resetMessageFor(const QList<int> &resetLines)
 {
     if (resetLines.isEmpty())
         return {};
@@ -308,7 +308,7 @@ QString Preferences::resetMessageFor(const QList<int> &resetLines)
              numbers.join(QStringLiteral(", ")));
 }
 
-bool Preferences::read(const QString &path, QString *resetMessage, QString *error)
+bool PreferenceValues::read(const QString &path, QString *resetMessage, QString *error)
 {
     TextFile::Content content;
     if (!TextFile::read(path, &content, error))
@@ -321,14 +321,14 @@ bool Preferences::read(const QString &path, QString *resetMessage, QString *erro
     return true;
 }
 
-bool Preferences::write(const QString &path, QString *error) const
+bool PreferenceValues::write(const QString &path, QString *error) const
 {
     const QString text = toText();
     return TextFile::write(path, text, writeEncodingFor(text, encoding), error);
 }
 
-QString Preferences::resolveDir(const QString &line, const QString &placeholder,
-                                const QString &programDir)
+QString PreferenceValues::resolveDir(const QString &line, const QString &placeholder,
+                                     const QString &programDir)
 {
     const QDir dir(programDir);
     if (line == placeholder)
@@ -338,21 +338,21 @@ QString Preferences::resolveDir(const QString &line, const QString &placeholder,
     return line;
 }
 
-QString Preferences::resolveVocabDir(const QString &line, const QString &programDir)
+QString PreferenceValues::resolveVocabDir(const QString &line, const QString &programDir)
 {
     if (line.isEmpty() || line == QLatin1String("words"))
         return QDir(programDir).filePath(QStringLiteral("words"));
     return line;
 }
 
-void Preferences::resolveDirectories(const QString &programDir)
+void PreferenceValues::resolveDirectories(const QString &programDir)
 {
     OpenDir = resolveDir(OpenDir, QStringLiteral("opendir"), programDir);
     SaveDir = resolveDir(SaveDir, QStringLiteral("savedir"), programDir);
     VocabDir = resolveVocabDir(VocabDir, programDir);
 }
 
-void Preferences::resolveFirstStart(int screenWidth, int screenHeight)
+void PreferenceValues::resolveFirstStart(int screenWidth, int screenHeight)
 {
     if (windowStart != WindowStart::FirstStart)
         return;
@@ -367,7 +367,7 @@ void Preferences::resolveFirstStart(int screenWidth, int screenHeight)
     }
 }
 
-QString Preferences::colourToText(quint32 colour)
+QString PreferenceValues::colourToText(quint32 colour)
 {
     for (const NamedColour &c : kColours) {
         if (c.value == colour)
@@ -376,7 +376,7 @@ QString Preferences::colourToText(quint32 colour)
     return QStringLiteral("$%1").arg(colour, 8, 16, QLatin1Char('0')).toUpper();
 }
 
-bool Preferences::colourFromText(const QString &text, quint32 *colour)
+bool PreferenceValues::colourFromText(const QString &text, quint32 *colour)
 {
     for (const NamedColour &c : kColours) {
         if (text.compare(QLatin1String(c.name), Qt::CaseInsensitive) == 0) {
@@ -394,4 +394,57 @@ bool Preferences::colourFromText(const QString &text, quint32 *colour)
         return false;
     *colour = quint32(value);
     return true;
+}
+
+Preferences::Preferences(QObject *parent)
+    : QObject(parent)
+{}
+
+void Preferences::assign(const PreferenceValues &other)
+{
+    const PreferenceValues &now = *this;
+    using A = Aspect;
+    QList<A> touched;
+    auto differs = [&](A aspect, bool different) {
+        if (different)
+            touched.append(aspect);
+    };
+    differs(A::Font, now.fontName != other.fontName || now.fontSize != other.fontSize);
+    differs(A::Directories, now.OpenDir != other.OpenDir || now.SaveDir != other.SaveDir ||
+                                now.VocabDir != other.VocabDir);
+    differs(A::FileFormat, now.plainText != other.plainText);
+    differs(A::LeftClick, now.leftClick != other.leftClick);
+    differs(A::Captions, now.modalCaption != other.modalCaption ||
+                             now.infinitiveCaption != other.infinitiveCaption ||
+                             now.pluralizeCaption != other.pluralizeCaption ||
+                             now.capitalizeCaption != other.capitalizeCaption ||
+                             now.customCaptions != other.customCaptions);
+    differs(A::RightColumn,
+            now.alphabetize != other.alphabetize || now.columnWidth != other.columnWidth ||
+                now.rightMargin != other.rightMargin || now.rightColour != other.rightColour);
+    differs(A::Tense, now.PastTense != other.PastTense);
+    differs(A::Mode, now.PoetryMode != other.PoetryMode);
+    differs(A::Window,
+            now.NormalLeft != other.NormalLeft || now.NormalTop != other.NormalTop ||
+                now.NormalWidth != other.NormalWidth || now.NormalHeight != other.NormalHeight ||
+                now.windowStart != other.windowStart || now.OpenMaximized != other.OpenMaximized);
+    static_cast<PreferenceValues &>(*this) = other;
+    for (A aspect : touched)
+        Q_EMIT changed(aspect);
+}
+
+void Preferences::setPastTense(bool past)
+{
+    if (PastTense == past)
+        return;
+    PastTense = past;
+    Q_EMIT changed(Aspect::Tense);
+}
+
+void Preferences::setPoetryMode(bool poetry)
+{
+    if (PoetryMode == poetry)
+        return;
+    PoetryMode = poetry;
+    Q_EMIT changed(Aspect::Mode);
 }

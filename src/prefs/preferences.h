@@ -3,14 +3,16 @@
 #include "vocab/text_file.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <array>
 
-// The settings of prefs.ini. The file has no keys: every setting is known by
-// its line number alone, so reading and writing both walk one table of lines
-// (see preferences.cpp) and cannot drift apart.
-class Preferences
+// The settings of prefs.ini as plain values, so that they can be copied: the
+// preferences panel edits a copy. The file has no keys: every setting is
+// known by its line number alone, so reading and writing both walk one table
+// of lines (see preferences.cpp) and cannot drift apart.
+class PreferenceValues
 {
 public:
     static constexpr int LineCount = 57;
@@ -41,8 +43,8 @@ public:
     };
 
     // Every field holds its default (from the line table) until read().
-    Preferences();
-    static Preferences defaults() { return Preferences(); }
+    PreferenceValues();
+    static PreferenceValues defaults() { return PreferenceValues(); }
 
     QString fontName;
     int fontSize;
@@ -112,4 +114,38 @@ public:
     // The toolkit's textual colour form: a colour name or "$" + 8 hex digits.
     static QString colourToText(quint32 colour);
     static bool colourFromText(const QString &text, quint32 *colour);
+};
+
+// The settings in force while the program runs. Parts read the fields and
+// follow changed() instead of being told by the window; whoever changes a
+// setting goes through assign() or a setter so that they hear of it.
+class Preferences : public QObject, public PreferenceValues
+{
+    Q_OBJECT
+public:
+    // What a change touched; one signal per aspect that differs.
+    enum class Aspect {
+        Font,
+        Directories,
+        FileFormat,
+        LeftClick,
+        Captions,
+        RightColumn,
+        Tense,
+        Mode,
+        Window,
+    };
+    Q_ENUM(Aspect)
+
+    explicit Preferences(QObject *parent = nullptr);
+
+    const PreferenceValues &values() const { return *this; }
+    // Takes every value of other and tells which aspects changed.
+    void assign(const PreferenceValues &other);
+
+    void setPastTense(bool past);
+    void setPoetryMode(bool poetry);
+
+Q_SIGNALS:
+    void changed(Preferences::Aspect aspect);
 };

@@ -4,12 +4,14 @@
 #include "controls/color_button.h"
 #include "panels/board.h"
 #include "panels/main_board_table.h"
+#include "panels/right_column.h"
+#include "preferences.h"
 #include "prefs_box_rules.h"
 #include "shell/document.h"
 #include "shell/document_editor.h"
 #include "shell/edit_commands.h"
 #include "shell/format_bar.h"
-#include "shell/main_form.h"
+#include "vocab/vocabulary.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -25,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -122,11 +125,19 @@ void putCaretAtEnd(QLineEdit *box)
 
 } // namespace
 
-PreferencesPanel::PreferencesPanel(TMainForm &window)
-    : QObject(&window)
-    , m_window(window)
+PreferencesPanel::PreferencesPanel(const Parts &parts, QObject *parent)
+    : QObject(parent)
+    , m_window(parts.window)
+    , m_board(parts.board)
+    , m_prefs(parts.prefs)
+    , m_vocabulary(parts.vocabulary)
+    , m_dialogs(parts.dialogs)
+    , m_editor(parts.editor)
+    , m_document(parts.document)
+    , m_formatBar(parts.formatBar)
+    , m_right(parts.rightColumn)
 {
-    pPrefs = window.board()->addOverlay(QStringLiteral("pPrefs"));
+    pPrefs = m_board.addOverlay(QStringLiteral("pPrefs"));
     QFont font = pPrefs->font();
     font.setPixelSize(11);
     pPrefs->setFont(font);
@@ -161,9 +172,9 @@ PreferencesPanel::PreferencesPanel(TMainForm &window)
     lbPrevRight->hide();
 
     // Pasted text takes the document font chosen here.
-    window.editCommands()->pasteFont = [this] { return reFontExample->font(); };
+    parts.editCommands.pasteFont = [this] { return reFontExample->font(); };
     // The window's normal size is shown while it changes.
-    window.installEventFilter(this);
+    m_window.installEventFilter(this);
 }
 
 QWidget *PreferencesPanel::addTab(const char *objectName, const QString &caption)
@@ -208,7 +219,7 @@ QWidget *PreferencesPanel::spinButtons(const char *objectName, QLineEdit *box,
 
 template <class T> T *PreferencesPanel::windowControl(const char *objectName) const
 {
-    T *found = m_window.findChild<T *>(name(objectName));
+    T *found = m_right.findChild<T *>(name(objectName));
     Q_ASSERT(found);
     return found;
 }
@@ -280,7 +291,7 @@ void PreferencesPanel::buildDirectoriesTab()
                                        "btnBrowseVocabDir", tr("(advanced users)"));
     // A directory is taken only when it holds every word list.
     connect(browse, &QPushButton::clicked, this, [this] {
-        edVocabDir->setText(Vocabulary::chooseVocabDir(edVocabDir->text(), m_window.dialogs()));
+        edVocabDir->setText(Vocabulary::chooseVocabDir(edVocabDir->text(), m_dialogs));
     });
     grid->addWidget(
         label(tr("Next time you run Wordloom, it will use these directories by default..."), page),
@@ -326,7 +337,7 @@ void PreferencesPanel::buildWindowTab()
 
     for (QRadioButton *rb : {rbMaximized, rbNormal})
         connect(rb, &QRadioButton::clicked, this, [this, rb] {
-            m_window.preferences().OpenMaximized = rb == rbMaximized;
+            m_prefs.OpenMaximized = rb == rbMaximized;
             btnOKprefs->setFocus();
         });
 }
@@ -384,7 +395,7 @@ void PreferencesPanel::buildButtonTextTab()
     for (int i = 0; i < CaptionCount; ++i) {
         const CaptionSpec &desc = kCaptions[i];
         CaptionBox &box = m_captions[i];
-        box.real = m_window.board()->button(name(desc.real));
+        box.real = m_board.button(name(desc.real));
         Q_ASSERT(box.real);
         box.nounCategory = desc.noun;
         box.edit = new QLineEdit(page);
@@ -474,7 +485,7 @@ void PreferencesPanel::buildRightTab()
 
 void PreferencesPanel::loadSettings()
 {
-    const Preferences &prefs = m_window.preferences();
+    const Preferences &prefs = m_prefs;
     {
         const QSignalBlocker block(cbFontName);
         cbFontName->setCurrentIndex(cbFontName->findText(prefs.fontName));
@@ -483,7 +494,7 @@ void PreferencesPanel::loadSettings()
         const QSignalBlocker block(edFontSize);
         edFontSize->setText(QString::number(prefs.fontSize));
     }
-    reFontExample->setFont(m_window.editor()->font());
+    reFontExample->setFont(m_editor.font());
     edOpenDir->setText(prefs.OpenDir);
     edSaveDir->setText(prefs.SaveDir);
     edVocabDir->setText(prefs.VocabDir);
@@ -515,7 +526,7 @@ void PreferencesPanel::setGroupItem(int group, int item)
 void PreferencesPanel::setLeftClickBevels(const std::array<int, GroupCount> &items)
 {
     for (int g = 0; g < GroupCount; ++g) {
-        TColorButton *button = m_window.board()->button(name(kGroups[g].button));
+        TColorButton *button = m_board.button(name(kGroups[g].button));
         button->setBevelSize(items[g] != 0 ? 1 : 3);
         Board::fitCaptionFont(button);
     }
@@ -533,7 +544,7 @@ void PreferencesPanel::setMenusEnabled(bool on)
 
 void PreferencesPanel::showWindowSize()
 {
-    const Preferences &prefs = m_window.preferences();
+    const Preferences &prefs = m_prefs;
     edPixelsWide->setText(QString::number(prefs.NormalWidth));
     edPixelsTall->setText(QString::number(prefs.NormalHeight));
 }
@@ -545,8 +556,8 @@ bool PreferencesPanel::eventFilter(QObject *watched, QEvent *event)
         !(m_window.windowState() &
           (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) &&
         m_window.isVisible()) {
-        m_window.preferences().NormalWidth = m_window.width();
-        m_window.preferences().NormalHeight = m_window.height();
+        m_prefs.NormalWidth = m_window.width();
+        m_prefs.NormalHeight = m_window.height();
         showWindowSize();
     }
     return QObject::eventFilter(watched, event);
@@ -577,7 +588,7 @@ void PreferencesPanel::edFontSizeChange()
 
 void PreferencesPanel::showRightList(const QStringList &words)
 {
-    if (auto *lbRight = m_window.findChild<QListWidget *>(QStringLiteral("lbRight"))) {
+    if (auto *lbRight = m_right.findChild<QListWidget *>(QStringLiteral("lbRight"))) {
         lbRight->clear();
         lbRight->addItems(words);
     }
@@ -585,58 +596,58 @@ void PreferencesPanel::showRightList(const QStringList &words)
 
 void PreferencesPanel::btnColorClick(int index)
 {
-    m_window.setRightColour(kSwatches[index]);
+    m_right.setColour(kSwatches[index]);
 }
 
 void PreferencesPanel::browseDir(QLineEdit *box, bool open)
 {
-    const auto chosen = m_window.dialogs().directory(
+    const auto chosen = m_dialogs.directory(
         open ? tr("Initial 'Open' directory") : tr("Initial 'Save' directory"), box->text());
     if (!chosen)
         return;
     box->setText(*chosen);
-    Preferences &prefs = m_window.preferences();
+    Preferences &prefs = m_prefs;
     if (open) {
         prefs.OpenDir = *chosen;
-        m_window.document()->openDir = *chosen;
+        m_document.openDir = *chosen;
     } else {
         prefs.SaveDir = *chosen;
-        m_window.document()->saveDir = *chosen;
+        m_document.saveDir = *chosen;
     }
 }
 
 void PreferencesPanel::miOptionsClick()
 {
     setMenusEnabled(false);
-    DocumentEditor *editor = m_window.editor();
+    DocumentEditor *editor = &m_editor;
     m_caret = editor->textCursor();
     editor->setEnabled(false);
-    auto *lbRight = m_window.findChild<QListWidget *>(QStringLiteral("lbRight"));
+    auto *lbRight = m_right.findChild<QListWidget *>(QStringLiteral("lbRight"));
     if (lbRight)
         lbRight->setEnabled(false);
     showWindowSize();
 
-    m_snapshot.plainText = m_window.document()->plainText();
+    m_snapshot.plainText = m_document.plainText();
     for (int g = 0; g < GroupCount; ++g)
         m_snapshot.leftClick[g] = groupItem(g);
     m_snapshot.alphabetize = cbAlphabetize->isChecked();
     lbPrevRight->clear();
-    lbPrevRight->addItems(m_window.vocabulary().wordList(Vocabulary::List::RightList).entries());
+    lbPrevRight->addItems(m_vocabulary.wordList(Vocabulary::List::RightList).entries());
     m_snapshot.columnWidth = edColWidth->text();
     m_snapshot.rightMargin = edRightMargin->text();
-    m_snapshot.colour = m_window.rightColour();
+    m_snapshot.colour = m_right.colour();
 
     pPrefs->show();
     pPrefs->raise();
-    (m_window.preferences().OpenMaximized ? rbMaximized : rbNormal)->setChecked(true);
+    (m_prefs.OpenMaximized ? rbMaximized : rbNormal)->setChecked(true);
 }
 
 void PreferencesPanel::btnOKprefsClick()
 {
     setMenusEnabled(true);
-    Preferences &prefs = m_window.preferences();
-    DocumentEditor *editor = m_window.editor();
-    Document *document = m_window.document();
+    Preferences &prefs = m_prefs;
+    DocumentEditor *editor = &m_editor;
+    Document *document = &m_document;
 
     const QFont oldFont = editor->font();
     QString family = cbFontName->currentText();
@@ -676,7 +687,7 @@ void PreferencesPanel::btnOKprefsClick()
         if (plain)
             document->stripFormatting(font);
         document->setPlainText(plain);
-        m_window.formatBar()->setPlainTextMode(plain);
+        m_formatBar.setPlainTextMode(plain);
         document->renameForFormat();
     } else if (plain && font != oldFont) {
         // Plain text has one font, and it is not saved: not a change.
@@ -690,7 +701,7 @@ void PreferencesPanel::btnOKprefsClick()
         prefs.leftClick[g] = groupItem(g);
     setLeftClickBevels(prefs.leftClick);
 
-    Vocabulary &vocabulary = m_window.vocabulary();
+    Vocabulary &vocabulary = m_vocabulary;
     for (CaptionBox &box : m_captions) {
         box.real->setCaption(box.sample->caption());
         Board::fitCaptionFont(box.real);
@@ -700,16 +711,16 @@ void PreferencesPanel::btnOKprefsClick()
     }
 
     if (!sameDirectory(prefs.VocabDir, vocabulary.loadedDir()))
-        m_window.dialogs().message(tr("You have selected a new vocabulary directory.\n"
-                                      "To load it, please close and restart Wordloom now."));
+        m_dialogs.message(tr("You have selected a new vocabulary directory.\n"
+                             "To load it, please close and restart Wordloom now."));
     close();
 }
 
 void PreferencesPanel::btnCancelPrefsClick()
 {
     setMenusEnabled(true);
-    const Preferences &prefs = m_window.preferences();
-    DocumentEditor *editor = m_window.editor();
+    const Preferences &prefs = m_prefs;
+    DocumentEditor *editor = &m_editor;
 
     {
         const QSignalBlocker block(cbFontName);
@@ -742,20 +753,20 @@ void PreferencesPanel::btnCancelPrefsClick()
         QStringList words;
         for (int i = 0; i < lbPrevRight->count(); ++i)
             words << lbPrevRight->item(i)->text();
-        WordList &list = m_window.vocabulary().wordList(Vocabulary::List::RightList);
+        WordList &list = m_vocabulary.wordList(Vocabulary::List::RightList);
         list.clear();
         list.addAll(words);
         showRightList(words);
     }
-    m_window.setRightColour(m_snapshot.colour);
+    m_right.setColour(m_snapshot.colour);
     close();
 }
 
 void PreferencesPanel::close()
 {
-    DocumentEditor *editor = m_window.editor();
+    DocumentEditor *editor = &m_editor;
     editor->setEnabled(true);
-    if (auto *lbRight = m_window.findChild<QListWidget *>(QStringLiteral("lbRight")))
+    if (auto *lbRight = m_right.findChild<QListWidget *>(QStringLiteral("lbRight")))
         lbRight->setEnabled(true);
     pPrefs->hide();
     editor->setTextCursor(m_caret);

@@ -6,7 +6,17 @@
 #include <array>
 #include <functional>
 
+class Board;
+class Dialogs;
+class Document;
+class DocumentEditor;
+class EditCommands;
+class FormatBar;
+class Preferences;
 class QAbstractButton;
+class QMainWindow;
+class RightColumn;
+class Vocabulary;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -18,7 +28,6 @@ class QTabWidget;
 class QTextEdit;
 class QWidget;
 class TColorButton;
-class TMainForm;
 
 // The preferences panel pPrefs over the board (Edit > Options): seven tabs
 // of settings, OK and Cancel. Its controls hold the settings while the
@@ -28,13 +37,26 @@ class TMainForm;
 //
 // The right-hand column's own boxes (edColWidth, edRightMargin,
 // cbAlphabetize) are found by name and moved onto the " Right Panel " tab,
-// so the column keeps reacting to them; any that the window lacks are made
-// here.
+// so the column keeps reacting to them.
 class PreferencesPanel : public QObject
 {
     Q_OBJECT
 public:
-    explicit PreferencesPanel(TMainForm &window);
+    // What the settings act on.
+    struct Parts
+    {
+        QMainWindow &window; // its size, state and menus
+        Board &board;
+        Preferences &prefs;
+        Vocabulary &vocabulary;
+        Dialogs &dialogs;
+        DocumentEditor &editor;
+        Document &document;
+        FormatBar &formatBar;
+        EditCommands &editCommands;
+        RightColumn &rightColumn;
+    };
+    explicit PreferencesPanel(const Parts &parts, QObject *parent = nullptr);
 
     QWidget *panel() const { return pPrefs; }
 
@@ -88,7 +110,15 @@ private:
     int groupItem(int group) const;
     void setGroupItem(int group, int item);
 
-    TMainForm &m_window;
+    QMainWindow &m_window;
+    Board &m_board;
+    Preferences &m_prefs;
+    Vocabulary &m_vocabulary;
+    Dialogs &m_dialogs;
+    DocumentEditor &m_editor;
+    Document &m_document;
+    FormatBar &m_formatBar;
+    RightColumn &m_right;
     QWidget *pPrefs = nullptr;
     QTabWidget *PageControl1 = nullptr;
     QPushButton *btnOKprefs = nullptr;

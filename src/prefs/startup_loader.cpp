@@ -22,7 +22,7 @@ StartupResult loadSettingsAndVocabulary(const QString &programDir, Dialogs &dial
             dialogs.message(QStringLiteral("Missing crucial prefs.ini file.  Reinstall."));
             return result;
         }
-        Preferences read;
+        PreferenceValues read;
         QString resetMessage;
         QString error;
         if (!read.read(prefsPath, &resetMessage, &error)) {
@@ -39,7 +39,7 @@ StartupResult loadSettingsAndVocabulary(const QString &programDir, Dialogs &dial
         if (!Vocabulary::locateFile(read.VocabDir, nounButtons).isEmpty()) {
             if (!resetMessage.isEmpty())
                 dialogs.message(resetMessage);
-            prefs = read;
+            prefs.assign(read);
             break;
         }
         const QString wordsDir = program.filePath(QStringLiteral("words"));
@@ -48,7 +48,7 @@ StartupResult loadSettingsAndVocabulary(const QString &programDir, Dialogs &dial
             dialogs.message(QStringLiteral("Missing crucial words directory.  Reinstall."));
             return result;
         }
-        Preferences defaults = Preferences::defaults();
+        PreferenceValues defaults = PreferenceValues::defaults();
         defaults.encoding = read.encoding;
         if (!defaults.write(prefsPath, &error) ||
             !Vocabulary::writeDefaultNounButtons(wordsDir, &error)) {

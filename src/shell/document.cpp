@@ -173,8 +173,7 @@ bool Document::FileNew()
     m_editor->setReadOnly(false);
     m_plainFormat = PlainTextFormat();
     markSaved();
-    if (onNewDocument)
-        onNewDocument();
+    Q_EMIT newDocument();
     return true;
 }
 

@@ -66,12 +66,10 @@ public:
     bool FileSave();
     bool FileSaveAs();
 
-    // Runs after New has cleared the editor (the window resets the
-    // composition state there).
-    std::function<void()> onNewDocument;
-
 Q_SIGNALS:
     void fileNameChanged();
+    // After New has cleared the editor (the composition state starts again).
+    void newDocument();
 
 private:
     QString filters() const;

@@ -182,7 +182,7 @@ void TMainForm::setupFileActions()
     menu->addSeparator();
     add("FileExit", tr("E&xit"), QKeySequence(QStringLiteral("Alt+X")), [this] { close(); });
 
-    m_document->onNewDocument = [this] { m_composition.resetForNewDocument(); };
+    connect(m_document, &Document::newDocument, &m_composition, &Composition::resetForNewDocument);
     connect(m_document, &Document::fileNameChanged, this, &TMainForm::updateCaption);
 }
 
@@ -262,8 +262,15 @@ void TMainForm::setupToolBar()
     cbPoetryProse->addItems({QStringLiteral("poetry"), QStringLiteral("prose")});
     m_formatBar = new FormatBar(RichEdit1, bar, bar->addWidget(cbPoetryProse), m_ruler);
     connect(cbPoetryProse, &QComboBox::activated, this, [this] {
-        PoetryMode = cbPoetryProse->currentText() == QLatin1String("poetry");
+        m_prefs.setPoetryMode(cbPoetryProse->currentText() == QLatin1String("poetry"));
         RichEdit1->setFocus();
+    });
+    // The boxes show the setting however it changed.
+    connect(&m_prefs, &Preferences::changed, this, [this](Preferences::Aspect aspect) {
+        if (aspect == Preferences::Aspect::Tense)
+            cbTense->setCurrentIndex(m_prefs.PastTense ? 0 : 1);
+        else if (aspect == Preferences::Aspect::Mode)
+            cbPoetryProse->setCurrentIndex(m_prefs.PoetryMode ? 0 : 1);
     });
 }
 
@@ -297,40 +304,39 @@ void TMainForm::setupBoard()
 
     m_wordPanels =
         new WordPanels(m_board, m_composition, *m_dialogs, *m_random, m_prefs, m_vocab, this);
-    m_inflection = new InflectionButtons(*this);
-    auto *categories = new CategoryButtons(*this);
-    m_prefsPanel = new PreferencesPanel(*this);
+    m_inflection =
+        new InflectionButtons(*m_board, m_composition, m_vocab, *m_random, m_prefs, this);
+    connect(cbTense, &QComboBox::activated, this, [this] {
+        m_prefs.setPastTense(cbTense->currentText() == QLatin1String("past tense"));
+        m_inflection->cbTenseChange();
+    });
+    auto *categories = new CategoryButtons(*m_board, m_composition, m_vocab, *m_dialogs, *m_random,
+                                           m_inflection->verbs(), *m_rightColumn, RichEdit1, this);
+    m_prefsPanel =
+        new PreferencesPanel({*this, *m_board, m_prefs, m_vocab, *m_dialogs, *RichEdit1,
+                              *m_document, *m_formatBar, *m_editCommands, *m_rightColumn},
+                             this);
     m_compose = new ComposeButtons(
-        m_board, RichEdit1, m_composition, [this] { return !PoetryMode; }, this);
+        m_board, RichEdit1, m_composition, [this] { return !m_prefs.PoetryMode; }, this);
     // REMOVE after "not" puts back the form the negation replaced.
-    m_compose->editingKeys().restoreBeforeNegation = [this] {
-        m_wordPanels->negation().restoreBeforeNegation();
-    };
-    m_composition.indicatorsChanged = [this] { updateIndicators(); };
+    connect(&m_compose->editingKeys(), &EditingKeys::negationRemoved, this,
+            [this] { m_wordPanels->negation().restoreBeforeNegation(); });
+    connect(&m_composition, &Composition::indicatorsChanged, this, &TMainForm::updateIndicators);
     updateIndicators();
 
     m_addWord = new AddWordPanel(m_board, m_vocab, *m_dialogs, RichEdit1, this);
-    m_addWord->rightListChanged = [this] { m_rightColumn->reload(); };
-    m_addVerb =
-        new AddVerbPanel(m_board, m_vocab, m_composition, *m_dialogs, PastTense, RichEdit1, this);
+    m_addVerb = new AddVerbPanel(m_board, m_vocab, m_composition, *m_dialogs, m_prefs.PastTense,
+                                 RichEdit1, this);
 
-    // The pick list's Add and Edit on a verb list open the verb editor; its
-    // changes to a list reach the editors showing that list.
-    WordPickPanel *pick = categories->pickPanel();
-    pick->openAddVerb = [this](const QString &tag, int editIndex) {
-        const auto table = CategoryWords::listForTag(tag);
-        if (!table)
-            return;
-        m_addWord->btnExitWordClick();
-        m_addVerb->openFor(*table, editIndex, editIndex < 0);
-    };
-    auto rightChanged = pick->pick().listChanged;
-    pick->pick().listChanged = [this, rightChanged](Vocabulary::List list) {
-        if (rightChanged)
-            rightChanged(list);
-        m_addWord->listChanged(list);
-        m_addVerb->listChanged(list);
-    };
+    // The pick list's Add and Edit on a verb list open the verb editor.
+    connect(categories->pickPanel(), &WordPickPanel::verbEditorRequested, this,
+            [this](const QString &tag, int row) {
+                const auto table = CategoryWords::listForTag(tag);
+                if (!table)
+                    return;
+                m_addWord->btnExitWordClick();
+                m_addVerb->openFor(*table, row, row < 0);
+            });
 }
 
 void TMainForm::updateIndicators()
@@ -396,8 +402,8 @@ void TMainForm::showEvent(QShowEvent *event)
     RichEdit1->setFocus();
     if (!m_documentArg.isEmpty() && QFileInfo(m_documentArg).isFile())
         m_document->OpenDocument(m_documentArg);
-    cbTense->setCurrentIndex(PastTense ? 0 : 1);
-    cbPoetryProse->setCurrentIndex(PoetryMode ? 0 : 1);
+    cbTense->setCurrentIndex(m_prefs.PastTense ? 0 : 1);
+    cbPoetryProse->setCurrentIndex(m_prefs.PoetryMode ? 0 : 1);
 }
 
 void TMainForm::resizeEvent(QResizeEvent *event)
@@ -471,8 +477,6 @@ void TMainForm::applyPreferences()
     m_document->saveDir = m_prefs.SaveDir;
     m_document->setPlainText(m_prefs.plainText);
     m_formatBar->setPlainTextMode(m_prefs.plainText);
-    PastTense = m_prefs.PastTense;
-    PoetryMode = m_prefs.PoetryMode;
 
     auto caption = [this](const char *name, const QString &text) {
         TColorButton *button = m_board->button(QString::fromLatin1(name));
@@ -511,15 +515,8 @@ quint32 TMainForm::rightColour() const
     return m_rightColumn->colour();
 }
 
-void TMainForm::setRightColour(quint32 colour)
-{
-    m_rightColumn->setColour(colour);
-}
-
 void TMainForm::collectPreferences()
 {
-    m_prefs.PastTense = PastTense;
-    m_prefs.PoetryMode = PoetryMode;
     m_rightColumn->collectPreferences(m_prefs);
     // How the window opens is the preference of the Window tab, whatever
     // state it is in now; the normal size is remembered when it is normal.

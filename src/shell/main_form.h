@@ -44,8 +44,10 @@ struct StartOptions
     PrinterChooser *printer = nullptr; // not owned; the print dialog when null
 };
 
-// The main window: owns the editor, the board and the document, and wires
-// the buttons to the composition rules.
+// The main window: owns the editor, the board, the document, the settings
+// and the vocabulary, and hands each part what it works on; the parts never
+// see the window. What stays public here is what script mode, the
+// benchmarks and the tests drive.
 class TMainForm : public QMainWindow
 {
     Q_OBJECT
@@ -60,19 +62,13 @@ public:
     Composition &composition() { return m_composition; }
     DocumentEditor *editor() const { return RichEdit1; }
     Document *document() const { return m_document; }
-    Dialogs &dialogs() { return *m_dialogs; }
     Board *board() const { return m_board; }
     FormatBar *formatBar() const { return m_formatBar; }
     EditCommands *editCommands() const { return m_editCommands; }
     Ruler *ruler() const { return m_ruler; }
-    QString ProgramDir() const { return m_programDir; }
     Preferences &preferences() { return m_prefs; }
     Vocabulary &vocabulary() { return m_vocab; }
-    RandomSource &random() { return *m_random; }
-    WordPanels *wordPanels() const { return m_wordPanels; }
-    InflectionButtons *inflection() const { return m_inflection; }
     RightColumn *rightColumn() const { return m_rightColumn; }
-    AddWordPanel *addWordPanel() const { return m_addWord; }
     AddVerbPanel *addVerbPanel() const { return m_addVerb; }
 
     // A fixed word button: the word is its own tag and inserted fresh.
@@ -80,13 +76,9 @@ public:
 
     // The colour ($00BBGGRR) of the right-hand column and its fillers.
     quint32 rightColour() const;
-    void setRightColour(quint32 colour);
 
     // The number of columns the right-hand word list shows.
     int rightColumns() const;
-
-    bool PastTense = false;
-    bool PoetryMode = true;
 
 protected:
     void showEvent(QShowEvent *event) override;

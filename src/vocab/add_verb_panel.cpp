@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -72,6 +73,7 @@ AddVerbPanel::AddVerbPanel(Board *board, Vocabulary &vocabulary, Composition &co
     , m_document(document)
 {
     buildWidgets(board);
+    connect(&vocabulary, &Vocabulary::listChanged, this, &AddVerbPanel::listChanged);
 }
 
 void AddVerbPanel::buildWidgets(Board *board)
@@ -186,7 +188,7 @@ void AddVerbPanel::btnExitVerbClick()
 
 void AddVerbPanel::listChanged(Vocabulary::List table)
 {
-    if (table != m_editor.table())
+    if (m_changing || table != m_editor.table())
         return;
     m_editor.forget();
     btnDeleteVerb->setEnabled(false);
@@ -228,6 +230,7 @@ void AddVerbPanel::enterInfinitive()
 void AddVerbPanel::btnAcceptClick()
 {
     const bool insert = m_insertAfterAccept;
+    const QScopedValueRollback changing(m_changing, true);
     const VerbListEditor::Outcome outcome = m_editor.accept(fieldTexts(), insert);
     if (outcome.kind == VerbListEditor::Outcome::Blank) {
         m_dialogs.message(VerbListEditor::blankConjugationMessage());
@@ -248,6 +251,7 @@ void AddVerbPanel::btnAcceptClick()
 
 void AddVerbPanel::btnDeleteVerbClick()
 {
+    const QScopedValueRollback changing(m_changing, true);
     const VerbListEditor::Outcome outcome = m_editor.deleteVerb();
     if (outcome.kind == VerbListEditor::Outcome::TooFew) {
         m_dialogs.message(WordListEditor::tooFewMessage());

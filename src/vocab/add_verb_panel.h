@@ -35,11 +35,11 @@ public:
     // row) on the verb table table.
     void openFor(Vocabulary::List table, int editRow, bool insertAfterAccept);
     void btnExitVerbClick();
+
+private:
     // Someone else (the word pick list) changed table: show it afresh if it
     // is the one on view, and forget the chosen row, which may have moved.
     void listChanged(Vocabulary::List table);
-
-private:
     enum Field { To, S, Ing, Ed, En };
 
     void buildWidgets(Board *board);
@@ -59,6 +59,8 @@ private:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     VerbListEditor m_editor;
+    // While this panel changes a table itself it already shows the result.
+    bool m_changing = false;
     Dialogs &m_dialogs;
     QWidget *m_document;
     // Opened by the pick list's Add: Accept also inserts the verb.

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -94,6 +95,7 @@ AddWordPanel::AddWordPanel(Board *board, Vocabulary &vocabulary, Dialogs &dialog
     , m_document(document)
 {
     buildWidgets(board);
+    connect(&vocabulary, &Vocabulary::listChanged, this, &AddWordPanel::listChanged);
 }
 
 void AddWordPanel::buildWidgets(Board *board)
@@ -175,7 +177,7 @@ void AddWordPanel::btnExitWordClick()
 
 void AddWordPanel::listChanged(Vocabulary::List list)
 {
-    if (m_editor.list() != list)
+    if (m_changing || m_editor.list() != list)
         return;
     m_editor.forget();
     btnDeleteWord->setEnabled(false);
@@ -203,6 +205,7 @@ void AddWordPanel::lbWordListClick(int row)
 
 void AddWordPanel::btnAcceptWordClick()
 {
+    const QScopedValueRollback changing(m_changing, true);
     const WordListEditor::Outcome outcome = m_editor.accept(editWord->text());
     if (outcome.kind == WordListEditor::Outcome::Blank) {
         m_dialogs.message(WordListEditor::blankWordMessage());
@@ -219,6 +222,7 @@ void AddWordPanel::btnAcceptWordClick()
 
 void AddWordPanel::btnDeleteWordClick()
 {
+    const QScopedValueRollback changing(m_changing, true);
     const WordListEditor::Outcome outcome = m_editor.deleteEntry();
     if (outcome.kind == WordListEditor::Outcome::TooFew) {
         m_dialogs.message(WordListEditor::tooFewMessage());
@@ -232,8 +236,6 @@ void AddWordPanel::btnDeleteWordClick()
 void AddWordPanel::afterChange(qsizetype row)
 {
     refreshList(row);
-    if (m_editor.list() == List::RightList && rightListChanged)
-        rightListChanged();
     btnDeleteWord->setEnabled(false);
 }
 

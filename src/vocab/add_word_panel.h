@@ -3,7 +3,6 @@
 #include "word_list_editor.h"
 
 #include <QObject>
-#include <functional>
 
 class Board;
 class Dialogs;
@@ -24,19 +23,16 @@ public:
     AddWordPanel(Board *board, Vocabulary &vocabulary, Dialogs &dialogs, QWidget *document,
                  QObject *parent = nullptr);
 
-    // The right-hand word list changed here; the window refreshes its column.
-    std::function<void()> rightListChanged;
-
     QWidget *panel() const { return m_panel; }
 
     // Edit > Word Lists (the caller closes the Add Verb panel first).
     void miWordListsClick();
     void btnExitWordClick();
+
+private:
     // Someone else (the word pick list) changed list: show it afresh if it is
     // the one on view, and forget the chosen row, which may have moved.
     void listChanged(Vocabulary::List list);
-
-private:
     void buildWidgets(Board *board);
     void rbClick(Vocabulary::List list);
     void lbWordListClick(int row);
@@ -48,6 +44,8 @@ private:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     WordListEditor m_editor;
+    // While this panel changes a list itself it already shows the result.
+    bool m_changing = false;
     Dialogs &m_dialogs;
     QWidget *m_document;
     QWidget *m_panel = nullptr;

@@ -3,7 +3,6 @@
 #include "controls/color_button.h"
 #include "panels/board.h"
 #include "panels/right_column.h"
-#include "shell/main_form.h"
 #include "word_pick_panel.h"
 
 namespace {
@@ -30,11 +29,15 @@ bool wiredByWordPanels(const char *button)
 
 } // namespace
 
-CategoryButtons::CategoryButtons(TMainForm &form)
-    : QObject(&form)
-    , m_form(form)
-    , m_words(form.composition(), form.vocabulary())
-    , m_pickPanel(new WordPickPanel(form))
+CategoryButtons::CategoryButtons(Board &board, Composition &composition, Vocabulary &vocabulary,
+                                 Dialogs &dialogs, RandomSource &random, Verbs &verbs,
+                                 RightColumn &right, QWidget *document, QObject *parent)
+    : QObject(parent)
+    , m_board(board)
+    , m_vocabulary(vocabulary)
+    , m_random(random)
+    , m_words(composition, vocabulary)
+    , m_pickPanel(new WordPickPanel(board, composition, vocabulary, dialogs, verbs, document, this))
 {
     for (const CategoryWords::Category &category : CategoryWords::categories()) {
         // The adverb buttons that may show a panel, and "(custom)", have their
@@ -52,24 +55,19 @@ CategoryButtons::CategoryButtons(TMainForm &form)
         connectRight(name, [this, t] { m_pickPanel->open(t); });
     }
 
-    connectLeft("btnNumber", [this] { m_words.numberClick(m_form.random()); });
+    connectLeft("btnNumber", [this] { m_words.numberClick(m_random); });
     connectRight("btnNumber", [this] { m_pickPanel->open(m_words.numberPickTag()); });
-    connectLeft("btnNoun", [this] { m_words.nounClick(m_form.random()); });
+    connectLeft("btnNoun", [this] { m_words.nounClick(m_random); });
     connectLeft(
         "btnOh", [this] { m_words.ohClick(); }, false);
 
-    RightColumn *right = form.rightColumn();
-    connect(right, &RightColumn::pickRequested, this,
+    connect(&right, &RightColumn::pickRequested, this,
             [this] { m_pickPanel->open(QStringLiteral("right")); });
-    m_pickPanel->pick().listChanged = [right](Vocabulary::List list) {
-        if (list == Vocabulary::List::RightList)
-            right->reload();
-    };
 }
 
 TColorButton *CategoryButtons::button(const char *name) const
 {
-    TColorButton *b = m_form.board()->button(QString::fromLatin1(name));
+    TColorButton *b = m_board.button(QString::fromLatin1(name));
     Q_ASSERT(b);
     return b;
 }
@@ -91,8 +89,8 @@ void CategoryButtons::connectRight(const char *name, const std::function<void()>
 void CategoryButtons::categoryClick(const CategoryWords::Category &category)
 {
     const QString tag = QString::fromLatin1(category.tag);
-    const WordList &list = m_form.vocabulary().wordList(category.list);
-    RandomSource &random = m_form.random();
+    const WordList &list = m_vocabulary.wordList(category.list);
+    RandomSource &random = m_random;
     const CategoryWords::First first =
         tag == QLatin1String("adjGood") ? CategoryWords::First::Good : CategoryWords::First::Random;
     m_words.categoryClick(tag, list, random, first);

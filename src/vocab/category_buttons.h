@@ -3,9 +3,13 @@
 #include "category_words.h"
 
 #include <QObject>
+#include <functional>
 
+class Board;
+class Dialogs;
+class RightColumn;
 class TColorButton;
-class TMainForm;
+class Verbs;
 class WordPickPanel;
 
 // The category buttons of the board: a left click inserts a random word of
@@ -18,7 +22,11 @@ class CategoryButtons : public QObject
 {
     Q_OBJECT
 public:
-    explicit CategoryButtons(TMainForm &form);
+    // Builds the word pick panel on the board; a right click on the
+    // right-hand column opens it on that list.
+    CategoryButtons(Board &board, Composition &composition, Vocabulary &vocabulary,
+                    Dialogs &dialogs, RandomSource &random, Verbs &verbs, RightColumn &right,
+                    QWidget *document, QObject *parent = nullptr);
 
     WordPickPanel *pickPanel() const { return m_pickPanel; }
     CategoryWords &words() { return m_words; }
@@ -30,7 +38,9 @@ private:
     void categoryClick(const CategoryWords::Category &category);
     TColorButton *button(const char *name) const;
 
-    TMainForm &m_form;
+    Board &m_board;
+    Vocabulary &m_vocabulary;
+    RandomSource &m_random;
     CategoryWords m_words;
     WordPickPanel *m_pickPanel = nullptr;
 };

@@ -52,8 +52,9 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 } // namespace
 
-Vocabulary::Vocabulary()
-    : m_nounCaptions(NounCategoryCount)
+Vocabulary::Vocabulary(QObject *parent)
+    : QObject(parent)
+    , m_nounCaptions(NounCategoryCount)
 {
     for (int i = 0; i < WordListCount; ++i)
         m_wordLists[i] =
@@ -143,6 +144,7 @@ void Vocabulary::markModified(List list)
 {
     m_listModified[int(list)] = true;
     m_vocabModified = true;
+    Q_EMIT listChanged(list);
 }
 
 QString Vocabulary::missingFileMessage(const QString &name)

@@ -5,6 +5,7 @@
 #include "verb_table.h"
 #include "word_list.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -14,9 +15,11 @@ class Dialogs;
 // Every word list, verb table and plural exception list, the noun category
 // captions, and the flags that say what to write back at close. Created and
 // loaded once at start-up; lists are saved into the directory they were
-// loaded from, in the encoding each file was read in.
-class Vocabulary
+// loaded from, in the encoding each file was read in. Whoever shows a list
+// follows listChanged() rather than being told by the part that edited it.
+class Vocabulary : public QObject
 {
+    Q_OBJECT
 public:
     // The writable lists, in the order they are loaded.
     enum class List {
@@ -88,7 +91,7 @@ public:
 
     static constexpr const char *NounButtonsFile = "nounButtons.txt";
 
-    Vocabulary();
+    explicit Vocabulary(QObject *parent = nullptr);
 
     static QString fileName(List list);
     static QString fileName(Exceptions list);
@@ -111,7 +114,7 @@ public:
     void setNounCaption(NounCategory c, const QString &text) { m_nounCaptions[c] = text; }
     static QStringList defaultNounCaptions();
 
-    // The editors call this after changing a list.
+    // The editors call this after changing a list; it emits listChanged().
     void markModified(List list);
     bool VocabModified() const { return m_vocabModified; }
     bool ListModified(List list) const { return m_listModified[int(list)]; }
@@ -158,6 +161,9 @@ public:
     static QString incompleteVerbMessage(const QString &name, qsizetype lineCount,
                                          qsizetype lastVerbLines);
     static QString saveQuestion();
+
+Q_SIGNALS:
+    void listChanged(Vocabulary::List list);
 
 private:
     bool readLines(const QString &path, QStringList *lines, TextFile::Encoding *encoding,

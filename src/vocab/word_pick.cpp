@@ -184,6 +184,4 @@ WordPick::Outcome WordPick::addClicked()
 void WordPick::changed()
 {
     m_vocabulary.markModified(m_list);
-    if (listChanged)
-        listChanged(m_list);
 }

@@ -53,9 +53,6 @@ public:
     void editClicked() { m_mode = Mode::Edit; }
     Outcome addClicked();
 
-    // Called after a list was changed through the pick list.
-    std::function<void(Vocabulary::List)> listChanged;
-
     // The quotation shown when name is added to the character list; empty
     // for other names.
     static QString quotationFor(const QString &name);

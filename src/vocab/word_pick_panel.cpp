@@ -4,8 +4,6 @@
 #include "morph/inflection_buttons.h"
 #include "panels/board.h"
 #include "panels/label_spec.h"
-#include "shell/document_editor.h"
-#include "shell/main_form.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -35,13 +33,13 @@ constexpr int kRowHeight = 17;
 
 } // namespace
 
-WordPickPanel::WordPickPanel(TMainForm &form)
-    : QObject(&form)
-    , m_form(form)
-    , m_pick(form.composition(), form.vocabulary(), form.dialogs(), form.inflection()->verbs())
+WordPickPanel::WordPickPanel(Board &board, Composition &composition, Vocabulary &vocabulary,
+                             Dialogs &dialogs, Verbs &verbs, QWidget *document, QObject *parent)
+    : QObject(parent)
+    , m_document(document)
+    , m_pick(composition, vocabulary, dialogs, verbs)
 {
-    Board *board = form.board();
-    m_panel = board->addOverlay(QStringLiteral("pWordPick"));
+    m_panel = board.addOverlay(QStringLiteral("pWordPick"));
     for (const LabelSpec &desc : kLabels) {
         auto *label = new QLabel(QString::fromUtf8(desc.caption), m_panel);
         label->setGeometry(desc.left, desc.top, desc.width, desc.height);
@@ -59,7 +57,7 @@ WordPickPanel::WordPickPanel(TMainForm &form)
     connect(lbWordPick, &QListWidget::clicked, this,
             [this](const QModelIndex &index) { lbWordPickClick(index.row()); });
 
-    const QList<TColorButton *> buttons = board->buildButtons(m_panel, kButtons);
+    const QList<TColorButton *> buttons = board.buildButtons(m_panel, kButtons);
     btnDeleteWordPick = buttons.at(1);
     btnEditWordPick = buttons.at(2);
     connect(buttons.at(0), &TColorButton::clicked, this, &WordPickPanel::btnAddWordClick);
@@ -131,8 +129,7 @@ void WordPickPanel::btnExitWordPickClick()
 void WordPickPanel::showVerbEditor(int editIndex)
 {
     hide();
-    if (openAddVerb)
-        openAddVerb(m_pick.tag(), editIndex);
+    Q_EMIT verbEditorRequested(m_pick.tag(), editIndex);
 }
 
 void WordPickPanel::resetCursors()
@@ -146,5 +143,6 @@ void WordPickPanel::hide()
 {
     m_panel->hide();
     // The list had the focus; typing goes on in the document.
-    m_form.editor()->setFocus();
+    if (m_document)
+        m_document->setFocus();
 }

@@ -3,12 +3,12 @@
 #include "word_pick.h"
 
 #include <QObject>
-#include <functional>
 
+class Board;
 class QListWidget;
 class QWidget;
 class TColorButton;
-class TMainForm;
+class Verbs;
 
 // The word pick panel pWordPick over the board: the list lbWordPick and the
 // buttons Add, Delete, Edit and EXIT, driving a WordPick.
@@ -16,7 +16,9 @@ class WordPickPanel : public QObject
 {
     Q_OBJECT
 public:
-    explicit WordPickPanel(TMainForm &form);
+    // document takes the focus back when the panel closes.
+    WordPickPanel(Board &board, Composition &composition, Vocabulary &vocabulary, Dialogs &dialogs,
+                  Verbs &verbs, QWidget *document, QObject *parent = nullptr);
 
     // Fills the list with the tag's words and shows the panel.
     void open(const QString &tag, bool clearGrab = true);
@@ -24,9 +26,10 @@ public:
     WordPick &pick() { return m_pick; }
     QWidget *panel() const { return m_panel; }
 
-    // Opens the verb list editor: verbTag is "verb", "go" or
-    // "say"; editIndex is the row to edit, or -1 to add a verb.
-    std::function<void(const QString &verbTag, int editIndex)> openAddVerb;
+Q_SIGNALS:
+    // Add or Edit on a verb list: verbTag is "verb", "go" or "say"; row is
+    // the verb to edit, or -1 to add one. The verb list editor answers.
+    void verbEditorRequested(const QString &verbTag, int row);
 
 private:
     void lbWordPickClick(int row);
@@ -38,7 +41,7 @@ private:
     void resetCursors();
     void hide();
 
-    TMainForm &m_form;
+    QWidget *m_document;
     WordPick m_pick;
     QWidget *m_panel = nullptr;
     QListWidget *lbWordPick = nullptr;

@@ -55,7 +55,7 @@ TEST_F(BadInput, PrefsOfRandomBytesAreReportedOnceAndStartUpGoesOnWithTheVocabul
         SCOPED_TRACE(seed);
         dialogs.messages.clear();
         program.write("prefs.ini", randomBytes(4096, seed));
-        prefs = Preferences();
+        prefs.assign(PreferenceValues());
         const StartupResult r = start();
         EXPECT_TRUE(r.ok) << joined().toStdString();
         // Either the unreadable lines are named, or the file was unusable as

@@ -143,7 +143,7 @@ TEST(InsertWord, EveryInsertionPutsOutTheIndicators)
 {
     Composer t;
     int changes = 0;
-    t.c.indicatorsChanged = [&] { ++changes; };
+    QObject::connect(&t.c, &Composition::indicatorsChanged, [&] { ++changes; });
     t.c.setIndicators(true, true);
     t.word(QStringLiteral("cat"));
     EXPECT_FALSE(t.c.repeatLit());

@@ -152,10 +152,10 @@ TEST(EditingKeys, RemoveAfterNegationRestoresTheFormBefore)
     d.c.state.ReplaceMode = 1;
     d.c.InsertWord(S("can't"));
     int restored = 0;
-    d.keys.restoreBeforeNegation = [&] {
+    QObject::connect(&d.keys, &EditingKeys::negationRemoved, [&] {
         ++restored;
         EXPECT_EQ(d.str(), S(""));
-    };
+    });
     d.keys.btnRemoveClick();
     EXPECT_EQ(restored, 1);
     // Only after a negation.

@@ -12,9 +12,9 @@ QStringList defaultLines()
     return Preferences::defaults().toLines();
 }
 
-Preferences fromLines(const QStringList &lines, QList<int> *reset = nullptr)
+PreferenceValues fromLines(const QStringList &lines, QList<int> *reset = nullptr)
 {
-    Preferences p;
+    PreferenceValues p;
     p.fromLines(lines, reset);
     return p;
 }
@@ -50,7 +50,7 @@ TEST(Preferences, ShippedFileIsTheDefaultFile)
 TEST(Preferences, EveryLineSurvivesAWriteAndARead)
 {
     ProgramDirFixture program;
-    Preferences p;
+    PreferenceValues p;
     p.fontName = "Garamond";
     p.fontSize = 12;
     p.OpenDir = "/docs/in";
@@ -85,7 +85,7 @@ TEST(Preferences, EveryLineSurvivesAWriteAndARead)
     EXPECT_FALSE(bytes.endsWith("\n"));
     EXPECT_EQ(bytes.count("\r\n"), 56);
 
-    Preferences back;
+    PreferenceValues back;
     QString reset;
     ASSERT_TRUE(back.read(path, &reset, &error));
     EXPECT_EQ(reset, "");
@@ -114,7 +114,7 @@ TEST(Preferences, BadNumbersAndColourTakeTheirDefaultsAndTheRestStillApplies)
     lines[26] = "$00GGHHII"; // colour
     lines[55] = "false";     // prose, at the end
     QList<int> reset;
-    const Preferences p = fromLines(lines, &reset);
+    const PreferenceValues p = fromLines(lines, &reset);
 
     EXPECT_EQ(reset, QList<int>({3, 9, 14, 27}));
     EXPECT_EQ(p.fontSize, 16);
@@ -135,7 +135,7 @@ TEST(Preferences, BadNumbersAndColourTakeTheirDefaultsAndTheRestStillApplies)
 TEST(Preferences, FileThatEndsEarlyReadsTheMissingLinesAsEmpty)
 {
     QList<int> reset;
-    const Preferences p = fromLines(defaultLines().mid(0, 24), &reset);
+    const PreferenceValues p = fromLines(defaultLines().mid(0, 24), &reset);
     EXPECT_EQ(p.capitalizeCaption, "CAPITALIZE");
     EXPECT_FALSE(p.alphabetize);
     EXPECT_EQ(p.columnWidth, "");
@@ -148,7 +148,7 @@ TEST(Preferences, FileThatEndsEarlyReadsTheMissingLinesAsEmpty)
 TEST(Preferences, WindowLineKeepsNewUntilTheFirstStartIsResolved)
 {
     QStringList lines = defaultLines();
-    Preferences p = fromLines(lines);
+    PreferenceValues p = fromLines(lines);
     EXPECT_EQ(p.windowStart, Preferences::WindowStart::FirstStart);
     EXPECT_EQ(p.toLines().at(10), "new");
 
@@ -160,20 +160,20 @@ TEST(Preferences, WindowLineKeepsNewUntilTheFirstStartIsResolved)
     EXPECT_EQ(p.NormalHeight, 450);
     EXPECT_EQ(p.toLines().at(10), "false");
 
-    Preferences narrow = fromLines(lines);
+    PreferenceValues narrow = fromLines(lines);
     narrow.resolveFirstStart(640, 480);
     EXPECT_TRUE(narrow.OpenMaximized);
     EXPECT_EQ(narrow.NormalLeft, 80);
     EXPECT_EQ(narrow.toLines().at(10), "true");
 
     lines[10] = "true";
-    Preferences maximised = fromLines(lines);
+    PreferenceValues maximised = fromLines(lines);
     maximised.resolveFirstStart(1024, 768);
     EXPECT_TRUE(maximised.OpenMaximized);
     EXPECT_EQ(maximised.NormalLeft, 80) << "only a first start is centred";
 
     lines[10] = "sometimes";
-    const Preferences other = fromLines(lines);
+    const PreferenceValues other = fromLines(lines);
     EXPECT_EQ(other.windowStart, Preferences::WindowStart::Unchanged);
     EXPECT_FALSE(other.OpenMaximized);
     EXPECT_EQ(other.toLines().at(10), "false");
@@ -184,7 +184,7 @@ TEST(Preferences, PlainTextLineAndLeftClickBevels)
     QStringList lines = defaultLines();
     lines[11] = "yes";
     lines[12] = "0";
-    const Preferences p = fromLines(lines);
+    const PreferenceValues p = fromLines(lines);
     EXPECT_FALSE(p.plainText) << "anything but \"true\" means rich text";
     EXPECT_EQ(p.bevelWidth(Preferences::PronounGroup), 3);
     EXPECT_EQ(p.bevelWidth(Preferences::AdvTGroup), 1);
@@ -193,7 +193,7 @@ TEST(Preferences, PlainTextLineAndLeftClickBevels)
 TEST(Preferences, DirectoryPlaceholdersResolveUnderTheProgramDirectory)
 {
     const QString program = QStringLiteral("/opt/wl/");
-    Preferences p = Preferences::defaults();
+    PreferenceValues p = Preferences::defaults();
     p.resolveDirectories(program);
     EXPECT_EQ(p.OpenDir, "/opt/wl/txt");
     EXPECT_EQ(p.SaveDir, "/opt/wl/txt");
@@ -204,7 +204,7 @@ TEST(Preferences, DirectoryPlaceholdersResolveUnderTheProgramDirectory)
     lines[3] = "";
     lines[4] = "opendir"; // only line 4 knows this word
     lines[5] = "";
-    Preferences q = fromLines(lines);
+    PreferenceValues q = fromLines(lines);
     q.resolveDirectories(program);
     EXPECT_EQ(q.OpenDir, "/opt/wl");
     EXPECT_EQ(q.SaveDir, "opendir");
@@ -240,7 +240,7 @@ TEST(Preferences, WindowsCodePageFileIsWrittenBackInIt)
     QStringList lines = defaultLines();
     lines[1] = "Caf\u00e9 Sans";
     program.write("prefs.ini", lines.join("\r\n").toLatin1());
-    Preferences p;
+    PreferenceValues p;
     QString reset, error;
     ASSERT_TRUE(p.read(program.filePath("prefs.ini"), &reset, &error));
     EXPECT_EQ(p.fontName, "Caf\u00e9 Sans");

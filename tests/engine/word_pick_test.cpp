@@ -27,7 +27,8 @@ protected:
         vocab.verbTable(L::VerbTable)
             .loadLines({"run", "runs", "running", "ran", "run", //
                         "sing", "sings", "singing", "sang", "sung"});
-        pick.listChanged = [this](L list) { changed.append(list); };
+        QObject::connect(&vocab, &Vocabulary::listChanged,
+                         [this](L list) { changed.append(list); });
     }
     const QStringList &animals() const { return vocab.wordList(L::AnimalList).entries(); }
 };

@@ -125,7 +125,7 @@ TEST_F(DocumentTest, CancelAtSaveChangesAbortsNewAndOpen)
     typeText(QStringLiteral("unsaved"));
     dialogs.answers = {Dialogs::Answer::Cancel, Dialogs::Answer::Cancel};
     bool reset = false;
-    document.onNewDocument = [&] { reset = true; };
+    QObject::connect(&document, &Document::newDocument, [&] { reset = true; });
 
     EXPECT_FALSE(document.FileNew());
     EXPECT_FALSE(document.FileOpen());
@@ -143,7 +143,7 @@ TEST_F(DocumentTest, NoDiscardsAndYesSavesBeforeNew)
     typeText(QStringLiteral("draft"));
     dialogs.answers = {Dialogs::Answer::No};
     bool reset = false;
-    document.onNewDocument = [&] { reset = true; };
+    QObject::connect(&document, &Document::newDocument, [&] { reset = true; });
     EXPECT_TRUE(document.FileNew());
     EXPECT_TRUE(reset);
     EXPECT_TRUE(editor.toPlainText().isEmpty());

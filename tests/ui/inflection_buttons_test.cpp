@@ -140,7 +140,7 @@ TEST_F(InflectionButtonsTest, TenseBoxReformsTheGoVerb)
     EXPECT_EQ(text(), QLatin1String("She goes "));
     tense->setCurrentIndex(tense->findText(QStringLiteral("past tense")));
     Q_EMIT tense->activated(tense->currentIndex());
-    EXPECT_TRUE(form->PastTense);
+    EXPECT_TRUE(form->preferences().PastTense);
     EXPECT_EQ(text(), QLatin1String("She went "));
     // The next verb follows the setting.
     form->fixedWordClick(QStringLiteral("and"));

@@ -336,7 +336,7 @@ TEST_F(ListEditorsTest, StoredVerbLoadsAndAnEditMovesItWithAllItsForms)
     // The pick list deleted a verb of the table on view: the row chosen here
     // no longer stands for the same verb, so Accept adds instead.
     window->vocabulary().verbTable(Vocabulary::List::VerbTable).removeRow(1);
-    window->addVerbPanel()->listChanged(Vocabulary::List::VerbTable);
+    window->vocabulary().markModified(Vocabulary::List::VerbTable);
     EXPECT_EQ(rows("lbVerbPick"), QStringList("sing"));
     EXPECT_FALSE(deleteEnabled("btnDeleteVerb"));
     type("editTo", "trot");

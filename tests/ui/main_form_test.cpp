@@ -156,8 +156,8 @@ TEST_F(MainForm, StartingWithAMissingDocumentOpensNothingQuietly)
 TEST_F(MainForm, CloseWritesPreferencesThatTheNextStartReadsBack)
 {
     TMainForm &w = open();
-    w.PastTense = true;
-    w.PoetryMode = false;
+    w.preferences().setPastTense(true);
+    w.preferences().setPoetryMode(false);
     dialogs.answers.push_back(Dialogs::Answer::No); // the document question
     w.fixedWordClick(QStringLiteral("or"));
     EXPECT_TRUE(w.close());
@@ -170,8 +170,8 @@ TEST_F(MainForm, CloseWritesPreferencesThatTheNextStartReadsBack)
     EXPECT_FALSE(lines.last().endsWith('\r'));
 
     TMainForm &again = open();
-    EXPECT_TRUE(again.PastTense);
-    EXPECT_FALSE(again.PoetryMode);
+    EXPECT_TRUE(again.preferences().PastTense);
+    EXPECT_FALSE(again.preferences().PoetryMode);
     EXPECT_EQ(again.findChild<QComboBox *>(QStringLiteral("cbTense"))->currentText(),
               QStringLiteral("past tense"));
 }
@@ -185,7 +185,7 @@ TEST_F(MainForm, CancelAtTheVocabularyQuestionWritesNothingAndStaysOpen)
         return f.readAll();
     }();
     w.vocabulary().markModified(Vocabulary::List::AdjectiveList);
-    w.PastTense = !w.PastTense;
+    w.preferences().setPastTense(!w.preferences().PastTense);
     dialogs.answers.push_back(Dialogs::Answer::Cancel);
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(w.isVisible());
