@@ -6,9 +6,7 @@
 #include "right_words.h"
 #include "vocab/vocabulary.h"
 
-#include <QCheckBox>
 #include <QEvent>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 
@@ -74,52 +72,54 @@ RightColumn::RightColumn(Composition &composition, Vocabulary &vocabulary, QWidg
             reload();
     });
 
-    // Stand-ins for the boxes of the preferences panel.
-    edColWidth = new QLineEdit(QStringLiteral("80"), this);
-    edColWidth->setObjectName(QStringLiteral("edColWidth"));
-    edColWidth->hide();
-    connect(edColWidth, &QLineEdit::textChanged, this, &RightColumn::edColWidthChange);
-    edRightMargin = new QLineEdit(QStringLiteral("4"), this);
-    edRightMargin->setObjectName(QStringLiteral("edRightMargin"));
-    edRightMargin->hide();
-    connect(edRightMargin, &QLineEdit::textChanged, this, &RightColumn::edRightMarginChange);
-    cbAlphabetize = new QCheckBox(tr("Alphabetize the right-panel word list"), this);
-    cbAlphabetize->setObjectName(QStringLiteral("cbAlphabetize"));
-    cbAlphabetize->hide();
-    connect(cbAlphabetize, &QCheckBox::toggled, this, &RightColumn::cbAlphabetizeClick);
-
     setColour(m_colour);
     placeFillers();
 }
 
-void RightColumn::applyPreferences(const Preferences &preferences)
+void RightColumn::applyPreferences(const PreferenceValues &preferences)
 {
-    {
-        const QSignalBlocker block(edColWidth);
-        edColWidth->setText(preferences.columnWidth);
-    }
-    {
-        const QSignalBlocker block(cbAlphabetize);
-        cbAlphabetize->setChecked(preferences.alphabetize);
-    }
-    edRightMargin->setText(QString::number(preferences.rightMargin));
-    edRightMarginChange();
+    m_columnWidth = preferences.columnWidth;
+    m_alphabetize = preferences.alphabetize;
+    setMarginText(QString::number(preferences.rightMargin));
     setColour(preferences.rightColour);
+    layOut(window()->width());
     reload();
+    Q_EMIT settingsApplied();
 }
 
-void RightColumn::collectPreferences(Preferences &preferences) const
+void RightColumn::collectPreferences(PreferenceValues &preferences) const
 {
-    preferences.columnWidth = edColWidth->text();
-    preferences.alphabetize = cbAlphabetize->isChecked();
+    preferences.columnWidth = m_columnWidth;
+    preferences.alphabetize = m_alphabetize;
     preferences.rightMargin = m_margin;
     preferences.rightColour = m_colour;
+}
+
+std::optional<QString> RightColumn::setColumnWidthText(const QString &text)
+{
+    m_columnWidth = text;
+    return layOut(window()->width());
+}
+
+QString RightColumn::setMarginText(const QString &text)
+{
+    QString writeBack;
+    m_margin = RightWords::margin(text, &writeBack);
+    placeFillers();
+    return writeBack;
+}
+
+void RightColumn::setAlphabetize(bool on)
+{
+    m_alphabetize = on;
+    if (on)
+        reload();
 }
 
 void RightColumn::reload()
 {
     WordList &list = m_vocabulary.wordList(Vocabulary::List::RightList);
-    if (cbAlphabetize->isChecked())
+    if (m_alphabetize)
         RightWords::sort(list);
     lbRight->clear();
     lbRight->addItems(list.entries());
@@ -145,44 +145,28 @@ void RightColumn::setColour(quint32 colour)
 
 void RightColumn::FormResize(int windowWidth)
 {
+    const QString before = m_columnWidth;
+    layOut(windowWidth);
+    if (m_columnWidth != before)
+        Q_EMIT columnWidthCorrected(m_columnWidth);
+}
+
+std::optional<QString> RightColumn::layOut(int windowWidth)
+{
     if (windowWidth <= RightWords::BoardRoom)
-        return;
+        return std::nullopt;
     QString writeBack;
-    const int width = RightWords::columnWidth(edColWidth->text(), &writeBack);
-    if (edColWidth->text().size() >= 2) {
-        if (!writeBack.isEmpty()) {
-            const QSignalBlocker block(edColWidth);
-            edColWidth->setText(writeBack);
-        }
-        edColWidth->setCursorPosition(int(edColWidth->text().size()));
+    const int width = RightWords::columnWidth(m_columnWidth, &writeBack);
+    std::optional<QString> shown;
+    if (m_columnWidth.size() >= 2) {
+        if (!writeBack.isEmpty())
+            m_columnWidth = writeBack;
+        shown = m_columnWidth;
     }
     placeFillers();
     m_columns = RightWords::columnCount(windowWidth, width);
     updateGrid();
-}
-
-void RightColumn::edColWidthChange()
-{
-    FormResize(window()->width());
-}
-
-void RightColumn::edRightMarginChange()
-{
-    QString writeBack;
-    m_margin = RightWords::margin(edRightMargin->text(), &writeBack);
-    if (!writeBack.isEmpty()) {
-        const QSignalBlocker block(edRightMargin);
-        edRightMargin->setText(writeBack);
-        edRightMargin->setCursorPosition(int(writeBack.size()));
-    }
-    placeFillers();
-}
-
-void RightColumn::cbAlphabetizeClick()
-{
-    // Unchecking leaves the rows as they are until the next start.
-    if (cbAlphabetize->isChecked())
-        reload();
+    return shown;
 }
 
 void RightColumn::lbRightClick(int row)

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 class Composition;
-class Preferences;
-class QCheckBox;
-class QLineEdit;
+class PreferenceValues;
 class QListWidget;
 class Vocabulary;
 
@@ -14,16 +13,29 @@ class Vocabulary;
 // in as many columns as the window's room allows. A click inserts the word
 // of its row; the right button asks for the word pick list.
 //
-// Its settings live in the boxes edColWidth, edRightMargin and
-// cbAlphabetize, which stay hidden until the preferences panel shows them.
+// Its settings are edited in the preferences panel, which shows each change
+// here at once (so the user sees the result before choosing OK or Cancel).
 class RightColumn : public QWidget
 {
     Q_OBJECT
 public:
     RightColumn(Composition &composition, Vocabulary &vocabulary, QWidget *parent);
 
-    void applyPreferences(const Preferences &preferences);
-    void collectPreferences(Preferences &preferences) const;
+    void applyPreferences(const PreferenceValues &preferences);
+    // The settings as shown now, which may be ahead of the preferences while
+    // the panel is up.
+    void collectPreferences(PreferenceValues &preferences) const;
+
+    // The minimum column width as typed. Returns the text the box should
+    // show when the width was applied and the text has two or more
+    // characters (a shorter one counts as 40 and is left alone), else none.
+    std::optional<QString> setColumnWidthText(const QString &text);
+    // The right margin as typed; returns the corrected text the box should
+    // show, or an empty string when the text stands as it is.
+    QString setMarginText(const QString &text);
+    // Checking sorts the list at once; unchecking leaves the rows as they
+    // are until the next start.
+    void setAlphabetize(bool on);
 
     // The layout after the window's width or the column width changed: a
     // window of 640 pixels or less leaves it alone.
@@ -40,6 +52,10 @@ public:
 
 Q_SIGNALS:
     void pickRequested();
+    // A window resize corrected the column width (to text).
+    void columnWidthCorrected(const QString &text);
+    // applyPreferences() has run.
+    void settingsApplied();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -47,9 +63,7 @@ protected:
 
 private:
     void lbRightClick(int row);
-    void edColWidthChange();
-    void edRightMarginChange();
-    void cbAlphabetizeClick();
+    std::optional<QString> layOut(int windowWidth);
     void placeFillers();
     void updateGrid();
 
@@ -60,9 +74,8 @@ private:
     QWidget *pFillerRight = nullptr;
     QWidget *pFillerRightTop = nullptr;
     QListWidget *lbRight = nullptr;
-    QLineEdit *edColWidth = nullptr;
-    QLineEdit *edRightMargin = nullptr;
-    QCheckBox *cbAlphabetize = nullptr;
+    QString m_columnWidth = QStringLiteral("80");
+    bool m_alphabetize = false;
     int m_columns = 1;
     int m_margin = 4;
     quint32 m_colour = 0x00855C3A;

@@ -26,7 +26,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -70,15 +69,19 @@ struct CaptionSpec
     const char *real;
     const char *label;
     int noun;
+    QString PreferenceValues::*caption = nullptr;
 };
 
 // Three columns of five: the buttons of the main panel, then the nouns.
 constexpr CaptionSpec kCaptions[] = {
     {"edCustom", "btnCustomTest", "btnCustom", nullptr, Vocabulary::Custom},
-    {"edModal", "btnModalTest", "btnModal", nullptr, -1},
-    {"edInfinitive", "btnInfinitiveTest", "btnInfinitive", nullptr, -1},
-    {"edPluralize", "btnPluralizeTest", "btnPluralize", "PLU:", -1},
-    {"edCapitalize", "btnCapitalizeTest", "btnCapitalize", "CAP:", -1},
+    {"edModal", "btnModalTest", "btnModal", nullptr, -1, &PreferenceValues::modalCaption},
+    {"edInfinitive", "btnInfinitiveTest", "btnInfinitive", nullptr, -1,
+     &PreferenceValues::infinitiveCaption},
+    {"edPluralize", "btnPluralizeTest", "btnPluralize", "PLU:", -1,
+     &PreferenceValues::pluralizeCaption},
+    {"edCapitalize", "btnCapitalizeTest", "btnCapitalize", "CAP:", -1,
+     &PreferenceValues::capitalizeCaption},
     {"edPerson", "btnPersonTest", "btnPerson", nullptr, Vocabulary::Person},
     {"edPlant", "btnPlantTest", "btnPlant", nullptr, Vocabulary::Plant},
     {"edPlace", "btnPlaceTest", "btnPlaceMain", nullptr, Vocabulary::Place},
@@ -125,17 +128,14 @@ void putCaretAtEnd(QLineEdit *box)
 
 } // namespace
 
-PreferencesPanel::PreferencesPanel(const Parts &parts, QObject *parent)
+PreferencesPanel::PreferencesPanel(Board &board, Preferences &prefs, Vocabulary &vocabulary,
+                                   Dialogs &dialogs, RightColumn &rightColumn, QObject *parent)
     : QObject(parent)
-    , m_window(parts.window)
-    , m_board(parts.board)
-    , m_prefs(parts.prefs)
-    , m_vocabulary(parts.vocabulary)
-    , m_dialogs(parts.dialogs)
-    , m_editor(parts.editor)
-    , m_document(parts.document)
-    , m_formatBar(parts.formatBar)
-    , m_right(parts.rightColumn)
+    , m_board(board)
+    , m_prefs(prefs)
+    , m_vocabulary(vocabulary)
+    , m_dialogs(dialogs)
+    , m_right(rightColumn)
 {
     pPrefs = m_board.addOverlay(QStringLiteral("pPrefs"));
     QFont font = pPrefs->font();
@@ -167,14 +167,24 @@ PreferencesPanel::PreferencesPanel(const Parts &parts, QObject *parent)
     buildButtonTextTab();
     buildRightTab();
 
-    lbPrevRight = new QListWidget(pPrefs);
-    lbPrevRight->setObjectName(QStringLiteral("lbPrevRight"));
-    lbPrevRight->hide();
-
-    // Pasted text takes the document font chosen here.
-    parts.editCommands.pasteFont = [this] { return reFontExample->font(); };
-    // The window's normal size is shown while it changes.
-    m_window.installEventFilter(this);
+    // While the panel is down its boxes follow the settings, so that it
+    // opens on what is in force; the window's size is shown as it changes.
+    connect(&m_prefs, &Preferences::changed, this, [this](Preferences::Aspect aspect) {
+        if (aspect == Preferences::Aspect::Window)
+            showWindowSize();
+        if (!pPrefs->isVisible())
+            load();
+    });
+    connect(&m_right, &RightColumn::settingsApplied, this, [this] {
+        if (!pPrefs->isVisible())
+            loadRightTab();
+    });
+    connect(&m_right, &RightColumn::columnWidthCorrected, this, [this](const QString &text) {
+        const QSignalBlocker block(edColWidth);
+        edColWidth->setText(text);
+        putCaretAtEnd(edColWidth);
+    });
+    load();
 }
 
 QWidget *PreferencesPanel::addTab(const char *objectName, const QString &caption)
@@ -215,13 +225,6 @@ QWidget *PreferencesPanel::spinButtons(const char *objectName, QLineEdit *box,
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
     box->setFixedWidth(44);
     return spin;
-}
-
-template <class T> T *PreferencesPanel::windowControl(const char *objectName) const
-{
-    T *found = m_right.findChild<T *>(name(objectName));
-    Q_ASSERT(found);
-    return found;
 }
 
 void PreferencesPanel::buildFontTab()
@@ -337,7 +340,9 @@ void PreferencesPanel::buildWindowTab()
 
     for (QRadioButton *rb : {rbMaximized, rbNormal})
         connect(rb, &QRadioButton::clicked, this, [this, rb] {
-            m_prefs.OpenMaximized = rb == rbMaximized;
+            PreferenceValues now = m_prefs.values();
+            now.OpenMaximized = rb == rbMaximized;
+            m_prefs.assign(now);
             btnOKprefs->setFocus();
         });
 }
@@ -395,16 +400,17 @@ void PreferencesPanel::buildButtonTextTab()
     for (int i = 0; i < CaptionCount; ++i) {
         const CaptionSpec &desc = kCaptions[i];
         CaptionBox &box = m_captions[i];
-        box.real = m_board.button(name(desc.real));
-        Q_ASSERT(box.real);
+        const TColorButton *real = m_board.button(name(desc.real));
+        Q_ASSERT(real);
         box.nounCategory = desc.noun;
+        box.caption = desc.caption;
         box.edit = new QLineEdit(page);
         box.edit->setObjectName(name(desc.edit));
         box.edit->setFixedWidth(76);
         box.sample = new TColorButton(page);
         box.sample->setObjectName(name(desc.sample));
         box.sample->setFixedSize(84, kBoardButtonHeight);
-        box.sample->setColor(box.real->color());
+        box.sample->setColor(real->color());
         box.sample->setBevelSize(1);
         const int row = i % 5;
         const int column = (i / 5) * 4;
@@ -429,12 +435,16 @@ void PreferencesPanel::buildRightTab()
     auto *column = new QVBoxLayout(page);
     column->setSpacing(3);
 
-    // The right-hand column owns these boxes and follows them; the tab only
-    // shows them.
-    cbAlphabetize = windowControl<QCheckBox>("cbAlphabetize");
-    cbAlphabetize->setText(tr("Alphabetize the right-panel word list"));
-    edColWidth = windowControl<QLineEdit>("edColWidth");
-    edRightMargin = windowControl<QLineEdit>("edRightMargin");
+    // The column shows each change at once.
+    cbAlphabetize = new QCheckBox(tr("Alphabetize the right-panel word list"), page);
+    cbAlphabetize->setObjectName(QStringLiteral("cbAlphabetize"));
+    connect(cbAlphabetize, &QCheckBox::toggled, &m_right, &RightColumn::setAlphabetize);
+    edColWidth = new QLineEdit(page);
+    edColWidth->setObjectName(QStringLiteral("edColWidth"));
+    connect(edColWidth, &QLineEdit::textChanged, this, &PreferencesPanel::edColWidthChange);
+    edRightMargin = new QLineEdit(page);
+    edRightMargin->setObjectName(QStringLiteral("edRightMargin"));
+    connect(edRightMargin, &QLineEdit::textChanged, this, &PreferencesPanel::edRightMarginChange);
     QWidget *spinWidth = spinButtons("spBtnColWidth", edColWidth, [this](int step) {
         edColWidth->setText(
             PrefsBoxRules::spin(edColWidth->text(), step, PrefsBoxRules::ColumnWidth));
@@ -477,24 +487,26 @@ void PreferencesPanel::buildRightTab()
     column->addWidget(label(tr("Background color:"), page));
     column->addLayout(swatches);
     column->addStretch(1);
-    // Kept hidden by the column until now.
-    for (QWidget *w : {static_cast<QWidget *>(cbAlphabetize), static_cast<QWidget *>(edColWidth),
-                       static_cast<QWidget *>(edRightMargin)})
-        w->setVisible(true);
 }
 
-void PreferencesPanel::loadSettings()
+void PreferencesPanel::load()
 {
     const Preferences &prefs = m_prefs;
+    QFont font(prefs.fontName);
+    font.setPointSize(std::max(4, prefs.fontSize));
     {
+        // A stored font this system lacks shows as the family used instead.
         const QSignalBlocker block(cbFontName);
-        cbFontName->setCurrentIndex(cbFontName->findText(prefs.fontName));
+        int index = cbFontName->findText(prefs.fontName);
+        if (index < 0)
+            index = cbFontName->findText(QFontInfo(font).family());
+        cbFontName->setCurrentIndex(index);
     }
     {
         const QSignalBlocker block(edFontSize);
         edFontSize->setText(QString::number(prefs.fontSize));
     }
-    reFontExample->setFont(m_editor.font());
+    reFontExample->setFont(font);
     edOpenDir->setText(prefs.OpenDir);
     edSaveDir->setText(prefs.SaveDir);
     edVocabDir->setText(prefs.VocabDir);
@@ -503,13 +515,23 @@ void PreferencesPanel::loadSettings()
     (prefs.plainText ? rbTxt : rbRtf)->setChecked(true);
     for (int g = 0; g < GroupCount; ++g)
         setGroupItem(g, prefs.leftClick[g]);
-    loadCaptions();
+    for (CaptionBox &box : m_captions)
+        box.edit->setText(
+            box.caption ? prefs.*box.caption
+                        : m_vocabulary.nounCaption(Vocabulary::NounCategory(box.nounCategory)));
+    loadRightTab();
 }
 
-void PreferencesPanel::loadCaptions()
+void PreferencesPanel::loadRightTab()
 {
-    for (CaptionBox &box : m_captions)
-        box.edit->setText(box.real->caption());
+    PreferenceValues shown;
+    m_right.collectPreferences(shown);
+    const QSignalBlocker blockWidth(edColWidth);
+    const QSignalBlocker blockMargin(edRightMargin);
+    const QSignalBlocker blockSort(cbAlphabetize);
+    edColWidth->setText(shown.columnWidth);
+    edRightMargin->setText(QString::number(shown.rightMargin));
+    cbAlphabetize->setChecked(shown.alphabetize);
 }
 
 int PreferencesPanel::groupItem(int group) const
@@ -523,44 +545,10 @@ void PreferencesPanel::setGroupItem(int group, int item)
         rb->setChecked(true);
 }
 
-void PreferencesPanel::setLeftClickBevels(const std::array<int, GroupCount> &items)
-{
-    for (int g = 0; g < GroupCount; ++g) {
-        TColorButton *button = m_board.button(name(kGroups[g].button));
-        button->setBevelSize(items[g] != 0 ? 1 : 3);
-        Board::fitCaptionFont(button);
-    }
-}
-
-void PreferencesPanel::setMenusEnabled(bool on)
-{
-    for (const char *action : {"miWordLists", "miVerbLists", "miOptions"})
-        if (auto *a = m_window.findChild<QAction *>(name(action)))
-            a->setEnabled(on);
-    for (const char *box : {"cbTense", "cbPoetryProse"})
-        if (auto *w = m_window.findChild<QWidget *>(name(box)))
-            w->setEnabled(on);
-}
-
 void PreferencesPanel::showWindowSize()
 {
-    const Preferences &prefs = m_prefs;
-    edPixelsWide->setText(QString::number(prefs.NormalWidth));
-    edPixelsTall->setText(QString::number(prefs.NormalHeight));
-}
-
-bool PreferencesPanel::eventFilter(QObject *watched, QEvent *event)
-{
-    // A window in its normal state is the size it reopens at.
-    if (watched == &m_window && event->type() == QEvent::Resize &&
-        !(m_window.windowState() &
-          (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) &&
-        m_window.isVisible()) {
-        m_prefs.NormalWidth = m_window.width();
-        m_prefs.NormalHeight = m_window.height();
-        showWindowSize();
-    }
-    return QObject::eventFilter(watched, event);
+    edPixelsWide->setText(QString::number(m_prefs.NormalWidth));
+    edPixelsTall->setText(QString::number(m_prefs.NormalHeight));
 }
 
 void PreferencesPanel::cbFontNameChange()
@@ -586,12 +574,26 @@ void PreferencesPanel::edFontSizeChange()
     reFontExample->setFont(font);
 }
 
-void PreferencesPanel::showRightList(const QStringList &words)
+void PreferencesPanel::edColWidthChange()
 {
-    if (auto *lbRight = m_right.findChild<QListWidget *>(QStringLiteral("lbRight"))) {
-        lbRight->clear();
-        lbRight->addItems(words);
+    const std::optional<QString> shown = m_right.setColumnWidthText(edColWidth->text());
+    if (!shown)
+        return;
+    if (*shown != edColWidth->text()) {
+        const QSignalBlocker block(edColWidth);
+        edColWidth->setText(*shown);
     }
+    putCaretAtEnd(edColWidth);
+}
+
+void PreferencesPanel::edRightMarginChange()
+{
+    const QString writeBack = m_right.setMarginText(edRightMargin->text());
+    if (writeBack.isEmpty())
+        return;
+    const QSignalBlocker block(edRightMargin);
+    edRightMargin->setText(writeBack);
+    putCaretAtEnd(edRightMargin);
 }
 
 void PreferencesPanel::btnColorClick(int index)
@@ -606,169 +608,82 @@ void PreferencesPanel::browseDir(QLineEdit *box, bool open)
     if (!chosen)
         return;
     box->setText(*chosen);
-    Preferences &prefs = m_prefs;
-    if (open) {
-        prefs.OpenDir = *chosen;
-        m_document.openDir = *chosen;
-    } else {
-        prefs.SaveDir = *chosen;
-        m_document.saveDir = *chosen;
-    }
+    PreferenceValues now = m_prefs.values();
+    (open ? now.OpenDir : now.SaveDir) = *chosen;
+    m_prefs.assign(now);
 }
 
 void PreferencesPanel::miOptionsClick()
 {
-    setMenusEnabled(false);
-    DocumentEditor *editor = &m_editor;
-    m_caret = editor->textCursor();
-    editor->setEnabled(false);
-    auto *lbRight = m_right.findChild<QListWidget *>(QStringLiteral("lbRight"));
-    if (lbRight)
-        lbRight->setEnabled(false);
-    showWindowSize();
-
-    m_snapshot.plainText = m_document.plainText();
-    for (int g = 0; g < GroupCount; ++g)
-        m_snapshot.leftClick[g] = groupItem(g);
-    m_snapshot.alphabetize = cbAlphabetize->isChecked();
-    lbPrevRight->clear();
-    lbPrevRight->addItems(m_vocabulary.wordList(Vocabulary::List::RightList).entries());
-    m_snapshot.columnWidth = edColWidth->text();
-    m_snapshot.rightMargin = edRightMargin->text();
-    m_snapshot.colour = m_right.colour();
-
+    load();
+    m_rightOrder = m_vocabulary.wordList(Vocabulary::List::RightList).entries();
+    m_rightAlphabetized = cbAlphabetize->isChecked();
+    m_rightColumnWidth = edColWidth->text();
+    m_rightMargin = edRightMargin->text().toInt();
+    m_rightColour = m_right.colour();
     pPrefs->show();
     pPrefs->raise();
-    (m_prefs.OpenMaximized ? rbMaximized : rbNormal)->setChecked(true);
+    Q_EMIT shownChanged(true);
 }
 
 void PreferencesPanel::btnOKprefsClick()
 {
-    setMenusEnabled(true);
-    Preferences &prefs = m_prefs;
-    DocumentEditor *editor = &m_editor;
-    Document *document = &m_document;
+    PreferenceValues edited = m_prefs.values();
 
-    const QFont oldFont = editor->font();
-    QString family = cbFontName->currentText();
-    if (family.isEmpty())
-        family = oldFont.family(); // a font this system lacks stays chosen
-    const int size = reFontExample->font().pointSize();
-    edFontSize->setText(QString::number(size));
-    QFont font(family);
-    font.setPointSize(size);
-    editor->document()->setDefaultFont(font);
-    editor->setFont(font);
-    prefs.fontName = family;
-    prefs.fontSize = size;
+    // A font this system lacks stays chosen.
+    const QString family = cbFontName->currentText();
+    if (!family.isEmpty())
+        edited.fontName = family;
+    edited.fontSize = reFontExample->font().pointSize();
 
-    prefs.OpenDir = edOpenDir->text();
-    prefs.SaveDir = edSaveDir->text();
-    prefs.VocabDir = edVocabDir->text();
-    document->openDir = prefs.OpenDir;
-    document->saveDir = prefs.SaveDir;
+    edited.OpenDir = edOpenDir->text();
+    edited.SaveDir = edSaveDir->text();
+    edited.VocabDir = edVocabDir->text();
 
     edColWidth->setText(PrefsBoxRules::columnWidthAtOk(edColWidth->text()));
     edRightMargin->setText(PrefsBoxRules::rightMarginAtOk(edRightMargin->text()));
-    prefs.columnWidth = edColWidth->text();
-    prefs.rightMargin = edRightMargin->text().toInt();
-    prefs.alphabetize = cbAlphabetize->isChecked();
+    m_right.collectPreferences(edited);
 
-    if (!(m_window.windowState() &
-          (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
-        prefs.NormalLeft = m_window.geometry().left();
-        prefs.NormalTop = m_window.geometry().top();
-        prefs.NormalWidth = m_window.width();
-        prefs.NormalHeight = m_window.height();
-    }
-
-    const bool plain = rbTxt->isChecked();
-    if (plain != document->plainText()) {
-        if (plain)
-            document->stripFormatting(font);
-        document->setPlainText(plain);
-        m_formatBar.setPlainTextMode(plain);
-        document->renameForFormat();
-    } else if (plain && font != oldFont) {
-        // Plain text has one font, and it is not saved: not a change.
-        const bool modified = editor->document()->isModified();
-        document->stripFormatting(font);
-        editor->document()->setModified(modified);
-    }
-    prefs.plainText = plain;
-
+    edited.plainText = rbTxt->isChecked();
     for (int g = 0; g < GroupCount; ++g)
-        prefs.leftClick[g] = groupItem(g);
-    setLeftClickBevels(prefs.leftClick);
+        edited.leftClick[g] = groupItem(g);
 
-    Vocabulary &vocabulary = m_vocabulary;
-    for (CaptionBox &box : m_captions) {
-        box.real->setCaption(box.sample->caption());
-        Board::fitCaptionFont(box.real);
-        if (box.nounCategory >= 0)
-            vocabulary.setNounCaption(Vocabulary::NounCategory(box.nounCategory),
-                                      box.sample->caption());
+    for (const CaptionBox &box : m_captions) {
+        const QString text = box.sample->caption();
+        if (box.caption)
+            edited.*box.caption = text;
+        else
+            m_vocabulary.setNounCaption(Vocabulary::NounCategory(box.nounCategory), text);
     }
 
-    if (!sameDirectory(prefs.VocabDir, vocabulary.loadedDir()))
+    close();
+    m_prefs.assign(edited);
+    load();
+    if (!sameDirectory(edited.VocabDir, m_vocabulary.loadedDir()))
         m_dialogs.message(tr("You have selected a new vocabulary directory.\n"
                              "To load it, please close and restart Wordloom now."));
-    close();
 }
 
 void PreferencesPanel::btnCancelPrefsClick()
 {
-    setMenusEnabled(true);
-    const Preferences &prefs = m_prefs;
-    DocumentEditor *editor = &m_editor;
-
-    {
-        const QSignalBlocker block(cbFontName);
-        cbFontName->setCurrentIndex(cbFontName->findText(editor->font().family()));
-    }
-    {
-        const QSignalBlocker block(edFontSize);
-        edFontSize->setText(QString::number(editor->font().pointSize()));
-    }
-    reFontExample->setFont(editor->font());
-
-    edOpenDir->setText(prefs.OpenDir);
-    edSaveDir->setText(prefs.SaveDir);
-    edVocabDir->setText(prefs.VocabDir);
-    edColWidth->setText(m_snapshot.columnWidth);
-    edRightMargin->setText(m_snapshot.rightMargin);
-    (prefs.OpenMaximized ? rbMaximized : rbNormal)->setChecked(true);
-    showWindowSize();
-
-    (m_snapshot.plainText ? rbTxt : rbRtf)->setChecked(true);
-    for (int g = 0; g < GroupCount; ++g)
-        setGroupItem(g, m_snapshot.leftClick[g]);
-    setLeftClickBevels(m_snapshot.leftClick);
-
-    loadCaptions();
-
-    cbAlphabetize->setChecked(m_snapshot.alphabetize);
-    if (!m_snapshot.alphabetize) {
+    if (!m_rightAlphabetized) {
         // Undo a sort made while the panel was up.
-        QStringList words;
-        for (int i = 0; i < lbPrevRight->count(); ++i)
-            words << lbPrevRight->item(i)->text();
         WordList &list = m_vocabulary.wordList(Vocabulary::List::RightList);
         list.clear();
-        list.addAll(words);
-        showRightList(words);
+        list.addAll(m_rightOrder);
     }
-    m_right.setColour(m_snapshot.colour);
+    PreferenceValues before = m_prefs.values();
+    before.alphabetize = m_rightAlphabetized;
+    before.columnWidth = m_rightColumnWidth;
+    before.rightMargin = m_rightMargin;
+    before.rightColour = m_rightColour;
+    m_right.applyPreferences(before);
     close();
+    load();
 }
 
 void PreferencesPanel::close()
 {
-    DocumentEditor *editor = &m_editor;
-    editor->setEnabled(true);
-    if (auto *lbRight = m_right.findChild<QListWidget *>(QStringLiteral("lbRight")))
-        lbRight->setEnabled(true);
     pPrefs->hide();
-    editor->setTextCursor(m_caret);
-    editor->setFocus();
+    Q_EMIT shownChanged(false);
 }

@@ -2,74 +2,52 @@
 
 #include <QObject>
 #include <QStringList>
-#include <QTextCursor>
 #include <array>
 #include <functional>
 
 class Board;
 class Dialogs;
-class Document;
-class DocumentEditor;
-class EditCommands;
-class FormatBar;
+class PreferenceValues;
 class Preferences;
 class QAbstractButton;
-class QMainWindow;
-class RightColumn;
-class Vocabulary;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QTextEdit;
 class QWidget;
+class RightColumn;
 class TColorButton;
+class Vocabulary;
 
 // The preferences panel pPrefs over the board (Edit > Options): seven tabs
-// of settings, OK and Cancel. Its controls hold the settings while the
-// program runs: loadSettings() fills them after prefs.ini has been applied,
-// OK applies them to the window and to the preferences written at close,
-// and Cancel puts back what was there when the panel was opened.
-//
-// The right-hand column's own boxes (edColWidth, edRightMargin,
-// cbAlphabetize) are found by name and moved onto the " Right Panel " tab,
-// so the column keeps reacting to them.
+// of settings, OK and Cancel. The boxes are a copy of the preferences: OK
+// assigns it (and every part that follows the preferences hears of it),
+// Cancel drops it. The right-hand column shows its settings at once while
+// they are edited, so that the user can judge them; Cancel puts it back.
+// The directories, and the window's choice between maximised and normal,
+// take effect as soon as they are chosen.
 class PreferencesPanel : public QObject
 {
     Q_OBJECT
 public:
-    // What the settings act on.
-    struct Parts
-    {
-        QMainWindow &window; // its size, state and menus
-        Board &board;
-        Preferences &prefs;
-        Vocabulary &vocabulary;
-        Dialogs &dialogs;
-        DocumentEditor &editor;
-        Document &document;
-        FormatBar &formatBar;
-        EditCommands &editCommands;
-        RightColumn &rightColumn;
-    };
-    explicit PreferencesPanel(const Parts &parts, QObject *parent = nullptr);
+    PreferencesPanel(Board &board, Preferences &prefs, Vocabulary &vocabulary, Dialogs &dialogs,
+                     RightColumn &rightColumn, QObject *parent = nullptr);
 
     QWidget *panel() const { return pPrefs; }
-
-    // Shows the settings now in force (start-up, after prefs.ini).
-    void loadSettings();
 
     // "&Options".
     void miOptionsClick();
     void btnOKprefsClick();
     void btnCancelPrefsClick();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+Q_SIGNALS:
+    // The panel came up or went away: the window locks or unlocks what must
+    // not change under it.
+    void shownChanged(bool shown);
 
 private:
     static constexpr int CaptionCount = 15;
@@ -80,8 +58,8 @@ private:
     {
         QLineEdit *edit = nullptr;
         TColorButton *sample = nullptr;
-        TColorButton *real = nullptr;
-        int nounCategory = -1; // a line of nounButtons.txt, or -1
+        QString PreferenceValues::*caption = nullptr; // or a noun category's
+        int nounCategory = -1;                        // a line of nounButtons.txt, or -1
     };
 
     QWidget *addTab(const char *name, const QString &caption);
@@ -94,30 +72,26 @@ private:
     void buildRightTab();
     QWidget *spinButtons(const char *name, QLineEdit *box, const std::function<void(int)> &step);
     QLineEdit *digitBox(const char *name, const QString &text);
-    // A control another part of the window made, found by its name.
-    template <class T> T *windowControl(const char *name) const;
 
+    // Fills every box from the preferences in force (and the right-hand
+    // column's settings as it shows them).
+    void load();
+    void loadRightTab();
     void close();
-    void setMenusEnabled(bool on);
+    void edColWidthChange();
+    void edRightMarginChange();
     void edFontSizeChange();
     void cbFontNameChange();
     void btnColorClick(int index);
     void browseDir(QLineEdit *box, bool open);
     void showWindowSize();
-    void setLeftClickBevels(const std::array<int, GroupCount> &items);
-    void showRightList(const QStringList &words);
-    void loadCaptions();
     int groupItem(int group) const;
     void setGroupItem(int group, int item);
 
-    QMainWindow &m_window;
     Board &m_board;
     Preferences &m_prefs;
     Vocabulary &m_vocabulary;
     Dialogs &m_dialogs;
-    DocumentEditor &m_editor;
-    Document &m_document;
-    FormatBar &m_formatBar;
     RightColumn &m_right;
     QWidget *pPrefs = nullptr;
     QTabWidget *PageControl1 = nullptr;
@@ -142,24 +116,15 @@ private:
 
     std::array<QButtonGroup *, GroupCount> m_groups{};
     std::array<CaptionBox, CaptionCount> m_captions;
-    // Where the caret was when the panel opened; it goes back there.
-    QTextCursor m_caret;
 
     QCheckBox *cbAlphabetize = nullptr;
     QLineEdit *edColWidth = nullptr;
     QLineEdit *edRightMargin = nullptr;
     std::array<TColorButton *, SwatchCount> m_swatches{};
-    QListWidget *lbPrevRight = nullptr;
-    // Boxes the window had no right-hand column for: their rules run here.
-
-    // Taken when the panel opens, put back by Cancel.
-    struct Snapshot
-    {
-        bool plainText = false;
-        std::array<int, GroupCount> leftClick{};
-        bool alphabetize = false;
-        QString columnWidth;
-        QString rightMargin;
-        quint32 colour = 0;
-    } m_snapshot;
+    // The right-hand column as it was when the panel opened, for Cancel.
+    QStringList m_rightOrder;
+    bool m_rightAlphabetized = false;
+    QString m_rightColumnWidth;
+    int m_rightMargin = 0;
+    quint32 m_rightColour = 0;
 };

@@ -313,9 +313,10 @@ void TMainForm::setupBoard()
     auto *categories = new CategoryButtons(*m_board, m_composition, m_vocab, *m_dialogs, *m_random,
                                            m_inflection->verbs(), *m_rightColumn, RichEdit1, this);
     m_prefsPanel =
-        new PreferencesPanel({*this, *m_board, m_prefs, m_vocab, *m_dialogs, *RichEdit1,
-                              *m_document, *m_formatBar, *m_editCommands, *m_rightColumn},
-                             this);
+        new PreferencesPanel(*m_board, m_prefs, m_vocab, *m_dialogs, *m_rightColumn, this);
+    connect(m_prefsPanel, &PreferencesPanel::shownChanged, this, &TMainForm::lockForPreferences);
+    // Pasted text takes the document's font.
+    m_editCommands->pasteFont = [this] { return RichEdit1->font(); };
     m_compose = new ComposeButtons(
         m_board, RichEdit1, m_composition, [this] { return !m_prefs.PoetryMode; }, this);
     // REMOVE after "not" puts back the form the negation replaced.
@@ -384,6 +385,9 @@ void TMainForm::FormCreate()
         return;
     }
     applyPreferences();
+    // From here on the parts follow the preferences as they change.
+    connect(&m_prefs, &Preferences::changed, this, &TMainForm::preferencesChanged);
+    connect(&m_vocab, &Vocabulary::nounCaptionsChanged, this, &TMainForm::applyBoardLook);
 
     RichEdit1->clear();
     RichEdit1->document()->setModified(false);
@@ -406,9 +410,16 @@ void TMainForm::showEvent(QShowEvent *event)
     cbPoetryProse->setCurrentIndex(m_prefs.PoetryMode ? 0 : 1);
 }
 
+void TMainForm::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    recordGeometry();
+}
+
 void TMainForm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    recordGeometry();
     FormResize();
 }
 
@@ -477,7 +488,14 @@ void TMainForm::applyPreferences()
     m_document->saveDir = m_prefs.SaveDir;
     m_document->setPlainText(m_prefs.plainText);
     m_formatBar->setPlainTextMode(m_prefs.plainText);
+    applyBoardLook();
+    m_wordPanels->applyCustomCaptions(m_prefs);
+    m_wordPanels->readAffixCaptions(m_programDir);
+    m_rightColumn->applyPreferences(m_prefs);
+}
 
+void TMainForm::applyBoardLook()
+{
     auto caption = [this](const char *name, const QString &text) {
         TColorButton *button = m_board->button(QString::fromLatin1(name));
         button->setCaption(text);
@@ -503,11 +521,83 @@ void TMainForm::applyPreferences()
         button->setBevelSize(m_prefs.bevelWidth(Preferences::LeftClickGroup(g)));
         Board::fitCaptionFont(button);
     }
+}
 
-    m_wordPanels->applyCustomCaptions(m_prefs);
-    m_wordPanels->readAffixCaptions(m_programDir);
-    m_rightColumn->applyPreferences(m_prefs);
-    m_prefsPanel->loadSettings();
+void TMainForm::preferencesChanged(Preferences::Aspect aspect)
+{
+    using A = Preferences::Aspect;
+    switch (aspect) {
+    case A::Font:
+    case A::FileFormat:
+        applyDocumentSettings();
+        break;
+    case A::Directories:
+        m_document->openDir = m_prefs.OpenDir;
+        m_document->saveDir = m_prefs.SaveDir;
+        break;
+    case A::LeftClick:
+    case A::Captions:
+        applyBoardLook();
+        break;
+    case A::RightColumn:
+        m_rightColumn->applyPreferences(m_prefs);
+        break;
+    case A::Tense:
+    case A::Mode:
+    case A::Window:
+        break;
+    }
+}
+
+void TMainForm::applyDocumentSettings()
+{
+    QFont font(m_prefs.fontName);
+    font.setPointSize(std::max(4, m_prefs.fontSize));
+    const QFont oldFont = RichEdit1->font();
+    RichEdit1->document()->setDefaultFont(font);
+    RichEdit1->setFont(font);
+    const bool plain = m_prefs.plainText;
+    if (plain != m_document->plainText()) {
+        if (plain)
+            m_document->stripFormatting(font);
+        m_document->setPlainText(plain);
+        m_formatBar->setPlainTextMode(plain);
+        m_document->renameForFormat();
+    } else if (plain && font != oldFont) {
+        // Plain text has one font, and it is not saved: not a change.
+        const bool modified = RichEdit1->document()->isModified();
+        m_document->stripFormatting(font);
+        RichEdit1->document()->setModified(modified);
+    }
+}
+
+void TMainForm::recordGeometry()
+{
+    if (!isVisible() ||
+        (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        return;
+    PreferenceValues now = m_prefs.values();
+    now.NormalLeft = geometry().left();
+    now.NormalTop = geometry().top();
+    now.NormalWidth = width();
+    now.NormalHeight = height();
+    m_prefs.assign(now);
+}
+
+void TMainForm::lockForPreferences(bool locked)
+{
+    for (const char *action : {"miWordLists", "miVerbLists", "miOptions"})
+        findChild<QAction *>(QString::fromLatin1(action))->setEnabled(!locked);
+    cbTense->setEnabled(!locked);
+    cbPoetryProse->setEnabled(!locked);
+    m_rightColumn->setEnabled(!locked);
+    RichEdit1->setEnabled(!locked);
+    if (locked) {
+        m_caretBeforePanel = RichEdit1->textCursor();
+        return;
+    }
+    RichEdit1->setTextCursor(m_caretBeforePanel);
+    RichEdit1->setFocus();
 }
 
 quint32 TMainForm::rightColour() const
@@ -522,16 +612,7 @@ void TMainForm::collectPreferences()
     // state it is in now; the normal size is remembered when it is normal.
     m_prefs.windowStart = m_prefs.OpenMaximized ? Preferences::WindowStart::Maximized
                                                 : Preferences::WindowStart::Normal;
-    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
-        m_prefs.NormalLeft = geometry().left();
-        m_prefs.NormalTop = geometry().top();
-        m_prefs.NormalWidth = width();
-        m_prefs.NormalHeight = height();
-    }
-    m_prefs.modalCaption = m_board->button(QStringLiteral("btnModal"))->caption();
-    m_prefs.infinitiveCaption = m_board->button(QStringLiteral("btnInfinitive"))->caption();
-    m_prefs.pluralizeCaption = m_board->button(QStringLiteral("btnPluralize"))->caption();
-    m_prefs.capitalizeCaption = m_board->button(QStringLiteral("btnCapitalize"))->caption();
+    recordGeometry();
     m_wordPanels->collectCustomCaptions(m_prefs);
 }
 

@@ -5,6 +5,7 @@
 #include "vocab/vocabulary.h"
 
 #include <QMainWindow>
+#include <QTextCursor>
 #include <functional>
 #include <memory>
 
@@ -83,6 +84,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -100,6 +102,18 @@ private:
     void FormCreate();
     void applyPreferences();
     void collectPreferences();
+    // What follows a change of the preferences once the program runs.
+    void preferencesChanged(Preferences::Aspect aspect);
+    // The editor's font and the document's format from the preferences.
+    void applyDocumentSettings();
+    // Captions and bevels of the board from the preferences and the noun
+    // categories: the one place they are set.
+    void applyBoardLook();
+    // The window's place and size while it is normal: the one place they
+    // are recorded.
+    void recordGeometry();
+    // The preferences panel is up: nothing it edits may change under it.
+    void lockForPreferences(bool locked);
     void FormResize();
     bool FormCloseQuery();
 
@@ -140,6 +154,8 @@ private:
     InflectionButtons *m_inflection = nullptr;
     QLineEdit *edNoPaste = nullptr;
 
+    // Where the caret was when the preferences panel opened.
+    QTextCursor m_caretBeforePanel;
     QString m_programDir;
     QString m_documentArg;
     bool m_startupOk = true;

@@ -140,6 +140,14 @@ QStringList Vocabulary::defaultNounCaptions()
             QStringLiteral("substance"), QStringLiteral("concept")};
 }
 
+void Vocabulary::setNounCaption(NounCategory c, const QString &text)
+{
+    if (m_nounCaptions.value(c) == text)
+        return;
+    m_nounCaptions[c] = text;
+    Q_EMIT nounCaptionsChanged();
+}
+
 void Vocabulary::markModified(List list)
 {
     m_listModified[int(list)] = true;

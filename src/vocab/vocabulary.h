@@ -111,7 +111,8 @@ public:
 
     const QStringList &nounCaptions() const { return m_nounCaptions; }
     QString nounCaption(NounCategory c) const { return m_nounCaptions.value(c); }
-    void setNounCaption(NounCategory c, const QString &text) { m_nounCaptions[c] = text; }
+    // Emits nounCaptionsChanged() when the caption is new.
+    void setNounCaption(NounCategory c, const QString &text);
     static QStringList defaultNounCaptions();
 
     // The editors call this after changing a list; it emits listChanged().
@@ -164,6 +165,7 @@ public:
 
 Q_SIGNALS:
     void listChanged(Vocabulary::List list);
+    void nounCaptionsChanged();
 
 private:
     bool readLines(const QString &path, QStringList *lines, TextFile::Encoding *encoding,
