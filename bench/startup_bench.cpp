@@ -4,7 +4,7 @@
 // size the kernel reports for the child.
 #include "controls/color_button.h"
 #include "shell/main_form.h"
-#include "shell/scripted_dialogs.h"
+#include "shell/script/scripted_dialogs.h"
 
 #include <QAbstractButton>
 #include <QDir>

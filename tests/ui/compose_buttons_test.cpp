@@ -3,7 +3,7 @@
 #include "panels/board.h"
 #include "shell/document_editor.h"
 #include "shell/main_form.h"
-#include "shell/scripted_dialogs.h"
+#include "shell/script/scripted_dialogs.h"
 
 #include <QAction>
 #include <QApplication>
