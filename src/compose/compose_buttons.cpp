@@ -138,13 +138,12 @@ ComposeButtons::ComposeButtons(Board *board, DocumentEditor *editor, Composition
 
 void ComposeButtons::connectButton(const char *name, const std::function<void()> &handler)
 {
-    // Buttons of panels that are not built (yet) are skipped.
-    TColorButton *button = m_board->button(QString::fromLatin1(name));
-    if (!button)
-        return;
-    connect(button, &TColorButton::clicked, this, handler);
-    // A double click is a second click: it continues a cycle.
-    connect(button, &TColorButton::doubleClicked, this, handler);
+    // A button of a panel not built yet is wired when it is built.
+    m_board->withButton(QString::fromLatin1(name), [this, handler](TColorButton *button) {
+        connect(button, &TColorButton::clicked, this, handler);
+        // A double click is a second click: it continues a cycle.
+        connect(button, &TColorButton::doubleClicked, this, handler);
+    });
 }
 
 void ComposeButtons::connectPanelButton(const char *name, QWidget *panel,

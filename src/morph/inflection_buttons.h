@@ -1,10 +1,12 @@
 #pragma once
 
+#include "panels/verb_panel_tables.h"
 #include "plurals.h"
 #include "verbs.h"
 
 #include <QObject>
 
+class Board;
 class QComboBox;
 class QWidget;
 class TMainForm;
@@ -16,7 +18,7 @@ class InflectionButtons : public QObject
 {
     Q_OBJECT
 public:
-    // Builds the sub-panels on the form's board and connects the buttons.
+    // Connects the buttons; a sub-panel is built when first opened.
     explicit InflectionButtons(TMainForm &form);
 
     Plurals &plurals() { return m_plurals; }
@@ -25,6 +27,7 @@ public:
 private:
     void connectClicks(const char *name, void (InflectionButtons::*handler)());
     void buildPanels();
+    QWidget *buildPanel(Board *board, const VerbPanelTables::VerbPanel &desc);
     void cbTenseChange();
 
     void btnPluralizeClick() { m_plurals.btnPluralizeClick(); }

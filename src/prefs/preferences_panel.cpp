@@ -126,6 +126,21 @@ PreferencesPanel::PreferencesPanel(TMainForm &window)
     : QObject(&window)
     , m_window(window)
 {
+    window.board()->addPending([this] { ensureBuilt(); });
+    // Pasted text takes the document font chosen here, which is the
+    // editor's until the panel has been opened.
+    window.editCommands()->pasteFont = [this] {
+        return reFontExample ? reFontExample->font() : m_window.editor()->font();
+    };
+    // The window's normal size is shown while it changes.
+    window.installEventFilter(this);
+}
+
+void PreferencesPanel::ensureBuilt()
+{
+    if (pPrefs)
+        return;
+    TMainForm &window = m_window;
     pPrefs = window.board()->addOverlay(QStringLiteral("pPrefs"));
     QFont font = pPrefs->font();
     font.setPixelSize(11);
@@ -159,11 +174,7 @@ PreferencesPanel::PreferencesPanel(TMainForm &window)
     lbPrevRight = new QListWidget(pPrefs);
     lbPrevRight->setObjectName(QStringLiteral("lbPrevRight"));
     lbPrevRight->hide();
-
-    // Pasted text takes the document font chosen here.
-    window.editCommands()->pasteFont = [this] { return reFontExample->font(); };
-    // The window's normal size is shown while it changes.
-    window.installEventFilter(this);
+    loadSettings();
 }
 
 QWidget *PreferencesPanel::addTab(const char *objectName, const QString &caption)
@@ -474,6 +485,9 @@ void PreferencesPanel::buildRightTab()
 
 void PreferencesPanel::loadSettings()
 {
+    // A panel built later loads them then.
+    if (!pPrefs)
+        return;
     const Preferences &prefs = m_window.preferences();
     {
         const QSignalBlocker block(cbFontName);
@@ -547,7 +561,8 @@ bool PreferencesPanel::eventFilter(QObject *watched, QEvent *event)
         m_window.isVisible()) {
         m_window.preferences().NormalWidth = m_window.width();
         m_window.preferences().NormalHeight = m_window.height();
-        showWindowSize();
+        if (pPrefs)
+            showWindowSize();
     }
     return QObject::eventFilter(watched, event);
 }
@@ -607,6 +622,7 @@ void PreferencesPanel::browseDir(QLineEdit *box, bool open)
 
 void PreferencesPanel::miOptionsClick()
 {
+    ensureBuilt();
     setMenusEnabled(false);
     DocumentEditor *editor = m_window.editor();
     m_caret = editor->textCursor();
@@ -633,6 +649,7 @@ void PreferencesPanel::miOptionsClick()
 
 void PreferencesPanel::btnOKprefsClick()
 {
+    ensureBuilt();
     setMenusEnabled(true);
     Preferences &prefs = m_window.preferences();
     DocumentEditor *editor = m_window.editor();
@@ -707,6 +724,7 @@ void PreferencesPanel::btnOKprefsClick()
 
 void PreferencesPanel::btnCancelPrefsClick()
 {
+    ensureBuilt();
     setMenusEnabled(true);
     const Preferences &prefs = m_window.preferences();
     DocumentEditor *editor = m_window.editor();

@@ -30,13 +30,20 @@ class TMainForm;
 // cbAlphabetize) are found by name and moved onto the " Right Panel " tab,
 // so the column keeps reacting to them; any that the window lacks are made
 // here.
+//
+// The panel is built the first time it is opened (or the board builds its
+// pending panels); until then the settings live in the preferences alone.
 class PreferencesPanel : public QObject
 {
     Q_OBJECT
 public:
     explicit PreferencesPanel(TMainForm &window);
 
-    QWidget *panel() const { return pPrefs; }
+    QWidget *panel()
+    {
+        ensureBuilt();
+        return pPrefs;
+    }
 
     // Shows the settings now in force (start-up, after prefs.ini).
     void loadSettings();
@@ -62,6 +69,7 @@ private:
         int nounCategory = -1; // a line of nounButtons.txt, or -1
     };
 
+    void ensureBuilt();
     QWidget *addTab(const char *name, const QString &caption);
     void buildFontTab();
     void buildDirectoriesTab();

@@ -90,10 +90,17 @@ AddWordPanel::AddWordPanel(Board *board, Vocabulary &vocabulary, Dialogs &dialog
                            QWidget *document, QObject *parent)
     : QObject(parent)
     , m_editor(vocabulary)
+    , m_board(board)
     , m_dialogs(dialogs)
     , m_document(document)
 {
-    buildWidgets(board);
+    board->addPending([this] { ensureBuilt(); });
+}
+
+void AddWordPanel::ensureBuilt()
+{
+    if (!m_panel)
+        buildWidgets(m_board);
 }
 
 void AddWordPanel::buildWidgets(Board *board)
@@ -153,6 +160,7 @@ void AddWordPanel::buildWidgets(Board *board)
 
 void AddWordPanel::miWordListsClick()
 {
+    ensureBuilt();
     // The lists may have changed through the pick list since last time.
     m_editor.forget();
     lbWordList->clear();
@@ -165,10 +173,13 @@ void AddWordPanel::miWordListsClick()
 
 void AddWordPanel::btnExitWordClick()
 {
-    m_panel->hide();
-    editWord->clear();
+    if (m_panel) {
+        m_panel->hide();
+        editWord->clear();
+    }
     m_editor.forget();
-    btnDeleteWord->setEnabled(false);
+    if (m_panel)
+        btnDeleteWord->setEnabled(false);
     if (m_document)
         m_document->setFocus();
 }
@@ -178,6 +189,9 @@ void AddWordPanel::listChanged(Vocabulary::List list)
     if (m_editor.list() != list)
         return;
     m_editor.forget();
+    // Opening it shows the list afresh anyway.
+    if (!m_panel)
+        return;
     btnDeleteWord->setEnabled(false);
     refreshList(-1);
 }

@@ -27,7 +27,13 @@ public:
     // The right-hand word list changed here; the window refreshes its column.
     std::function<void()> rightListChanged;
 
-    QWidget *panel() const { return m_panel; }
+    // Built the first time the panel is opened (or the board builds its
+    // pending panels).
+    QWidget *panel()
+    {
+        ensureBuilt();
+        return m_panel;
+    }
 
     // Edit > Word Lists (the caller closes the Add Verb panel first).
     void miWordListsClick();
@@ -37,6 +43,7 @@ public:
     void listChanged(Vocabulary::List list);
 
 private:
+    void ensureBuilt();
     void buildWidgets(Board *board);
     void rbClick(Vocabulary::List list);
     void lbWordListClick(int row);
@@ -48,6 +55,7 @@ private:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     WordListEditor m_editor;
+    Board *m_board;
     Dialogs &m_dialogs;
     QWidget *m_document;
     QWidget *m_panel = nullptr;

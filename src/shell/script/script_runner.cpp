@@ -1,6 +1,7 @@
 #include "script_runner.h"
 
 #include "controls/color_button.h"
+#include "panels/board.h"
 #include "script_events.h"
 #include "scripted_dialogs.h"
 #include "shell/document.h"
@@ -184,6 +185,11 @@ QObject *ScriptRunner::control(const Command &command, const QString &name)
     QObject *object = m_window->findChild<QObject *>(name);
     if (!object && m_window->objectName() == name)
         object = m_window;
+    if (!object) {
+        // It may be on a panel not built yet.
+        m_window->board()->buildPending();
+        object = m_window->findChild<QObject *>(name);
+    }
     if (!object)
         fail(command.line, QStringLiteral("unknown control \"%1\"").arg(name));
     return object;
