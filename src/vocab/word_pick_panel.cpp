@@ -40,7 +40,14 @@ WordPickPanel::WordPickPanel(TMainForm &form)
     , m_form(form)
     , m_pick(form.composition(), form.vocabulary(), form.dialogs(), form.inflection()->verbs())
 {
-    Board *board = form.board();
+    form.board()->addPending([this] { ensureBuilt(); });
+}
+
+void WordPickPanel::ensureBuilt()
+{
+    if (m_panel)
+        return;
+    Board *board = m_form.board();
     m_panel = board->addOverlay(QStringLiteral("pWordPick"));
     for (const LabelSpec &desc : kLabels) {
         auto *label = new QLabel(QString::fromUtf8(desc.caption), m_panel);
@@ -73,6 +80,7 @@ void WordPickPanel::open(const QString &tag, bool clearGrab)
 {
     if (!m_pick.open(tag, clearGrab))
         return;
+    ensureBuilt();
     resetCursors();
     lbWordPick->clear();
     lbWordPick->addItems(m_pick.rows());
@@ -144,7 +152,8 @@ void WordPickPanel::resetCursors()
 
 void WordPickPanel::hide()
 {
-    m_panel->hide();
+    if (m_panel)
+        m_panel->hide();
     // The list had the focus; typing goes on in the document.
     m_form.editor()->setFocus();
 }

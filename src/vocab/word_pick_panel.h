@@ -22,13 +22,20 @@ public:
     void open(const QString &tag, bool clearGrab = true);
 
     WordPick &pick() { return m_pick; }
-    QWidget *panel() const { return m_panel; }
+    // Built the first time the panel opens (or the board builds its pending
+    // panels).
+    QWidget *panel()
+    {
+        ensureBuilt();
+        return m_panel;
+    }
 
     // Opens the verb list editor: verbTag is "verb", "go" or
     // "say"; editIndex is the row to edit, or -1 to add a verb.
     std::function<void(const QString &verbTag, int editIndex)> openAddVerb;
 
 private:
+    void ensureBuilt();
     void lbWordPickClick(int row);
     void btnAddWordClick();
     void btnDeleteWordPickClick();

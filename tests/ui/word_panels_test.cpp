@@ -212,12 +212,13 @@ TEST_F(WordPanelsWidgetTest, CategoryButtonsInsertARandomWordByDefault)
 TEST_F(WordPanelsWidgetTest, RightButtonOnACategoryOpensThePickListNotItsPanel)
 {
     start();
-    auto *pick = window->findChild<QListWidget *>(QStringLiteral("lbWordPick"));
-    ASSERT_NE(pick, nullptr);
     for (const auto &[name, list] : {std::pair{"btnPronoun", Vocabulary::List::PronounList},
                                      std::pair{"btnModal", Vocabulary::List::ModalList},
                                      std::pair{"btnCustom", Vocabulary::List::CustomList}}) {
         rightClick(name);
+        // The pick list is built when it first opens.
+        auto *pick = window->findChild<QListWidget *>(QStringLiteral("lbWordPick"));
+        ASSERT_NE(pick, nullptr);
         EXPECT_TRUE(pick->isVisible()) << name;
         EXPECT_EQ(pick->count(), window->vocabulary().wordList(list).size()) << name;
         window->findChild<QWidget *>(QStringLiteral("pWordPick"))->hide();
