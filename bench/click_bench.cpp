@@ -7,7 +7,7 @@
 #include "compose/memory_surface.h"
 #include "shell/document_editor.h"
 #include "shell/main_form.h"
-#include "shell/scripted_dialogs.h"
+#include "shell/script/scripted_dialogs.h"
 
 #include <QApplication>
 #include <QDir>

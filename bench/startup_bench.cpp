@@ -2,9 +2,9 @@
 // vocabulary, against the floor program with as many plain buttons, run
 // alternately. Time is from spawning to exit; memory is the peak resident
 // size the kernel reports for the child.
-#include "controls/color_button.h"
+#include "panels/board.h"
 #include "shell/main_form.h"
-#include "shell/scripted_dialogs.h"
+#include "shell/script/scripted_dialogs.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -68,8 +68,8 @@ void copyTree(const QString &from, const QString &to)
         copyTree(d.filePath(sub), QDir(to).filePath(sub));
 }
 
-// Every button of the real window: the board's colour buttons and the
-// tool bar's.
+// Every button of the real window, the board's colour buttons and the
+// tool bar's, with the panels that are built only when first shown.
 int windowButtons(const QString &programDir)
 {
     ScriptedDialogs dialogs;
@@ -77,8 +77,9 @@ int windowButtons(const QString &programDir)
     options.programDir = programDir;
     options.dialogs = &dialogs;
     TMainForm form(options);
-    return int(form.findChildren<TColorButton *>().size() +
-               form.findChildren<QAbstractButton *>().size());
+    form.board()->buildPending();
+    // A colour button is a QAbstractButton too: count each once.
+    return int(form.findChildren<QAbstractButton *>().size());
 }
 
 double median(std::vector<double> v)

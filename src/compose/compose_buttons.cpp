@@ -11,6 +11,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -138,13 +139,12 @@ ComposeButtons::ComposeButtons(Board *board, DocumentEditor *editor, Composition
 
 void ComposeButtons::connectButton(const char *name, const std::function<void()> &handler)
 {
-    // Buttons of panels that are not built (yet) are skipped.
-    TColorButton *button = m_board->button(QString::fromLatin1(name));
-    if (!button)
-        return;
-    connect(button, &TColorButton::clicked, this, handler);
-    // A double click is a second click: it continues a cycle.
-    connect(button, &TColorButton::doubleClicked, this, handler);
+    // A button of a panel not built yet is wired when it is built.
+    m_board->withButton(QString::fromLatin1(name), [this, handler](TColorButton *button) {
+        connect(button, &TColorButton::clicked, this, handler);
+        // A double click is a second click: it continues a cycle.
+        connect(button, &TColorButton::doubleClicked, this, handler);
+    });
 }
 
 void ComposeButtons::connectPanelButton(const char *name, QWidget *panel,
@@ -170,28 +170,44 @@ void ComposeButtons::buildPanels()
                             {"pThe", kThePanel, "btnThe"},
                             {"pApostrophe", kApostrophePanel, "btnApostrophe"}};
     for (const Panel &desc : panels) {
-        QWidget *panel = m_board->addOverlay(QString::fromLatin1(desc.name));
-        m_board->buildButtons(panel, desc.buttons);
-        // The last button of each panel is its EXIT, which only hides it.
-        connectPanelButton(desc.buttons.back().name, panel, {});
+        // Built the first time its opener's right button asks for it.
+        auto panel = std::make_shared<QWidget *>(nullptr);
+        auto build = [this, desc, panel] {
+            if (*panel)
+                return;
+            *panel = m_board->addOverlay(QString::fromLatin1(desc.name));
+            m_board->buildButtons(*panel, desc.buttons);
+            // The last button of each panel is its EXIT, which only hides it.
+            connectPanelButton(desc.buttons.back().name, *panel, {});
+            connectPanelItems(*panel);
+        };
+        m_board->addPending(build);
         if (TColorButton *opener = m_board->button(QString::fromLatin1(desc.opener))) {
-            connect(opener, &TColorButton::rightClicked, this, [panel] {
-                panel->show();
-                panel->raise();
+            connect(opener, &TColorButton::rightClicked, this, [build, panel] {
+                build();
+                (*panel)->show();
+                (*panel)->raise();
             });
         }
     }
+}
 
-    QWidget *pA = m_board->findChild<QWidget *>(QStringLiteral("pA"));
-    for (int i = 0; i < Articles::kAForms; ++i)
-        connectPanelButton(kAPanel[i].name, pA, [this, i] { m_articles.aPanelClick(i + 1); });
-    QWidget *pThe = m_board->findChild<QWidget *>(QStringLiteral("pThe"));
-    for (int i = 0; i < Articles::kTheForms; ++i)
-        connectPanelButton(kThePanel[i].name, pThe, [this, i] { m_articles.thePanelClick(i + 1); });
-    QWidget *pAp = m_board->findChild<QWidget *>(QStringLiteral("pApostrophe"));
-    for (int i = 0; i < Punctuation::kApostropheForms; ++i)
-        connectPanelButton(kApostrophePanel[i].name, pAp,
-                           [this, i] { m_punctuation.apostrophePanelClick(i + 1); });
+void ComposeButtons::connectPanelItems(QWidget *panel)
+{
+    const QString name = panel->objectName();
+    if (name == QLatin1String("pA")) {
+        for (int i = 0; i < Articles::kAForms; ++i)
+            connectPanelButton(kAPanel[i].name, panel,
+                               [this, i] { m_articles.aPanelClick(i + 1); });
+    } else if (name == QLatin1String("pThe")) {
+        for (int i = 0; i < Articles::kTheForms; ++i)
+            connectPanelButton(kThePanel[i].name, panel,
+                               [this, i] { m_articles.thePanelClick(i + 1); });
+    } else {
+        for (int i = 0; i < Punctuation::kApostropheForms; ++i)
+            connectPanelButton(kApostrophePanel[i].name, panel,
+                               [this, i] { m_punctuation.apostrophePanelClick(i + 1); });
+    }
 }
 
 bool ComposeButtons::isBelowText(const QPoint &viewportPoint) const

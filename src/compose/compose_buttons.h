@@ -40,6 +40,8 @@ private:
     void connectButton(const char *name, const std::function<void()> &handler);
     void connectPanelButton(const char *name, QWidget *panel, const std::function<void()> &handler);
     void buildPanels();
+    // The items of pA, pThe or pApostrophe, once the panel is built.
+    void connectPanelItems(QWidget *panel);
     // Whether a click at a viewport point lies below the last line of text.
     bool isBelowText(const QPoint &viewportPoint) const;
     void keyUp(int key);

@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QShortcutEvent>
 
 #include <algorithm>
 
@@ -23,7 +22,7 @@ QColor shifted(const QColor &color, int delta)
 } // namespace
 
 TColorButton::TColorButton(QWidget *parent)
-    : QWidget(parent)
+    : QAbstractButton(parent)
     , m_color(palette().color(QPalette::Button))
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -91,11 +90,19 @@ void TColorButton::setStyle(TButtonStyles style)
 
 void TColorButton::setCaption(const QString &caption)
 {
-    if (caption == m_caption)
+    if (caption == text())
         return;
-    m_caption = caption;
-    updateShortcut();
-    update();
+    setText(caption);
+    // The face underlines the character after the first "&"; the key is
+    // that character's, also where Qt would read the "&"s otherwise.
+    setShortcut(accelerator(caption));
+}
+
+TColorButton::FaceState TColorButton::faceState() const
+{
+    if (!isEnabled())
+        return FaceState::Disabled;
+    return isDown() ? FaceState::Down : FaceState::Up;
 }
 
 QColor TColorButton::fromBgr(quint32 bgr)
@@ -213,7 +220,7 @@ QRect TColorButton::keyUnderline(int d) const
     if (!(m_style & bsShowKey))
         return {};
     int key = -1;
-    const QString text = strippedCaption(m_caption, &key);
+    const QString text = strippedCaption(this->text(), &key);
     if (key < 0)
         return {};
     const QFontMetrics fm = fontMetrics();
@@ -232,38 +239,8 @@ QSize TColorButton::sizeHint() const
     return QSize(75, 25);
 }
 
-void TColorButton::click()
-{
-    if (isEnabled())
-        Q_EMIT clicked();
-}
-
-bool TColorButton::event(QEvent *event)
-{
-    if (event->type() == QEvent::Shortcut) {
-        auto *shortcut = static_cast<QShortcutEvent *>(event);
-        if (m_shortcutId != 0 && shortcut->shortcutId() == m_shortcutId) {
-            if (!isEnabled())
-                return false;
-            // Two buttons sharing a key would each fire on alternate presses;
-            // moving the focus lets the user see which one is meant instead.
-            if (shortcut->isAmbiguous())
-                setFocus(Qt::ShortcutFocusReason);
-            else
-                click();
-            return true;
-        }
-    }
-    return QWidget::event(event);
-}
-
 void TColorButton::paintEvent(QPaintEvent *)
 {
-    if (!isEnabled())
-        m_state = FaceState::Disabled;
-    else if (m_state == FaceState::Disabled)
-        m_state = FaceState::Up;
-
     QPainter painter(this);
     painter.setFont(font());
     QRect inner = rect();
@@ -274,9 +251,9 @@ void TColorButton::paintEvent(QPaintEvent *)
         drawFocus(painter, inner);
     if (!m_picture.isNull())
         painter.drawPixmap(pictureRect(), m_picture);
-    if (m_caption.isEmpty())
+    if (text().isEmpty())
         return;
-    if (m_state == FaceState::Disabled) {
+    if (faceState() == FaceState::Disabled) {
         drawCaption(painter, lighten(m_color), 1);
         drawCaption(painter, darken(m_color), 0);
     } else {
@@ -286,7 +263,7 @@ void TColorButton::paintEvent(QPaintEvent *)
 
 void TColorButton::drawBevel(QPainter &painter, QRect &rect) const
 {
-    const bool raisedLook = (m_state == FaceState::Down) == (m_bevelStyle == bbLowered);
+    const bool raisedLook = (faceState() == FaceState::Down) == (m_bevelStyle == bbLowered);
     const QColor topLeft = raisedLook ? lighten(m_color) : darken(m_color);
     const QColor bottomRight = raisedLook ? darken(m_color) : lighten(m_color);
     for (int i = 0; i < m_bevelSize && rect.width() > 0 && rect.height() > 0; ++i) {
@@ -326,7 +303,7 @@ void TColorButton::drawFocus(QPainter &painter, const QRect &inner) const
 
 void TColorButton::drawCaption(QPainter &painter, const QColor &color, int d) const
 {
-    const QString text = strippedCaption(m_caption);
+    const QString text = strippedCaption(this->text());
     const QFontMetrics fm = fontMetrics();
     const QPoint origin = captionOrigin(QSize(fm.horizontalAdvance(text), fm.height()), d);
     painter.setPen(color);
@@ -336,147 +313,106 @@ void TColorButton::drawCaption(QPainter &painter, const QColor &color, int d) co
         painter.fillRect(underline, color);
 }
 
-void TColorButton::setFaceState(FaceState state)
-{
-    if (state == m_state)
-        return;
-    m_state = state;
-    update();
-}
-
-void TColorButton::pressDown()
-{
-    if (m_state == FaceState::Down)
-        return;
-    setFaceState(FaceState::Down);
-    Q_EMIT pressed();
-}
-
-void TColorButton::releaseUp()
-{
-    // The face stays down while another button or the space bar still holds it.
-    if (m_state != FaceState::Down || m_mouseHeld || m_spaceHeld)
-        return;
-    setFaceState(FaceState::Up);
-    Q_EMIT released();
-}
-
 void TColorButton::mousePressEvent(QMouseEvent *event)
 {
-    const Qt::MouseButton button = event->button();
-    if (!isEnabled() || (button != Qt::LeftButton && button != Qt::RightButton)) {
+    if (event->button() != Qt::RightButton) {
+        m_swallowRelease = false;
+        QAbstractButton::mousePressEvent(event);
+        return;
+    }
+    if (!hitButton(event->position().toPoint())) {
         event->ignore();
         return;
     }
-    m_mouseHeld |= button;
-    if (button == Qt::LeftButton)
-        m_swallowRelease = false;
-    pressDown();
+    m_rightHeld = true;
+    setDown(true);
 }
 
 void TColorButton::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (!isEnabled() || event->button() != Qt::LeftButton) {
+    if (event->button() != Qt::LeftButton) {
         mousePressEvent(event);
         return;
     }
-    m_mouseHeld |= Qt::LeftButton;
+    QAbstractButton::mousePressEvent(event);
+    if (!isDown())
+        return;
     // The first click of the pair has already fired; this release must not.
     m_swallowRelease = true;
-    pressDown();
     Q_EMIT doubleClicked();
 }
 
 void TColorButton::mouseReleaseEvent(QMouseEvent *event)
 {
-    const Qt::MouseButton button = event->button();
-    if (!(m_mouseHeld & button)) {
-        event->ignore();
+    if (event->button() == Qt::RightButton) {
+        if (!m_rightHeld) {
+            event->ignore();
+            return;
+        }
+        m_rightHeld = false;
+        // The face stays down while the left button still holds it.
+        if (!(event->buttons() & Qt::LeftButton))
+            setDown(false);
+        if (hitButton(event->position().toPoint()))
+            Q_EMIT rightClicked();
         return;
     }
-    m_mouseHeld &= ~Qt::MouseButtons(button);
-    releaseUp();
-    const bool over = rect().contains(event->position().toPoint());
-    if (button == Qt::LeftButton) {
-        const bool swallow = m_swallowRelease;
+    if (event->button() == Qt::LeftButton && m_swallowRelease) {
         m_swallowRelease = false;
-        if (over && !swallow)
-            click();
-    } else if (button == Qt::RightButton && over && isEnabled()) {
-        Q_EMIT rightClicked();
+        const bool wasDown = isDown();
+        setDown(false);
+        QAbstractButton::mouseReleaseEvent(event);
+        event->accept();
+        if (wasDown)
+            Q_EMIT released();
+        return;
     }
+    QAbstractButton::mouseReleaseEvent(event);
+    if (m_rightHeld)
+        setDown(true);
 }
 
 void TColorButton::keyPressEvent(QKeyEvent *event)
 {
-    if (!isEnabled()) {
-        event->ignore();
-        return;
-    }
     switch (event->key()) {
-    case Qt::Key_Space:
-        if (!event->isAutoRepeat() && !m_spaceHeld) {
-            m_spaceHeld = true;
-            pressDown();
-        }
-        break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         click();
-        break;
-    default:
+        event->accept();
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        // The board is no button group: the arrows go on to the window
+        // rather than walking the focus from button to button.
         QWidget::keyPressEvent(event);
         return;
+    default:
+        QAbstractButton::keyPressEvent(event);
     }
-    event->accept();
-}
-
-void TColorButton::keyReleaseEvent(QKeyEvent *event)
-{
-    if (event->key() != Qt::Key_Space || event->isAutoRepeat()) {
-        QWidget::keyReleaseEvent(event);
-        return;
-    }
-    // Only a space pressed on this button clicks it, not one carried over
-    // from wherever the focus was when the key went down.
-    if (!isEnabled() || !m_spaceHeld) {
-        event->ignore();
-        return;
-    }
-    m_spaceHeld = false;
-    releaseUp();
-    click();
-    event->accept();
 }
 
 void TColorButton::focusInEvent(QFocusEvent *event)
 {
     m_focused = true;
     update();
-    QWidget::focusInEvent(event);
+    QAbstractButton::focusInEvent(event);
 }
 
 void TColorButton::focusOutEvent(QFocusEvent *event)
 {
     m_focused = false;
-    if (m_spaceHeld) {
-        m_spaceHeld = false;
-        releaseUp();
-    }
     update();
-    QWidget::focusOutEvent(event);
+    QAbstractButton::focusOutEvent(event);
 }
 
 void TColorButton::changeEvent(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::EnabledChange:
-        m_mouseHeld = {};
-        m_spaceHeld = false;
+        m_rightHeld = false;
         m_swallowRelease = false;
-        m_state = isEnabled() ? FaceState::Up : FaceState::Disabled;
-        if (m_shortcutId != 0)
-            setShortcutEnabled(m_shortcutId, isEnabled());
         update();
         break;
     case QEvent::FontChange:
@@ -485,23 +421,11 @@ void TColorButton::changeEvent(QEvent *event)
     default:
         break;
     }
-    QWidget::changeEvent(event);
+    QAbstractButton::changeEvent(event);
 }
 
 void TColorButton::applyAutoSize()
 {
     if ((m_style & bsAutoSize) && !m_picture.isNull())
         resize(sizeHint());
-}
-
-void TColorButton::updateShortcut()
-{
-    if (m_shortcutId != 0)
-        releaseShortcut(m_shortcutId);
-    m_shortcutId = 0;
-    const QKeySequence key = accelerator(m_caption);
-    if (key.isEmpty())
-        return;
-    m_shortcutId = grabShortcut(key);
-    setShortcutEnabled(m_shortcutId, isEnabled());
 }

@@ -1,18 +1,22 @@
 // A push button whose face can take any colour: the frame is shaded from the
 // face colour, the caption sits at one of nine positions and an optional
 // picture is placed opposite it. Every button of the board is one of these.
+//
+// Pressing and releasing, Space, the "&" accelerator, the enabled state and
+// what assistive technology sees come from QAbstractButton; this class adds
+// the face, Enter, the right button and the double click.
 #pragma once
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QFlags>
 #include <QKeySequence>
 #include <QPixmap>
 #include <QString>
-#include <QWidget>
 
 class QPainter;
 
-class TColorButton : public QWidget
+class TColorButton : public QAbstractButton
 {
     Q_OBJECT
     Q_PROPERTY(TAlignment alignment READ alignment WRITE setAlignment)
@@ -76,12 +80,13 @@ public:
     void setSpacing(int spacing);
     TButtonStyles style() const { return m_style; }
     void setStyle(TButtonStyles style);
-    QString caption() const { return m_caption; }
+    // The button's text, "&" and all.
+    QString caption() const { return text(); }
     void setCaption(const QString &caption);
     int tag() const { return m_tag; }
     void setTag(int tag) { m_tag = tag; }
 
-    FaceState faceState() const { return m_state; }
+    FaceState faceState() const;
 
     // Colour values are stored as $00BBGGRR integers.
     static QColor fromBgr(quint32 bgr);
@@ -106,35 +111,24 @@ public:
 
     QSize sizeHint() const override;
 
-public Q_SLOTS:
-    // Fires the click as the mouse or keyboard would.
-    void click();
-
 Q_SIGNALS:
-    void clicked();
+    // The second press of a double click, instead of a second click.
     void doubleClicked();
+    // The right button released over the button it went down on.
     void rightClicked();
-    void pressed();
-    void released();
 
 protected:
-    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void keyReleaseEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
-    void setFaceState(FaceState state);
-    void pressDown();
-    void releaseUp();
     void applyAutoSize();
-    void updateShortcut();
     int margin() const { return m_bevelSize + m_spacing; }
     void drawBevel(QPainter &painter, QRect &rect) const;
     void drawFocus(QPainter &painter, const QRect &inner) const;
@@ -148,16 +142,14 @@ private:
     QPixmap m_picture;
     int m_spacing = 2;
     TButtonStyles m_style = TButtonStyles(bsCenter | bsShowFocus | bsShowKey);
-    QString m_caption;
     int m_tag = 0;
     bool m_focused = false;
-    FaceState m_state = FaceState::Up;
-
-    // Which input holds the face down, so a release only clicks what it pressed.
-    Qt::MouseButtons m_mouseHeld;
-    bool m_spaceHeld = false;
+    // The right button holds the face down; only its own release may
+    // report a right click.
+    bool m_rightHeld = false;
+    // The release that ends a double click: the pair's first click has
+    // already fired.
     bool m_swallowRelease = false;
-    int m_shortcutId = 0;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TColorButton::TButtonStyles)

@@ -6,6 +6,8 @@
 #include "prefs/preferences.h"
 #include "vocab/vocabulary.h"
 
+#include <memory>
+
 InflectionButtons::InflectionButtons(Board &board, Composition &composition,
                                      const Vocabulary &vocabulary, RandomSource &random,
                                      const Preferences &prefs, QObject *parent)
@@ -68,25 +70,37 @@ void InflectionButtons::buildPanels()
 {
     Board *board = &m_board;
     for (const VerbPanelTables::VerbPanel &desc : VerbPanelTables::verbPanels()) {
-        QWidget *panel = board->addOverlay(QString::fromLatin1(desc.panel));
-        const QList<TColorButton *> items = board->buildButtons(panel, desc.items);
-        const QString tag = QString::fromLatin1(desc.tag);
-        for (qsizetype i = 0; i < items.size(); ++i) {
-            const QString text = QString::fromUtf8(desc.items[i].word);
-            const int number = desc.numbers[i];
-            connect(items[i], &TColorButton::clicked, this, [this, panel, tag, text, number] {
-                m_verbs.subPanelItemClick(tag, text, number);
-                panel->hide();
-            });
-        }
-        TColorButton *exit = board->buildButtons(panel, {&desc.exit, 1}).constFirst();
-        connect(exit, &TColorButton::clicked, panel, &QWidget::hide);
-
+        // Built the first time its opener's right button asks for it.
+        auto panel = std::make_shared<QWidget *>(nullptr);
+        auto build = [this, board, &desc, panel] {
+            if (!*panel)
+                *panel = buildPanel(board, desc);
+        };
+        board->addPending(build);
         TColorButton *opener = board->button(QString::fromLatin1(desc.opener));
         Q_ASSERT(opener);
-        connect(opener, &TColorButton::rightClicked, panel, [panel] {
-            panel->show();
-            panel->raise();
+        connect(opener, &TColorButton::rightClicked, this, [build, panel] {
+            build();
+            (*panel)->show();
+            (*panel)->raise();
         });
     }
+}
+
+QWidget *InflectionButtons::buildPanel(Board *board, const VerbPanelTables::VerbPanel &desc)
+{
+    QWidget *panel = board->addOverlay(QString::fromLatin1(desc.panel));
+    const QList<TColorButton *> items = board->buildButtons(panel, desc.items);
+    const QString tag = QString::fromLatin1(desc.tag);
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const QString text = QString::fromUtf8(desc.items[i].word);
+        const int number = desc.numbers[i];
+        connect(items[i], &TColorButton::clicked, this, [this, panel, tag, text, number] {
+            m_verbs.subPanelItemClick(tag, text, number);
+            panel->hide();
+        });
+    }
+    TColorButton *exit = board->buildButtons(panel, {&desc.exit, 1}).constFirst();
+    connect(exit, &TColorButton::clicked, panel, &QWidget::hide);
+    return panel;
 }

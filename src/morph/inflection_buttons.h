@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panels/verb_panel_tables.h"
 #include "plurals.h"
 #include "verbs.h"
 
@@ -32,6 +33,7 @@ public:
 private:
     void connectClicks(const char *name, void (InflectionButtons::*handler)());
     void buildPanels();
+    QWidget *buildPanel(Board *board, const VerbPanelTables::VerbPanel &desc);
 
     void btnPluralizeClick() { m_plurals.btnPluralizeClick(); }
     void btnHaveClick() { m_verbs.helperClick(Verbs::Helper::Have); }

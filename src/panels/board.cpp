@@ -17,6 +17,37 @@ Board::Board(QWidget *parent)
     buildButtons(m_main, mainBoardButtons());
 }
 
+TColorButton *Board::button(const QString &name) const
+{
+    TColorButton *found = m_buttons.value(name);
+    if (!found && !m_pending.isEmpty()) {
+        buildPending();
+        found = m_buttons.value(name);
+    }
+    return found;
+}
+
+void Board::withButton(const QString &name, const std::function<void(TColorButton *)> &use)
+{
+    if (TColorButton *found = m_buttons.value(name))
+        use(found);
+    else
+        m_waiting[name].append(use);
+}
+
+void Board::addPending(const std::function<void()> &build)
+{
+    m_pending.append(build);
+}
+
+void Board::buildPending() const
+{
+    // A builder may itself look a button up and so come back here: each
+    // one leaves the list before it runs.
+    while (!m_pending.isEmpty())
+        m_pending.takeFirst()();
+}
+
 QWidget *Board::addOverlay(const QString &name)
 {
     auto *panel = new QWidget(this);
@@ -99,5 +130,8 @@ QList<TColorButton *> Board::buildButtons(QWidget *panel, std::span<const Button
         m_buttons.insert(name, button);
         made.append(button);
     }
+    for (TColorButton *button : made)
+        for (const auto &use : m_waiting.take(button->objectName()))
+            use(button);
     return made;
 }

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QWidget>
+#include <functional>
 #include <span>
 
 class QLabel;
@@ -30,7 +31,21 @@ public:
     QWidget *addSubPanel(QWidget *parent, const QString &name, const QRect &rect);
     // Plain captions on a panel; "&&" in a caption shows one "&".
     QList<QLabel *> buildLabels(QWidget *panel, std::span<const LabelSpec> labels);
-    TColorButton *button(const QString &name) const { return m_buttons.value(name); }
+    // The button of that name. One that no built panel has yet may be on a
+    // panel still to be built: the pending panels are built first.
+    TColorButton *button(const QString &name) const;
+    // The button of that name if its panel is built, without building any.
+    TColorButton *builtButton(const QString &name) const { return m_buttons.value(name); }
+    // Runs use with the button of that name now, or when its panel is built;
+    // never for a name no panel has.
+    void withButton(const QString &name, const std::function<void(TColorButton *)> &use);
+
+    // Panels nobody has asked for cost nothing at start: a builder given
+    // here runs once, when its owner first shows the panel or when
+    // buildPending() is asked for (a control looked up by name). Builders
+    // must tolerate running a second time as a no-op.
+    void addPending(const std::function<void()> &build);
+    void buildPending() const;
 
     // The caption font of board buttons: white bold Arial, 16 pixels, made
     // smaller only where a caption would not fit its button.
@@ -39,4 +54,8 @@ public:
 private:
     QWidget *m_main;
     QHash<QString, TColorButton *> m_buttons;
+    QHash<QString, QList<std::function<void(TColorButton *)>>> m_waiting;
+    // Building a panel changes what the board holds, not what it is; a
+    // lookup on a const board may have to build.
+    mutable QList<std::function<void()>> m_pending;
 };

@@ -80,9 +80,11 @@ WordPanels::WordPanels(Board *board, Composition &composition, Dialogs &dialogs,
     , m_words(composition)
 {
     for (const WordPanelSpec *desc : WordPanelTables::wordPanels())
-        buildWordPanel(*desc);
-    buildAffixPanels();
-    buildModalPanel();
+        addPanel(QString::fromLatin1(desc->name), [this, desc] { buildWordPanel(*desc); });
+    addPanel(QStringLiteral("pPrefix"), [this] { buildPrefixPanel(); });
+    addPanel(QStringLiteral("pSuffix"), [this] { buildSuffixPanel(); });
+    addPanel(QStringLiteral("pMore"), [this] { buildMorePanel(); });
+    addPanel(QStringLiteral("pModal"), [this] { buildModalPanel(); });
     connectMainButtons();
     connectCategories();
 }
@@ -94,8 +96,27 @@ TColorButton *WordPanels::button(const char *name) const
     return b;
 }
 
+void WordPanels::addPanel(const QString &name, const std::function<void()> &build)
+{
+    m_builders.insert(name, build);
+    m_board->addPending([this, name] { ensurePanel(name); });
+}
+
+void WordPanels::ensurePanel(const QString &name)
+{
+    if (const std::function<void()> build = m_builders.take(name))
+        build();
+}
+
+QWidget *WordPanels::panel(const QString &name)
+{
+    ensurePanel(name);
+    return m_panels.value(name);
+}
+
 void WordPanels::showPanel(const QString &name)
 {
+    ensurePanel(name);
     if (QWidget *p = m_panels.value(name)) {
         p->raise();
         p->show();
@@ -126,17 +147,11 @@ void WordPanels::connectExit(TColorButton *button, const std::function<void()> &
     });
 }
 
-void WordPanels::buildAffixPanels()
+void WordPanels::buildPrefixPanel()
 {
     using namespace AffixTables;
     QWidget *prefix = m_board->addOverlay(QStringLiteral("pPrefix"));
-    QWidget *suffix = m_board->addOverlay(QStringLiteral("pSuffix"));
-    QWidget *more =
-        m_board->addSubPanel(m_board->mainPanel(), QStringLiteral("pMore"), kMorePanelRect);
     m_panels.insert(prefix->objectName(), prefix);
-    m_panels.insert(suffix->objectName(), suffix);
-    m_panels.insert(more->objectName(), more);
-
     const QList<TColorButton *> prefixes = m_board->buildButtons(prefix, prefixButtons());
     for (qsizetype i = 0; i < prefixes.size(); ++i) {
         const QString text = QString::fromUtf8(prefixButtons()[i].word);
@@ -148,7 +163,14 @@ void WordPanels::buildAffixPanels()
     for (TColorButton *b : m_board->buildButtons(prefix, prefixCustomButtons()))
         addCustomButton(b, QStringLiteral("Enter new Prefix:"), CustomButton::Prefix);
     connectExit(m_board->buildButtons(prefix, std::span(&exitPrefixButton(), 1)).first());
+    applyAffixCaptions(prefixCustomButtons(), m_affixes.prefixes);
+}
 
+void WordPanels::buildSuffixPanel()
+{
+    using namespace AffixTables;
+    QWidget *suffix = m_board->addOverlay(QStringLiteral("pSuffix"));
+    m_panels.insert(suffix->objectName(), suffix);
     const QList<TColorButton *> suffixes = m_board->buildButtons(suffix, suffixButtons());
     for (qsizetype i = 0; i < suffixes.size(); ++i) {
         const QString text = QString::fromUtf8(suffixButtons()[i].word);
@@ -161,7 +183,15 @@ void WordPanels::buildAffixPanels()
         addCustomButton(b, QStringLiteral("Enter new Suffix:"), CustomButton::Suffix);
     connectExit(m_board->buildButtons(suffix, std::span(&exitSuffixButton(), 1)).first(),
                 [this] { m_derivation.btnExitSuffixClick(); });
+    applyAffixCaptions(suffixCustomButtons(), m_affixes.suffixes);
+}
 
+void WordPanels::buildMorePanel()
+{
+    using namespace AffixTables;
+    QWidget *more =
+        m_board->addSubPanel(m_board->mainPanel(), QStringLiteral("pMore"), kMorePanelRect);
+    m_panels.insert(more->objectName(), more);
     const QList<TColorButton *> items = m_board->buildButtons(more, moreButtons());
     for (qsizetype i = 0; i < items.size(); ++i) {
         const QString word = QString::fromUtf8(moreButtons()[i].word);
@@ -227,6 +257,7 @@ void WordPanels::buildWordPanel(const WordPanelSpec &desc)
         else
             connectWordButton(b, *item.desc);
     }
+    applyCustomCaptions(desc);
 }
 
 void WordPanels::connectWordButton(TColorButton *button, const WordButtonSpec &desc)
@@ -381,20 +412,30 @@ void WordPanels::customRightClick(const CustomButton &custom)
     custom.button->parentWidget()->hide();
 }
 
-void WordPanels::applyCustomCaptions(const Preferences &preferences)
+void WordPanels::applyCustomCaptions(const WordPanelSpec &desc)
 {
-    for (const WordPanelSpec *desc : WordPanelTables::wordPanels()) {
-        if (desc->customRun < 0)
+    if (desc.customRun < 0)
+        return;
+    int index = desc.customRun;
+    for (const WordButtonSpec &item : desc.items) {
+        if (item.shape != WordShape::Custom)
             continue;
-        int index = desc->customRun;
-        for (const WordButtonSpec &item : desc->items) {
-            if (item.shape != WordShape::Custom)
-                continue;
-            TColorButton *b = button(item.name);
-            b->setCaption(oneLine(preferences.customCaptions.at(index++)));
+        if (TColorButton *b = m_board->builtButton(QString::fromLatin1(item.name))) {
+            b->setCaption(oneLine(m_preferences.customCaptions.at(index)));
             Board::fitCaptionFont(b);
         }
+        ++index;
     }
+}
+
+void WordPanels::applyCustomCaptions(const Preferences &preferences)
+{
+    // Panels not built yet take them from here when they are, one line each
+    // as a button would keep them.
+    for (size_t i = 0; i < preferences.customCaptions.size(); ++i)
+        m_preferences.customCaptions[i] = oneLine(preferences.customCaptions[i]);
+    for (const WordPanelSpec *desc : WordPanelTables::wordPanels())
+        applyCustomCaptions(*desc);
 }
 
 void WordPanels::collectCustomCaptions(Preferences &preferences) const
@@ -403,33 +444,48 @@ void WordPanels::collectCustomCaptions(Preferences &preferences) const
         if (desc->customRun < 0)
             continue;
         int index = desc->customRun;
-        for (const WordButtonSpec &item : desc->items)
-            if (item.shape == WordShape::Custom)
-                preferences.customCaptions[index++] = button(item.name)->caption();
+        for (const WordButtonSpec &item : desc->items) {
+            if (item.shape != WordShape::Custom)
+                continue;
+            // A panel never built still has the captions it was given.
+            if (TColorButton *b = m_board->builtButton(QString::fromLatin1(item.name)))
+                preferences.customCaptions[index] = b->caption();
+            ++index;
+        }
+    }
+}
+
+void WordPanels::applyAffixCaptions(std::span<const ButtonSpec> buttons,
+                                    std::span<const QString> captions)
+{
+    for (size_t i = 0; i < std::min(buttons.size(), captions.size()); ++i) {
+        if (TColorButton *b = m_board->builtButton(QString::fromLatin1(buttons[i].name))) {
+            b->setCaption(oneLine(captions[i]));
+            Board::fitCaptionFont(b);
+        }
     }
 }
 
 void WordPanels::readAffixCaptions(const QString &programDir)
 {
-    AffixCaptionsFile file;
-    file.read(programDir);
-    auto apply = [this](std::span<const ButtonSpec> specs, const auto &captions) {
-        for (size_t i = 0; i < std::min(specs.size(), captions.size()); ++i) {
-            TColorButton *b = button(specs[i].name);
-            b->setCaption(oneLine(captions[i]));
-            Board::fitCaptionFont(b);
-        }
-    };
-    apply(AffixTables::prefixCustomButtons(), file.prefixes);
-    apply(AffixTables::suffixCustomButtons(), file.suffixes);
+    m_affixes.read(programDir);
+    for (QString &caption : m_affixes.prefixes)
+        caption = oneLine(caption);
+    for (QString &caption : m_affixes.suffixes)
+        caption = oneLine(caption);
+    applyAffixCaptions(AffixTables::prefixCustomButtons(), m_affixes.prefixes);
+    applyAffixCaptions(AffixTables::suffixCustomButtons(), m_affixes.suffixes);
 }
 
 bool WordPanels::writeAffixCaptions(const QString &programDir, QString *error) const
 {
-    AffixCaptionsFile file;
-    for (size_t i = 0; i < file.prefixes.size(); ++i)
-        file.prefixes[i] = button(AffixTables::prefixCustomButtons()[i].name)->caption();
-    for (size_t i = 0; i < file.suffixes.size(); ++i)
-        file.suffixes[i] = button(AffixTables::suffixCustomButtons()[i].name)->caption();
+    AffixCaptionsFile file = m_affixes;
+    auto collect = [this](std::span<const ButtonSpec> buttons, auto &captions) {
+        for (size_t i = 0; i < std::min(buttons.size(), captions.size()); ++i)
+            if (TColorButton *b = m_board->builtButton(QString::fromLatin1(buttons[i].name)))
+                captions[i] = b->caption();
+    };
+    collect(AffixTables::prefixCustomButtons(), file.prefixes);
+    collect(AffixTables::suffixCustomButtons(), file.suffixes);
     return file.write(programDir, error);
 }

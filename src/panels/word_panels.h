@@ -1,6 +1,7 @@
 #pragma once
 
 #include "affix_captions_file.h"
+#include "button_spec.h"
 #include "morph/derivation.h"
 #include "morph/modals.h"
 #include "morph/negation.h"
@@ -11,6 +12,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <span>
 
 #include <functional>
 
@@ -28,6 +30,10 @@ class TColorButton;
 //
 // Left clicks on the category buttons follow Preferences::leftClick as it
 // stands at the click; their right button belongs to the word pick list.
+//
+// A panel is built the first time it is shown (or the board builds its
+// pending panels); until then its custom captions stay in the preferences
+// and affixes.ini's captions here.
 class WordPanels : public QObject
 {
     Q_OBJECT
@@ -46,7 +52,7 @@ public:
     void readAffixCaptions(const QString &programDir);
     bool writeAffixCaptions(const QString &programDir, QString *error) const;
 
-    QWidget *panel(const QString &name) const { return m_panels.value(name); }
+    QWidget *panel(const QString &name);
     // Shows a panel over the others.
     void showPanel(const QString &name);
     void hidePanel(const QString &name);
@@ -60,9 +66,16 @@ private:
         Kind kind;
     };
 
-    void buildAffixPanels();
+    // Registers a panel to be built when first needed.
+    void addPanel(const QString &name, const std::function<void()> &build);
+    void ensurePanel(const QString &name);
+    void buildPrefixPanel();
+    void buildSuffixPanel();
+    void buildMorePanel();
     void buildModalPanel();
     void buildWordPanel(const WordPanelSpec &desc);
+    void applyCustomCaptions(const WordPanelSpec &desc);
+    void applyAffixCaptions(std::span<const ButtonSpec> buttons, std::span<const QString> captions);
     void connectMainButtons();
     void connectCategories();
     void connectWordButton(TColorButton *button, const WordButtonSpec &desc);
@@ -88,5 +101,8 @@ private:
     PanelWords m_words;
 
     QHash<QString, QWidget *> m_panels;
+    QHash<QString, std::function<void()>> m_builders;
     QList<CustomButton> m_customs;
+    // The custom affixes as read, for panels not built yet.
+    AffixCaptionsFile m_affixes;
 };

@@ -137,6 +137,39 @@ PreferencesPanel::PreferencesPanel(Board &board, Preferences &prefs, Vocabulary 
     , m_dialogs(dialogs)
     , m_right(rightColumn)
 {
+    m_board.addPending([this] { ensureBuilt(); });
+    // While the panel is down its boxes follow the settings, so that it
+    // opens on what is in force; the window's size is shown as it changes.
+    connect(&m_prefs, &Preferences::changed, this, [this](Preferences::Aspect aspect) {
+        if (!pPrefs)
+            return;
+        if (aspect == Preferences::Aspect::Window)
+            showWindowSize();
+        if (!isUp())
+            load();
+    });
+    connect(&m_right, &RightColumn::settingsApplied, this, [this] {
+        if (pPrefs && !isUp())
+            loadRightTab();
+    });
+    connect(&m_right, &RightColumn::columnWidthCorrected, this, [this](const QString &text) {
+        if (!pPrefs)
+            return;
+        const QSignalBlocker block(edColWidth);
+        edColWidth->setText(text);
+        putCaretAtEnd(edColWidth);
+    });
+}
+
+bool PreferencesPanel::isUp() const
+{
+    return pPrefs && pPrefs->isVisible();
+}
+
+void PreferencesPanel::ensureBuilt()
+{
+    if (pPrefs)
+        return;
     pPrefs = m_board.addOverlay(QStringLiteral("pPrefs"));
     QFont font = pPrefs->font();
     font.setPixelSize(11);
@@ -167,23 +200,6 @@ PreferencesPanel::PreferencesPanel(Board &board, Preferences &prefs, Vocabulary 
     buildButtonTextTab();
     buildRightTab();
 
-    // While the panel is down its boxes follow the settings, so that it
-    // opens on what is in force; the window's size is shown as it changes.
-    connect(&m_prefs, &Preferences::changed, this, [this](Preferences::Aspect aspect) {
-        if (aspect == Preferences::Aspect::Window)
-            showWindowSize();
-        if (!pPrefs->isVisible())
-            load();
-    });
-    connect(&m_right, &RightColumn::settingsApplied, this, [this] {
-        if (!pPrefs->isVisible())
-            loadRightTab();
-    });
-    connect(&m_right, &RightColumn::columnWidthCorrected, this, [this](const QString &text) {
-        const QSignalBlocker block(edColWidth);
-        edColWidth->setText(text);
-        putCaretAtEnd(edColWidth);
-    });
     load();
 }
 
@@ -615,6 +631,7 @@ void PreferencesPanel::browseDir(QLineEdit *box, bool open)
 
 void PreferencesPanel::miOptionsClick()
 {
+    ensureBuilt();
     load();
     m_rightOrder = m_vocabulary.wordList(Vocabulary::List::RightList).entries();
     m_rightAlphabetized = cbAlphabetize->isChecked();

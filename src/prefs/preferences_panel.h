@@ -30,6 +30,9 @@ class Vocabulary;
 // they are edited, so that the user can judge them; Cancel puts it back.
 // The directories, and the window's choice between maximised and normal,
 // take effect as soon as they are chosen.
+//
+// The panel is built the first time it is opened (or the board builds its
+// pending panels); until then the settings live in the preferences alone.
 class PreferencesPanel : public QObject
 {
     Q_OBJECT
@@ -37,7 +40,11 @@ public:
     PreferencesPanel(Board &board, Preferences &prefs, Vocabulary &vocabulary, Dialogs &dialogs,
                      RightColumn &rightColumn, QObject *parent = nullptr);
 
-    QWidget *panel() const { return pPrefs; }
+    QWidget *panel()
+    {
+        ensureBuilt();
+        return pPrefs;
+    }
 
     // "&Options".
     void miOptionsClick();
@@ -62,6 +69,8 @@ private:
         int nounCategory = -1;                        // a line of nounButtons.txt, or -1
     };
 
+    void ensureBuilt();
+    bool isUp() const;
     QWidget *addTab(const char *name, const QString &caption);
     void buildFontTab();
     void buildDirectoriesTab();

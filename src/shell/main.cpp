@@ -1,7 +1,7 @@
 #include "compose/random_source.h"
 #include "main_form.h"
-#include "script_runner.h"
-#include "scripted_dialogs.h"
+#include "script/script_runner.h"
+#include "script/scripted_dialogs.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -41,9 +41,16 @@ target_sources(
           shell/main_form.h
           shell/tool_icons.cpp
           shell/tool_icons.h
-          shell/scripted_dialogs.cpp
-          shell/scripted_dialogs.h
-          shell/script_runner.cpp
-          shell/script_runner.h
           shell/widget_dialogs.cpp
           shell/widget_dialogs.h)
+
+# Script mode: the commands of --play, the dialogs answered from a queue and
+# the mouse and key input it delivers.
+target_sources(
+  wordloom_script
+  PRIVATE shell/script/script_events.cpp
+          shell/script/script_events.h
+          shell/script/script_runner.cpp
+          shell/script/script_runner.h
+          shell/script/scripted_dialogs.cpp
+          shell/script/scripted_dialogs.h)

@@ -69,11 +69,18 @@ AddVerbPanel::AddVerbPanel(Board *board, Vocabulary &vocabulary, Composition &co
                            QObject *parent)
     : QObject(parent)
     , m_editor(vocabulary, composition, pastTense)
+    , m_board(board)
     , m_dialogs(dialogs)
     , m_document(document)
 {
-    buildWidgets(board);
+    board->addPending([this] { ensureBuilt(); });
     connect(&vocabulary, &Vocabulary::listChanged, this, &AddVerbPanel::listChanged);
+}
+
+void AddVerbPanel::ensureBuilt()
+{
+    if (!m_panel)
+        buildWidgets(m_board);
 }
 
 void AddVerbPanel::buildWidgets(Board *board)
@@ -143,6 +150,7 @@ void AddVerbPanel::buildWidgets(Board *board)
 
 void AddVerbPanel::miVerbListsClick()
 {
+    ensureBuilt();
     m_insertAfterAccept = false;
     m_editor.forget();
     btnDeleteVerb->setEnabled(false);
@@ -152,6 +160,7 @@ void AddVerbPanel::miVerbListsClick()
 
 void AddVerbPanel::openFor(Vocabulary::List table, int editRow, bool insertAfterAccept)
 {
+    ensureBuilt();
     m_insertAfterAccept = insertAfterAccept;
     show(table);
     const QStringList forms = m_editor.chooseRow(editRow);
@@ -177,11 +186,14 @@ void AddVerbPanel::show(Vocabulary::List table)
 
 void AddVerbPanel::btnExitVerbClick()
 {
-    m_panel->hide();
-    clearFields();
+    if (m_panel) {
+        m_panel->hide();
+        clearFields();
+    }
     m_editor.forget();
     m_insertAfterAccept = false;
-    btnDeleteVerb->setEnabled(false);
+    if (m_panel)
+        btnDeleteVerb->setEnabled(false);
     if (m_document)
         m_document->setFocus();
 }
@@ -191,6 +203,9 @@ void AddVerbPanel::listChanged(Vocabulary::List table)
     if (m_changing || table != m_editor.table())
         return;
     m_editor.forget();
+    // Opening it shows the list afresh anyway.
+    if (!m_panel)
+        return;
     btnDeleteVerb->setEnabled(false);
     refreshList(-1);
 }

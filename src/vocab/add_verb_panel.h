@@ -26,7 +26,13 @@ public:
     AddVerbPanel(Board *board, Vocabulary &vocabulary, Composition &composition, Dialogs &dialogs,
                  const bool &pastTense, QWidget *document, QObject *parent = nullptr);
 
-    QWidget *panel() const { return m_panel; }
+    // Built the first time the panel is opened (or the board builds its
+    // pending panels).
+    QWidget *panel()
+    {
+        ensureBuilt();
+        return m_panel;
+    }
 
     // Edit > Verb Lists (the caller closes the Add Word panel first).
     void miVerbListsClick();
@@ -42,6 +48,7 @@ private:
     void listChanged(Vocabulary::List table);
     enum Field { To, S, Ing, Ed, En };
 
+    void ensureBuilt();
     void buildWidgets(Board *board);
     void show(Vocabulary::List table);
     void rbClick(Vocabulary::List table);
@@ -61,6 +68,7 @@ private:
     VerbListEditor m_editor;
     // While this panel changes a table itself it already shows the result.
     bool m_changing = false;
+    Board *m_board;
     Dialogs &m_dialogs;
     QWidget *m_document;
     // Opened by the pick list's Add: Accept also inserts the verb.

@@ -91,11 +91,18 @@ AddWordPanel::AddWordPanel(Board *board, Vocabulary &vocabulary, Dialogs &dialog
                            QWidget *document, QObject *parent)
     : QObject(parent)
     , m_editor(vocabulary)
+    , m_board(board)
     , m_dialogs(dialogs)
     , m_document(document)
 {
-    buildWidgets(board);
+    board->addPending([this] { ensureBuilt(); });
     connect(&vocabulary, &Vocabulary::listChanged, this, &AddWordPanel::listChanged);
+}
+
+void AddWordPanel::ensureBuilt()
+{
+    if (!m_panel)
+        buildWidgets(m_board);
 }
 
 void AddWordPanel::buildWidgets(Board *board)
@@ -155,6 +162,7 @@ void AddWordPanel::buildWidgets(Board *board)
 
 void AddWordPanel::miWordListsClick()
 {
+    ensureBuilt();
     // The lists may have changed through the pick list since last time.
     m_editor.forget();
     lbWordList->clear();
@@ -167,10 +175,13 @@ void AddWordPanel::miWordListsClick()
 
 void AddWordPanel::btnExitWordClick()
 {
-    m_panel->hide();
-    editWord->clear();
+    if (m_panel) {
+        m_panel->hide();
+        editWord->clear();
+    }
     m_editor.forget();
-    btnDeleteWord->setEnabled(false);
+    if (m_panel)
+        btnDeleteWord->setEnabled(false);
     if (m_document)
         m_document->setFocus();
 }
@@ -180,6 +191,9 @@ void AddWordPanel::listChanged(Vocabulary::List list)
     if (m_changing || m_editor.list() != list)
         return;
     m_editor.forget();
+    // Opening it shows the list afresh anyway.
+    if (!m_panel)
+        return;
     btnDeleteWord->setEnabled(false);
     refreshList(-1);
 }

@@ -23,7 +23,13 @@ public:
     AddWordPanel(Board *board, Vocabulary &vocabulary, Dialogs &dialogs, QWidget *document,
                  QObject *parent = nullptr);
 
-    QWidget *panel() const { return m_panel; }
+    // Built the first time the panel is opened (or the board builds its
+    // pending panels).
+    QWidget *panel()
+    {
+        ensureBuilt();
+        return m_panel;
+    }
 
     // Edit > Word Lists (the caller closes the Add Verb panel first).
     void miWordListsClick();
@@ -33,6 +39,7 @@ private:
     // Someone else (the word pick list) changed list: show it afresh if it is
     // the one on view, and forget the chosen row, which may have moved.
     void listChanged(Vocabulary::List list);
+    void ensureBuilt();
     void buildWidgets(Board *board);
     void rbClick(Vocabulary::List list);
     void lbWordListClick(int row);
@@ -46,6 +53,7 @@ private:
     WordListEditor m_editor;
     // While this panel changes a list itself it already shows the result.
     bool m_changing = false;
+    Board *m_board;
     Dialogs &m_dialogs;
     QWidget *m_document;
     QWidget *m_panel = nullptr;

@@ -36,10 +36,19 @@ constexpr int kRowHeight = 17;
 WordPickPanel::WordPickPanel(Board &board, Composition &composition, Vocabulary &vocabulary,
                              Dialogs &dialogs, Verbs &verbs, QWidget *document, QObject *parent)
     : QObject(parent)
+    , m_board(board)
     , m_document(document)
     , m_pick(composition, vocabulary, dialogs, verbs)
 {
-    m_panel = board.addOverlay(QStringLiteral("pWordPick"));
+    board.addPending([this] { ensureBuilt(); });
+}
+
+void WordPickPanel::ensureBuilt()
+{
+    if (m_panel)
+        return;
+    Board *board = &m_board;
+    m_panel = board->addOverlay(QStringLiteral("pWordPick"));
     for (const LabelSpec &desc : kLabels) {
         auto *label = new QLabel(QString::fromUtf8(desc.caption), m_panel);
         label->setGeometry(desc.left, desc.top, desc.width, desc.height);
@@ -57,7 +66,7 @@ WordPickPanel::WordPickPanel(Board &board, Composition &composition, Vocabulary 
     connect(lbWordPick, &QListWidget::clicked, this,
             [this](const QModelIndex &index) { lbWordPickClick(index.row()); });
 
-    const QList<TColorButton *> buttons = board.buildButtons(m_panel, kButtons);
+    const QList<TColorButton *> buttons = board->buildButtons(m_panel, kButtons);
     btnDeleteWordPick = buttons.at(1);
     btnEditWordPick = buttons.at(2);
     connect(buttons.at(0), &TColorButton::clicked, this, &WordPickPanel::btnAddWordClick);
@@ -71,6 +80,7 @@ void WordPickPanel::open(const QString &tag, bool clearGrab)
 {
     if (!m_pick.open(tag, clearGrab))
         return;
+    ensureBuilt();
     resetCursors();
     lbWordPick->clear();
     lbWordPick->addItems(m_pick.rows());
@@ -141,7 +151,8 @@ void WordPickPanel::resetCursors()
 
 void WordPickPanel::hide()
 {
-    m_panel->hide();
+    if (m_panel)
+        m_panel->hide();
     // The list had the focus; typing goes on in the document.
     if (m_document)
         m_document->setFocus();

@@ -24,7 +24,13 @@ public:
     void open(const QString &tag, bool clearGrab = true);
 
     WordPick &pick() { return m_pick; }
-    QWidget *panel() const { return m_panel; }
+    // Built the first time the panel opens (or the board builds its pending
+    // panels).
+    QWidget *panel()
+    {
+        ensureBuilt();
+        return m_panel;
+    }
 
 Q_SIGNALS:
     // Add or Edit on a verb list: verbTag is "verb", "go" or "say"; row is
@@ -32,6 +38,7 @@ Q_SIGNALS:
     void verbEditorRequested(const QString &verbTag, int row);
 
 private:
+    void ensureBuilt();
     void lbWordPickClick(int row);
     void btnAddWordClick();
     void btnDeleteWordPickClick();
@@ -41,6 +48,7 @@ private:
     void resetCursors();
     void hide();
 
+    Board &m_board;
     QWidget *m_document;
     WordPick m_pick;
     QWidget *m_panel = nullptr;

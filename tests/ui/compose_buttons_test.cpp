@@ -3,7 +3,7 @@
 #include "panels/board.h"
 #include "shell/document_editor.h"
 #include "shell/main_form.h"
-#include "shell/scripted_dialogs.h"
+#include "shell/script/scripted_dialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -73,10 +73,11 @@ TEST(ComposeButtonsUi, SubPanelsOpenOnTheRightButtonAndCloseAfterAChoice)
         {"btnApostrophe", "pApostrophe", "btnApLl", QStringLiteral("An those'll ")},
     };
     for (const Case &c : cases) {
+        // Built when first shown, not at start.
+        EXPECT_EQ(w.panel(c.panel), nullptr) << c.panel;
+        w.click(c.opener, Qt::RightButton);
         QWidget *panel = w.panel(c.panel);
         ASSERT_NE(panel, nullptr) << c.panel;
-        EXPECT_FALSE(panel->isVisible());
-        w.click(c.opener, Qt::RightButton);
         EXPECT_TRUE(panel->isVisible()) << c.panel;
         w.click(c.choice);
         EXPECT_FALSE(panel->isVisible()) << c.panel;

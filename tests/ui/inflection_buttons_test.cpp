@@ -63,6 +63,9 @@ protected:
     void rclick(const char *name) { QTest::mouseClick(button(name), Qt::RightButton); }
     QWidget *panel(const char *name) const
     {
+        // As the script runner looks a control up: a panel not built yet
+        // is built first.
+        form->board()->buildPending();
         return form->board()->findChild<QWidget *>(QString::fromLatin1(name));
     }
     QString text() { return form->composition().surface().text(); }

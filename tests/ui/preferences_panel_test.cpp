@@ -29,6 +29,7 @@ class PreferencesPanelTest : public WindowFixture
 protected:
     template <class T = QWidget> T *child(const char *name) const
     {
+        window->board()->buildPending();
         T *found = window->findChild<T *>(QString::fromLatin1(name));
         EXPECT_NE(found, nullptr) << name;
         return found;

@@ -95,8 +95,11 @@ protected:
         EXPECT_NE(b, nullptr) << name;
         return b;
     }
+    // As the script runner looks a control up: a panel not built yet is
+    // built first.
     QWidget *panel(const char *name) const
     {
+        window->board()->buildPending();
         return window->findChild<QWidget *>(QString::fromLatin1(name));
     }
     void click(const char *name)
@@ -209,12 +212,13 @@ TEST_F(WordPanelsWidgetTest, CategoryButtonsInsertARandomWordByDefault)
 TEST_F(WordPanelsWidgetTest, RightButtonOnACategoryOpensThePickListNotItsPanel)
 {
     start();
-    auto *pick = window->findChild<QListWidget *>(QStringLiteral("lbWordPick"));
-    ASSERT_NE(pick, nullptr);
     for (const auto &[name, list] : {std::pair{"btnPronoun", Vocabulary::List::PronounList},
                                      std::pair{"btnModal", Vocabulary::List::ModalList},
                                      std::pair{"btnCustom", Vocabulary::List::CustomList}}) {
         rightClick(name);
+        // The pick list is built when it first opens.
+        auto *pick = window->findChild<QListWidget *>(QStringLiteral("lbWordPick"));
+        ASSERT_NE(pick, nullptr);
         EXPECT_TRUE(pick->isVisible()) << name;
         EXPECT_EQ(pick->count(), window->vocabulary().wordList(list).size()) << name;
         window->findChild<QWidget *>(QStringLiteral("pWordPick"))->hide();
@@ -282,6 +286,15 @@ TEST_F(WordPanelsWidgetTest, CustomCaptionsSurviveARestart)
     EXPECT_EQ(button("btnAdvP6")->caption(), QLatin1String("over there"));
     EXPECT_EQ(button("btnPrefix2")->caption(), QLatin1String("re-"));
     EXPECT_EQ(button("btnConj1")->caption(), QString());
+
+    // Panels are built when first shown: a session that never shows them
+    // still keeps their captions.
+    closeWindow();
+    start();
+    EXPECT_EQ(window->board()->builtButton(QStringLiteral("btnConj3")), nullptr);
+    closeWindow();
+    EXPECT_EQ(dir.prefsLines().value(34), QLatin1String("whereas"));
+    EXPECT_EQ(dir.lines(QStringLiteral("affixes.ini")).value(1), QLatin1String("re-"));
 }
 
 // The rows are laid out so that captions keep (nearly) the board's size.

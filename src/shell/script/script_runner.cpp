@@ -1,10 +1,12 @@
 #include "script_runner.h"
 
 #include "controls/color_button.h"
-#include "document.h"
-#include "document_editor.h"
-#include "main_form.h"
+#include "panels/board.h"
+#include "script_events.h"
 #include "scripted_dialogs.h"
+#include "shell/document.h"
+#include "shell/document_editor.h"
+#include "shell/main_form.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -18,7 +20,6 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <cstdio>
@@ -184,6 +185,11 @@ QObject *ScriptRunner::control(const Command &command, const QString &name)
     QObject *object = m_window->findChild<QObject *>(name);
     if (!object && m_window->objectName() == name)
         object = m_window;
+    if (!object) {
+        // It may be on a panel not built yet.
+        m_window->board()->buildPending();
+        object = m_window->findChild<QObject *>(name);
+    }
     if (!object)
         fail(command.line, QStringLiteral("unknown control \"%1\"").arg(name));
     return object;
@@ -318,8 +324,8 @@ bool ScriptRunner::clickControl(const Command &command, bool right, bool twice)
             if (!tabs->isVisible())
                 return fail(command.line, QStringLiteral("\"%1\" is not visible").arg(target));
             QTabBar *bar = tabs->tabBar();
-            QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
-                              bar->tabRect(tabs->indexOf(page)).center());
+            ScriptEvents::mouseClick(bar, Qt::LeftButton,
+                                     bar->tabRect(tabs->indexOf(page)).center());
             return true;
         }
     }
@@ -330,11 +336,11 @@ bool ScriptRunner::clickControl(const Command &command, bool right, bool twice)
     if (twice) {
         // What a window system delivers for a double click: a click, then
         // the second press as a double-click event, then its release.
-        QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, centre);
-        QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, centre);
-        QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, centre);
+        ScriptEvents::mouseClick(widget, Qt::LeftButton, centre);
+        ScriptEvents::mouseDoubleClick(widget, Qt::LeftButton, centre);
+        ScriptEvents::mouseRelease(widget, Qt::LeftButton, centre);
     } else
-        QTest::mouseClick(widget, right ? Qt::RightButton : Qt::LeftButton, Qt::NoModifier, centre);
+        ScriptEvents::mouseClick(widget, right ? Qt::RightButton : Qt::LeftButton, centre);
     return true;
 }
 
@@ -353,7 +359,7 @@ bool ScriptRunner::pressKey(const Command &command)
         QWidget *target = QApplication::focusWidget();
         if (!target)
             target = m_window->editor();
-        QTest::keyClick(target, combo.key(), combo.keyboardModifiers());
+        ScriptEvents::keyClick(target, combo.key(), combo.keyboardModifiers());
         settle();
     }
     return true;
@@ -365,11 +371,11 @@ bool ScriptRunner::typeText(const QString &text)
     editor->setFocus();
     for (QChar c : text) {
         if (c == QLatin1Char('\n'))
-            QTest::keyClick(editor, Qt::Key_Return);
+            ScriptEvents::keyClick(editor, Qt::Key_Return);
         else if (c == QLatin1Char('\t'))
-            QTest::keyClick(editor, Qt::Key_Tab);
+            ScriptEvents::keyClick(editor, Qt::Key_Tab);
         else
-            QTest::keyClicks(editor, QString(c));
+            ScriptEvents::keyClicks(editor, QString(c));
     }
     return true;
 }
@@ -499,7 +505,7 @@ bool ScriptRunner::pickRow(const Command &command)
     QListWidgetItem *item = list->item(row);
     list->scrollToItem(item);
     const QPoint point = list->visualItemRect(item).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+    ScriptEvents::mouseClick(list->viewport(), Qt::LeftButton, point);
     return true;
 }
 
@@ -519,8 +525,8 @@ bool ScriptRunner::setText(const Command &command)
     edit->setFocus();
     edit->selectAll();
     if (!edit->text().isEmpty())
-        QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
+        ScriptEvents::keyClick(edit, Qt::Key_Delete);
+    ScriptEvents::keyClicks(edit, text);
     return true;
 }
 
