@@ -79,14 +79,10 @@ TEST(RtfTokenizer, SymbolsHexAndEscapes)
     // Line ends are not text.
     EXPECT_EQ(tokens[7].text, "d");
     EXPECT_EQ(tokens[8].type, Type::End);
-}
-
-TEST(RtfTokenizer, BackslashBeforeLineEndIsParagraph)
-{
-    const auto tokens = tokenize("a\\\nb");
-    EXPECT_EQ(tokens[1].type, Type::ControlWord);
-    EXPECT_EQ(tokens[1].word, "par");
-    EXPECT_EQ(tokens[2].text, "b");
+    // A backslash before a line end is a paragraph mark.
+    const auto par = tokenize("a\\\nb");
+    EXPECT_EQ(par[1].word, "par");
+    EXPECT_EQ(par[2].text, "b");
 }
 
 TEST(RtfTokenizer, BinaryDataIsSkippedByCount)

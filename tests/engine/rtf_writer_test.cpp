@@ -149,6 +149,7 @@ TEST(RtfWriter, HeaderTablesAndEscapes)
 {
     QTextDocument doc;
     QTextCursor c(&doc);
+    c.setBlockFormat(para(Qt::AlignLeft, -24, 96, 48));
     c.insertText("a{b}\\c", chars("Arial", 12));
     c.insertText(QString::fromUtf8("\td\u00E9\u20AC\u0416\U0001F600"),
                  chars("Courier New", 11, false, false, false, Qt::red));
@@ -168,19 +169,11 @@ TEST(RtfWriter, HeaderTablesAndEscapes)
         << rtf.toStdString();
     EXPECT_TRUE(rtf.contains("\\fs22"));
     EXPECT_TRUE(rtf.contains("\\cf1"));
+    // Indents go out in twips.
+    EXPECT_TRUE(rtf.contains("\\fi-360\\li1440\\ri720")) << rtf.toStdString();
     // Nothing but 7-bit bytes.
     for (char ch : rtf)
         ASSERT_LT(uchar(ch), 0x80);
-}
-
-TEST(RtfWriter, IndentsGoOutInTwips)
-{
-    QTextDocument doc;
-    QTextCursor c(&doc);
-    c.setBlockFormat(para(Qt::AlignLeft, -24, 96, 48));
-    c.insertText("x");
-    const QByteArray rtf = writeRtf(doc);
-    EXPECT_TRUE(rtf.contains("\\fi-360\\li1440\\ri720")) << rtf.toStdString();
 }
 
 TEST(RtfWriter, WritesASelection)

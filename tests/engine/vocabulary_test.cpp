@@ -125,17 +125,13 @@ TEST_F(VocabularyTest, FileNamesMatchWithoutRegardToCaseAndSavingKeepsTheNameOnD
     EXPECT_FALSE(program.exists("words/goVerb.txt"));
 }
 
-TEST_F(VocabularyTest, NothingModifiedMeansNoQuestionAndNothingWritten)
-{
-    ASSERT_TRUE(load());
-    EXPECT_TRUE(vocab.SaveVocabulary(dialogs));
-    EXPECT_TRUE(dialogs.questions.isEmpty());
-    EXPECT_EQ(program.read("words/adjective.txt"), "zeta\r\nalpha\r\n");
-}
-
 TEST_F(VocabularyTest, CancelRefusesClosingAndNoLeavesFilesAlone)
 {
     ASSERT_TRUE(load());
+    // Nothing modified: no question.
+    EXPECT_TRUE(vocab.SaveVocabulary(dialogs));
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+
     vocab.wordList(List::AdjectiveList).add("blue");
     vocab.markModified(List::AdjectiveList);
     EXPECT_TRUE(vocab.VocabModified());
@@ -305,11 +301,12 @@ TEST_F(VocabularyTest, UnreadableFileIsReportedNotCrashed)
     EXPECT_EQ(vocab.wordList(List::PronounList).size(), 2);
 }
 
-TEST(VocabDirValidation, ReportsTheFirstMissingFileOnly)
+TEST(VocabDirValidation, ReportsTheFirstMissingListButNotTheCaptions)
 {
     ProgramDirFixture program;
     program.writeVocabulary("v");
     const QString dir = program.filePath("v");
+    program.remove("v/nounButtons.txt");
     EXPECT_EQ(Vocabulary::validateVocabDir(dir), "");
 
     program.remove("v/plant.txt");
@@ -323,18 +320,6 @@ TEST(VocabDirValidation, ReportsTheFirstMissingFileOnly)
     EXPECT_EQ(Vocabulary::validateVocabDir(dir),
               "Sorry, that's not a proper Vocabulary directory.  It's missing the \"verb.txt\" "
               "file.");
-}
-
-TEST(VocabDirValidation, ListsThatStartUpNeedsAreCheckedButCaptionsAreNot)
-{
-    ProgramDirFixture program;
-    program.writeVocabulary("v");
-    program.remove("v/nounButtons.txt");
-    EXPECT_EQ(Vocabulary::validateVocabDir(program.filePath("v")), "");
-    program.remove("v/pronoun.txt");
-    EXPECT_EQ(Vocabulary::validateVocabDir(program.filePath("v")),
-              "Sorry, that's not a proper Vocabulary directory.  It's missing the \"pronoun.txt\" "
-              "file and maybe others.");
 }
 
 TEST(VocabDirValidation, BrowseKeepsTheOldDirectoryUnlessTheNewOneIsComplete)

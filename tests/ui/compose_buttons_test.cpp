@@ -1,14 +1,10 @@
-#include "compose/compose_buttons.h"
 #include "controls/color_button.h"
 #include "panels/board.h"
 #include "shell/document_editor.h"
 #include "shell/main_form.h"
 #include "shell/script/scripted_dialogs.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QComboBox>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -90,7 +86,6 @@ TEST(ComposeButtonsUi, SubPanelsOpenOnTheRightButtonAndCloseAfterAChoice)
         panel->show();
         w.click(exit);
         EXPECT_FALSE(panel->isVisible()) << exit;
-        EXPECT_EQ(w.button(exit)->color(), Black);
         EXPECT_EQ(w.text(), before);
     }
 }
@@ -111,111 +106,6 @@ TEST(ComposeButtonsUi, IndicatorsTurnMaroonWhileTheirModeIsOn)
     QTest::mouseClick(w.form->editor()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     EXPECT_EQ(w.button("btnGrab")->color(), Black);
     EXPECT_FALSE(w.state().GrabArmed);
-}
-
-TEST(ComposeButtonsUi, ButtonKeysReachTheEditorsHandlers)
-{
-    Window w;
-    QSignalSpy downs(w.form->editor(), &DocumentEditor::keyDown);
-    QSignalSpy ups(w.form->editor(), &DocumentEditor::keyUp);
-    w.form->fixedWordClick(QStringLiteral("and"));
-    w.click("btnSpace");
-    EXPECT_EQ(w.text(), QStringLiteral("And  "));
-    ASSERT_EQ(ups.count(), 1);
-    EXPECT_EQ(ups.at(0).at(0).toInt(), int(Qt::Key_Space));
-    EXPECT_EQ(downs.count(), 1);
-    // The key-up ran inside the click; the handler's own values came last.
-    EXPECT_EQ(w.state().LastAction, QStringLiteral("space"));
-    EXPECT_EQ(w.state().WordStart, 5);
-
-    w.click("btnEnter");
-    w.click("btnBackspace");
-    w.click("btnDelete");
-    EXPECT_EQ(ups.count(), 4);
-    EXPECT_EQ(w.text(), QStringLiteral("And  "));
-}
-
-TEST(ComposeButtonsUi, ADoubleClickIsASecondClickOfTheCycle)
-{
-    Window w;
-    w.form->fixedWordClick(QStringLiteral("so"));
-    w.click("btnHyphen");
-    Q_EMIT w.button("btnHyphen")->doubleClicked();
-    EXPECT_EQ(w.text(), QStringLiteral("So") + QChar(0x2013));
-    w.click("btnA");
-    Q_EMIT w.button("btnA")->doubleClicked();
-    EXPECT_EQ(w.text(), QStringLiteral("So") + QChar(0x2013) + QStringLiteral("an "));
-}
-
-TEST(ComposeButtonsUi, EnterReadsThePoetryOrProseChoice)
-{
-    Window w;
-    auto *combo = w.form->findChild<QComboBox *>(QStringLiteral("cbPoetryProse"));
-    ASSERT_NE(combo, nullptr);
-    combo->setCurrentIndex(combo->findText(QStringLiteral("prose")));
-    Q_EMIT combo->activated(combo->currentIndex());
-    w.form->fixedWordClick(QStringLiteral("and"));
-    w.click("btnEnter");
-    EXPECT_EQ(w.state().CapsMode, CapsFirstArmed);
-
-    combo->setCurrentIndex(combo->findText(QStringLiteral("poetry")));
-    Q_EMIT combo->activated(combo->currentIndex());
-    w.form->fixedWordClick(QStringLiteral("and"));
-    w.click("btnEnter");
-    EXPECT_EQ(w.state().CapsMode, CapsNone);
-}
-
-TEST(ComposeButtonsUi, UndoTakesBackWordsButLeavesTypingToTheEditor)
-{
-    Window w;
-    DocumentEditor *editor = w.form->editor();
-    w.form->fixedWordClick(QStringLiteral("and"));
-    w.form->fixedWordClick(QStringLiteral("or"));
-    // Ctrl+Z reaches the window's command, not the editor's own undo.
-    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(w.text(), QStringLiteral("And "));
-
-    // Typing is one step of the editor's history; Remove would take "y" only.
-    QTest::keyClicks(editor, QStringLiteral("x y"));
-    EXPECT_EQ(w.text(), QStringLiteral("And x y"));
-    auto *undo = w.form->findChild<QAction *>(QStringLiteral("EditUndoCmd"));
-    ASSERT_NE(undo, nullptr);
-    undo->trigger();
-    EXPECT_EQ(w.text(), QStringLiteral("And "));
-    EXPECT_EQ(w.state().LastAction, QStringLiteral("mouseclick"));
-}
-
-TEST(ComposeButtonsUi, ShortcutKeysDoNotResetTheStateTheirCommandSet)
-{
-    Window w;
-    w.form->fixedWordClick(QStringLiteral("and"));
-    w.click("btnPeriod");
-    w.form->fixedWordClick(QStringLiteral("or"));
-    QTest::keyClick(w.form->editor(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(w.text(), QStringLiteral("And.  "));
-    // The capital after the stop is armed again for the next word.
-    EXPECT_EQ(w.state().CapsMode, CapsFirstArmed);
-    w.form->fixedWordClick(QStringLiteral("so"));
-    EXPECT_EQ(w.text(), QStringLiteral("And.  So "));
-}
-
-TEST(ComposeButtonsUi, ClickBelowTheTextGoesToItsEnd)
-{
-    Window w;
-    w.form->fixedWordClick(QStringLiteral("and"));
-    w.form->fixedWordClick(QStringLiteral("or"));
-    DocumentEditor *editor = w.form->editor();
-    QWidget *viewport = editor->viewport();
-    ASSERT_GT(viewport->height(), 60);
-    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(4, viewport->height() - 5));
-    EXPECT_EQ(editor->textCursor().position(), w.text().size());
-    EXPECT_EQ(w.state().WordStart, w.text().size());
-
-    // A click on the first line stays where it fell.
-    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier,
-                      editor->cursorRect(QTextCursor(editor->document())).center());
-    EXPECT_EQ(editor->textCursor().position(), 0);
-    EXPECT_EQ(w.state().CapsMode, CapsFirstArmed);
 }
 
 } // namespace

@@ -1,31 +1,12 @@
-#include "controls/color_button.h"
-#include "panels/board.h"
-#include "shell/document.h"
 #include "shell/document_editor.h"
 #include "window_fixture.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMimeData>
-#include <QStatusBar>
 #include <QTest>
 #include <QUrl>
 
 namespace {
-
-TEST(Fonts, BoardFontResolvesToAnInstalledFace)
-{
-    // Without fonts every glyph is drawn as a box and Qt says nothing.
-    ASSERT_FALSE(QFontDatabase::families().isEmpty());
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(16);
-    const QFontInfo info(font);
-    EXPECT_FALSE(info.family().isEmpty());
-    EXPECT_TRUE(QFontDatabase::families().contains(info.family())) << info.family().toStdString();
-}
 
 using MainForm = WindowFixture;
 
@@ -40,37 +21,6 @@ void dropFile(QWidget &target, const QString &path)
     QApplication::sendEvent(&target, &drop);
 }
 
-TEST_F(MainForm, OpensUntitledAt640By450WithTheSevenRowsOfTheBoard)
-{
-    TMainForm &w = open();
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Untitled - Wordloom"));
-    EXPECT_EQ(w.size(), QSize(640, 450));
-    EXPECT_EQ(text(), QString());
-    for (const char *name :
-         {"btnA", "btnMore", "btnGoodMain", "btnPronoun", "btnYouMain", "btnInterjection",
-          "btnUnMain", "btnRightParen", "cbTense", "cbPoetryProse", "RichEdit1", "pBackPanel",
-          "pMain", "lbRight", "FileNewCmd", "miWordLists", "HelpManualItem"})
-        EXPECT_NE(w.findChild<QObject *>(QString::fromLatin1(name)), nullptr) << name;
-    TColorButton *a = w.board()->button(QStringLiteral("btnA"));
-    EXPECT_EQ(a->geometry().topLeft(), QPoint(2, 2));
-    EXPECT_EQ(a->color(), TColorButton::fromBgr(0x00BA7474));
-    EXPECT_EQ(w.board()->button(QStringLiteral("btnPeriod"))->geometry().top(), 158);
-}
-
-TEST_F(MainForm, FixedWordButtonsInsertThroughTheEditor)
-{
-    TMainForm &w = open();
-    QTest::mouseClick(w.board()->button(QStringLiteral("btnForMain")), Qt::LeftButton);
-    QTest::mouseClick(w.board()->button(QStringLiteral("btnOfMain")), Qt::LeftButton);
-    EXPECT_EQ(text(), QStringLiteral("For of "));
-    EXPECT_EQ(w.composition().state.CurrentWord, QStringLiteral("of"));
-    EXPECT_EQ(w.composition().state.LastAction, QStringLiteral("of"));
-    // The caret follows the insertion, so typing goes on after the words.
-    EXPECT_EQ(w.editor()->textCursor().position(), 7);
-    EXPECT_EQ(w.statusBar()->findChild<QLabel *>(QStringLiteral("StatusModified"))->text(),
-              QStringLiteral("Modified"));
-}
-
 TEST_F(MainForm, WordInsertionsStayOutOfTheEditorsUndoHistory)
 {
     TMainForm &w = open();
@@ -80,31 +30,6 @@ TEST_F(MainForm, WordInsertionsStayOutOfTheEditorsUndoHistory)
     w.fixedWordClick(QStringLiteral("and"));
     EXPECT_FALSE(w.editor()->document()->isUndoAvailable());
     EXPECT_TRUE(w.editor()->document()->isModified());
-}
-
-TEST_F(MainForm, RightColumnCountFollowsTheWindowWidth)
-{
-    TMainForm &w = open();
-    auto *colWidth = w.findChild<QLineEdit *>(QStringLiteral("edColWidth"));
-    colWidth->setText(QStringLiteral("80"));
-    w.resize(1000, 450);
-    QApplication::processEvents();
-    EXPECT_EQ(w.rightColumns(), 4);
-
-    colWidth->setText(QStringLiteral("05"));
-    EXPECT_EQ(colWidth->text(), QStringLiteral("40"));
-    EXPECT_EQ(w.rightColumns(), 9);
-    colWidth->setText(QStringLiteral("500"));
-    EXPECT_EQ(colWidth->text(), QStringLiteral("240"));
-    EXPECT_EQ(w.rightColumns(), 1);
-    colWidth->setText(QStringLiteral("9"));
-    EXPECT_EQ(colWidth->text(), QStringLiteral("9"));
-    EXPECT_EQ(w.rightColumns(), 9);
-
-    // At 640 pixels or less the count is left as it was.
-    w.resize(640, 450);
-    QApplication::processEvents();
-    EXPECT_EQ(w.rightColumns(), 9);
 }
 
 TEST_F(MainForm, DroppedFileOpensWholeEvenWithALongPath)
@@ -124,21 +49,6 @@ TEST_F(MainForm, DroppedFileOpensWholeEvenWithALongPath)
     EXPECT_EQ(dialogs.messages, QStringList());
     EXPECT_EQ(text(), QStringLiteral("roses are red\n"));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("poem.txt - Wordloom"));
-}
-
-TEST_F(MainForm, CancelAtTheDocumentQuestionKeepsTheDropAndTheText)
-{
-    TMainForm &w = open();
-    w.fixedWordClick(QStringLiteral("and"));
-    const QString path = programFile(QStringLiteral("other.txt"));
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("other");
-    f.close();
-    dialogs.answers.push_back(Dialogs::Answer::Cancel);
-    dropFile(w, path);
-    EXPECT_EQ(text(), QStringLiteral("And "));
-    EXPECT_EQ(dialogs.questions, QStringList{QStringLiteral("Save changes to Untitled?")});
 }
 
 TEST_F(MainForm, StartingWithAMissingDocumentOpensNothingQuietly)
@@ -161,13 +71,6 @@ TEST_F(MainForm, CloseWritesPreferencesThatTheNextStartReadsBack)
     dialogs.answers.push_back(Dialogs::Answer::No); // the document question
     w.fixedWordClick(QStringLiteral("or"));
     EXPECT_TRUE(w.close());
-
-    QFile prefs(programFile(QStringLiteral("prefs.ini")));
-    ASSERT_TRUE(prefs.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = prefs.readAll().split('\n');
-    EXPECT_EQ(lines.size(), 57);
-    EXPECT_EQ(lines.at(10), QByteArray("false\r"));
-    EXPECT_FALSE(lines.last().endsWith('\r'));
 
     TMainForm &again = open();
     EXPECT_TRUE(again.preferences().PastTense);
@@ -192,26 +95,6 @@ TEST_F(MainForm, CancelAtTheVocabularyQuestionWritesNothingAndStaysOpen)
     QFile f(programFile(QStringLiteral("prefs.ini")));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), before);
-}
-
-TEST_F(MainForm, MissingVocabularyFileStopsStartUpWithItsMessage)
-{
-    QFile::remove(programFile(QStringLiteral("words/sayVerb.txt")));
-    StartOptions options;
-    options.programDir = m_dir.path();
-    options.dialogs = &dialogs;
-    TMainForm w(options);
-    EXPECT_FALSE(w.startupOk());
-    EXPECT_EQ(dialogs.messages,
-              QStringList{QStringLiteral("Missing crucial sayVerb.txt file.  Reinstall.")});
-}
-
-TEST_F(MainForm, AboutBoxNamesTheProduct)
-{
-    TMainForm &w = open();
-    w.findChild<QAction *>(QStringLiteral("HelpAboutItem"))->trigger();
-    ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages.first().startsWith(QStringLiteral("Wordloom")));
 }
 
 } // namespace
