@@ -225,10 +225,14 @@ void Composition::InsertWord(const QString &word)
         if (s.WordLength > 0)
             s.WordLength = std::max(0, p - s.WordStart);
         const bool keepStart = s.LastAction == QLatin1String("pluralize") ||
-                               (isOneOf(s.ActionTag, {"pluralize", "-ed", "-ly", "-ing", "-en"}) &&
+                               (isOneOf(s.ActionTag, {"pluralize", "-s", "-ed", "-ly", "-y", "-ing", "-en"}) &&
                                 s.LastAction.startsWith(QLatin1Char('-')));
-        if (!keepStart || w == QLatin1String(":") || w == QLatin1String(";"))
+        if (!keepStart || w == QLatin1String(":") || w == QLatin1String(";")) {
+            // The suffix joins at p; a span recorded before it ended at p
+            // too, so nothing after the caret is part of it.
             s.WordStart = p;
+            s.WordLength = 0;
+        }
     }
     if (s.LastAction == QLatin1String("capitalize")) {
         static const QString closers = QStringLiteral(",.!?:;\"'-)");
