@@ -224,9 +224,10 @@ void Composition::InsertWord(const QString &word)
         const int p = TrimSpaceBeforeCaret();
         if (s.WordLength > 0)
             s.WordLength = std::max(0, p - s.WordStart);
-        const bool keepStart = s.LastAction == QLatin1String("pluralize") ||
-                               (isOneOf(s.ActionTag, {"pluralize", "-s", "-ed", "-ly", "-y", "-ing", "-en"}) &&
-                                s.LastAction.startsWith(QLatin1Char('-')));
+        const bool keepStart =
+            s.LastAction == QLatin1String("pluralize") ||
+            (isOneOf(s.ActionTag, {"pluralize", "-s", "-ed", "-ly", "-y", "-ing", "-en"}) &&
+             s.LastAction.startsWith(QLatin1Char('-')));
         if (!keepStart || w == QLatin1String(":") || w == QLatin1String(";")) {
             // The suffix joins at p; a span recorded before it ended at p
             // too, so nothing after the caret is part of it.
@@ -351,6 +352,10 @@ void Composition::ReadContextBeforeCaret()
         t.replaceSelection(QString());
 
     if (t.caret() == 0) {
+        // The space that followed the span goes with it: a text does not
+        // start with one.
+        if (t.charAt(0) == QLatin1Char(' '))
+            t.remove(0, 1);
         s.WordLength = 0;
         s.CapsMode = CapsFirstArmed;
         return;

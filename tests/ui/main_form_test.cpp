@@ -9,6 +9,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTest>
@@ -55,6 +56,26 @@ TEST_F(MainForm, OpensUntitledAt640By450WithTheSevenRowsOfTheBoard)
     EXPECT_EQ(a->geometry().topLeft(), QPoint(2, 2));
     EXPECT_EQ(a->color(), TColorButton::fromBgr(0x00BA7474));
     EXPECT_EQ(w.board()->button(QStringLiteral("btnPeriod"))->geometry().top(), 158);
+}
+
+TEST_F(MainForm, EditMenuReadsUndoRedoCutCopyPasteSelectAllWithTheirKeys)
+{
+    TMainForm &w = open();
+    QStringList items;
+    for (QAction *action : w.findChild<QMenu *>(QStringLiteral("Edit1"))->actions()) {
+        if (action->isSeparator())
+            continue;
+        items << action->text().remove(QLatin1Char('&')) + QLatin1Char('=') +
+                     action->shortcut().toString();
+        if (items.size() == 6)
+            break;
+    }
+    EXPECT_EQ(items.join(QLatin1Char(' ')),
+              QStringLiteral("Undo=Ctrl+Z Redo=Ctrl+Y Cut=Ctrl+X Copy=Ctrl+C Paste=Ctrl+V "
+                             "Select All=Ctrl+A"));
+    EXPECT_TRUE(w.findChild<QAction *>(QStringLiteral("EditRedoCmd"))
+                    ->shortcuts()
+                    .contains(QKeySequence(QStringLiteral("Ctrl+Shift+Z"))));
 }
 
 TEST_F(MainForm, FixedWordButtonsInsertThroughTheEditor)
