@@ -19,6 +19,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -477,7 +478,15 @@ void PreferencesPanel::loadSettings()
     const Preferences &prefs = m_window.preferences();
     {
         const QSignalBlocker block(cbFontName);
-        cbFontName->setCurrentIndex(cbFontName->findText(prefs.fontName));
+        int index = cbFontName->findText(prefs.fontName);
+        m_fontStandIn.clear();
+        if (index < 0) {
+            // The stored font is not installed: the box shows the family
+            // the editor draws with instead.
+            m_fontStandIn = QFontInfo(QFont(prefs.fontName)).family();
+            index = cbFontName->findText(m_fontStandIn);
+        }
+        cbFontName->setCurrentIndex(index);
     }
     {
         const QSignalBlocker block(edFontSize);
@@ -640,8 +649,9 @@ void PreferencesPanel::btnOKprefsClick()
 
     const QFont oldFont = editor->font();
     QString family = cbFontName->currentText();
-    if (family.isEmpty())
-        family = oldFont.family(); // a font this system lacks stays chosen
+    // A stored font this system lacks stays chosen unless another is picked.
+    if (family.isEmpty() || (!m_fontStandIn.isEmpty() && family == m_fontStandIn))
+        family = oldFont.family();
     const int size = reFontExample->font().pointSize();
     edFontSize->setText(QString::number(size));
     QFont font(family);
