@@ -450,12 +450,22 @@ bool TMainForm::FormCloseQuery()
     if (!m_vocab.SaveVocabulary(*m_dialogs))
         return false;
     collectPreferences();
+    // A program directory that cannot be written (a system-wide install)
+    // fails every one of these: one message says so, not one per file.
+    QStringList failures;
     QString error;
     if (!m_prefs.write(QDir(m_programDir).filePath(QStringLiteral("prefs.ini")), &error))
-        m_dialogs->message(error);
+        failures << error;
     if (!m_wordPanels->writeAffixCaptions(m_programDir, &error))
-        m_dialogs->message(error);
-    m_vocab.WriteNounButtonCaptions(m_prefs.VocabDir, *m_dialogs);
+        failures << error;
+    m_vocab.WriteNounButtonCaptions(m_prefs.VocabDir, *m_dialogs, &failures);
+    if (failures.size() == 1)
+        m_dialogs->message(failures.constFirst());
+    else if (!failures.isEmpty())
+        m_dialogs->message(
+            tr("Wordloom could not save its settings in %1, so the next start "
+               "will not have them:\n%2")
+                .arg(QDir::toNativeSeparators(m_programDir), failures.join(QLatin1Char('\n'))));
     return m_document->CheckFileSave();
 }
 

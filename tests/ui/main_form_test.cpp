@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QProcess>
 #include <QStatusBar>
 #include <QTest>
 #include <QUrl>
@@ -195,6 +196,61 @@ TEST_F(MainForm, CloseWritesPreferencesThatTheNextStartReadsBack)
     EXPECT_FALSE(again.PoetryMode);
     EXPECT_EQ(again.findChild<QComboBox *>(QStringLiteral("cbTense"))->currentText(),
               QStringLiteral("past tense"));
+}
+
+// Makes directories read-only for the length of a test: by their mode, or
+// for root, whom modes do not stop, by the immutable attribute.
+class ReadOnlyDirs
+{
+public:
+    explicit ReadOnlyDirs(QStringList dirs)
+        : m_dirs(std::move(dirs))
+    {
+        for (const QString &dir : m_dirs)
+            QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
+        if (!writable())
+            return;
+        QProcess::execute(QStringLiteral("chattr"), QStringList{QStringLiteral("+i")} + m_dirs);
+        m_immutable = true;
+    }
+    ~ReadOnlyDirs()
+    {
+        if (m_immutable)
+            QProcess::execute(QStringLiteral("chattr"), QStringList{QStringLiteral("-i")} + m_dirs);
+        for (const QString &dir : m_dirs)
+            QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    bool writable() const
+    {
+        for (const QString &dir : m_dirs) {
+            QFile probe(QDir(dir).filePath(QStringLiteral("probe")));
+            if (probe.open(QIODevice::WriteOnly)) {
+                probe.remove();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QStringList m_dirs;
+    bool m_immutable = false;
+};
+
+TEST_F(MainForm, AReadOnlyProgramDirectoryIsReportedOnceAtClose)
+{
+    TMainForm &w = open();
+    const ReadOnlyDirs readOnly({m_dir.path(), programFile(QStringLiteral("words"))});
+    if (readOnly.writable())
+        GTEST_SKIP() << "the program directory cannot be made read-only here";
+    dialogs.answers.push_back(Dialogs::Answer::No); // the document question
+    w.fixedWordClick(QStringLiteral("or"));
+    EXPECT_TRUE(w.close());
+    ASSERT_EQ(dialogs.messages.size(), 1) << dialogs.messages.join('\n').toStdString();
+    const QString message = dialogs.messages.first();
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(m_dir.path())));
+    for (const char *file : {"prefs.ini", "nounButtons.txt"})
+        EXPECT_TRUE(message.contains(QLatin1String(file))) << file;
 }
 
 TEST_F(MainForm, CancelAtTheVocabularyQuestionWritesNothingAndStaysOpen)
