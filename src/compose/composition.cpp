@@ -131,7 +131,9 @@ void Composition::InsertWord(const QString &word)
         s.CurrentWord.clear();
         s.WordStart = t.caret();
     }
-    setIndicators(false, false);
+    // Repeat OK's light goes out; GRAB's stays lit while GRAB is armed (a
+    // repeated click keeps it), so an armed mode never shows as idle.
+    setIndicators(false, s.GrabArmed);
     if (s.ReplaceMode == 0)
         s.WordStart = t.caret();
 
