@@ -20,7 +20,6 @@ public:
     void undoWord();
     // Returns false when there is nothing to put back.
     bool redoWord();
-    bool canRedo() const { return !m_redo.isEmpty(); }
     void forget() { m_redo.clear(); }
 
 private:
