@@ -83,6 +83,15 @@ bool isMoveOrEditKey(int key)
     }
 }
 
+bool isUndoOrRedo(QEvent *event)
+{
+    auto *key = static_cast<QKeyEvent *>(event);
+    const QKeyCombination combo = key->keyCombination();
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+           combo == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+           combo == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+}
+
 } // namespace
 
 ComposeButtons::ComposeButtons(Board *board, DocumentEditor *editor, Composition &composition,
@@ -94,6 +103,7 @@ ComposeButtons::ComposeButtons(Board *board, DocumentEditor *editor, Composition
     , m_punctuation(composition)
     , m_articles(composition)
     , m_keys(composition)
+    , m_wordUndo(composition, m_keys)
 {
     Punctuation *p = &m_punctuation;
     connectButton("btnPeriod", [p] { p->btnPeriodClick(); });
@@ -135,6 +145,11 @@ ComposeButtons::ComposeButtons(Board *board, DocumentEditor *editor, Composition
     connect(m_editor, &DocumentEditor::mouseUp, this,
             [this](QPoint at) { m_keys.RichEdit1MouseUp(isBelowText(at)); });
     m_editor->installEventFilter(this);
+    // Any other change of the text makes the words Undo took stale.
+    connect(m_editor->document(), &QTextDocument::contentsChange, this, [this] {
+        if (!m_undoing)
+            m_wordUndo.forget();
+    });
 }
 
 void ComposeButtons::connectButton(const char *name, const std::function<void()> &handler)
@@ -241,9 +256,9 @@ bool ComposeButtons::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_editor) {
         if (event->type() == QEvent::KeyRelease) {
             m_releaseModifiers = static_cast<QKeyEvent *>(event)->modifiers();
-        } else if (event->type() == QEvent::ShortcutOverride &&
-                   static_cast<QKeyEvent *>(event)->matches(QKeySequence::Undo)) {
-            // Undo goes to the window's command, which knows about words.
+        } else if (event->type() == QEvent::ShortcutOverride && isUndoOrRedo(event)) {
+            // Undo and Redo go to the window's commands, which know about
+            // words.
             event->ignore();
             return true;
         }
@@ -258,5 +273,22 @@ void ComposeButtons::EditUndo()
         m_keys.resetAfterEdit();
         return;
     }
-    m_keys.btnRemoveClick();
+    m_undoing = true;
+    m_wordUndo.undoWord();
+    m_undoing = false;
+}
+
+void ComposeButtons::EditRedo()
+{
+    m_undoing = true;
+    const bool putBack = m_wordUndo.redoWord();
+    m_undoing = false;
+    if (putBack) {
+        m_editor->setFocus();
+        return;
+    }
+    if (m_editor->document()->isRedoAvailable()) {
+        m_editor->redo();
+        m_keys.resetAfterEdit();
+    }
 }

@@ -3,6 +3,7 @@
 #include "articles.h"
 #include "editing_keys.h"
 #include "punctuation.h"
+#include "word_undo.h"
 
 #include <QObject>
 #include <functional>
@@ -32,6 +33,9 @@ public:
     // word insertions are outside it, so otherwise Remove takes back the
     // last inserted word.
     void EditUndo();
+    // Edit > Redo: puts back what Undo took, word by word; the editor's own
+    // redo for typed text.
+    void EditRedo();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -52,6 +56,9 @@ private:
     Punctuation m_punctuation;
     Articles m_articles;
     EditingKeys m_keys;
+    WordUndo m_wordUndo;
+    // Set while Undo or Redo changes the text, which keeps the words to redo.
+    bool m_undoing = false;
     // The modifiers held when the key now being released was let go.
     Qt::KeyboardModifiers m_releaseModifiers;
 };

@@ -131,7 +131,9 @@ void Composition::InsertWord(const QString &word)
         s.CurrentWord.clear();
         s.WordStart = t.caret();
     }
-    setIndicators(false, false);
+    // Repeat OK's light goes out; GRAB's stays lit while GRAB is armed (a
+    // repeated click keeps it), so an armed mode never shows as idle.
+    setIndicators(false, s.GrabArmed);
     if (s.ReplaceMode == 0)
         s.WordStart = t.caret();
 
@@ -224,11 +226,16 @@ void Composition::InsertWord(const QString &word)
         const int p = TrimSpaceBeforeCaret();
         if (s.WordLength > 0)
             s.WordLength = std::max(0, p - s.WordStart);
-        const bool keepStart = s.LastAction == QLatin1String("pluralize") ||
-                               (isOneOf(s.ActionTag, {"pluralize", "-ed", "-ly", "-ing", "-en"}) &&
-                                s.LastAction.startsWith(QLatin1Char('-')));
-        if (!keepStart || w == QLatin1String(":") || w == QLatin1String(";"))
+        const bool keepStart =
+            s.LastAction == QLatin1String("pluralize") ||
+            (isOneOf(s.ActionTag, {"pluralize", "-s", "-ed", "-ly", "-y", "-ing", "-en"}) &&
+             s.LastAction.startsWith(QLatin1Char('-')));
+        if (!keepStart || w == QLatin1String(":") || w == QLatin1String(";")) {
+            // The suffix joins at p; a span recorded before it ended at p
+            // too, so nothing after the caret is part of it.
             s.WordStart = p;
+            s.WordLength = 0;
+        }
     }
     if (s.LastAction == QLatin1String("capitalize")) {
         static const QString closers = QStringLiteral(",.!?:;\"'-)");
@@ -347,6 +354,10 @@ void Composition::ReadContextBeforeCaret()
         t.replaceSelection(QString());
 
     if (t.caret() == 0) {
+        // The space that followed the span goes with it: a text does not
+        // start with one.
+        if (t.charAt(0) == QLatin1Char(' '))
+            t.remove(0, 1);
         s.WordLength = 0;
         s.CapsMode = CapsFirstArmed;
         return;

@@ -291,6 +291,7 @@ void EditingKeys::btnRemoveClick()
 {
     CompositionState &s = m_c.state;
     TextSurface &t = m_c.surface();
+    clearIndicators();
     t.setFocus();
     if (t.hasSelection()) {
         t.replaceSelection(QString());
@@ -322,15 +323,16 @@ void EditingKeys::insertCaseForm(const QString &form)
     s.ReplaceMode = 1;
     if (m_caretPastWord > 0)
         t.setCaret(s.WordStart + s.WordLength);
-    // The chosen case is final: a pending capital must not change it, and
-    // stays pending for the word after.
+    // The chosen case is final: a pending capital must not change it. One
+    // armed for the next word stays armed; one in force for this word ends
+    // with it.
     const int caps = s.CapsMode;
     s.CapsMode = CapsNone;
     // Seen as a repeated click, InsertWord keeps a following mark joined to
     // the word instead of putting a space before it.
     s.LastAction = QStringLiteral("capitalize");
     m_c.InsertWord(form);
-    s.CapsMode = caps;
+    s.CapsMode = caps == CapsFirstArmed || caps == CapsAllArmed ? caps : CapsNone;
     s.CurrentWord = form;
     if (m_caretPastWord > 0)
         t.setCaret(t.caret() + m_caretPastWord);
@@ -341,7 +343,9 @@ void EditingKeys::btnCapitalizeClick()
     CompositionState &s = m_c.state;
     TextSurface &t = m_c.surface();
     s.ReplaceMode = 1;
-    if (s.LastAction == QLatin1String("capitalize") && !t.hasSelection()) {
+    // GRAB pressed since the last click moved the span to the caret: the
+    // word before the caret is captured afresh.
+    if (s.LastAction == QLatin1String("capitalize") && !t.hasSelection() && !s.GrabArmed) {
         s.FormIndex = s.FormIndex >= 3 || s.FormIndex < 1 ? 1 : s.FormIndex + 1;
         insertCaseForm(m_caseForms[s.FormIndex - 1]);
         return;

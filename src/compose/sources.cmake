@@ -15,5 +15,7 @@ target_sources(
           compose/punctuation.cpp
           compose/punctuation.h
           compose/random_source.h
-          compose/text_surface.h)
+          compose/text_surface.h
+          compose/word_undo.cpp
+          compose/word_undo.h)
 target_sources(wordloom_ui PRIVATE compose/compose_buttons.cpp compose/compose_buttons.h)

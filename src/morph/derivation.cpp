@@ -24,6 +24,20 @@ void takeGrab(CompositionState &s)
         s.LastAction = kMouseClick;
 }
 
+// Some forms are spelt out in lower case ("dryly"); a form keeps the case
+// of the word it is made from, all capitals or a first capital.
+QString inCaseOf(const QString &word, const QString &form)
+{
+    if (word.size() >= 2 && word == upperAscii(word) && word != lowerAscii(word))
+        return upperAscii(form);
+    if (!word.isEmpty() && !form.isEmpty() && word.front() != lowerAscii(word.front())) {
+        QString out = form;
+        out[0] = upperAscii(out[0]);
+        return out;
+    }
+    return form;
+}
+
 struct Irregular
 {
     std::array<const char *, 5> spellings; // unused places are nullptr
@@ -196,6 +210,8 @@ void Derivation::btnLyClick()
         s.GrabArmed = false;
         m_composition.FindWordBeforeCaret();
         m_lyForms = lyForms(s.CurrentWord);
+        for (QString &form : m_lyForms)
+            form = inCaseOf(s.CurrentWord, form);
     } else {
         number = s.FormIndex + 1;
         if (number < 1 || number > 3)

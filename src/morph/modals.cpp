@@ -69,7 +69,7 @@ void Modals::insertModal(const QString &word)
     // and the text before the caret decides spacing and capitals, as in the
     // apostrophe cycle.
     if (s.ReplaceMode == 1 &&
-        (word.startsWith(QLatin1Char('-')) || s.CurrentWord.startsWith(QLatin1Char('-'))))
+        (word.startsWith(QLatin1String("-'")) || s.CurrentWord.startsWith(QLatin1String("-'"))))
         m_composition.ReadContextBeforeCaret();
     s.ActionTag = kModal;
     m_composition.InsertWord(word);

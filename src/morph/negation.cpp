@@ -50,16 +50,18 @@ Negation::Negation(Composition &composition)
 
 Negation::Forms Negation::negationForms(const QString &word)
 {
-    const QString l = lowerAscii(word);
+    // A selection may end in the word's space: the table knows the word.
+    const QString w = splitTrailingSpaces(word).first;
+    const QString l = lowerAscii(w);
     const QString f = word.left(1);
     for (const NegationRow &row : kNegationTable) {
         if (l != QLatin1String(row.word))
             continue;
         Forms forms;
-        forms.form1 = row.form1 ? f + QLatin1String(row.form1) : word;
+        forms.form1 = row.form1 ? f + QLatin1String(row.form1) : w;
         forms.form2 = f + QLatin1String(row.form2);
-        forms.form3 = row.form3 ? f + QLatin1String(row.form3) : word + QStringLiteral(" not");
-        forms.before = word;
+        forms.form3 = row.form3 ? f + QLatin1String(row.form3) : w + QStringLiteral(" not");
+        forms.before = w;
         return forms;
     }
 

@@ -411,6 +411,7 @@ void Verbs::suffixClick(Suffix suffix)
     // inserted last.
     WordCapture::captureWord(m_composition);
     s.CurrentWord = WordCapture::trimmedTrailing(s.CurrentWord);
+    const QString ownTag = s.LastAction;
     if (isBeForm(s.CurrentWord) && s.LastAction != kHave)
         s.LastAction = kBe;
 
@@ -449,7 +450,9 @@ void Verbs::suffixClick(Suffix suffix)
             irregular = row.at(int(suffix) + 1);
     }
     if (!irregular.isEmpty()) {
-        s.ActionTag = s.LastAction;
+        // A "be" word from another button keeps that button's tag, and with
+        // it a capital in force for the word.
+        s.ActionTag = ownTag == kMouseClick ? s.LastAction : ownTag;
         insertReplacing(irregular);
         s.CurrentWord = irregular;
         return;
@@ -472,7 +475,11 @@ void Verbs::btnInfinitiveClick()
         return;
     s.GrabArmed = false;
     s.VerbForm = 1;
+    // The current word is left as it was when there is nothing to re-form:
+    // the marks after it read its spaces ("? " before a quote).
+    const QString before = s.CurrentWord;
     s.CurrentWord = WordCapture::trimmedTrailing(s.CurrentWord);
+    const QString ownTag = s.LastAction;
     if (isBeForm(s.CurrentWord) && s.LastAction != kHave)
         s.LastAction = kBe;
 
@@ -513,10 +520,12 @@ void Verbs::btnInfinitiveClick()
         if (!s.CurrentWord.isEmpty() && s.CurrentWord.front() != lowerAscii(s.CurrentWord.front()))
             s.CapsMode = CapsFirstArmed;
     }
-    if (text.isEmpty())
+    if (text.isEmpty()) {
+        s.CurrentWord = before;
         return;
+    }
     s.ReplaceMode = 1;
-    s.ActionTag = s.LastAction;
+    s.ActionTag = ownTag == kMouseClick ? s.LastAction : ownTag;
     insertReplacing(text);
     s.CurrentWord = text;
 }
@@ -614,8 +623,12 @@ void Verbs::subPanelItemClick(const QString &tag, const QString &text, int numbe
 void Verbs::insertReplacing(const QString &text)
 {
     CompositionState &s = m_composition.state;
+    // A contraction ("-'ve" for "have", or back) stands apart from its word
+    // or joins it, so the span goes first and the text before the caret
+    // decides the spacing. A suffix re-formed in place ("-ize" to "-izing")
+    // keeps its span and is replaced by InsertWord.
     if (s.ReplaceMode == 1 &&
-        (text.startsWith(QLatin1Char('-')) || s.CurrentWord.startsWith(QLatin1Char('-'))))
+        (text.startsWith(QLatin1String("-'")) || s.CurrentWord.startsWith(QLatin1String("-'"))))
         m_composition.ReadContextBeforeCaret();
     m_composition.InsertWord(text);
 }

@@ -21,6 +21,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -514,8 +515,13 @@ void PreferencesPanel::load()
         // A stored font this system lacks shows as the family used instead.
         const QSignalBlocker block(cbFontName);
         int index = cbFontName->findText(prefs.fontName);
-        if (index < 0)
-            index = cbFontName->findText(QFontInfo(font).family());
+        m_fontStandIn.clear();
+        if (index < 0) {
+            // The stored font is not installed: the box shows the family
+            // the editor draws with instead.
+            m_fontStandIn = QFontInfo(font).family();
+            index = cbFontName->findText(m_fontStandIn);
+        }
         cbFontName->setCurrentIndex(index);
     }
     {
@@ -647,9 +653,9 @@ void PreferencesPanel::btnOKprefsClick()
 {
     PreferenceValues edited = m_prefs.values();
 
-    // A font this system lacks stays chosen.
+    // A stored font this system lacks stays chosen unless another is picked.
     const QString family = cbFontName->currentText();
-    if (!family.isEmpty())
+    if (!family.isEmpty() && (m_fontStandIn.isEmpty() || family != m_fontStandIn))
         edited.fontName = family;
     edited.fontSize = reFontExample->font().pointSize();
 

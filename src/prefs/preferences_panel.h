@@ -108,6 +108,9 @@ private:
     QPushButton *btnCancelPrefs = nullptr;
 
     QComboBox *cbFontName = nullptr;
+    // The family shown in cbFontName in place of a stored font this system
+    // lacks; empty when the stored font is installed.
+    QString m_fontStandIn;
     QLineEdit *edFontSize = nullptr;
     QTextEdit *reFontExample = nullptr;
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -177,12 +178,27 @@ bool Document::FileNew()
     return true;
 }
 
+namespace {
+
+// Where a file dialog starts: the configured directory, or while that does
+// not exist (the default "txt" beside an installed program) the user's
+// documents folder.
+QString dialogStart(const QString &configured)
+{
+    if (!configured.isEmpty() && QDir(configured).exists())
+        return configured;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+} // namespace
+
 bool Document::FileOpen()
 {
     if (!CheckFileSave())
         return false;
-    const auto choice =
-        m_dialogs->openDocument(QStringLiteral("Open"), openDir, filters(), filterIndex());
+    const auto choice = m_dialogs->openDocument(QStringLiteral("Open"), dialogStart(openDir),
+                                                filters(), filterIndex());
     if (!choice)
         return false;
     return OpenDocument(choice->path, choice->readOnly);
@@ -200,9 +216,9 @@ bool Document::FileSave()
 
 bool Document::FileSaveAs()
 {
-    const auto file =
-        m_dialogs->saveFile(QStringLiteral("Save As"), saveDir, filters(), filterIndex(),
-                            m_plainText ? QStringLiteral("txt") : QStringLiteral("rtf"));
+    const auto file = m_dialogs->saveFile(
+        QStringLiteral("Save As"), dialogStart(saveDir), filters(), filterIndex(),
+        m_plainText ? QStringLiteral("txt") : QStringLiteral("rtf"));
     if (!file)
         return false;
     if (QFileInfo::exists(*file) &&

@@ -9,16 +9,53 @@
 #include <QFile>
 #include <QTextStream>
 #include <cstdio>
+#include <initializer_list>
 #include <memory>
 
 namespace {
 
-bool hasPlayOption(int argc, char **argv)
+bool hasOption(int argc, char **argv, std::initializer_list<const char *> names)
 {
     for (int i = 1; i < argc; ++i)
-        if (qstrcmp(argv[i], "--play") == 0)
-            return true;
+        for (const char *name : names)
+            if (qstrcmp(argv[i], name) == 0 ||
+                (qstrncmp(argv[i], name, qstrlen(name)) == 0 && argv[i][qstrlen(name)] == '='))
+                return true;
     return false;
+}
+
+// The window needs a display; without one Qt would end with a note about
+// reinstalling, which sends the user the wrong way.
+bool hasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+void setUpParser(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QStringLiteral("Compose poetry and prose by clicking words."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({
+        {QStringLiteral("play"),
+         QStringLiteral("Run the commands in FILE, then exit; needs no display."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("seed"), QStringLiteral("Seed the random source with N."),
+         QStringLiteral("N")},
+        {QStringLiteral("program-dir"),
+         QStringLiteral("Look up prefs.ini, words/ and exceptions/ in DIR."),
+         QStringLiteral("DIR")},
+    });
+    parser.addPositionalArgument(QStringLiteral("document"),
+                                 QStringLiteral("A document to open at start."));
+}
+
+void setNames()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Wordloom"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
 }
 
 bool readScript(const QString &file, QStringList *lines)
@@ -54,34 +91,36 @@ void quietPlatformNotes(QtMsgType type, const QMessageLogContext &context, const
 
 int main(int argc, char **argv)
 {
+    // Help and version are answered without a window, so without a display.
+    if (hasOption(argc, argv, {"-h", "-?", "--help", "--help-all", "-v", "--version"})) {
+        QCoreApplication app(argc, argv);
+        setNames();
+        QCommandLineParser parser;
+        setUpParser(parser);
+        parser.process(app);
+        return 0;
+    }
     // Script mode runs on machines without a display.
-    if (hasPlayOption(argc, argv)) {
+    const bool playing = hasOption(argc, argv, {"--play"});
+    if (playing) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(quietPlatformNotes);
+    } else if (!hasDisplay()) {
+        std::fprintf(stderr, "wordloom: a graphical display is needed (none is set); "
+                             "wordloom --play FILE runs a script without one\n");
+        return 1;
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Wordloom"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    setNames();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Compose poetry and prose by clicking words."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption play(QStringLiteral("play"),
-                                  QStringLiteral("Run the commands in FILE, then exit."),
-                                  QStringLiteral("FILE"));
-    const QCommandLineOption seed(QStringLiteral("seed"),
-                                  QStringLiteral("Seed the random source with N."),
-                                  QStringLiteral("N"));
-    const QCommandLineOption programDir(
-        QStringLiteral("program-dir"),
-        QStringLiteral("Look up prefs.ini, words/ and exceptions/ in DIR."), QStringLiteral("DIR"));
-    parser.addOptions({play, seed, programDir});
-    parser.addPositionalArgument(QStringLiteral("document"),
-                                 QStringLiteral("A document to open at start."));
+    setUpParser(parser);
     parser.process(app);
+    const QString play = QStringLiteral("play");
+    const QString seed = QStringLiteral("seed");
+    const QString programDir = QStringLiteral("program-dir");
 
     StartOptions options;
     options.programDir = parser.isSet(programDir) ? QDir(parser.value(programDir)).absolutePath()

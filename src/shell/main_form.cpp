@@ -196,10 +196,18 @@ void TMainForm::setupEditActions()
     };
     add("EditUndoCmd", tr("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")),
         [this] { m_compose->EditUndo(); });
+    QAction *redo = add("EditRedoCmd", tr("&Redo"), QKeySequence(QStringLiteral("Ctrl+Y")),
+                        [this] { m_compose->EditRedo(); });
+    redo->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     menu->addSeparator();
-    m_editCommands->setActions(add("EditCutCmd", tr("Cu&t"), QKeySequence(), [] {}),
-                               add("EditCopyCmd", tr("&Copy"), QKeySequence(), [] {}),
-                               add("EditPasteCmd", tr("&Paste"), QKeySequence(), [] {}));
+    // One after the other: the order of a call's arguments is not the order
+    // in which C++ evaluates them. In the editor and the edit fields these
+    // keys are theirs; elsewhere the window's commands act on the editor.
+    QAction *cut = add("EditCutCmd", tr("Cu&t"), QKeySequence::Cut, [] {});
+    QAction *copy = add("EditCopyCmd", tr("&Copy"), QKeySequence::Copy, [] {});
+    QAction *paste = add("EditPasteCmd", tr("&Paste"), QKeySequence::Paste, [] {});
+    m_editCommands->setActions(cut, copy, paste);
     add("SelectAll1", tr("Select &All"), QKeySequence(QStringLiteral("Ctrl+A")),
         [this] { RichEdit1->selectAll(); });
     menu->addSeparator();
@@ -459,12 +467,22 @@ bool TMainForm::FormCloseQuery()
     if (!m_vocab.SaveVocabulary(*m_dialogs))
         return false;
     collectPreferences();
+    // A program directory that cannot be written (a system-wide install)
+    // fails every one of these: one message says so, not one per file.
+    QStringList failures;
     QString error;
     if (!m_prefs.write(QDir(m_programDir).filePath(QStringLiteral("prefs.ini")), &error))
-        m_dialogs->message(error);
+        failures << error;
     if (!m_wordPanels->writeAffixCaptions(m_programDir, &error))
-        m_dialogs->message(error);
-    m_vocab.WriteNounButtonCaptions(m_prefs.VocabDir, *m_dialogs);
+        failures << error;
+    m_vocab.WriteNounButtonCaptions(m_prefs.VocabDir, *m_dialogs, &failures);
+    if (failures.size() == 1)
+        m_dialogs->message(failures.constFirst());
+    else if (!failures.isEmpty())
+        m_dialogs->message(
+            tr("Wordloom could not save its settings in %1, so the next start "
+               "will not have them:\n%2")
+                .arg(QDir::toNativeSeparators(m_programDir), failures.join(QLatin1Char('\n'))));
     return m_document->CheckFileSave();
 }
 
@@ -643,7 +661,10 @@ void TMainForm::HelpManualItemClick()
         return;
     }
     QDir::setCurrent(m_programDir);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))
+        m_dialogs->message(tr("No web browser could open the manual. It is the file %1; open it "
+                              "in a browser.")
+                               .arg(QDir::toNativeSeparators(manual)));
 }
 
 void TMainForm::HelpAbout()

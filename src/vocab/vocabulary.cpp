@@ -326,7 +326,8 @@ bool Vocabulary::SaveVocabulary(Dialogs &dialogs)
     return false;
 }
 
-bool Vocabulary::WriteNounButtonCaptions(const QString &vocabDir, Dialogs &dialogs)
+bool Vocabulary::WriteNounButtonCaptions(const QString &vocabDir, Dialogs &dialogs,
+                                         QStringList *collected)
 {
     // Nothing was loaded, so there is nothing to write back.
     if (m_loadedDir.isEmpty())
@@ -348,7 +349,10 @@ bool Vocabulary::WriteNounButtonCaptions(const QString &vocabDir, Dialogs &dialo
     }
     if (failures.isEmpty())
         return true;
-    dialogs.message(failures.join(QLatin1Char('\n')));
+    if (collected)
+        collected->append(failures);
+    else
+        dialogs.message(failures.join(QLatin1Char('\n')));
     return false;
 }
 

@@ -140,7 +140,10 @@ public:
     // another directory (vocabDir) that has no captions file yet, they are
     // written there too, so the next start accepts that directory. Failures
     // are reported; returns whether every write succeeded.
-    bool WriteNounButtonCaptions(const QString &vocabDir, Dialogs &dialogs);
+    // With failures given, what could not be written is added to it instead
+    // of being shown.
+    bool WriteNounButtonCaptions(const QString &vocabDir, Dialogs &dialogs,
+                                 QStringList *failures = nullptr);
 
     // The check of a newly chosen vocabulary directory: the message to show,
     // or empty when it holds every file a start needs.

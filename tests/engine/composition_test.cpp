@@ -139,7 +139,7 @@ TEST(InsertWord, EmptyWordInsertsJustASpace)
     EXPECT_EQ(t.str(), QStringLiteral("x "));
 }
 
-TEST(InsertWord, EveryInsertionPutsOutTheIndicators)
+TEST(InsertWord, EveryInsertionPutsOutTheIndicatorsButAnArmedGrab)
 {
     Composer t;
     int changes = 0;
@@ -149,6 +149,12 @@ TEST(InsertWord, EveryInsertionPutsOutTheIndicators)
     EXPECT_FALSE(t.c.repeatLit());
     EXPECT_FALSE(t.c.grabLit());
     EXPECT_EQ(changes, 2);
+    // GRAB kept armed across an insertion keeps its light.
+    t.c.state.GrabArmed = true;
+    t.c.setIndicators(true, true);
+    t.word(QStringLiteral("dog"));
+    EXPECT_FALSE(t.c.repeatLit());
+    EXPECT_TRUE(t.c.grabLit());
 }
 
 // Article agreement inside InsertWord.

@@ -50,6 +50,7 @@ TEST_F(CategoryButtonsTest, PickListModesShowTheirCursor)
 TEST_F(CategoryButtonsTest, RightColumnFillsTheRoomBeyondTheBoard)
 {
     TMainForm &w = open();
+    w.board()->buildPending();
     auto *colWidth = w.findChild<QLineEdit *>(QStringLiteral("edColWidth"));
     colWidth->setText(QStringLiteral("80"));
     w.resize(1000, 450);

@@ -2,8 +2,10 @@
 #include "shell/document.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -22,6 +24,7 @@ public:
         QString filters;
         int filterIndex = -1;
         QString defaultSuffix;
+        QString dir;
     };
     QList<Call> calls;
     bool tickReadOnly = false;
@@ -29,7 +32,7 @@ public:
     std::optional<OpenChoice> openDocument(const QString &title, const QString &dir,
                                            const QString &filters, int filterIndex) override
     {
-        calls.append({filters, filterIndex, QString()});
+        calls.append({filters, filterIndex, QString(), dir});
         const auto path = openFile(title, dir, filters, filterIndex);
         if (!path)
             return std::nullopt;
@@ -40,7 +43,7 @@ public:
                                     const QString &filters, int filterIndex,
                                     const QString &defaultSuffix) override
     {
-        calls.append({filters, filterIndex, defaultSuffix});
+        calls.append({filters, filterIndex, defaultSuffix, dir});
         return FakeDialogs::saveFile(title, dir, filters, filterIndex, defaultSuffix);
     }
 };
@@ -118,6 +121,26 @@ TEST_F(DocumentTest, DialogsOfferBothFiltersChosenByTheMode)
     EXPECT_EQ(dialogs.calls[1].defaultSuffix, QStringLiteral("txt"));
     EXPECT_EQ(dialogs.calls[2].filters, both);
     EXPECT_EQ(dialogs.calls[2].filterIndex, 1);
+}
+
+TEST_F(DocumentTest, DialogsStartInTheDocumentsFolderWhileTheConfiguredOneIsMissing)
+{
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(documents).exists())
+        documents = QDir::homePath();
+    dialogs.files = {std::nullopt, std::nullopt, std::nullopt, std::nullopt};
+    document.openDir = path("txt");
+    document.saveDir = path("txt");
+    document.FileOpen();
+    document.FileSaveAs();
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("txt")));
+    document.FileOpen();
+    document.FileSaveAs();
+    ASSERT_EQ(dialogs.calls.size(), 4);
+    EXPECT_EQ(dialogs.calls[0].dir, documents);
+    EXPECT_EQ(dialogs.calls[1].dir, documents);
+    EXPECT_EQ(dialogs.calls[2].dir, path("txt"));
+    EXPECT_EQ(dialogs.calls[3].dir, path("txt"));
 }
 
 TEST_F(DocumentTest, CancelAtSaveChangesAbortsNewAndOpen)

@@ -47,6 +47,17 @@ TEST_F(HelpManual, AMissingManualIsReportedInsteadOfOpened)
     EXPECT_TRUE(dialogs.messages.first().contains(QStringLiteral("manual.html")));
 }
 
+TEST_F(HelpManual, AManualNoBrowserCouldOpenIsNamedInAMessage)
+{
+    // The offscreen platform has no shell to hand the manual to.
+    open();
+    window->findChild<QAction *>(QStringLiteral("HelpManualItem"))->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.first().contains(
+        QDir::toNativeSeparators(programFile(QStringLiteral("manual.html")))))
+        << dialogs.messages.first().toStdString();
+}
+
 // The build lays the manual and its pictures beside the program.
 TEST(ShippedManual, EveryPictureItShowsIsBesideIt)
 {

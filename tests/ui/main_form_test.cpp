@@ -2,6 +2,8 @@
 #include "window_fixture.h"
 
 #include <QComboBox>
+#include <QMenu>
+#include <QProcess>
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
@@ -19,6 +21,31 @@ void dropFile(QWidget &target, const QString &path)
     QApplication::sendEvent(&target, &enter);
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&target, &drop);
+}
+
+TEST_F(MainForm, EditMenuReadsUndoRedoCutCopyPasteSelectAllWithTheirKeysAsTheManualSays)
+{
+    TMainForm &w = open();
+    QStringList items;
+    QStringList names;
+    for (QAction *action : w.findChild<QMenu *>(QStringLiteral("Edit1"))->actions()) {
+        if (action->isSeparator())
+            continue;
+        names << action->text().remove(QLatin1Char('&'));
+        if (items.size() < 6)
+            items << names.last() + QLatin1Char('=') + action->shortcut().toString();
+    }
+    EXPECT_EQ(items.join(QLatin1Char(' ')),
+              QStringLiteral("Undo=Ctrl+Z Redo=Ctrl+Y Cut=Ctrl+X Copy=Ctrl+C Paste=Ctrl+V "
+                             "Select All=Ctrl+A"));
+    EXPECT_TRUE(w.findChild<QAction *>(QStringLiteral("EditRedoCmd"))
+                    ->shortcuts()
+                    .contains(QKeySequence(QStringLiteral("Ctrl+Shift+Z"))));
+    QFile manual(QStringLiteral(WORDLOOM_DATA_DIR "/manual.html"));
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    const QString listed = QLatin1Char('(') + names.join(QStringLiteral(", ")) + QLatin1Char(')');
+    EXPECT_TRUE(QString::fromUtf8(manual.readAll()).simplified().contains(listed))
+        << listed.toStdString();
 }
 
 TEST_F(MainForm, WordInsertionsStayOutOfTheEditorsUndoHistory)
@@ -77,6 +104,61 @@ TEST_F(MainForm, CloseWritesPreferencesThatTheNextStartReadsBack)
     EXPECT_FALSE(again.preferences().PoetryMode);
     EXPECT_EQ(again.findChild<QComboBox *>(QStringLiteral("cbTense"))->currentText(),
               QStringLiteral("past tense"));
+}
+
+// Makes directories read-only for the length of a test: by their mode, or
+// for root, whom modes do not stop, by the immutable attribute.
+class ReadOnlyDirs
+{
+public:
+    explicit ReadOnlyDirs(QStringList dirs)
+        : m_dirs(std::move(dirs))
+    {
+        for (const QString &dir : m_dirs)
+            QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
+        if (!writable())
+            return;
+        QProcess::execute(QStringLiteral("chattr"), QStringList{QStringLiteral("+i")} + m_dirs);
+        m_immutable = true;
+    }
+    ~ReadOnlyDirs()
+    {
+        if (m_immutable)
+            QProcess::execute(QStringLiteral("chattr"), QStringList{QStringLiteral("-i")} + m_dirs);
+        for (const QString &dir : m_dirs)
+            QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    bool writable() const
+    {
+        for (const QString &dir : m_dirs) {
+            QFile probe(QDir(dir).filePath(QStringLiteral("probe")));
+            if (probe.open(QIODevice::WriteOnly)) {
+                probe.remove();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QStringList m_dirs;
+    bool m_immutable = false;
+};
+
+TEST_F(MainForm, AReadOnlyProgramDirectoryIsReportedOnceAtClose)
+{
+    TMainForm &w = open();
+    const ReadOnlyDirs readOnly({m_dir.path(), programFile(QStringLiteral("words"))});
+    if (readOnly.writable())
+        GTEST_SKIP() << "the program directory cannot be made read-only here";
+    dialogs.answers.push_back(Dialogs::Answer::No); // the document question
+    w.fixedWordClick(QStringLiteral("or"));
+    EXPECT_TRUE(w.close());
+    ASSERT_EQ(dialogs.messages.size(), 1) << dialogs.messages.join('\n').toStdString();
+    const QString message = dialogs.messages.first();
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(m_dir.path())));
+    for (const char *file : {"prefs.ini", "nounButtons.txt"})
+        EXPECT_TRUE(message.contains(QLatin1String(file))) << file;
 }
 
 TEST_F(MainForm, CancelAtTheVocabularyQuestionWritesNothingAndStaysOpen)

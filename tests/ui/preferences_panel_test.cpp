@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -166,6 +168,26 @@ TEST_F(PreferencesPanelTest, OkGivesTheEditorTheExampleFontAndCloseStoresIt)
     const QStringList prefs = fileLines(QStringLiteral("prefs.ini"));
     EXPECT_EQ(prefs.value(1), family);
     EXPECT_EQ(prefs.value(2), "22");
+}
+
+TEST_F(PreferencesPanelTest, AStoredFontThatIsNotInstalledShowsTheFamilyUsedAndStaysStored)
+{
+    const QString missing = QStringLiteral("Wordloom No Such Face");
+    ASSERT_FALSE(QFontDatabase::families().contains(missing));
+    QStringList prefs = fileLines(QStringLiteral("prefs.ini"));
+    prefs[1] = missing;
+    QFile file(programFile(QStringLiteral("prefs.ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(prefs.join(QStringLiteral("\r\n")).toUtf8());
+    file.close();
+    open();
+    openPanel("tabFontPrefs");
+    const QString used = QFontInfo(window->editor()->font()).family();
+    EXPECT_FALSE(used.isEmpty());
+    EXPECT_EQ(child<QComboBox>("cbFontName")->currentText(), used);
+    click("btnOKprefs");
+    closeWindow();
+    EXPECT_EQ(fileLines(QStringLiteral("prefs.ini")).value(1), missing);
 }
 
 TEST_F(PreferencesPanelTest, CancelPutsTheEditorFontBackIntoTheFontTab)

@@ -152,12 +152,15 @@ TEST_F(WordPanelsWidgetTest, CustomCaptionsSurviveARestart)
 
     // Panels are built when first shown: a session that never shows them
     // still keeps their captions.
-    closeWindow();
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    EXPECT_TRUE(window->close());
+    window.reset();
     start();
     EXPECT_EQ(window->board()->builtButton(QStringLiteral("btnConj3")), nullptr);
-    closeWindow();
-    EXPECT_EQ(dir.prefsLines().value(34), QLatin1String("whereas"));
-    EXPECT_EQ(dir.lines(QStringLiteral("affixes.ini")).value(1), QLatin1String("re-"));
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(lines(QStringLiteral("prefs.ini")).value(34), QLatin1String("whereas"));
+    EXPECT_EQ(lines(QStringLiteral("affixes.ini")).value(1), QLatin1String("re-"));
 }
 
 // The rows are laid out so that captions keep (nearly) the board's size.

@@ -6,13 +6,17 @@
 # Needs ImageMagick's convert for the cutting.
 set -e
 root=$(cd "$(dirname "$0")/../.." && pwd)
-build=${1:-$root/build}
+build=$(cd "${1:-$root/build}" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp -r "$root/data/." "$work/prog"
-# Line 2: a font the pictures can show by name; 9 to 11: width, height, not maximised; 13 and 14: panels on left click.
-awk 'BEGIN { RS = "\r\n"; ORS = "\r\n" }
-     NR == 2 { $0 = "Liberation Serif" } NR == 9 { $0 = "800" } NR == 10 { $0 = "480" } NR == 11 { $0 = "false" }
+# Line 2: a font the pictures can show by name; 4 to 6: the directories as
+# the program in the build directory shows them (not this temporary copy);
+# 9 to 11: width, height, not maximised; 13 and 14: panels on left click.
+awk -v build="$build" 'BEGIN { RS = "\r\n"; ORS = "\r\n" }
+     NR == 2 { $0 = "Liberation Serif" } NR == 4 || NR == 5 { $0 = build "/txt" }
+     NR == 6 { $0 = build "/words" }
+     NR == 9 { $0 = "800" } NR == 10 { $0 = "480" } NR == 11 { $0 = "false" }
      NR == 13 || NR == 14 { $0 = "0" } { print }' "$work/prog/prefs.ini" |
   head -c -2 > "$work/prefs.ini"
 mv "$work/prefs.ini" "$work/prog/prefs.ini"

@@ -382,12 +382,28 @@ bool ScriptRunner::typeText(const QString &text)
 
 namespace {
 
+// A point of the viewport where a click puts the caret at pos: where the
+// caret is drawn, a pixel beside it where the layout rounds the other way,
+// or, at a soft line wrap, the end of the line before.
 QPoint pointOfPosition(DocumentEditor *editor, int pos)
 {
     QTextCursor cursor(editor->document());
-    cursor.setPosition(std::clamp(pos, 0, editor->document()->characterCount() - 1));
+    pos = std::clamp(pos, 0, editor->document()->characterCount() - 1);
+    cursor.setPosition(pos);
     const QRect rect = editor->cursorRect(cursor);
-    return QPoint(rect.left(), rect.center().y());
+    QList<QPoint> candidates;
+    for (int dx : {0, 1, -1, 2, -2})
+        candidates << QPoint(rect.left() + dx, rect.center().y());
+    if (pos > 0) {
+        cursor.setPosition(pos - 1);
+        const QRect before = editor->cursorRect(cursor);
+        if (before.center().y() != rect.center().y())
+            candidates << QPoint(editor->viewport()->width() - 2, before.center().y());
+    }
+    for (const QPoint &point : candidates)
+        if (editor->positionAt(point) == pos)
+            return point;
+    return candidates.front();
 }
 
 void sendMouse(QWidget *target, QEvent::Type type, const QPoint &point, Qt::MouseButton button,
@@ -414,10 +430,15 @@ bool ScriptRunner::placeCaret(const Command &command)
     editor->ensureCursorVisible();
     const QPoint point = pointOfPosition(editor, pos);
     QWidget *viewport = editor->viewport();
+    // A click in the editor gives it the keyboard focus.
+    editor->setFocus(Qt::MouseFocusReason);
+    const int revision = editor->document()->revision();
     sendMouse(viewport, QEvent::MouseButtonPress, point, Qt::LeftButton, Qt::LeftButton);
-    if (editor->textCursor().position() != pos) {
-        // Where layout puts the click a hair off, the caret still goes where
-        // the script says before the release runs the handlers' second half.
+    if (editor->textCursor().position() != pos && editor->document()->revision() == revision) {
+        // Where no point of the layout gives the position, the caret still
+        // goes where the script says before the release runs the handlers'
+        // second half. A click that changed the text (a GRAB copy) left the
+        // caret where the handlers put it.
         QTextCursor exact(editor->document());
         exact.setPosition(pos);
         editor->setTextCursor(exact);
@@ -439,6 +460,7 @@ bool ScriptRunner::clickEnd()
     Q_UNUSED(last);
     const int y = std::min(endRect.bottom() + 40, viewport->height() - 2);
     const QPoint point(20, std::max(y, endRect.bottom() + 1));
+    editor->setFocus(Qt::MouseFocusReason);
     sendMouse(viewport, QEvent::MouseButtonPress, point, Qt::LeftButton, Qt::LeftButton);
     sendMouse(viewport, QEvent::MouseButtonRelease, point, Qt::LeftButton, Qt::NoButton);
     return true;
@@ -454,6 +476,14 @@ bool ScriptRunner::selectRange(const Command &command)
     if (start < 0 || length < 0 || start + length > total)
         return fail(command.line, QStringLiteral("selection outside the text"));
     QWidget *viewport = editor->viewport();
+    editor->setFocus(Qt::MouseFocusReason);
+    // A press inside a selection would start dragging it; a person first
+    // clicks the old selection away.
+    if (editor->textCursor().hasSelection()) {
+        QTextCursor plain(editor->document());
+        plain.setPosition(start);
+        editor->setTextCursor(plain);
+    }
     const QPoint from = pointOfPosition(editor, start);
     const QPoint to = pointOfPosition(editor, start + length);
     sendMouse(viewport, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
