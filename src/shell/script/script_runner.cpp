@@ -369,14 +369,9 @@ bool ScriptRunner::typeText(const QString &text)
 {
     DocumentEditor *editor = m_window->editor();
     editor->setFocus();
-    for (QChar c : text) {
-        if (c == QLatin1Char('\n'))
-            ScriptEvents::keyClick(editor, Qt::Key_Return);
-        else if (c == QLatin1Char('\t'))
-            ScriptEvents::keyClick(editor, Qt::Key_Tab);
-        else
-            ScriptEvents::keyClicks(editor, QString(c));
-    }
+    // Line breaks go in as Return and tabs as Tab; a character outside the
+    // basic plane stays one key.
+    ScriptEvents::keyClicks(editor, text);
     return true;
 }
 
