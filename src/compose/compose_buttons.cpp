@@ -19,14 +19,14 @@ constexpr int H = kBoardButtonHeight;
 constexpr quint32 kArticle = 0x00BA7474;
 constexpr quint32 kPunctuation = 0x003A3A3A;
 
-constexpr ButtonSpec kAPanel[] = {
+constexpr ButtonDesc kAPanel[] = {
     {"btnAA", "a", 2, 2, 70, H, kArticle},
     {"btnAAn", "an", 74, 2, 70, H, kArticle},
     {"btnAone", "one", 146, 2, 70, H, kArticle},
     {"btnAexit", "EXIT", 566, 2, 70, H, kClBlack},
 };
 
-constexpr ButtonSpec kThePanel[] = {
+constexpr ButtonDesc kThePanel[] = {
     {"btnTheThe", "the", 2, 2, 70, H, kArticle},
     {"btnTheThat", "that", 74, 2, 70, H, kArticle},
     {"btnTheThis", "this", 146, 2, 70, H, kArticle},
@@ -36,7 +36,7 @@ constexpr ButtonSpec kThePanel[] = {
 };
 
 // In the order of the apostrophe cycle.
-constexpr ButtonSpec kApostrophePanel[] = {
+constexpr ButtonDesc kApostrophePanel[] = {
     {"btnApS", "'s", 2, 2, 60, H, kPunctuation},
     {"btnApDashAp", "s'", 64, 2, 60, H, kPunctuation},
     {"btnApD", "'d", 126, 2, 60, H, kPunctuation},
@@ -178,7 +178,7 @@ void ComposeButtons::buildPanels()
     struct Panel
     {
         const char *name;
-        std::span<const ButtonSpec> buttons;
+        std::span<const ButtonDesc> buttons;
         const char *opener;
     };
     const Panel panels[] = {{"pA", kAPanel, "btnA"},

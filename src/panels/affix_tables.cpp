@@ -5,7 +5,7 @@ namespace AffixTables {
 namespace {
 
 // Rows 26 pixels apart; widths fit the caption in bold 16 px Arial.
-constexpr ButtonSpec kPrefixButtons[] = {
+constexpr ButtonDesc kPrefixButtons[] = {
     {"btnAprefix", "a-", 2, 2, 28, 24, kAffixColor, "a-"},
     {"btnAnti", "anti-", 32, 2, 47, 24, kAffixColor, "anti-"},
     {"btnBePrefix", "be-", 81, 2, 37, 24, kAffixColor, "be-"},
@@ -84,7 +84,7 @@ constexpr ButtonSpec kPrefixButtons[] = {
     {"btnWithPrefix", "with-", 2, 158, 79, 24, kAffixColor, "with-"},
 };
 
-constexpr ButtonSpec kPrefixCustom[] = {
+constexpr ButtonDesc kPrefixCustom[] = {
     {"btnPrefix1", "", 83, 158, 91, 24, kCustomAffixColor, nullptr},
     {"btnPrefix2", "", 176, 158, 91, 24, kCustomAffixColor, nullptr},
     {"btnPrefix3", "", 269, 158, 91, 24, kCustomAffixColor, nullptr},
@@ -92,9 +92,9 @@ constexpr ButtonSpec kPrefixCustom[] = {
     {"btnPrefix5", "", 455, 158, 91, 24, kCustomAffixColor, nullptr},
 };
 
-constexpr ButtonSpec kPrefixExit = {"btnExitPrefix", "EXIT", 548, 158, 82, 24, kClBlack, nullptr};
+constexpr ButtonDesc kPrefixExit = {"btnExitPrefix", "EXIT", 548, 158, 82, 24, kClBlack, nullptr};
 
-constexpr ButtonSpec kSuffixButtons[] = {
+constexpr ButtonDesc kSuffixButtons[] = {
     {"btnAble", "-able", 2, 2, 54, 24, kAffixColor, "-able"},
     {"btnAge", "-age", 58, 2, 50, 24, kAffixColor, "-age"},
     {"btnAl", "-al", 110, 2, 34, 24, kAffixColor, "-al"},
@@ -180,62 +180,62 @@ constexpr ButtonSpec kSuffixButtons[] = {
     {"btnWide", "-wide", 255, 158, 56, 24, kAffixColor, "-wide"},
 };
 
-constexpr ButtonSpec kSuffixCustom[] = {
+constexpr ButtonDesc kSuffixCustom[] = {
     {"btnSuffix1", "", 313, 158, 64, 24, kCustomAffixColor, nullptr},
     {"btnSuffix2", "", 379, 158, 64, 24, kCustomAffixColor, nullptr},
     {"btnSuffix3", "", 445, 158, 63, 24, kCustomAffixColor, nullptr},
     {"btnSuffix4", "", 510, 158, 63, 24, kCustomAffixColor, nullptr},
 };
 
-constexpr ButtonSpec kSuffixExit = {"btnExitSuffix", "EXIT", 575, 158, 55, 24, kClBlack, nullptr};
+constexpr ButtonDesc kSuffixExit = {"btnExitSuffix", "EXIT", 575, 158, 55, 24, kClBlack, nullptr};
 
-constexpr ButtonSpec kMoreButtons[] = {
+constexpr ButtonDesc kMoreButtons[] = {
     {"btnMoreMore", "more", 2, 2, 51, 24, kMoreColor, "more"},
     {"btnMoreMost", "most", 55, 2, 50, 24, kMoreColor, "most"},
     {"btnMoreLess", "less", 107, 2, 43, 24, kMoreColor, "less"},
     {"btnMoreLeast", "least", 152, 2, 48, 24, kMoreColor, "least"},
 };
 
-constexpr ButtonSpec kMoreExit = {"btnMoreExit", "EXIT", 2, 28, 198, 24, kClBlack, nullptr};
+constexpr ButtonDesc kMoreExit = {"btnMoreExit", "EXIT", 2, 28, 198, 24, kClBlack, nullptr};
 
 } // namespace
 
-std::span<const ButtonSpec> prefixButtons()
+std::span<const ButtonDesc> prefixButtons()
 {
     return kPrefixButtons;
 }
 
-std::span<const ButtonSpec> prefixCustomButtons()
+std::span<const ButtonDesc> prefixCustomButtons()
 {
     return kPrefixCustom;
 }
 
-const ButtonSpec &exitPrefixButton()
+const ButtonDesc &exitPrefixButton()
 {
     return kPrefixExit;
 }
 
-std::span<const ButtonSpec> suffixButtons()
+std::span<const ButtonDesc> suffixButtons()
 {
     return kSuffixButtons;
 }
 
-std::span<const ButtonSpec> suffixCustomButtons()
+std::span<const ButtonDesc> suffixCustomButtons()
 {
     return kSuffixCustom;
 }
 
-const ButtonSpec &exitSuffixButton()
+const ButtonDesc &exitSuffixButton()
 {
     return kSuffixExit;
 }
 
-std::span<const ButtonSpec> moreButtons()
+std::span<const ButtonDesc> moreButtons()
 {
     return kMoreButtons;
 }
 
-const ButtonSpec &moreExitButton()
+const ButtonDesc &moreExitButton()
 {
     return kMoreExit;
 }

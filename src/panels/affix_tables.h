@@ -1,6 +1,6 @@
 #pragma once
 
-#include "button_spec.h"
+#include "button_desc.h"
 
 #include <QRect>
 #include <QSize>
@@ -23,16 +23,16 @@ inline constexpr quint32 kAffixColor = 0x00146AB8;
 inline constexpr quint32 kCustomAffixColor = 0x003373A2;
 inline constexpr quint32 kMoreColor = 0x007B3F81;
 
-std::span<const ButtonSpec> prefixButtons();
-std::span<const ButtonSpec> prefixCustomButtons();
-const ButtonSpec &exitPrefixButton();
+std::span<const ButtonDesc> prefixButtons();
+std::span<const ButtonDesc> prefixCustomButtons();
+const ButtonDesc &exitPrefixButton();
 
-std::span<const ButtonSpec> suffixButtons();
-std::span<const ButtonSpec> suffixCustomButtons();
-const ButtonSpec &exitSuffixButton();
+std::span<const ButtonDesc> suffixButtons();
+std::span<const ButtonDesc> suffixCustomButtons();
+const ButtonDesc &exitSuffixButton();
 
 // "more" 1, "most" 2, "less" 3, "least" 4, in that order.
-std::span<const ButtonSpec> moreButtons();
-const ButtonSpec &moreExitButton();
+std::span<const ButtonDesc> moreButtons();
+const ButtonDesc &moreExitButton();
 
 } // namespace AffixTables

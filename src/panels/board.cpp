@@ -68,10 +68,10 @@ QWidget *Board::addSubPanel(QWidget *parent, const QString &name, const QRect &r
     return panel;
 }
 
-QList<QLabel *> Board::buildLabels(QWidget *panel, std::span<const LabelSpec> labels)
+QList<QLabel *> Board::buildLabels(QWidget *panel, std::span<const LabelDesc> labels)
 {
     QList<QLabel *> made;
-    for (const LabelSpec &desc : labels) {
+    for (const LabelDesc &desc : labels) {
         QString text = QString::fromUtf8(desc.caption);
         text.replace(QStringLiteral("&&"), QStringLiteral("&"));
         auto *label = new QLabel(text, panel);
@@ -104,16 +104,16 @@ void Board::fitCaptionFont(TColorButton *button)
     button->setFontColor(Qt::white);
 }
 
-QList<TColorButton *> Board::buildButtons(QWidget *panel, std::span<const ButtonSpec> specs)
+QList<TColorButton *> Board::buildButtons(QWidget *panel, std::span<const ButtonDesc> descs)
 {
     QList<TColorButton *> made;
-    for (size_t i = 0; i < specs.size(); ++i) {
-        const ButtonSpec &desc = specs[i];
+    for (size_t i = 0; i < descs.size(); ++i) {
+        const ButtonDesc &desc = descs[i];
         int width = desc.width;
         if (width == 0) {
             width = panel->width() - 2 - desc.left;
-            for (size_t k = 0; k < specs.size(); ++k) {
-                const ButtonSpec &other = specs[k];
+            for (size_t k = 0; k < descs.size(); ++k) {
+                const ButtonDesc &other = descs[k];
                 if (other.top == desc.top && other.left > desc.left)
                     width = std::min(width, other.left - desc.left - 1);
             }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "button_spec.h"
-#include "label_spec.h"
+#include "button_desc.h"
+#include "label_desc.h"
 
 #include <QHash>
 #include <QWidget>
@@ -21,16 +21,16 @@ public:
     explicit Board(QWidget *parent = nullptr);
 
     QWidget *mainPanel() const { return m_main; }
-    // Creates the buttons of specs on panel; a width of 0 stretches a button
+    // Creates the buttons that descs describe on panel; a width of 0 stretches a button
     // to the next one of its row (or the panel's right edge).
-    QList<TColorButton *> buildButtons(QWidget *panel, std::span<const ButtonSpec> specs);
+    QList<TColorButton *> buildButtons(QWidget *panel, std::span<const ButtonDesc> descs);
     // An overlay panel of the board's size, hidden until shown.
     QWidget *addOverlay(const QString &name);
     // A smaller panel lying over part of parent (pModal over pMain), hidden
     // until shown.
     QWidget *addSubPanel(QWidget *parent, const QString &name, const QRect &rect);
     // Plain captions on a panel; "&&" in a caption shows one "&".
-    QList<QLabel *> buildLabels(QWidget *panel, std::span<const LabelSpec> labels);
+    QList<QLabel *> buildLabels(QWidget *panel, std::span<const LabelDesc> labels);
     // The button of that name. One that no built panel has yet may be on a
     // panel still to be built: the pending panels are built first.
     TColorButton *button(const QString &name) const;

@@ -18,7 +18,7 @@ constexpr quint32 kConjunction = 0x00848442;
 constexpr quint32 kInterjection = 0x001F23CD;
 constexpr quint32 kPunctuation = 0x003A3A3A;
 
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonDesc kButtons[] = {
     // Row at top 2
     {"btnA", "a", 2, 2, 0, H, kArticle},
     {"btnThe", "the", 30, 2, 0, H, kArticle},
@@ -120,7 +120,7 @@ constexpr ButtonSpec kButtons[] = {
 
 } // namespace
 
-std::span<const ButtonSpec> mainBoardButtons()
+std::span<const ButtonDesc> mainBoardButtons()
 {
     return kButtons;
 }

@@ -6,7 +6,7 @@ namespace {
 
 // Labels in a column on the left, the buttons of each group beside them,
 // the contractions at the top right.
-constexpr ButtonSpec kModalButtons[] = {
+constexpr ButtonDesc kModalButtons[] = {
     {"btnCanModal", "can", 140, 2, 40, 24, kModalColor, "can"},
     {"btnCouldModal", "could", 182, 2, 55, 24, kModalColor, "could"},
     {"btnMay", "may", 239, 2, 44, 24, kModalColor, "may"},
@@ -24,9 +24,9 @@ constexpr ButtonSpec kModalButtons[] = {
     {"btnD", "-'d", 326, 28, 54, 24, kModalColor, "-'d"},
 };
 
-constexpr ButtonSpec kModalExit = {"btnExitModal", "EXIT", 332, 132, 48, 24, kClBlack, nullptr};
+constexpr ButtonDesc kModalExit = {"btnExitModal", "EXIT", 332, 132, 48, 24, kClBlack, nullptr};
 
-constexpr LabelSpec kModalLabels[] = {
+constexpr LabelDesc kModalLabels[] = {
     {"The true modals:", 4, 6, 130, 16},
     {"Verbal auxilliaries:", 4, 84, 141, 16},
     {"Adjective phrase:", 4, 110, 135, 16},
@@ -35,17 +35,17 @@ constexpr LabelSpec kModalLabels[] = {
 
 } // namespace
 
-std::span<const ButtonSpec> modalButtons()
+std::span<const ButtonDesc> modalButtons()
 {
     return kModalButtons;
 }
 
-const ButtonSpec &exitModalButton()
+const ButtonDesc &exitModalButton()
 {
     return kModalExit;
 }
 
-std::span<const LabelSpec> modalLabels()
+std::span<const LabelDesc> modalLabels()
 {
     return kModalLabels;
 }

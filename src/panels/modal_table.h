@@ -1,7 +1,7 @@
 #pragma once
 
-#include "button_spec.h"
-#include "label_spec.h"
+#include "button_desc.h"
+#include "label_desc.h"
 
 #include <QRect>
 
@@ -18,8 +18,8 @@ inline constexpr quint32 kModalColor = 0x00AA764A;
 inline constexpr quint32 kSupposedToColor = 0x009A1BA5;
 inline constexpr quint32 kUsedToColor = 0x00855C3A;
 
-std::span<const ButtonSpec> modalButtons();
-const ButtonSpec &exitModalButton();
-std::span<const LabelSpec> modalLabels();
+std::span<const ButtonDesc> modalButtons();
+const ButtonDesc &exitModalButton();
+std::span<const LabelDesc> modalLabels();
 
 } // namespace ModalTable

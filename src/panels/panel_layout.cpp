@@ -14,7 +14,7 @@ constexpr int kCustomWidth = 56;
 
 } // namespace
 
-QString itemName(const WordButtonSpec &desc, const char *suffix)
+QString itemName(const WordButtonDesc &desc, const char *suffix)
 {
     if (desc.name)
         return QString::fromLatin1(desc.name);
@@ -33,7 +33,7 @@ QString itemName(const WordButtonSpec &desc, const char *suffix)
     return name + QString::fromLatin1(suffix);
 }
 
-int naturalWidth(const WordButtonSpec &desc)
+int naturalWidth(const WordButtonDesc &desc)
 {
     const int chars = int(QString::fromUtf8(desc.caption).remove(QLatin1Char('&')).size());
     if (desc.shape == WordShape::Label)
@@ -43,10 +43,10 @@ int naturalWidth(const WordButtonSpec &desc)
     return std::max(24, chars * 9 + 10);
 }
 
-QList<PlacedItem> layout(const WordPanelSpec &panel, int width, int height)
+QList<PlacedItem> layout(const WordPanelDesc &panel, int width, int height)
 {
-    std::map<int, QList<const WordButtonSpec *>> rows;
-    for (const WordButtonSpec &desc : panel.items)
+    std::map<int, QList<const WordButtonDesc *>> rows;
+    for (const WordButtonDesc &desc : panel.items)
         rows[desc.row].append(&desc);
     const int rowCount = rows.empty() ? 1 : rows.rbegin()->first + 1;
     const int pitch = std::min(26, (height - kMargin) / rowCount);
@@ -57,7 +57,7 @@ QList<PlacedItem> layout(const WordPanelSpec &panel, int width, int height)
         const int room = width - 2 * kMargin - kGap * int(items.size() - 1);
         int natural = 0;
         int labels = 0;
-        for (const WordButtonSpec *desc : items) {
+        for (const WordButtonDesc *desc : items) {
             natural += naturalWidth(*desc);
             if (desc->shape == WordShape::Label)
                 labels += naturalWidth(*desc);
@@ -70,7 +70,7 @@ QList<PlacedItem> layout(const WordPanelSpec &panel, int width, int height)
         int left = kMargin;
         double exact = kMargin;
         for (qsizetype i = 0; i < items.size(); ++i) {
-            const WordButtonSpec *desc = items.at(i);
+            const WordButtonDesc *desc = items.at(i);
             const bool label = desc->shape == WordShape::Label;
             exact += naturalWidth(*desc) * (label && !squeeze ? 1.0 : buttonScale);
             // The last item ends at the margin whatever the rounding did.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "word_panel_spec.h"
+#include "word_panel_desc.h"
 
 #include <QList>
 #include <QRect>
@@ -14,20 +14,20 @@ namespace PanelLayout {
 
 struct PlacedItem
 {
-    const WordButtonSpec *desc;
+    const WordButtonDesc *desc;
     QString name; // empty for a label
     QRect rect;
 };
 
 // The object name of a table item: its own, or "btn" + each word of the
 // caption capitalised (letters and digits only) + suffix.
-QString itemName(const WordButtonSpec &desc, const char *suffix);
+QString itemName(const WordButtonDesc &desc, const char *suffix);
 
 // Rows of up to seven items fit the board's 24-pixel buttons; an eighth row
 // makes every row a little lower.
-QList<PlacedItem> layout(const WordPanelSpec &panel, int width, int height);
+QList<PlacedItem> layout(const WordPanelDesc &panel, int width, int height);
 
 // The width an item asks for before its row is stretched or squeezed.
-int naturalWidth(const WordButtonSpec &desc);
+int naturalWidth(const WordButtonDesc &desc);
 
 } // namespace PanelLayout

@@ -4,7 +4,7 @@ PanelWords::PanelWords(Composition &composition)
     : m_composition(composition)
 {}
 
-QString PanelWords::insertedText(const WordButtonSpec &desc)
+QString PanelWords::insertedText(const WordButtonDesc &desc)
 {
     if (desc.word)
         return QString::fromUtf8(desc.word);
@@ -15,7 +15,7 @@ QString PanelWords::insertedText(const WordButtonSpec &desc)
     return text;
 }
 
-QString PanelWords::tagOf(const WordButtonSpec &desc)
+QString PanelWords::tagOf(const WordButtonDesc &desc)
 {
     return desc.tag ? QString::fromUtf8(desc.tag) : insertedText(desc);
 }

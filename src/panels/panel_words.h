@@ -2,7 +2,7 @@
 
 #include "compose/composition.h"
 #include "compose/random_source.h"
-#include "word_button_spec.h"
+#include "word_button_desc.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,8 +22,8 @@ public:
     explicit PanelWords(Composition &composition);
 
     // What a table button inserts and the tag it sets.
-    static QString insertedText(const WordButtonSpec &desc);
-    static QString tagOf(const WordButtonSpec &desc);
+    static QString insertedText(const WordButtonDesc &desc);
+    static QString tagOf(const WordButtonDesc &desc);
 
     // A fixed word button: ActionTag := tag, a fresh insertion (unless
     // keepReplaceMode), CurrentWord := LastAction.

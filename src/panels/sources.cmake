@@ -4,8 +4,8 @@ target_sources(
           panels/affix_captions_file.h
           panels/affix_tables.cpp
           panels/affix_tables.h
-          panels/button_spec.h
-          panels/label_spec.h
+          panels/button_desc.h
+          panels/label_desc.h
           panels/main_board_table.cpp
           panels/main_board_table.h
           panels/modal_table.cpp
@@ -18,10 +18,10 @@ target_sources(
           panels/right_words.h
           panels/verb_panel_tables.cpp
           panels/verb_panel_tables.h
-          panels/word_button_spec.h
+          panels/word_button_desc.h
           panels/word_cycles.cpp
           panels/word_cycles.h
-          panels/word_panel_spec.h
+          panels/word_panel_desc.h
           panels/word_panel_tables.cpp
           panels/word_panel_tables.h)
 target_sources(

@@ -11,7 +11,7 @@ constexpr quint32 kHelper = 0x00855C3A;
 constexpr int W = 150;
 constexpr int H = 34;
 
-constexpr ButtonSpec kHeItems[] = {
+constexpr ButtonDesc kHeItems[] = {
     {"btnHeHe", "he", 10, 10, W, H, kPronoun, "he"},
     {"btnHeHim", "him", 166, 10, W, H, kPronoun, "him"},
     {"btnHeHis", "his", 322, 10, W, H, kPronoun, "his"},
@@ -19,7 +19,7 @@ constexpr ButtonSpec kHeItems[] = {
 };
 constexpr int kHeNumbers[] = {1, 2, 3, 4};
 
-constexpr ButtonSpec kSheItems[] = {
+constexpr ButtonDesc kSheItems[] = {
     {"btnSheShe", "she", 10, 10, W, H, kPronoun, "she"},
     {"btnSheHer", "her", 166, 10, W, H, kPronoun, "her"},
     {"btnSheHers", "hers", 322, 10, W, H, kPronoun, "hers"},
@@ -27,7 +27,7 @@ constexpr ButtonSpec kSheItems[] = {
 };
 constexpr int kSheNumbers[] = {1, 2, 3, 4};
 
-constexpr ButtonSpec kIItems[] = {
+constexpr ButtonDesc kIItems[] = {
     {"btnII", "I", 10, 10, W, H, kPronoun, "I"},
     {"btnIMe", "me", 166, 10, W, H, kPronoun, "me"},
     {"btnIMy", "my", 322, 10, W, H, kPronoun, "my"},
@@ -36,7 +36,7 @@ constexpr ButtonSpec kIItems[] = {
 };
 constexpr int kINumbers[] = {1, 2, 3, 4, 5};
 
-constexpr ButtonSpec kYouItems[] = {
+constexpr ButtonDesc kYouItems[] = {
     {"btnYouYou", "you", 10, 10, W, H, kPronoun, "you"},
     {"btnYouYour", "your", 166, 10, W, H, kPronoun, "your"},
     {"btnYouYours", "yours", 322, 10, W, H, kPronoun, "yours"},
@@ -45,14 +45,14 @@ constexpr ButtonSpec kYouItems[] = {
 };
 constexpr int kYouNumbers[] = {1, 2, 3, 4, 5};
 
-constexpr ButtonSpec kItItems[] = {
+constexpr ButtonDesc kItItems[] = {
     {"btnItIt", "it", 10, 10, W, H, kPronoun, "it"},
     {"btnItIts", "its", 166, 10, W, H, kPronoun, "its"},
     {"btnItItself", "itself", 322, 10, W, H, kPronoun, "itself"},
 };
 constexpr int kItNumbers[] = {1, 2, 3};
 
-constexpr ButtonSpec kDoItems[] = {
+constexpr ButtonDesc kDoItems[] = {
     {"btnDoDo", "do", 10, 10, W, H, kHelper, "do"},
     {"btnDoDoes", "does", 166, 10, W, H, kHelper, "does"},
     {"btnDoDoing", "doing", 322, 10, W, H, kHelper, "doing"},
@@ -61,7 +61,7 @@ constexpr ButtonSpec kDoItems[] = {
 };
 constexpr int kDoNumbers[] = {1, 2, 3, 4, 5};
 
-constexpr ButtonSpec kGetItems[] = {
+constexpr ButtonDesc kGetItems[] = {
     {"btnGetGet", "get", 10, 10, W, H, kHelper, "get"},
     {"btnGetGets", "gets", 166, 10, W, H, kHelper, "gets"},
     {"btnGetGetting", "getting", 322, 10, W, H, kHelper, "getting"},
@@ -70,21 +70,21 @@ constexpr ButtonSpec kGetItems[] = {
 };
 constexpr int kGetNumbers[] = {1, 2, 3, 4, 5};
 
-constexpr ButtonSpec kLetItems[] = {
+constexpr ButtonDesc kLetItems[] = {
     {"btnLetLet", "let", 10, 10, W, H, kHelper, "let"},
     {"btnLetLets", "lets", 166, 10, W, H, kHelper, "lets"},
     {"btnLetLetting", "letting", 322, 10, W, H, kHelper, "letting"},
 };
 constexpr int kLetNumbers[] = {1, 2, 3};
 
-constexpr ButtonSpec kPutItems[] = {
+constexpr ButtonDesc kPutItems[] = {
     {"btnPutPut", "put", 10, 10, W, H, kHelper, "put"},
     {"btnPutPuts", "puts", 166, 10, W, H, kHelper, "puts"},
     {"btnPutPutting", "putting", 322, 10, W, H, kHelper, "putting"},
 };
 constexpr int kPutNumbers[] = {1, 2, 3};
 
-constexpr ButtonSpec kHaveItems[] = {
+constexpr ButtonDesc kHaveItems[] = {
     {"btnHaveHave", "have", 10, 10, W, H, kHelper, "have"},
     {"btnHaveVe", "-'ve", 166, 10, W, H, kHelper, "-'ve"},
     {"btnHaveHas", "has", 322, 10, W, H, kHelper, "has"},
@@ -95,7 +95,7 @@ constexpr ButtonSpec kHaveItems[] = {
 };
 constexpr int kHaveNumbers[] = {1, 1, 2, 2, 3, 4, 4};
 
-constexpr ButtonSpec kBeItems[] = {
+constexpr ButtonDesc kBeItems[] = {
     {"btnBeBe", "be", 10, 10, W, H, kHelper, "be"},
     {"btnBeAm", "am", 166, 10, W, H, kHelper, "am"},
     {"btnBeM", "-'m", 322, 10, W, H, kHelper, "-'m"},

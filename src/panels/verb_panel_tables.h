@@ -1,6 +1,6 @@
 #pragma once
 
-#include "button_spec.h"
+#include "button_desc.h"
 
 #include <span>
 
@@ -14,9 +14,9 @@ struct VerbPanel
     const char *panel;                 // the overlay's object name
     const char *opener;                // the board button whose right click shows it
     const char *tag;                   // ActionTag of every item
-    std::span<const ButtonSpec> items; // word: the text inserted
+    std::span<const ButtonDesc> items; // word: the text inserted
     std::span<const int> numbers;      // the form number of each item
-    ButtonSpec exit;
+    ButtonDesc exit;
 };
 
 std::span<const VerbPanel> verbPanels();

@@ -1,6 +1,6 @@
 #include "word_panel_tables.h"
 
-#include "button_spec.h"
+#include "button_desc.h"
 
 namespace WordPanelTables {
 
@@ -19,7 +19,7 @@ constexpr quint32 kPrep = kPrepositionColor;
 constexpr quint32 kTP = kTimePlaceColor;
 constexpr quint32 kLabel = 0; // labels take the panel's text colour
 
-constexpr WordButtonSpec kConjunction[] = {
+constexpr WordButtonDesc kConjunction[] = {
     {0, nullptr, "and", kCj},
     {0, "btnOr", "or", kCj},
     {0, nullptr, "but", kCj},
@@ -89,7 +89,7 @@ constexpr WordButtonSpec kConjunction[] = {
     {7, "btnExitConj", "EXIT", kClBlack, Exit},
 };
 
-constexpr WordButtonSpec kPreposition[] = {
+constexpr WordButtonDesc kPreposition[] = {
     {0, nullptr, "about", kPrep},
     {0, nullptr, "above", kPrep},
     {0, nullptr, "across", kPrep},
@@ -181,14 +181,14 @@ constexpr WordButtonSpec kPreposition[] = {
 };
 
 // Pronoun buttons keep the ReplaceMode that the category button left.
-constexpr WordButtonSpec pro(int row, const char *name, const char *caption, quint32 color,
+constexpr WordButtonDesc pro(int row, const char *name, const char *caption, quint32 color,
                              WordShape shape = S::Closing, const char *word = nullptr,
                              const char *tag = nullptr)
 {
     return {row, name, caption, color, shape, word, tag, true};
 }
 
-constexpr WordButtonSpec kPronoun[] = {
+constexpr WordButtonDesc kPronoun[] = {
     pro(0, nullptr, "I", kIColor),
     pro(0, nullptr, "me", kIColor),
     pro(0, nullptr, "my", kIColor),
@@ -273,7 +273,7 @@ constexpr WordButtonSpec kPronoun[] = {
     pro(7, "btnExitPro", "EXIT", kClBlack, Exit),
 };
 
-constexpr WordButtonSpec kAdvTime[] = {
+constexpr WordButtonDesc kAdvTime[] = {
     {0, nullptr, "Adverbs", kLabel, Label},
     {0, nullptr, "today", kTP},
     {0, nullptr, "yesterday", kTP},
@@ -351,7 +351,7 @@ constexpr WordButtonSpec kAdvTime[] = {
     {7, "btnExitAdvT", "EXIT", kClBlack, Exit},
 };
 
-constexpr WordButtonSpec kAdvPlace[] = {
+constexpr WordButtonDesc kAdvPlace[] = {
     {0, nullptr, "Adverbs", kLabel, Label},
     {0, nullptr, "here", kTP},
     {0, nullptr, "there", kTP},
@@ -417,7 +417,7 @@ constexpr WordButtonSpec kAdvPlace[] = {
     {6, "btnExitAdvP", "EXIT", kClBlack, Exit},
 };
 
-constexpr WordButtonSpec kAdvDegree[] = {
+constexpr WordButtonDesc kAdvDegree[] = {
     {0, nullptr, "Adverbs of", kLabel, Label},
     {0, nullptr, "enough", kAdv},
     {0, nullptr, "so", kAdv},
@@ -483,55 +483,55 @@ constexpr WordButtonSpec kAdvDegree[] = {
     {7, "btnExitAdvD", "EXIT", kClBlack, Exit},
 };
 
-constexpr WordPanelSpec kConjunctionPanel{"pConjunction", "Conj", kConjunction,
+constexpr WordPanelDesc kConjunctionPanel{"pConjunction", "Conj", kConjunction,
                                           "Enter new conjunction:", 5};
-constexpr WordPanelSpec kPrepositionPanel{"pPreposition", "Prep", kPreposition,
+constexpr WordPanelDesc kPrepositionPanel{"pPreposition", "Prep", kPreposition,
                                           "Enter new preposition:", 0};
-constexpr WordPanelSpec kPronounPanel{"pPronoun", "Pro", kPronoun, nullptr, -1};
-constexpr WordPanelSpec kAdvTimePanel{"pAdvTime", "AdvT", kAdvTime,
+constexpr WordPanelDesc kPronounPanel{"pPronoun", "Pro", kPronoun, nullptr, -1};
+constexpr WordPanelDesc kAdvTimePanel{"pAdvTime", "AdvT", kAdvTime,
                                       "Enter new Adverb of Time or Frequency:", 22};
-constexpr WordPanelSpec kAdvPlacePanel{"pAdvPlace", "AdvP", kAdvPlace,
+constexpr WordPanelDesc kAdvPlacePanel{"pAdvPlace", "AdvP", kAdvPlace,
                                        "Enter new Adverb of Place:", 16};
-constexpr WordPanelSpec kAdvDegreePanel{"pAdvD", "AdvD", kAdvDegree,
+constexpr WordPanelDesc kAdvDegreePanel{"pAdvD", "AdvD", kAdvDegree,
                                         "Enter new Adverb of Degree:", 11};
 
-constexpr const WordPanelSpec *kPanels[] = {&kConjunctionPanel, &kPrepositionPanel,
+constexpr const WordPanelDesc *kPanels[] = {&kConjunctionPanel, &kPrepositionPanel,
                                             &kPronounPanel,     &kAdvTimePanel,
                                             &kAdvPlacePanel,    &kAdvDegreePanel};
 
 } // namespace
 
-const WordPanelSpec &conjunctionPanel()
+const WordPanelDesc &conjunctionPanel()
 {
     return kConjunctionPanel;
 }
 
-const WordPanelSpec &prepositionPanel()
+const WordPanelDesc &prepositionPanel()
 {
     return kPrepositionPanel;
 }
 
-const WordPanelSpec &pronounPanel()
+const WordPanelDesc &pronounPanel()
 {
     return kPronounPanel;
 }
 
-const WordPanelSpec &advTimePanel()
+const WordPanelDesc &advTimePanel()
 {
     return kAdvTimePanel;
 }
 
-const WordPanelSpec &advPlacePanel()
+const WordPanelDesc &advPlacePanel()
 {
     return kAdvPlacePanel;
 }
 
-const WordPanelSpec &advDegreePanel()
+const WordPanelDesc &advDegreePanel()
 {
     return kAdvDegreePanel;
 }
 
-std::span<const WordPanelSpec *const> wordPanels()
+std::span<const WordPanelDesc *const> wordPanels()
 {
     return kPanels;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "word_panel_spec.h"
+#include "word_panel_desc.h"
 
 #include <QPoint>
 #include <QSize>
@@ -38,13 +38,13 @@ inline constexpr quint32 kCustomPrepositionColor = 0x00567C8F;
 inline constexpr quint32 kCustomTimePlaceColor = 0x009F649B;
 inline constexpr quint32 kCustomDegreeColor = 0x009E6CA4;
 
-const WordPanelSpec &conjunctionPanel();
-const WordPanelSpec &prepositionPanel();
-const WordPanelSpec &pronounPanel();
-const WordPanelSpec &advTimePanel();
-const WordPanelSpec &advPlacePanel();
-const WordPanelSpec &advDegreePanel();
+const WordPanelDesc &conjunctionPanel();
+const WordPanelDesc &prepositionPanel();
+const WordPanelDesc &pronounPanel();
+const WordPanelDesc &advTimePanel();
+const WordPanelDesc &advPlacePanel();
+const WordPanelDesc &advDegreePanel();
 // The six, in the order above.
-std::span<const WordPanelSpec *const> wordPanels();
+std::span<const WordPanelDesc *const> wordPanels();
 
 } // namespace WordPanelTables

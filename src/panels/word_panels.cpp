@@ -79,7 +79,7 @@ WordPanels::WordPanels(Board *board, Composition &composition, Dialogs &dialogs,
     , m_cycles(composition)
     , m_words(composition)
 {
-    for (const WordPanelSpec *desc : WordPanelTables::wordPanels())
+    for (const WordPanelDesc *desc : WordPanelTables::wordPanels())
         addPanel(QString::fromLatin1(desc->name), [this, desc] { buildWordPanel(*desc); });
     addPanel(QStringLiteral("pPrefix"), [this] { buildPrefixPanel(); });
     addPanel(QStringLiteral("pSuffix"), [this] { buildSuffixPanel(); });
@@ -222,16 +222,16 @@ void WordPanels::buildModalPanel()
     connectExit(m_board->buildButtons(modal, std::span(&exitModalButton(), 1)).first());
 }
 
-void WordPanels::buildWordPanel(const WordPanelSpec &desc)
+void WordPanels::buildWordPanel(const WordPanelDesc &desc)
 {
     QWidget *panel = m_board->addOverlay(QString::fromLatin1(desc.name));
     m_panels.insert(panel->objectName(), panel);
     const QList<PanelLayout::PlacedItem> placed =
         PanelLayout::layout(desc, panel->width(), panel->height());
 
-    QList<LabelSpec> labels;
+    QList<LabelDesc> labels;
     QList<QByteArray> names;
-    QList<ButtonSpec> buttons;
+    QList<ButtonDesc> buttons;
     for (const PanelLayout::PlacedItem &item : placed) {
         const QRect &r = item.rect;
         if (item.desc->shape == WordShape::Label) {
@@ -260,7 +260,7 @@ void WordPanels::buildWordPanel(const WordPanelSpec &desc)
     applyCustomCaptions(desc);
 }
 
-void WordPanels::connectWordButton(TColorButton *button, const WordButtonSpec &desc)
+void WordPanels::connectWordButton(TColorButton *button, const WordButtonDesc &desc)
 {
     QWidget *panel = button->parentWidget();
     const QString text = PanelWords::insertedText(desc);
@@ -412,12 +412,12 @@ void WordPanels::customRightClick(const CustomButton &custom)
     custom.button->parentWidget()->hide();
 }
 
-void WordPanels::applyCustomCaptions(const WordPanelSpec &desc)
+void WordPanels::applyCustomCaptions(const WordPanelDesc &desc)
 {
     if (desc.customRun < 0)
         return;
     int index = desc.customRun;
-    for (const WordButtonSpec &item : desc.items) {
+    for (const WordButtonDesc &item : desc.items) {
         if (item.shape != WordShape::Custom)
             continue;
         if (TColorButton *b = m_board->builtButton(QString::fromLatin1(item.name))) {
@@ -434,17 +434,17 @@ void WordPanels::applyCustomCaptions(const Preferences &preferences)
     // as a button would keep them.
     for (size_t i = 0; i < preferences.customCaptions.size(); ++i)
         m_preferences.customCaptions[i] = oneLine(preferences.customCaptions[i]);
-    for (const WordPanelSpec *desc : WordPanelTables::wordPanels())
+    for (const WordPanelDesc *desc : WordPanelTables::wordPanels())
         applyCustomCaptions(*desc);
 }
 
 void WordPanels::collectCustomCaptions(Preferences &preferences) const
 {
-    for (const WordPanelSpec *desc : WordPanelTables::wordPanels()) {
+    for (const WordPanelDesc *desc : WordPanelTables::wordPanels()) {
         if (desc->customRun < 0)
             continue;
         int index = desc->customRun;
-        for (const WordButtonSpec &item : desc->items) {
+        for (const WordButtonDesc &item : desc->items) {
             if (item.shape != WordShape::Custom)
                 continue;
             // A panel never built still has the captions it was given.
@@ -455,7 +455,7 @@ void WordPanels::collectCustomCaptions(Preferences &preferences) const
     }
 }
 
-void WordPanels::applyAffixCaptions(std::span<const ButtonSpec> buttons,
+void WordPanels::applyAffixCaptions(std::span<const ButtonDesc> buttons,
                                     std::span<const QString> captions)
 {
     for (size_t i = 0; i < std::min(buttons.size(), captions.size()); ++i) {
@@ -480,7 +480,7 @@ void WordPanels::readAffixCaptions(const QString &programDir)
 bool WordPanels::writeAffixCaptions(const QString &programDir, QString *error) const
 {
     AffixCaptionsFile file = m_affixes;
-    auto collect = [this](std::span<const ButtonSpec> buttons, auto &captions) {
+    auto collect = [this](std::span<const ButtonDesc> buttons, auto &captions) {
         for (size_t i = 0; i < std::min(buttons.size(), captions.size()); ++i)
             if (TColorButton *b = m_board->builtButton(QString::fromLatin1(buttons[i].name)))
                 captions[i] = b->caption();

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "affix_captions_file.h"
-#include "button_spec.h"
+#include "button_desc.h"
 #include "morph/derivation.h"
 #include "morph/modals.h"
 #include "morph/negation.h"
 #include "panel_words.h"
 #include "vocab/vocabulary.h"
 #include "word_cycles.h"
-#include "word_panel_spec.h"
+#include "word_panel_desc.h"
 
 #include <QHash>
 #include <QObject>
@@ -73,12 +73,12 @@ private:
     void buildSuffixPanel();
     void buildMorePanel();
     void buildModalPanel();
-    void buildWordPanel(const WordPanelSpec &desc);
-    void applyCustomCaptions(const WordPanelSpec &desc);
-    void applyAffixCaptions(std::span<const ButtonSpec> buttons, std::span<const QString> captions);
+    void buildWordPanel(const WordPanelDesc &desc);
+    void applyCustomCaptions(const WordPanelDesc &desc);
+    void applyAffixCaptions(std::span<const ButtonDesc> buttons, std::span<const QString> captions);
     void connectMainButtons();
     void connectCategories();
-    void connectWordButton(TColorButton *button, const WordButtonSpec &desc);
+    void connectWordButton(TColorButton *button, const WordButtonDesc &desc);
     void addCustomButton(TColorButton *button, const QString &prompt, CustomButton::Kind kind);
     void customLeftClick(const CustomButton &custom);
     void customRightClick(const CustomButton &custom);

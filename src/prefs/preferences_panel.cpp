@@ -39,7 +39,7 @@
 
 namespace {
 
-struct GroupSpec
+struct GroupDesc
 {
     const char *name;
     const char *caption;
@@ -49,7 +49,7 @@ struct GroupSpec
 };
 
 // In the order of Preferences::LeftClickGroup (lines 13 to 19).
-constexpr GroupSpec kGroups[] = {
+constexpr GroupDesc kGroups[] = {
     {"rgPronoun", "Left-click on Pronoun ", "displays pronoun screen", "inserts random word",
      "btnPronoun"},
     {"rgModal", "Left-click on Modal ", "displays modal screen", "inserts random word", "btnModal"},
@@ -63,7 +63,7 @@ constexpr GroupSpec kGroups[] = {
 };
 static_assert(std::size(kGroups) == Preferences::LeftClickGroupCount);
 
-struct CaptionSpec
+struct CaptionDesc
 {
     const char *edit;
     const char *sample;
@@ -74,7 +74,7 @@ struct CaptionSpec
 };
 
 // Three columns of five: the buttons of the main panel, then the nouns.
-constexpr CaptionSpec kCaptions[] = {
+constexpr CaptionDesc kCaptions[] = {
     {"edCustom", "btnCustomTest", "btnCustom", nullptr, Vocabulary::Custom},
     {"edModal", "btnModalTest", "btnModal", nullptr, -1, &PreferenceValues::modalCaption},
     {"edInfinitive", "btnInfinitiveTest", "btnInfinitive", nullptr, -1,
@@ -389,7 +389,7 @@ void PreferencesPanel::buildLeftClickTab()
     grid->setContentsMargins(4, 2, 4, 2);
     grid->setSpacing(2);
     for (int g = 0; g < GroupCount; ++g) {
-        const GroupSpec &desc = kGroups[g];
+        const GroupDesc &desc = kGroups[g];
         auto *box = new QGroupBox(name(desc.caption), page);
         box->setObjectName(name(desc.name));
         auto *items = new QVBoxLayout(box);
@@ -415,7 +415,7 @@ void PreferencesPanel::buildButtonTextTab()
     grid->setVerticalSpacing(2);
     grid->setHorizontalSpacing(4);
     for (int i = 0; i < CaptionCount; ++i) {
-        const CaptionSpec &desc = kCaptions[i];
+        const CaptionDesc &desc = kCaptions[i];
         CaptionBox &box = m_captions[i];
         const TColorButton *real = m_board.button(name(desc.real));
         Q_ASSERT(real);

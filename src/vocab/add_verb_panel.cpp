@@ -16,7 +16,7 @@ namespace {
 
 using List = Vocabulary::List;
 
-struct FieldSpec
+struct FieldDesc
 {
     const char *name;
     const char *column;
@@ -24,7 +24,7 @@ struct FieldSpec
     const char *use;
 };
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDesc kFields[] = {
     {"editTo", "infinitive", "It's time to", "(infinitive form)"},
     {"editS", "-s", "Currently he", "(present tense)"},
     {"editIng", "-ing", "She is", "(progressive tenses)"},
@@ -37,7 +37,7 @@ constexpr int kRowHeight = 37;
 constexpr int kRightLeft = 450;
 constexpr int kRightWidth = 186;
 
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonDesc kButtons[] = {
     {"btnAccept", "Accept", 4, 126, 176, 27, 0x00006000},
     {"btnDeleteVerb", "Delete", 4, 157, 86, 27, 0x00000080},
     {"btnExitVerb", "Exit", 94, 157, 86, 27, 0x00000000},
@@ -107,7 +107,7 @@ void AddVerbPanel::buildWidgets(Board *board)
     addLabel(p, QStringLiteral("conjugations if necessary."), QRect(4, 100, 180, 16));
 
     for (int i = 0; i < VerbTable::ColumnCount; ++i) {
-        const FieldSpec &desc = kFields[i];
+        const FieldDesc &desc = kFields[i];
         const int top = 1 + i * kRowHeight;
         addLabel(p, QString::fromLatin1(desc.column), QRect(kMiddleLeft, top, 80, 14), true);
         QLabel *use =

@@ -15,7 +15,7 @@ namespace {
 
 using List = Vocabulary::List;
 
-struct RadioSpec
+struct RadioDesc
 {
     const char *name;
     const char *caption;
@@ -26,7 +26,7 @@ struct RadioSpec
 
 // Adjectives and adverbs first, then the other word classes, then the nouns
 // under their heading in two columns.
-constexpr RadioSpec kRadios[] = {
+constexpr RadioDesc kRadios[] = {
     {"rbAdj", "adjective", List::AdjectiveList, 0, 0},
     {"rbAdjGood", "adjective: good", List::AdjGoodList, 0, 1},
     {"rbAdjBad", "adjective: bad", List::AdjBadList, 0, 2},
@@ -62,7 +62,7 @@ constexpr int kRadioHeight = 14;
 constexpr int kRightLeft = 426;
 constexpr int kRightWidth = 210;
 
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonDesc kButtons[] = {
     {"btnAcceptWord", "Accept", 312, 160, 100, 25, 0x00006000},
     {"btnDeleteWord", "Delete Word", kRightLeft, 160, 122, 25, 0x00000080},
     {"btnExitWord", "Exit", kRightLeft + 126, 160, kRightWidth - 126, 25, 0x00000000},
@@ -114,7 +114,7 @@ void AddWordPanel::buildWidgets(Board *board)
              QRect(4, 1, 418, 16), true);
     addLabel(p, QStringLiteral("Nouns:"),
              QRect(kColumnLeft[2], kRadioTop, kColumnWidth[2], kRadioHeight), true);
-    for (const RadioSpec &desc : kRadios) {
+    for (const RadioDesc &desc : kRadios) {
         auto *radio = new QRadioButton(QString::fromLatin1(desc.caption), p);
         radio->setObjectName(QString::fromLatin1(desc.name));
         radio->setFont(panelFont());

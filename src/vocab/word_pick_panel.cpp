@@ -3,7 +3,7 @@
 #include "controls/color_button.h"
 #include "morph/inflection_buttons.h"
 #include "panels/board.h"
-#include "panels/label_spec.h"
+#include "panels/label_desc.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -12,14 +12,14 @@ namespace {
 
 constexpr quint32 kCommand = 0x003A3A3A;
 
-constexpr LabelSpec kLabels[] = {
+constexpr LabelDesc kLabels[] = {
     {"Pick word", 8, 4, 90, 18},
     {"from list", 8, 20, 90, 18},
     {"- or -", 8, 40, 90, 18},
     {"edit the list:", 8, 58, 90, 18},
 };
 
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonDesc kButtons[] = {
     {"btnAddWord", "Add", 8, 80, 84, 24, kCommand},
     {"btnDeleteWordPick", "Delete", 8, 106, 84, 24, kCommand},
     {"btnEditWordPick", "Edit", 8, 132, 84, 24, kCommand},
@@ -49,7 +49,7 @@ void WordPickPanel::ensureBuilt()
         return;
     Board *board = &m_board;
     m_panel = board->addOverlay(QStringLiteral("pWordPick"));
-    for (const LabelSpec &desc : kLabels) {
+    for (const LabelDesc &desc : kLabels) {
         auto *label = new QLabel(QString::fromUtf8(desc.caption), m_panel);
         label->setGeometry(desc.left, desc.top, desc.width, desc.height);
     }

@@ -18,11 +18,11 @@ struct Panel
 {
     const char *name;
     QSize size;
-    std::vector<ButtonSpec> buttons;
+    std::vector<ButtonDesc> buttons;
     std::vector<QRect> labels;
 };
 
-void add(std::vector<ButtonSpec> &to, std::span<const ButtonSpec> from)
+void add(std::vector<ButtonDesc> &to, std::span<const ButtonDesc> from)
 {
     to.insert(to.end(), from.begin(), from.end());
 }
@@ -47,12 +47,12 @@ std::vector<Panel> panels()
     Panel modal{"pModal", ModalTable::kModalPanelRect.size(), {}, {}};
     add(modal.buttons, ModalTable::modalButtons());
     modal.buttons.push_back(ModalTable::exitModalButton());
-    for (const LabelSpec &l : ModalTable::modalLabels())
+    for (const LabelDesc &l : ModalTable::modalLabels())
         modal.labels.emplace_back(l.left, l.top, l.width, l.height);
     return {prefix, suffix, more, modal};
 }
 
-QRect rectOf(const ButtonSpec &b)
+QRect rectOf(const ButtonDesc &b)
 {
     return QRect(b.left, b.top, b.width, b.height);
 }
@@ -63,7 +63,7 @@ TEST(PanelTables, ButtonsFitTheirPanelWithoutOverlapping)
     for (const Panel &panel : panels()) {
         const QRect area(QPoint(0, 0), panel.size);
         std::vector<QRect> rects = panel.labels;
-        for (const ButtonSpec &b : panel.buttons) {
+        for (const ButtonDesc &b : panel.buttons) {
             EXPECT_TRUE(area.contains(rectOf(b))) << panel.name << " " << b.name;
             EXPECT_GE(b.height, 23) << b.name;
             EXPECT_LE(b.height, 25) << b.name;
@@ -84,7 +84,7 @@ TEST(PanelTables, ButtonsFitTheirPanelWithoutOverlapping)
 // one and joins the word before.
 TEST(PanelTables, AffixWordsFollowTheHyphenConvention)
 {
-    for (const ButtonSpec &b : AffixTables::prefixButtons()) {
+    for (const ButtonDesc &b : AffixTables::prefixButtons()) {
         ASSERT_NE(b.word, nullptr);
         const QString word = QLatin1String(b.word);
         EXPECT_TRUE(word.endsWith(QLatin1Char('-'))) << b.name;
@@ -94,7 +94,7 @@ TEST(PanelTables, AffixWordsFollowTheHyphenConvention)
         else
             EXPECT_EQ(word, QLatin1String(b.caption)) << b.name;
     }
-    for (const ButtonSpec &b : AffixTables::suffixButtons()) {
+    for (const ButtonDesc &b : AffixTables::suffixButtons()) {
         ASSERT_NE(b.word, nullptr);
         EXPECT_TRUE(QLatin1String(b.word).startsWith(QLatin1Char('-'))) << b.name;
         EXPECT_STREQ(b.word, b.caption);
@@ -113,10 +113,10 @@ TEST(PanelTables, CaptionsFitTheirButtonsInBoldArial)
         GTEST_SKIP() << "no Arial on this machine, got " << family.toStdString();
     const QFontMetrics metrics(font);
     for (const Panel &panel : panels()) {
-        for (const ButtonSpec &b : panel.buttons)
+        for (const ButtonDesc &b : panel.buttons)
             EXPECT_LE(metrics.horizontalAdvance(QLatin1String(b.caption)) + 6, b.width) << b.name;
     }
-    for (const LabelSpec &l : ModalTable::modalLabels())
+    for (const LabelDesc &l : ModalTable::modalLabels())
         EXPECT_LE(metrics.horizontalAdvance(QLatin1String(l.caption)), l.width) << l.caption;
 }
 

@@ -18,7 +18,7 @@
 
 namespace {
 
-struct ListSpec
+struct ListDesc
 {
     const char *name;
     int minEntries;
@@ -26,7 +26,7 @@ struct ListSpec
 };
 
 // Every plain word list of the vocabulary directory with its minimum size.
-const std::vector<ListSpec> kWordLists = {
+const std::vector<ListDesc> kWordLists = {
     {"person.txt", 150, true},      {"plant.txt", 150, true},    {"place.txt", 150, true},
     {"object.txt", 150, true},      {"event.txt", 150, true},    {"character.txt", 150, true},
     {"animal.txt", 150, true},      {"bodypart.txt", 150, true}, {"substance.txt", 150, true},
@@ -38,13 +38,13 @@ const std::vector<ListSpec> kWordLists = {
     {"conjunction.txt", 20, true},  {"right.txt", 40, false},
 };
 
-struct VerbSpec
+struct VerbDesc
 {
     const char *name;
     int minVerbs;
 };
 
-const std::vector<VerbSpec> kVerbTables = {
+const std::vector<VerbDesc> kVerbTables = {
     {"verb.txt", 600},
     {"goVerb.txt", 60},
     {"sayVerb.txt", 60},
@@ -93,10 +93,10 @@ QStringList readEntries(const QString &path)
 QStringList allShippedFiles()
 {
     QStringList files;
-    for (const ListSpec &desc : kWordLists) {
+    for (const ListDesc &desc : kWordLists) {
         files << wordsPath(desc.name);
     }
-    for (const VerbSpec &desc : kVerbTables) {
+    for (const VerbDesc &desc : kVerbTables) {
         files << wordsPath(desc.name);
     }
     files << wordsPath("nounButtons.txt");
@@ -192,7 +192,7 @@ TEST(ShippedDataFiles, NoEntryHasSurroundingWhitespace)
 
 TEST(ShippedWordLists, EachListHasItsMinimumSizeAndNoEmptyEntry)
 {
-    for (const ListSpec &desc : kWordLists) {
+    for (const ListDesc &desc : kWordLists) {
         const QStringList entries = readEntries(wordsPath(desc.name));
         EXPECT_GE(entries.size(), desc.minEntries) << desc.name;
         for (int i = 0; i < entries.size(); ++i) {
@@ -203,7 +203,7 @@ TEST(ShippedWordLists, EachListHasItsMinimumSizeAndNoEmptyEntry)
 
 TEST(ShippedWordLists, SortedListsAreInCaseInsensitiveOrderWithoutDuplicates)
 {
-    for (const ListSpec &desc : kWordLists) {
+    for (const ListDesc &desc : kWordLists) {
         if (!desc.sorted) {
             continue;
         }
@@ -218,7 +218,7 @@ TEST(ShippedWordLists, SortedListsAreInCaseInsensitiveOrderWithoutDuplicates)
 
 TEST(ShippedWordLists, NoListRepeatsAnEntry)
 {
-    for (const ListSpec &desc : kWordLists) {
+    for (const ListDesc &desc : kWordLists) {
         QSet<QString> seen;
         for (const QString &entry : readEntries(wordsPath(desc.name))) {
             EXPECT_FALSE(seen.contains(entry.toLower()))
@@ -250,7 +250,7 @@ TEST(ShippedWordLists, NumberListCountsUpFromOne)
 
 TEST(ShippedVerbTables, FiveNonEmptyFormsPerVerbAndEnoughVerbs)
 {
-    for (const VerbSpec &desc : kVerbTables) {
+    for (const VerbDesc &desc : kVerbTables) {
         const QStringList lines = readEntries(wordsPath(desc.name));
         EXPECT_EQ(lines.size() % 5, 0) << desc.name << " has " << lines.size() << " lines";
         EXPECT_GE(lines.size() / 5, desc.minVerbs) << desc.name;
@@ -262,7 +262,7 @@ TEST(ShippedVerbTables, FiveNonEmptyFormsPerVerbAndEnoughVerbs)
 
 TEST(ShippedVerbTables, NoInfinitiveIsRepeated)
 {
-    for (const VerbSpec &desc : kVerbTables) {
+    for (const VerbDesc &desc : kVerbTables) {
         const QStringList lines = readEntries(wordsPath(desc.name));
         QSet<QString> seen;
         for (int i = 0; i + 4 < lines.size(); i += 5) {
@@ -276,7 +276,7 @@ TEST(ShippedVerbTables, NoInfinitiveIsRepeated)
 
 TEST(ShippedVerbTables, InfinitivesAreInCaseInsensitiveOrder)
 {
-    for (const VerbSpec &desc : kVerbTables) {
+    for (const VerbDesc &desc : kVerbTables) {
         const QStringList lines = readEntries(wordsPath(desc.name));
         for (int i = 5; i + 4 < lines.size(); i += 5) {
             EXPECT_LT(QString::compare(lines[i - 5], lines[i], Qt::CaseInsensitive), 0)

@@ -22,26 +22,26 @@ TEST(WordPanelTables, EveryBoardButtonNameIsUnique)
         EXPECT_FALSE(names.contains(name)) << name.toStdString();
         names.insert(name);
     };
-    for (const ButtonSpec &b : mainBoardButtons())
+    for (const ButtonDesc &b : mainBoardButtons())
         add(QString::fromLatin1(b.name));
-    for (auto specs : {AffixTables::prefixButtons(), AffixTables::prefixCustomButtons(),
+    for (auto descs : {AffixTables::prefixButtons(), AffixTables::prefixCustomButtons(),
                        AffixTables::suffixButtons(), AffixTables::suffixCustomButtons(),
                        AffixTables::moreButtons(), ModalTable::modalButtons()})
-        for (const ButtonSpec &b : specs)
+        for (const ButtonDesc &b : descs)
             add(QString::fromLatin1(b.name));
-    for (const WordPanelSpec *panel : WordPanelTables::wordPanels())
-        for (const WordButtonSpec &item : panel->items)
+    for (const WordPanelDesc *panel : WordPanelTables::wordPanels())
+        for (const WordButtonDesc &item : panel->items)
             if (item.shape != WordShape::Label)
                 add(PanelLayout::itemName(item, panel->nameSuffix));
 }
 
 TEST(WordPanelTables, DerivedNamesFollowTheCaption)
 {
-    const WordButtonSpec phrase{0, nullptr, "even  if", 0};
+    const WordButtonDesc phrase{0, nullptr, "even  if", 0};
     EXPECT_EQ(PanelLayout::itemName(phrase, "Conj"), QLatin1String("btnEvenIfConj"));
-    const WordButtonSpec apostrophe{0, nullptr, "one's", 0};
+    const WordButtonDesc apostrophe{0, nullptr, "one's", 0};
     EXPECT_EQ(PanelLayout::itemName(apostrophe, "Pro"), QLatin1String("btnOnesPro"));
-    const WordButtonSpec named{0, "btnAs2", "as", 0};
+    const WordButtonDesc named{0, "btnAs2", "as", 0};
     EXPECT_EQ(PanelLayout::itemName(named, "Conj"), QLatin1String("btnAs2"));
     // A phrase inserts its words with one blank; a word and a tag of the
     // table's own win over the caption.
@@ -59,9 +59,9 @@ TEST(WordPanelTables, DerivedNamesFollowTheCaption)
 TEST(WordPanelTables, CustomButtonsCoverTheStoredLinesOnce)
 {
     QList<int> lines(Preferences::CustomCaptionCount, 0);
-    for (const WordPanelSpec *panel : WordPanelTables::wordPanels()) {
+    for (const WordPanelDesc *panel : WordPanelTables::wordPanels()) {
         int count = 0;
-        for (const WordButtonSpec &item : panel->items)
+        for (const WordButtonDesc &item : panel->items)
             if (item.shape == WordShape::Custom)
                 ++count;
         if (panel->customRun < 0) {
@@ -79,7 +79,7 @@ TEST(WordPanelTables, CustomButtonsCoverTheStoredLinesOnce)
 // keep the category button's ReplaceMode; other panels do not.
 TEST(WordPanelTables, OnlyPronounButtonsKeepTheReplaceMode)
 {
-    for (const WordPanelSpec *panel : WordPanelTables::wordPanels()) {
+    for (const WordPanelDesc *panel : WordPanelTables::wordPanels()) {
         int exits = 0;
         for (const auto &item : panel->items) {
             exits += item.shape == WordShape::Exit;
@@ -99,7 +99,7 @@ TEST(PanelLayout, ItemsFitThePanelWithoutSqueezing)
 {
     const QSize size = WordPanelTables::kWordPanelSize;
     const QRect area(QPoint(0, 0), size);
-    for (const WordPanelSpec *panel : WordPanelTables::wordPanels()) {
+    for (const WordPanelDesc *panel : WordPanelTables::wordPanels()) {
         const QList<PlacedItem> placed = PanelLayout::layout(*panel, size.width(), size.height());
         ASSERT_EQ(placed.size(), qsizetype(panel->items.size()));
         for (qsizetype i = 0; i < placed.size(); ++i) {
@@ -118,11 +118,11 @@ TEST(PanelLayout, ItemsFitThePanelWithoutSqueezing)
 
 TEST(PanelLayout, RowsFillTheWidth)
 {
-    const WordButtonSpec items[] = {{0, nullptr, "a", 0},
+    const WordButtonDesc items[] = {{0, nullptr, "a", 0},
                                     {0, nullptr, "bb", 0},
                                     {1, nullptr, "Label:", 0, WordShape::Label},
                                     {1, nullptr, "ccc", 0}};
-    const WordPanelSpec panel{"pTest", "Test", items, nullptr, -1};
+    const WordPanelDesc panel{"pTest", "Test", items, nullptr, -1};
     const QList<PlacedItem> placed = PanelLayout::layout(panel, 300, 100);
     ASSERT_EQ(placed.size(), 4);
     EXPECT_EQ(placed[0].rect.left(), 2);

@@ -111,7 +111,7 @@ TEST(ColorButton, ColourValuesAndShading)
     EXPECT_EQ(TColorButton::darken(Face), Dark);
     EXPECT_EQ(TColorButton::lighten(QColor(250, 10, 191)), QColor(255, 74, 255));
     EXPECT_EQ(TColorButton::darken(QColor(10, 64, 200)), QColor(0, 0, 136));
-    // Colours given in other specs are resolved to RGB first.
+    // Colours given in other forms are resolved to RGB first.
     EXPECT_EQ(TColorButton::lighten(QColor::fromHsv(0, 0, 100)), QColor(164, 164, 164));
 }
 

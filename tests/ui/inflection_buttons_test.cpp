@@ -103,7 +103,7 @@ TEST_F(InflectionButtonsTest, EverySubPanelOpensOnRightClickAndClosesByExit)
         EXPECT_FALSE(p->isVisible());
         rclick(desc.opener);
         EXPECT_TRUE(p->isVisible()) << desc.panel;
-        for (const ButtonSpec &item : desc.items) {
+        for (const ButtonDesc &item : desc.items) {
             TColorButton *b = button(item.name);
             ASSERT_NE(b, nullptr);
             EXPECT_EQ(b->parentWidget(), p);

@@ -167,7 +167,7 @@ TEST_F(WordPanelsWidgetTest, CustomCaptionsSurviveARestart)
 TEST_F(WordPanelsWidgetTest, WordPanelCaptionsStayLegible)
 {
     start();
-    for (const WordPanelSpec *desc : WordPanelTables::wordPanels()) {
+    for (const WordPanelDesc *desc : WordPanelTables::wordPanels()) {
         QWidget *p = panel(desc->name);
         ASSERT_NE(p, nullptr);
         for (TColorButton *b : p->findChildren<TColorButton *>()) {

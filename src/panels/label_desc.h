@@ -2,7 +2,7 @@
 
 // A caption on a panel that is not a button, described as data like the
 // buttons: its text and the rectangle it takes.
-struct LabelSpec
+struct LabelDesc
 {
     const char *caption;
     int left;

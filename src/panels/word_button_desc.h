@@ -16,7 +16,7 @@ enum class WordShape : quint8 {
 
 // One item of a word panel, as data. Panels are laid out in rows; widths
 // follow the captions, so a table gives only the row and the order.
-struct WordButtonSpec
+struct WordButtonDesc
 {
     int row;
     // Object name; nullptr for "btn" + the caption's words capitalised +

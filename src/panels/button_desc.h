@@ -4,7 +4,7 @@
 
 // One button of the board, described as data: the widgets are built from
 // tables of these, and one handler serves every button of the same shape.
-struct ButtonSpec
+struct ButtonDesc
 {
     const char *name;    // object name, which scripts and tests find it by
     const char *caption; // "&" marks the accelerator
