@@ -5,9 +5,9 @@
 #include "bench_documents.h"
 #include "compose/composition.h"
 #include "compose/memory_surface.h"
-#include "shell/document_editor.h"
-#include "shell/main_form.h"
 #include "shell/script/scripted_dialogs.h"
+#include "shell/ui/document_editor.h"
+#include "shell/ui/main_form.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 // RTF throughput on a generated 10 MB document with mixed formatting:
 // reading into a fresh document, and writing that document back.
 #include "bench_documents.h"
-#include "shell/rtf_document.h"
-#include "shell/rtf_reader.h"
-#include "shell/rtf_writer.h"
+#include "shell/formats/rtf_document.h"
+#include "shell/formats/rtf_reader.h"
+#include "shell/formats/rtf_writer.h"
 
 #include <QBuffer>
 #include <QFile>

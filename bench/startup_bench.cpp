@@ -2,9 +2,9 @@
 // vocabulary, against the floor program with as many plain buttons, run
 // alternately. Time is from spawning to exit; memory is the peak resident
 // size the kernel reports for the child.
-#include "panels/board.h"
-#include "shell/main_form.h"
+#include "panels/ui/board.h"
 #include "shell/script/scripted_dialogs.h"
+#include "shell/ui/main_form.h"
 
 #include <QAbstractButton>
 #include <QDir>

@@ -5,8 +5,8 @@
 // returns what went wrong, or an empty string; a crash, hang or sanitizer
 // report is a finding too.
 #include "prefs/preferences.h"
-#include "shell/rtf_reader.h"
-#include "shell/rtf_writer.h"
+#include "shell/formats/rtf_reader.h"
+#include "shell/formats/rtf_writer.h"
 #include "vocab/plural_exception_list.h"
 #include "vocab/text_file.h"
 #include "vocab/verb_table.h"

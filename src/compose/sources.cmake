@@ -18,4 +18,4 @@ target_sources(
           compose/text_surface.h
           compose/word_undo.cpp
           compose/word_undo.h)
-target_sources(wordloom_ui PRIVATE compose/compose_buttons.cpp compose/compose_buttons.h)
+target_sources(wordloom_ui PRIVATE compose/ui/compose_buttons.cpp compose/ui/compose_buttons.h)

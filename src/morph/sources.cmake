@@ -12,4 +12,4 @@ target_sources(
           morph/verbs.h
           morph/word_capture.cpp
           morph/word_capture.h)
-target_sources(wordloom_ui PRIVATE morph/inflection_buttons.cpp morph/inflection_buttons.h)
+target_sources(wordloom_ui PRIVATE morph/ui/inflection_buttons.cpp morph/ui/inflection_buttons.h)

@@ -12,8 +12,8 @@ target_sources(
           panels/modal_table.h
           panels/panel_layout.cpp
           panels/panel_layout.h
-          panels/panel_words.cpp
-          panels/panel_words.h
+          panels/panel_word_rules.cpp
+          panels/panel_word_rules.h
           panels/right_words.cpp
           panels/right_words.h
           panels/verb_panel_tables.cpp
@@ -26,9 +26,9 @@ target_sources(
           panels/word_panel_tables.h)
 target_sources(
   wordloom_ui
-  PRIVATE panels/board.cpp
-          panels/board.h
-          panels/right_column.cpp
-          panels/right_column.h
-          panels/word_panels.cpp
-          panels/word_panels.h)
+  PRIVATE panels/ui/board.cpp
+          panels/ui/board.h
+          panels/ui/right_column.cpp
+          panels/ui/right_column.h
+          panels/ui/word_panels.cpp
+          panels/ui/word_panels.h)

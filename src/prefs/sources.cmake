@@ -2,4 +2,4 @@ target_sources(
   wordloom_engine
   PRIVATE prefs/preferences.cpp prefs/preferences.h prefs/prefs_box_rules.cpp
           prefs/prefs_box_rules.h prefs/startup_loader.cpp prefs/startup_loader.h)
-target_sources(wordloom_ui PRIVATE prefs/preferences_panel.cpp prefs/preferences_panel.h)
+target_sources(wordloom_ui PRIVATE prefs/ui/preferences_panel.cpp prefs/ui/preferences_panel.h)

@@ -1,7 +1,7 @@
 #include "compose/random_source.h"
-#include "main_form.h"
 #include "script/script_runner.h"
 #include "script/scripted_dialogs.h"
+#include "shell/ui/main_form.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

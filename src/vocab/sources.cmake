@@ -21,11 +21,11 @@ target_sources(
           vocab/write_encoding.h)
 target_sources(
   wordloom_ui
-  PRIVATE vocab/add_verb_panel.cpp
-          vocab/add_verb_panel.h
-          vocab/add_word_panel.cpp
-          vocab/add_word_panel.h
-          vocab/category_buttons.cpp
-          vocab/category_buttons.h
-          vocab/word_pick_panel.cpp
-          vocab/word_pick_panel.h)
+  PRIVATE vocab/ui/add_verb_panel.cpp
+          vocab/ui/add_verb_panel.h
+          vocab/ui/add_word_panel.cpp
+          vocab/ui/add_word_panel.h
+          vocab/ui/category_buttons.cpp
+          vocab/ui/category_buttons.h
+          vocab/ui/word_pick_panel.cpp
+          vocab/ui/word_pick_panel.h)

@@ -1,4 +1,4 @@
-#include "shell/plain_text_document.h"
+#include "shell/formats/plain_text_document.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "shell/rtf_reader.h"
+#include "shell/formats/rtf_reader.h"
 
 #include <QBuffer>
 #include <QFile>

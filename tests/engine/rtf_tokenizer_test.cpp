@@ -1,4 +1,4 @@
-#include "shell/rtf_tokenizer.h"
+#include "shell/formats/rtf_tokenizer.h"
 
 #include <QBuffer>
 

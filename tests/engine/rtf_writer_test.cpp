@@ -1,5 +1,5 @@
-#include "shell/rtf_reader.h"
-#include "shell/rtf_writer.h"
+#include "shell/formats/rtf_reader.h"
+#include "shell/formats/rtf_writer.h"
 
 #include <QBuffer>
 #include <QFile>

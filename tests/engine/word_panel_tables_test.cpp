@@ -2,7 +2,7 @@
 #include "panels/main_board_table.h"
 #include "panels/modal_table.h"
 #include "panels/panel_layout.h"
-#include "panels/panel_words.h"
+#include "panels/panel_word_rules.h"
 #include "panels/word_panel_tables.h"
 #include "prefs/preferences.h"
 
@@ -45,14 +45,14 @@ TEST(WordPanelTables, DerivedNamesFollowTheCaption)
     EXPECT_EQ(PanelLayout::itemName(named, "Conj"), QLatin1String("btnAs2"));
     // A phrase inserts its words with one blank; a word and a tag of the
     // table's own win over the caption.
-    EXPECT_EQ(PanelWords::insertedText(phrase), QLatin1String("even if"));
-    EXPECT_EQ(PanelWords::tagOf(phrase), QLatin1String("even if"));
-    EXPECT_EQ(PanelWords::tagOf(apostrophe), QLatin1String("one's"));
+    EXPECT_EQ(PanelWordRules::insertedText(phrase), QLatin1String("even if"));
+    EXPECT_EQ(PanelWordRules::tagOf(phrase), QLatin1String("even if"));
+    EXPECT_EQ(PanelWordRules::tagOf(apostrophe), QLatin1String("one's"));
     auto own = phrase;
     own.word = "of course";
     own.tag = "oc";
-    EXPECT_EQ(PanelWords::insertedText(own), QLatin1String("of course"));
-    EXPECT_EQ(PanelWords::tagOf(own), QLatin1String("oc"));
+    EXPECT_EQ(PanelWordRules::insertedText(own), QLatin1String("of course"));
+    EXPECT_EQ(PanelWordRules::tagOf(own), QLatin1String("oc"));
 }
 
 // Lines 28 to 54 of prefs.ini: each stored custom button has its own line.

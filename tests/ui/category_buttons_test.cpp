@@ -1,6 +1,6 @@
 #include "controls/color_button.h"
-#include "panels/board.h"
-#include "panels/right_column.h"
+#include "panels/ui/board.h"
+#include "panels/ui/right_column.h"
 #include "window_fixture.h"
 
 #include <QLineEdit>

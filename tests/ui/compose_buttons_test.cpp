@@ -1,8 +1,8 @@
 #include "controls/color_button.h"
-#include "panels/board.h"
-#include "shell/document_editor.h"
-#include "shell/main_form.h"
+#include "panels/ui/board.h"
 #include "shell/script/scripted_dialogs.h"
+#include "shell/ui/document_editor.h"
+#include "shell/ui/main_form.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,5 +1,5 @@
 #include "../engine/fake_dialogs.h"
-#include "shell/document.h"
+#include "shell/ui/document.h"
 
 #include <QApplication>
 #include <QDir>

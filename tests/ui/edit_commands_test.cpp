@@ -1,5 +1,5 @@
 #include "compose/composition_state.h"
-#include "shell/edit_commands.h"
+#include "shell/ui/edit_commands.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "../engine/fake_dialogs.h"
 #include "compose/random_source.h"
 #include "controls/color_button.h"
-#include "panels/board.h"
+#include "panels/ui/board.h"
 #include "panels/verb_panel_tables.h"
-#include "shell/main_form.h"
+#include "shell/ui/main_form.h"
 
 #include <QComboBox>
 #include <QDir>

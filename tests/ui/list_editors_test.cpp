@@ -1,6 +1,6 @@
 #include "controls/color_button.h"
-#include "shell/document_editor.h"
-#include "vocab/add_verb_panel.h"
+#include "shell/ui/document_editor.h"
+#include "vocab/ui/add_verb_panel.h"
 #include "window_fixture.h"
 
 #include <QAction>

@@ -1,10 +1,10 @@
-#include "shell/document_editor.h"
+#include "shell/ui/document_editor.h"
 #include "window_fixture.h"
 
 #include <QComboBox>
 #include <QMenu>
-#include <QProcess>
 #include <QMimeData>
+#include <QProcess>
 #include <QTest>
 #include <QUrl>
 

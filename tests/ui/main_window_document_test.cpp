@@ -1,8 +1,8 @@
 #include "main_window_fixture.h"
-#include "shell/document.h"
-#include "shell/document_editor.h"
-#include "shell/format_bar.h"
-#include "shell/ruler.h"
+#include "shell/ui/document.h"
+#include "shell/ui/document_editor.h"
+#include "shell/ui/format_bar.h"
+#include "shell/ui/ruler.h"
 
 #include <QAction>
 #include <QDropEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "../engine/fake_dialogs.h"
-#include "shell/main_form.h"
-#include "shell/printer_chooser.h"
+#include "shell/ui/main_form.h"
+#include "shell/ui/printer_chooser.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "controls/color_button.h"
-#include "panels/board.h"
+#include "panels/ui/board.h"
 #include "qstring_printer.h"
-#include "shell/document.h"
-#include "shell/document_editor.h"
-#include "shell/edit_commands.h"
-#include "shell/format_bar.h"
+#include "shell/ui/document.h"
+#include "shell/ui/document_editor.h"
+#include "shell/ui/edit_commands.h"
+#include "shell/ui/format_bar.h"
 #include "window_fixture.h"
 
 #include <QAction>

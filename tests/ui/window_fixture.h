@@ -2,7 +2,7 @@
 
 #include "../engine/fake_dialogs.h"
 #include "compose/random_source.h"
-#include "shell/main_form.h"
+#include "shell/ui/main_form.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,5 +1,5 @@
 #include "controls/color_button.h"
-#include "panels/board.h"
+#include "panels/ui/board.h"
 #include "panels/word_panel_tables.h"
 #include "window_fixture.h"
 

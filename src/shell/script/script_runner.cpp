@@ -1,12 +1,12 @@
 #include "script_runner.h"
 
 #include "controls/color_button.h"
-#include "panels/board.h"
+#include "panels/ui/board.h"
 #include "script_events.h"
 #include "scripted_dialogs.h"
-#include "shell/document.h"
-#include "shell/document_editor.h"
-#include "shell/main_form.h"
+#include "shell/ui/document.h"
+#include "shell/ui/document_editor.h"
+#include "shell/ui/main_form.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>

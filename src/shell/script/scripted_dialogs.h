@@ -1,7 +1,7 @@
 #pragma once
 
 #include "compose/dialogs.h"
-#include "shell/printer_chooser.h"
+#include "shell/ui/printer_chooser.h"
 
 #include <QStringList>
 #include <QTextStream>

@@ -1,0 +1,106 @@
+#include "morph/ui/inflection_buttons.h"
+
+#include "controls/color_button.h"
+#include "panels/ui/board.h"
+#include "panels/verb_panel_tables.h"
+#include "prefs/preferences.h"
+#include "vocab/vocabulary.h"
+
+#include <memory>
+
+InflectionButtons::InflectionButtons(Board &board, Composition &composition,
+                                     const Vocabulary &vocabulary, RandomSource &random,
+                                     const Preferences &prefs, QObject *parent)
+    : QObject(parent)
+    , m_board(board)
+    , m_random(random)
+    , m_plurals(composition, vocabulary.exceptionLists())
+    , m_verbs(composition, vocabulary.verbTable(Vocabulary::List::VerbTable),
+              vocabulary.verbTable(Vocabulary::List::GoVerbTable),
+              vocabulary.verbTable(Vocabulary::List::SayVerbTable), prefs.PastTense)
+{
+    connectClicks("btnPluralize", &InflectionButtons::btnPluralizeClick);
+    connectClicks("btnHave", &InflectionButtons::btnHaveClick);
+    connectClicks("btnBe", &InflectionButtons::btnBeClick);
+    connectClicks("btnDo", &InflectionButtons::btnDoClick);
+    connectClicks("btnGet", &InflectionButtons::btnGetClick);
+    connectClicks("btnLet", &InflectionButtons::btnLetClick);
+    connectClicks("btnPutMain", &InflectionButtons::btnPutMainClick);
+    connectClicks("btnVerb", &InflectionButtons::btnVerbClick);
+    connectClicks("btnGo", &InflectionButtons::btnGoClick);
+    connectClicks("btnSay", &InflectionButtons::btnSayClick);
+    connectClicks("btnS", &InflectionButtons::btnSClick);
+    connectClicks("btnIng", &InflectionButtons::btnIngClick);
+    connectClicks("btnEd", &InflectionButtons::btnEdClick);
+    connectClicks("btnEn", &InflectionButtons::btnEnClick);
+    connectClicks("btnInfinitive", &InflectionButtons::btnInfinitiveClick);
+
+    buildPanels();
+}
+
+void InflectionButtons::connectClicks(const char *name, void (InflectionButtons::*handler)())
+{
+    TColorButton *button = m_board.button(QString::fromLatin1(name));
+    Q_ASSERT(button);
+    connect(button, &TColorButton::clicked, this, handler);
+    connect(button, &TColorButton::doubleClicked, this, handler);
+}
+
+void InflectionButtons::btnVerbClick()
+{
+    m_verbs.btnVerbClick(m_random);
+}
+
+void InflectionButtons::btnGoClick()
+{
+    m_verbs.btnGoClick(m_random);
+}
+
+void InflectionButtons::btnSayClick()
+{
+    m_verbs.btnSayClick(m_random);
+}
+
+void InflectionButtons::cbTenseChange()
+{
+    m_verbs.cbTenseChange();
+}
+
+void InflectionButtons::buildPanels()
+{
+    Board *board = &m_board;
+    for (const VerbPanelTables::VerbPanel &desc : VerbPanelTables::verbPanels()) {
+        // Built the first time its opener's right button asks for it.
+        auto panel = std::make_shared<QWidget *>(nullptr);
+        auto build = [this, board, &desc, panel] {
+            if (!*panel)
+                *panel = buildPanel(board, desc);
+        };
+        board->addPending(build);
+        TColorButton *opener = board->button(QString::fromLatin1(desc.opener));
+        Q_ASSERT(opener);
+        connect(opener, &TColorButton::rightClicked, this, [build, panel] {
+            build();
+            (*panel)->show();
+            (*panel)->raise();
+        });
+    }
+}
+
+QWidget *InflectionButtons::buildPanel(Board *board, const VerbPanelTables::VerbPanel &desc)
+{
+    QWidget *panel = board->addOverlay(QString::fromLatin1(desc.panel));
+    const QList<TColorButton *> items = board->buildButtons(panel, desc.items);
+    const QString tag = QString::fromLatin1(desc.tag);
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const QString text = QString::fromUtf8(desc.items[i].word);
+        const int number = desc.numbers[i];
+        connect(items[i], &TColorButton::clicked, this, [this, panel, tag, text, number] {
+            m_verbs.subPanelItemClick(tag, text, number);
+            panel->hide();
+        });
+    }
+    TColorButton *exit = board->buildButtons(panel, {&desc.exit, 1}).constFirst();
+    connect(exit, &TColorButton::clicked, panel, &QWidget::hide);
+    return panel;
+}

@@ -1,0 +1,137 @@
+#include "panels/ui/board.h"
+
+#include "controls/color_button.h"
+#include "panels/main_board_table.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+
+Board::Board(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("pBackPanel"));
+    setFixedSize(kBoardWidth, kBoardHeight);
+    m_main = new QWidget(this);
+    m_main->setObjectName(QStringLiteral("pMain"));
+    m_main->setGeometry(0, 0, kBoardWidth, kBoardHeight);
+    buildButtons(m_main, mainBoardButtons());
+}
+
+TColorButton *Board::button(const QString &name) const
+{
+    TColorButton *found = m_buttons.value(name);
+    if (!found && !m_pending.isEmpty()) {
+        buildPending();
+        found = m_buttons.value(name);
+    }
+    return found;
+}
+
+void Board::withButton(const QString &name, const std::function<void(TColorButton *)> &use)
+{
+    if (TColorButton *found = m_buttons.value(name))
+        use(found);
+    else
+        m_waiting[name].append(use);
+}
+
+void Board::addPending(const std::function<void()> &build)
+{
+    m_pending.append(build);
+}
+
+void Board::buildPending() const
+{
+    // A builder may itself look a button up and so come back here: each
+    // one leaves the list before it runs.
+    while (!m_pending.isEmpty())
+        m_pending.takeFirst()();
+}
+
+QWidget *Board::addOverlay(const QString &name)
+{
+    auto *panel = new QWidget(this);
+    panel->setObjectName(name);
+    panel->setGeometry(0, 0, kBoardWidth, kBoardHeight);
+    panel->setAutoFillBackground(true);
+    panel->hide();
+    return panel;
+}
+
+QWidget *Board::addSubPanel(QWidget *parent, const QString &name, const QRect &rect)
+{
+    auto *panel = new QWidget(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(rect);
+    panel->setAutoFillBackground(true);
+    panel->hide();
+    return panel;
+}
+
+QList<QLabel *> Board::buildLabels(QWidget *panel, std::span<const LabelDesc> labels)
+{
+    QList<QLabel *> made;
+    for (const LabelDesc &desc : labels) {
+        QString text = QString::fromUtf8(desc.caption);
+        text.replace(QStringLiteral("&&"), QStringLiteral("&"));
+        auto *label = new QLabel(text, panel);
+        label->setGeometry(desc.left, desc.top, desc.width, desc.height);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        QFont font(QStringLiteral("Arial"));
+        font.setBold(true);
+        font.setPixelSize(12);
+        label->setFont(font);
+        made.append(label);
+    }
+    return made;
+}
+
+void Board::fitCaptionFont(TColorButton *button)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    int pixels = 16;
+    const QString caption = button->caption().remove(QLatin1Char('&'));
+    const int room = button->width() - 2 * button->bevelSize() - 2;
+    for (; pixels > 9; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).horizontalAdvance(caption) <= room)
+            break;
+    }
+    font.setPixelSize(pixels);
+    button->setFont(font);
+    button->setFontColor(Qt::white);
+}
+
+QList<TColorButton *> Board::buildButtons(QWidget *panel, std::span<const ButtonDesc> descs)
+{
+    QList<TColorButton *> made;
+    for (size_t i = 0; i < descs.size(); ++i) {
+        const ButtonDesc &desc = descs[i];
+        int width = desc.width;
+        if (width == 0) {
+            width = panel->width() - 2 - desc.left;
+            for (size_t k = 0; k < descs.size(); ++k) {
+                const ButtonDesc &other = descs[k];
+                if (other.top == desc.top && other.left > desc.left)
+                    width = std::min(width, other.left - desc.left - 1);
+            }
+        }
+        auto *button = new TColorButton(panel);
+        const QString name = QString::fromLatin1(desc.name);
+        button->setObjectName(name);
+        button->setGeometry(desc.left, desc.top, width, desc.height);
+        button->setCaption(QString::fromUtf8(desc.caption));
+        button->setColor(desc.color == kClBtnFace ? palette().color(QPalette::Button)
+                                                  : TColorButton::fromBgr(desc.color));
+        button->setBevelSize(1);
+        fitCaptionFont(button);
+        m_buttons.insert(name, button);
+        made.append(button);
+    }
+    for (TColorButton *button : made)
+        for (const auto &use : m_waiting.take(button->objectName()))
+            use(button);
+    return made;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "panels/button_desc.h"
+#include "panels/label_desc.h"
+
+#include <QHash>
+#include <QWidget>
+#include <functional>
+#include <span>
+
+class QLabel;
+class TColorButton;
+
+// The board below the editor: pBackPanel holding the resting face pMain and
+// the overlay panels that lie over it. Builds buttons from tables and finds
+// them by name.
+class Board : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Board(QWidget *parent = nullptr);
+
+    QWidget *mainPanel() const { return m_main; }
+    // Creates the buttons that descs describe on panel; a width of 0 stretches a button
+    // to the next one of its row (or the panel's right edge).
+    QList<TColorButton *> buildButtons(QWidget *panel, std::span<const ButtonDesc> descs);
+    // An overlay panel of the board's size, hidden until shown.
+    QWidget *addOverlay(const QString &name);
+    // A smaller panel lying over part of parent (pModal over pMain), hidden
+    // until shown.
+    QWidget *addSubPanel(QWidget *parent, const QString &name, const QRect &rect);
+    // Plain captions on a panel; "&&" in a caption shows one "&".
+    QList<QLabel *> buildLabels(QWidget *panel, std::span<const LabelDesc> labels);
+    // The button of that name. One that no built panel has yet may be on a
+    // panel still to be built: the pending panels are built first.
+    TColorButton *button(const QString &name) const;
+    // The button of that name if its panel is built, without building any.
+    TColorButton *builtButton(const QString &name) const { return m_buttons.value(name); }
+    // Runs use with the button of that name now, or when its panel is built;
+    // never for a name no panel has.
+    void withButton(const QString &name, const std::function<void(TColorButton *)> &use);
+
+    // Panels nobody has asked for cost nothing at start: a builder given
+    // here runs once, when its owner first shows the panel or when
+    // buildPending() is asked for (a control looked up by name). Builders
+    // must tolerate running a second time as a no-op.
+    void addPending(const std::function<void()> &build);
+    void buildPending() const;
+
+    // The caption font of board buttons: white bold Arial, 16 pixels, made
+    // smaller only where a caption would not fit its button.
+    static void fitCaptionFont(TColorButton *button);
+
+private:
+    QWidget *m_main;
+    QHash<QString, TColorButton *> m_buttons;
+    QHash<QString, QList<std::function<void(TColorButton *)>>> m_waiting;
+    // Building a panel changes what the board holds, not what it is; a
+    // lookup on a const board may have to build.
+    mutable QList<std::function<void()>> m_pending;
+};

@@ -1,0 +1,212 @@
+#include "panels/ui/right_column.h"
+
+#include "compose/composition.h"
+#include "controls/color_button.h"
+#include "panels/right_words.h"
+#include "prefs/preferences.h"
+#include "vocab/vocabulary.h"
+
+#include <QEvent>
+#include <QListWidget>
+#include <QMouseEvent>
+
+namespace {
+
+constexpr int kItemHeight = 19;
+constexpr int kLeftWidth = 4;
+constexpr int kTopHeight = 4;
+
+QWidget *filler(const char *name, QWidget *parent)
+{
+    auto *w = new QWidget(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setAutoFillBackground(true);
+    return w;
+}
+
+QColor toColor(quint32 colour, const QPalette &palette)
+{
+    if (!Preferences::isSystemColour(colour))
+        return TColorButton::fromBgr(colour);
+    switch (colour & 0xFF) {
+    case 0x05: // clWindow
+        return palette.color(QPalette::Base);
+    case 0x0F: // clBtnFace
+        return palette.color(QPalette::Button);
+    default:
+        return palette.color(QPalette::Window);
+    }
+}
+
+} // namespace
+
+RightColumn::RightColumn(Composition &composition, Vocabulary &vocabulary, QWidget *parent)
+    : QWidget(parent)
+    , m_composition(composition)
+    , m_vocabulary(vocabulary)
+{
+    setObjectName(QStringLiteral("pFiller"));
+    setAutoFillBackground(true);
+    pFillerLeft = filler("pFillerLeft", this);
+    pFillerTop = filler("pFillerTop", this);
+    pFillerRight = filler("pFillerRight", this);
+    pFillerRightTop = filler("pFillerRightTop", this);
+
+    lbRight = new QListWidget(this);
+    lbRight->setObjectName(QStringLiteral("lbRight"));
+    lbRight->setFrameShape(QFrame::NoFrame);
+    lbRight->setFlow(QListView::TopToBottom);
+    lbRight->setWrapping(true);
+    lbRight->setResizeMode(QListView::Adjust);
+    lbRight->setUniformItemSizes(true);
+    // No row stays highlighted after a click.
+    lbRight->setSelectionMode(QAbstractItemView::NoSelection);
+    lbRight->setFocusPolicy(Qt::NoFocus);
+    lbRight->installEventFilter(this);
+    lbRight->viewport()->installEventFilter(this);
+    connect(lbRight, &QListWidget::clicked, this,
+            [this](const QModelIndex &index) { lbRightClick(index.row()); });
+    // The pick list and the word list editor may both change the list.
+    connect(&vocabulary, &Vocabulary::listChanged, this, [this](Vocabulary::List list) {
+        if (list == Vocabulary::List::RightList)
+            reload();
+    });
+
+    setColour(m_colour);
+    placeFillers();
+}
+
+void RightColumn::applyPreferences(const PreferenceValues &preferences)
+{
+    m_columnWidth = preferences.columnWidth;
+    m_alphabetize = preferences.alphabetize;
+    setMarginText(QString::number(preferences.rightMargin));
+    setColour(preferences.rightColour);
+    layOut(window()->width());
+    reload();
+    Q_EMIT settingsApplied();
+}
+
+void RightColumn::collectPreferences(PreferenceValues &preferences) const
+{
+    preferences.columnWidth = m_columnWidth;
+    preferences.alphabetize = m_alphabetize;
+    preferences.rightMargin = m_margin;
+    preferences.rightColour = m_colour;
+}
+
+std::optional<QString> RightColumn::setColumnWidthText(const QString &text)
+{
+    m_columnWidth = text;
+    return layOut(window()->width());
+}
+
+QString RightColumn::setMarginText(const QString &text)
+{
+    QString writeBack;
+    m_margin = RightWords::margin(text, &writeBack);
+    placeFillers();
+    return writeBack;
+}
+
+void RightColumn::setAlphabetize(bool on)
+{
+    m_alphabetize = on;
+    if (on)
+        reload();
+}
+
+void RightColumn::reload()
+{
+    WordList &list = m_vocabulary.wordList(Vocabulary::List::RightList);
+    if (m_alphabetize)
+        RightWords::sort(list);
+    lbRight->clear();
+    lbRight->addItems(list.entries());
+}
+
+void RightColumn::setColour(quint32 colour)
+{
+    m_colour = colour;
+    const QColor c = toColor(colour, palette());
+    for (QWidget *w : {static_cast<QWidget *>(this), pFillerLeft, pFillerTop, pFillerRight,
+                       pFillerRightTop, lbRight->viewport()}) {
+        QPalette p = w->palette();
+        p.setColor(QPalette::Window, c);
+        p.setColor(QPalette::Base, c);
+        w->setPalette(p);
+    }
+    QPalette p = lbRight->palette();
+    p.setColor(QPalette::Base, c);
+    // The words stay readable on a dark or a light colour.
+    p.setColor(QPalette::Text, c.lightness() < 128 ? Qt::white : Qt::black);
+    lbRight->setPalette(p);
+}
+
+void RightColumn::FormResize(int windowWidth)
+{
+    const QString before = m_columnWidth;
+    layOut(windowWidth);
+    if (m_columnWidth != before)
+        Q_EMIT columnWidthCorrected(m_columnWidth);
+}
+
+std::optional<QString> RightColumn::layOut(int windowWidth)
+{
+    if (windowWidth <= RightWords::BoardRoom)
+        return std::nullopt;
+    QString writeBack;
+    const int width = RightWords::columnWidth(m_columnWidth, &writeBack);
+    std::optional<QString> shown;
+    if (m_columnWidth.size() >= 2) {
+        if (!writeBack.isEmpty())
+            m_columnWidth = writeBack;
+        shown = m_columnWidth;
+    }
+    placeFillers();
+    m_columns = RightWords::columnCount(windowWidth, width);
+    updateGrid();
+    return shown;
+}
+
+void RightColumn::lbRightClick(int row)
+{
+    RightWords::click(m_composition, m_vocabulary.wordList(Vocabulary::List::RightList), row);
+}
+
+void RightColumn::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeFillers();
+}
+
+void RightColumn::placeFillers()
+{
+    const int listWidth = std::max(0, width() - kLeftWidth - m_margin);
+    pFillerLeft->setGeometry(0, 0, kLeftWidth, height());
+    pFillerTop->setGeometry(kLeftWidth, 0, listWidth, kTopHeight);
+    pFillerRight->setGeometry(kLeftWidth + listWidth, kTopHeight, m_margin,
+                              std::max(0, height() - kTopHeight));
+    lbRight->setGeometry(kLeftWidth, kTopHeight, listWidth, std::max(0, height() - kTopHeight));
+    pFillerRightTop->setGeometry(kLeftWidth + listWidth - 2, 0, m_margin + 2, kTopHeight);
+    updateGrid();
+}
+
+void RightColumn::updateGrid()
+{
+    // Each column takes an equal share of the list's width.
+    const int columnWidth = std::max(1, lbRight->viewport()->width() / std::max(1, m_columns));
+    lbRight->setGridSize(QSize(columnWidth, kItemHeight));
+}
+
+bool RightColumn::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
+        Q_EMIT pickRequested();
+        return true;
+    }
+    if (watched == lbRight->viewport() && event->type() == QEvent::Resize)
+        updateGrid();
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,48 @@
+#include "shell/formats/plain_text_document.h"
+
+#include "vocab/write_encoding.h"
+
+#include <QTextDocument>
+
+QString PlainTextFormat::platformLineEnd()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("\r\n");
+#else
+    return QStringLiteral("\n");
+#endif
+}
+
+bool readPlainTextDocument(const QString &path, QTextDocument *document, PlainTextFormat *format,
+                           QString *error)
+{
+    TextFile::Content content;
+    if (!TextFile::read(path, &content, error))
+        return false;
+    // No text file holds a NUL; a file that does is a program, a picture or
+    // a word processor's own format, which read as text would only be noise.
+    if (content.text.contains(QChar(u'\0'))) {
+        *error = QStringLiteral("Cannot open %1: it is not a text document.").arg(path);
+        return false;
+    }
+    *format = PlainTextFormat();
+    format->encoding = content.encoding;
+    if (!content.lineEnd.isEmpty())
+        format->lineEnd = content.lineEnd;
+    document->setPlainText(
+        TextFile::splitLines(content.text).join(QLatin1Char('\n')) +
+        (content.text.endsWith(QLatin1Char('\n')) || content.text.endsWith(QLatin1Char('\r'))
+             ? QStringLiteral("\n")
+             : QString()));
+    return true;
+}
+
+bool writePlainTextDocument(const QString &path, const QTextDocument &document,
+                            const PlainTextFormat &format, QString *error)
+{
+    QString text = document.toPlainText();
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    if (format.lineEnd != QLatin1String("\n"))
+        text.replace(QLatin1Char('\n'), format.lineEnd);
+    return TextFile::write(path, text, writeEncodingFor(text, format.encoding), error);
+}

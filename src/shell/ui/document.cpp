@@ -1,0 +1,233 @@
+#include "shell/ui/document.h"
+
+#include "compose/dialogs.h"
+#include "shell/formats/rtf_document.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+
+Document::Document(QTextEdit *editor, Dialogs *dialogs, QObject *parent)
+    : QObject(parent)
+    , m_editor(editor)
+    , m_dialogs(dialogs)
+{}
+
+QString Document::caption() const
+{
+    return QStringLiteral("%1 - Wordloom").arg(QFileInfo(m_name).fileName());
+}
+
+void Document::SetFileName(const QString &name)
+{
+    m_name = name;
+    Q_EMIT fileNameChanged();
+}
+
+void Document::markSaved()
+{
+    m_editor->document()->setModified(false);
+}
+
+void Document::stripFormatting(const QFont &font)
+{
+    QTextCursor all(m_editor->document());
+    all.select(QTextCursor::Document);
+    QTextCharFormat format;
+    format.setFontWeight(QFont::Normal);
+    format.setFontItalic(false);
+    format.setFontUnderline(false);
+    format.setFontFamilies({font.family()});
+    if (font.pointSizeF() > 0)
+        format.setFontPointSize(font.pointSizeF());
+    QTextBlockFormat block;
+    block.setAlignment(Qt::AlignLeft);
+    all.beginEditBlock();
+    all.mergeCharFormat(format);
+    all.mergeBlockFormat(block);
+    all.endEditBlock();
+    m_editor->setCurrentCharFormat(format);
+}
+
+void Document::renameForFormat()
+{
+    if (isUntitled())
+        return;
+    const QFileInfo info(m_name);
+    const QString suffix = m_plainText ? QStringLiteral("txt") : QStringLiteral("rtf");
+    const QString base = info.suffix().isEmpty() ? info.fileName() : info.completeBaseName();
+    const QString renamed = info.dir().filePath(base + QLatin1Char('.') + suffix);
+    SetFileName(QFileInfo::exists(renamed) ? untitled() : renamed);
+}
+
+bool Document::CheckFileSave()
+{
+    if (!m_editor->document()->isModified())
+        return true;
+    switch (m_dialogs->question(QStringLiteral("Save changes to %1?").arg(m_name))) {
+    case Dialogs::Answer::Yes:
+        return FileSave();
+    case Dialogs::Answer::No:
+        return true;
+    case Dialogs::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+QString Document::suffixOf(const QString &path)
+{
+    return QFileInfo(path).suffix().toLower();
+}
+
+bool Document::readsAsRichText(const QString &path) const
+{
+    const QString suffix = suffixOf(path);
+    if (suffix == QLatin1String("rtf"))
+        return true;
+    if (suffix == QLatin1String("txt"))
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.peek(5) == "{\\rtf";
+}
+
+bool Document::writesAsRichText(const QString &path) const
+{
+    const QString suffix = suffixOf(path);
+    if (suffix == QLatin1String("rtf"))
+        return true;
+    if (suffix == QLatin1String("txt"))
+        return false;
+    return !m_plainText;
+}
+
+QString Document::filters() const
+{
+    return QStringLiteral("Rich Text Files (*.rtf);;Text Files (*.txt)");
+}
+
+QString Document::tooLargeMessage(const QString &path, qint64 bytes)
+{
+    return QStringLiteral("Cannot open %1: the file is %2 MB, and Wordloom opens documents of up "
+                          "to %3 MB.")
+        .arg(path)
+        .arg(double(bytes) / (1024 * 1024), 0, 'f', 1)
+        .arg(kMaxDocumentBytes / (1024 * 1024));
+}
+
+bool Document::OpenDocument(const QString &path, bool readOnly)
+{
+    // Refused before reading, so the document in the editor stays as it was.
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() > kMaxDocumentBytes) {
+        m_dialogs->message(tooLargeMessage(path, info.size()));
+        return false;
+    }
+    QString error;
+    bool ok;
+    if (readsAsRichText(path)) {
+        ok = readRtfDocument(path, m_editor->document(), &error);
+        if (ok)
+            m_plainFormat = PlainTextFormat();
+    } else {
+        ok = readPlainTextDocument(path, m_editor->document(), &m_plainFormat, &error);
+    }
+    if (!ok) {
+        m_dialogs->message(error);
+        return false;
+    }
+    SetFileName(QFileInfo(path).absoluteFilePath());
+    m_editor->setReadOnly(readOnly);
+    m_editor->moveCursor(QTextCursor::Start);
+    m_editor->setFocus();
+    markSaved();
+    return true;
+}
+
+bool Document::saveTo(const QString &path)
+{
+    QString error;
+    bool ok;
+    if (writesAsRichText(path)) {
+        ok = writeRtfDocument(path, *m_editor->document(), &error);
+    } else {
+        ok = writePlainTextDocument(path, *m_editor->document(), m_plainFormat, &error);
+    }
+    if (!ok) {
+        m_dialogs->message(error);
+        return false;
+    }
+    return true;
+}
+
+bool Document::FileNew()
+{
+    if (!CheckFileSave())
+        return false;
+    SetFileName(untitled());
+    m_editor->clear();
+    m_editor->setReadOnly(false);
+    m_plainFormat = PlainTextFormat();
+    markSaved();
+    Q_EMIT newDocument();
+    return true;
+}
+
+namespace {
+
+// Where a file dialog starts: the configured directory, or while that does
+// not exist (the default "txt" beside an installed program) the user's
+// documents folder.
+QString dialogStart(const QString &configured)
+{
+    if (!configured.isEmpty() && QDir(configured).exists())
+        return configured;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+} // namespace
+
+bool Document::FileOpen()
+{
+    if (!CheckFileSave())
+        return false;
+    const auto choice = m_dialogs->openDocument(QStringLiteral("Open"), dialogStart(openDir),
+                                                filters(), filterIndex());
+    if (!choice)
+        return false;
+    return OpenDocument(choice->path, choice->readOnly);
+}
+
+bool Document::FileSave()
+{
+    if (isUntitled())
+        return FileSaveAs();
+    if (!saveTo(m_name))
+        return false;
+    markSaved();
+    return true;
+}
+
+bool Document::FileSaveAs()
+{
+    const auto file = m_dialogs->saveFile(
+        QStringLiteral("Save As"), dialogStart(saveDir), filters(), filterIndex(),
+        m_plainText ? QStringLiteral("txt") : QStringLiteral("rtf"));
+    if (!file)
+        return false;
+    if (QFileInfo::exists(*file) &&
+        m_dialogs->question(QStringLiteral("OK to overwrite %1").arg(*file)) !=
+            Dialogs::Answer::Yes)
+        return false;
+    if (!saveTo(*file))
+        return false;
+    SetFileName(QFileInfo(*file).absoluteFilePath());
+    markSaved();
+    return true;
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "shell/formats/plain_text_document.h"
+
+#include <QObject>
+#include <functional>
+
+class Dialogs;
+class QFont;
+class QTextEdit;
+
+// The document in the editor: its file name, loading and saving as rich or
+// plain text, and the save-changes question. Every save is atomic; a failed
+// save is reported and leaves the file, the name and the modified flag as
+// they were.
+class Document : public QObject
+{
+    Q_OBJECT
+public:
+    Document(QTextEdit *editor, Dialogs *dialogs, QObject *parent = nullptr);
+
+    QString DocumentName() const { return m_name; }
+    bool isUntitled() const { return m_name == untitled(); }
+    static QString untitled() { return QStringLiteral("Untitled"); }
+    // "%s - %s" of the file name and the application title.
+    QString caption() const;
+
+    // Plain-text mode: the default file type for the dialogs and new files.
+    bool plainText() const { return m_plainText; }
+    void setPlainText(bool on) { m_plainText = on; }
+    QString openDir;
+    QString saveDir;
+
+    // Turning rich text into plain: the whole text loses bold, italic and
+    // underline, takes font and is left aligned.
+    void stripFormatting(const QFont &font);
+    // After the file format changed: the document is named with the new
+    // format's suffix, or "Untitled" when a file of that name exists already
+    // (so a save never overwrites another file unasked).
+    void renameForFormat();
+
+    void SetFileName(const QString &name);
+    // Asks "Save changes to %s?" when modified; false when the user
+    // cancelled (or a save failed), so the calling command must stop.
+    bool CheckFileSave();
+    // Loads a file into the editor; a file that cannot be read, is too large
+    // or is not text is reported and leaves the editor as it was. The editor
+    // is read-only exactly when asked.
+    bool OpenDocument(const QString &path, bool readOnly = false);
+    // Documents are kept whole in memory and laid out at once; past this a
+    // file is refused rather than leaving the program unusable.
+    static constexpr qint64 kMaxDocumentBytes = 64 * 1024 * 1024;
+    static QString tooLargeMessage(const QString &path, qint64 bytes);
+    bool saveTo(const QString &path);
+
+    // How a file is read and written: by its suffix (.rtf, .txt); a file
+    // with another suffix is read as rich text when it starts like one and
+    // written in the editor's mode.
+    bool readsAsRichText(const QString &path) const;
+    bool writesAsRichText(const QString &path) const;
+    // The encoding and line ends a plain-text save writes.
+    const PlainTextFormat &plainTextFormat() const { return m_plainFormat; }
+
+    bool FileNew();
+    bool FileOpen();
+    bool FileSave();
+    bool FileSaveAs();
+
+Q_SIGNALS:
+    void fileNameChanged();
+    // After New has cleared the editor (the composition state starts again).
+    void newDocument();
+
+private:
+    QString filters() const;
+    int filterIndex() const { return m_plainText ? 1 : 0; }
+    static QString suffixOf(const QString &path);
+    void markSaved();
+
+    QTextEdit *m_editor;
+    Dialogs *m_dialogs;
+    QString m_name = untitled();
+    bool m_plainText = false;
+    PlainTextFormat m_plainFormat;
+};

@@ -1,0 +1,673 @@
+#include "shell/ui/main_form.h"
+
+#include "compose/random_source.h"
+#include "compose/ui/compose_buttons.h"
+#include "controls/color_button.h"
+#include "morph/ui/inflection_buttons.h"
+#include "panels/ui/board.h"
+#include "panels/ui/right_column.h"
+#include "panels/ui/word_panels.h"
+#include "prefs/startup_loader.h"
+#include "prefs/ui/preferences_panel.h"
+#include "shell/ui/about_box.h"
+#include "shell/ui/document.h"
+#include "shell/ui/document_editor.h"
+#include "shell/ui/document_printer.h"
+#include "shell/ui/edit_commands.h"
+#include "shell/ui/editor_surface.h"
+#include "shell/ui/format_bar.h"
+#include "shell/ui/printer_chooser.h"
+#include "shell/ui/ruler.h"
+#include "shell/ui/status_panel.h"
+#include "shell/ui/tool_icons.h"
+#include "shell/ui/widget_dialogs.h"
+#include "vocab/category_words.h"
+#include "vocab/ui/add_verb_panel.h"
+#include "vocab/ui/add_word_panel.h"
+#include "vocab/ui/category_buttons.h"
+#include "vocab/ui/word_pick_panel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QScreen>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor kIndicatorOn(128, 0, 0);
+const QColor kIndicatorOff(Qt::black);
+
+// The arrow pictures of the word-left and word-right buttons.
+QPixmap arrowPicture(bool left)
+{
+    QPixmap pix(16, 12);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    QPolygonF arrow;
+    if (left)
+        arrow << QPointF(0, 6) << QPointF(7, 0) << QPointF(7, 4) << QPointF(16, 4) << QPointF(16, 8)
+              << QPointF(7, 8) << QPointF(7, 12);
+    else
+        arrow << QPointF(16, 6) << QPointF(9, 0) << QPointF(9, 4) << QPointF(0, 4) << QPointF(0, 8)
+              << QPointF(9, 8) << QPointF(9, 12);
+    p.drawPolygon(arrow);
+    return pix;
+}
+
+} // namespace
+
+TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
+    : QMainWindow(parent)
+    , m_composition(nullptr)
+    , m_programDir(options.programDir)
+    , m_documentArg(options.documentArg)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    m_dialogs = options.dialogs;
+    if (!m_dialogs) {
+        m_ownDialogs = std::make_unique<WidgetDialogs>(this);
+        m_dialogs = m_ownDialogs.get();
+    }
+    m_random = options.random;
+    if (!m_random) {
+        m_ownRandom = std::make_unique<SeededRandom>(quint32(QDateTime::currentMSecsSinceEpoch()));
+        m_random = m_ownRandom.get();
+    }
+    PrinterChooser *printer = options.printer;
+    if (!printer) {
+        m_ownPrinter = std::make_unique<PrintDialogChooser>(this);
+        printer = m_ownPrinter.get();
+    }
+    m_printer = std::make_unique<DocumentPrinter>(printer, m_dialogs);
+
+    setupCentralArea();
+    m_surface = std::make_unique<EditorSurface>(RichEdit1);
+    m_composition.setSurface(m_surface.get());
+    m_document = new Document(RichEdit1, m_dialogs, this);
+    m_editCommands = new EditCommands(RichEdit1, &m_composition.state, this);
+    m_editCommands->plainText = [this] { return m_document->plainText(); };
+    setupFileActions();
+    setupEditActions();
+    setupHelpActions();
+    setupToolBar();
+    setupStatusBar();
+    setupBoard();
+    resize(640, 450);
+    setAcceptDrops(true);
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::setupCentralArea()
+{
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_ruler = new Ruler(central);
+    layout->addWidget(m_ruler);
+
+    RichEdit1 = new DocumentEditor(central);
+    layout->addWidget(RichEdit1, 1);
+
+    // The board, and beside it the right-hand word column in whatever room
+    // the window has beyond the board.
+    auto *bottom = new QWidget(central);
+    auto *row = new QHBoxLayout(bottom);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    m_board = new Board(bottom);
+    row->addWidget(m_board, 0, Qt::AlignTop);
+    m_rightColumn = new RightColumn(m_composition, m_vocab, bottom);
+    m_rightColumn->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    row->addWidget(m_rightColumn, 1);
+    bottom->setFixedHeight(m_board->height());
+    layout->addWidget(bottom);
+
+    // Holds what was on the clipboard at start, so a paste never loses it.
+    edNoPaste = new QLineEdit(central);
+    edNoPaste->setObjectName(QStringLiteral("edNoPaste"));
+    edNoPaste->hide();
+
+    setCentralWidget(central);
+}
+
+QAction *TMainForm::addMenuAction(QMenu *menu, const char *name, const QString &text,
+                                  const QKeySequence &key, const std::function<void()> &handler)
+{
+    auto *action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, handler);
+    menu->addAction(action);
+    return action;
+}
+
+void TMainForm::setupFileActions()
+{
+    QMenu *menu = menuBar()->addMenu(tr("&File"));
+    menu->setObjectName(QStringLiteral("File1"));
+    auto add = [&](const char *name, const QString &text, const QKeySequence &key,
+                   const std::function<void()> &handler) {
+        return addMenuAction(menu, name, text, key, handler);
+    };
+    add("FileNewCmd", tr("&New"), QKeySequence(QStringLiteral("Ctrl+N")),
+        [this] { m_document->FileNew(); });
+    add("FileOpenCmd", tr("&Open..."), QKeySequence(QStringLiteral("Ctrl+O")),
+        [this] { m_document->FileOpen(); });
+    add("FileSaveCmd", tr("&Save"), QKeySequence(QStringLiteral("Ctrl+S")),
+        [this] { m_document->FileSave(); });
+    add("FileSaveAsCmd", tr("Save &As..."), QKeySequence(), [this] { m_document->FileSaveAs(); });
+    add("FilePrintCmd", tr("&Print"), QKeySequence(QStringLiteral("Ctrl+P")),
+        [this] { FilePrint(); });
+    menu->addSeparator();
+    add("FileExit", tr("E&xit"), QKeySequence(QStringLiteral("Alt+X")), [this] { close(); });
+
+    connect(m_document, &Document::newDocument, &m_composition, &Composition::resetForNewDocument);
+    connect(m_document, &Document::fileNameChanged, this, &TMainForm::updateCaption);
+}
+
+void TMainForm::setupEditActions()
+{
+    QMenu *menu = menuBar()->addMenu(tr("&Edit"));
+    menu->setObjectName(QStringLiteral("Edit1"));
+    auto add = [&](const char *name, const QString &text, const QKeySequence &key,
+                   const std::function<void()> &handler) {
+        return addMenuAction(menu, name, text, key, handler);
+    };
+    add("EditUndoCmd", tr("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")),
+        [this] { m_compose->EditUndo(); });
+    QAction *redo = add("EditRedoCmd", tr("&Redo"), QKeySequence(QStringLiteral("Ctrl+Y")),
+                        [this] { m_compose->EditRedo(); });
+    redo->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    menu->addSeparator();
+    // One after the other: the order of a call's arguments is not the order
+    // in which C++ evaluates them. In the editor and the edit fields these
+    // keys are theirs; elsewhere the window's commands act on the editor.
+    QAction *cut = add("EditCutCmd", tr("Cu&t"), QKeySequence::Cut, [] {});
+    QAction *copy = add("EditCopyCmd", tr("&Copy"), QKeySequence::Copy, [] {});
+    QAction *paste = add("EditPasteCmd", tr("&Paste"), QKeySequence::Paste, [] {});
+    m_editCommands->setActions(cut, copy, paste);
+    add("SelectAll1", tr("Select &All"), QKeySequence(QStringLiteral("Ctrl+A")),
+        [this] { RichEdit1->selectAll(); });
+    menu->addSeparator();
+    add("miWordLists", tr("&Word Lists"), QKeySequence(), [this] {
+        m_addVerb->btnExitVerbClick();
+        m_addWord->miWordListsClick();
+    });
+    add("miVerbLists", tr("&Verb Lists"), QKeySequence(), [this] {
+        m_addWord->btnExitWordClick();
+        m_addVerb->miVerbListsClick();
+    });
+    add("miOptions", tr("&Options"), QKeySequence(), [this] { m_prefsPanel->miOptionsClick(); });
+}
+
+void TMainForm::setupHelpActions()
+{
+    QMenu *menu = menuBar()->addMenu(tr("&Help"));
+    menu->setObjectName(QStringLiteral("Help1"));
+    auto *manual = new QAction(tr("&Manual"), this);
+    manual->setObjectName(QStringLiteral("HelpManualItem"));
+    connect(manual, &QAction::triggered, this, &TMainForm::HelpManualItemClick);
+    menu->addAction(manual);
+    auto *about = new QAction(tr("&About..."), this);
+    about->setObjectName(QStringLiteral("HelpAboutItem"));
+    connect(about, &QAction::triggered, this, &TMainForm::HelpAbout);
+    menu->addAction(about);
+}
+
+void TMainForm::setupToolBar()
+{
+    QToolBar *bar = addToolBar(tr("Standard"));
+    bar->setObjectName(QStringLiteral("StandardToolBar"));
+    bar->setMovable(false);
+    bar->setIconSize(QSize(20, 20));
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    using ToolIcons::Kind;
+    const std::pair<const char *, Kind> actions[] = {
+        {"FileOpenCmd", Kind::Open}, {"FileSaveCmd", Kind::Save}, {"FilePrintCmd", Kind::Print},
+        {"EditCutCmd", Kind::Cut},   {"EditCopyCmd", Kind::Copy}, {"EditPasteCmd", Kind::Paste},
+    };
+    for (const auto &[name, kind] : actions) {
+        QAction *action = findChild<QAction *>(QString::fromLatin1(name));
+        action->setIcon(ToolIcons::icon(kind));
+        action->setStatusTip(action->text().remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+        bar->addAction(action);
+        if (kind == Kind::Print)
+            bar->addSeparator();
+    }
+    bar->addSeparator();
+
+    cbTense = new QComboBox(bar);
+    cbTense->setObjectName(QStringLiteral("cbTense"));
+    cbTense->addItems({QStringLiteral("past tense"), QStringLiteral("present tense")});
+    cbTense->setCurrentIndex(1);
+    bar->addWidget(cbTense);
+    bar->addSeparator();
+
+    cbPoetryProse = new QComboBox(bar);
+    cbPoetryProse->setObjectName(QStringLiteral("cbPoetryProse"));
+    cbPoetryProse->addItems({QStringLiteral("poetry"), QStringLiteral("prose")});
+    m_formatBar = new FormatBar(RichEdit1, bar, bar->addWidget(cbPoetryProse), m_ruler);
+    connect(cbPoetryProse, &QComboBox::activated, this, [this] {
+        m_prefs.setPoetryMode(cbPoetryProse->currentText() == QLatin1String("poetry"));
+        RichEdit1->setFocus();
+    });
+    // The boxes show the setting however it changed.
+    connect(&m_prefs, &Preferences::changed, this, [this](Preferences::Aspect aspect) {
+        if (aspect == Preferences::Aspect::Tense)
+            cbTense->setCurrentIndex(m_prefs.PastTense ? 0 : 1);
+        else if (aspect == Preferences::Aspect::Mode)
+            cbPoetryProse->setCurrentIndex(m_prefs.PoetryMode ? 0 : 1);
+    });
+}
+
+void TMainForm::setupStatusBar()
+{
+    m_status = new StatusPanel(RichEdit1, statusBar());
+}
+
+void TMainForm::connectButton(const QString &name, const std::function<void()> &handler,
+                              bool doubleClickToo)
+{
+    TColorButton *button = m_board->button(name);
+    Q_ASSERT(button);
+    connect(button, &TColorButton::clicked, this, handler);
+    if (doubleClickToo)
+        connect(button, &TColorButton::doubleClicked, this, handler);
+}
+
+void TMainForm::setupBoard()
+{
+    m_board->button(QStringLiteral("btnWordLeft"))->setPicture(arrowPicture(true));
+    m_board->button(QStringLiteral("btnWordRight"))->setPicture(arrowPicture(false));
+
+    for (const char *name :
+         {"btnCanMain", "btnAsMain", "btnAtMain", "btnForMain", "btnInMain", "btnOfMain",
+          "btnOnMain", "btnWithMain", "btnAndMain", "btnOrMain", "btnButMain", "btnIfMain"}) {
+        TColorButton *button = m_board->button(QString::fromLatin1(name));
+        const QString word = button->caption();
+        connectButton(button->objectName(), [this, word] { fixedWordClick(word); });
+    }
+
+    m_wordPanels =
+        new WordPanels(m_board, m_composition, *m_dialogs, *m_random, m_prefs, m_vocab, this);
+    m_inflection =
+        new InflectionButtons(*m_board, m_composition, m_vocab, *m_random, m_prefs, this);
+    connect(cbTense, &QComboBox::activated, this, [this] {
+        m_prefs.setPastTense(cbTense->currentText() == QLatin1String("past tense"));
+        m_inflection->cbTenseChange();
+    });
+    auto *categories = new CategoryButtons(*m_board, m_composition, m_vocab, *m_dialogs, *m_random,
+                                           m_inflection->verbs(), *m_rightColumn, RichEdit1, this);
+    m_prefsPanel =
+        new PreferencesPanel(*m_board, m_prefs, m_vocab, *m_dialogs, *m_rightColumn, this);
+    connect(m_prefsPanel, &PreferencesPanel::shownChanged, this, &TMainForm::lockForPreferences);
+    // Pasted text takes the document's font.
+    m_editCommands->pasteFont = [this] { return RichEdit1->font(); };
+    m_compose = new ComposeButtons(
+        m_board, RichEdit1, m_composition, [this] { return !m_prefs.PoetryMode; }, this);
+    // REMOVE after "not" puts back the form the negation replaced.
+    connect(&m_compose->editingKeys(), &EditingKeys::negationRemoved, this,
+            [this] { m_wordPanels->negation().restoreBeforeNegation(); });
+    connect(&m_composition, &Composition::indicatorsChanged, this, &TMainForm::updateIndicators);
+    updateIndicators();
+
+    m_addWord = new AddWordPanel(m_board, m_vocab, *m_dialogs, RichEdit1, this);
+    m_addVerb = new AddVerbPanel(m_board, m_vocab, m_composition, *m_dialogs, m_prefs.PastTense,
+                                 RichEdit1, this);
+
+    // The pick list's Add and Edit on a verb list open the verb editor.
+    connect(categories->pickPanel(), &WordPickPanel::verbEditorRequested, this,
+            [this](const QString &tag, int row) {
+                const auto table = CategoryWords::listForTag(tag);
+                if (!table)
+                    return;
+                m_addWord->btnExitWordClick();
+                m_addVerb->openFor(*table, row, row < 0);
+            });
+}
+
+void TMainForm::updateIndicators()
+{
+    m_board->button(QStringLiteral("btnRepeatOK"))
+        ->setColor(m_composition.repeatLit() ? kIndicatorOn : kIndicatorOff);
+    m_board->button(QStringLiteral("btnGrab"))
+        ->setColor(m_composition.grabLit() ? kIndicatorOn : kIndicatorOff);
+}
+
+void TMainForm::fixedWordClick(const QString &word)
+{
+    CompositionState &s = m_composition.state;
+    s.ActionTag = word;
+    s.ReplaceMode = 0;
+    m_composition.InsertWord(word);
+    s.CurrentWord = s.LastAction;
+}
+
+void TMainForm::FormCreate()
+{
+    m_document->SetFileName(Document::untitled());
+    RichEdit1->clear();
+    RichEdit1->document()->setModified(false);
+    m_status->RichEditChange();
+
+    QFont font = RichEdit1->font();
+    RichEdit1->document()->setDefaultFont(font);
+
+    m_composition.state.LastAction = QStringLiteral("mouseclick");
+    m_composition.state.WordStart = 0;
+    m_composition.state.CapsMode = CapsFirstArmed;
+    m_composition.state.VerbForm = 1;
+
+    edNoPaste->clear();
+    edNoPaste->paste();
+
+    if (m_programDir.isEmpty())
+        m_programDir = QCoreApplication::applicationDirPath();
+
+    const StartupResult loaded =
+        loadSettingsAndVocabulary(m_programDir, *m_dialogs, m_prefs, m_vocab);
+    if (!loaded.ok) {
+        m_startupOk = false;
+        return;
+    }
+    applyPreferences();
+    // From here on the parts follow the preferences as they change.
+    connect(&m_prefs, &Preferences::changed, this, &TMainForm::preferencesChanged);
+    connect(&m_vocab, &Vocabulary::nounCaptionsChanged, this, &TMainForm::applyBoardLook);
+
+    RichEdit1->clear();
+    RichEdit1->document()->setModified(false);
+    m_status->RichEditChange();
+    FormResize();
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    m_status->updateCaretPosition();
+    m_status->RichEditChange();
+    RichEdit1->setFocus();
+    if (!m_documentArg.isEmpty() && QFileInfo(m_documentArg).isFile())
+        m_document->OpenDocument(m_documentArg);
+    cbTense->setCurrentIndex(m_prefs.PastTense ? 0 : 1);
+    cbPoetryProse->setCurrentIndex(m_prefs.PoetryMode ? 0 : 1);
+}
+
+void TMainForm::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    recordGeometry();
+}
+
+void TMainForm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    recordGeometry();
+    FormResize();
+}
+
+void TMainForm::FormResize()
+{
+    RichEdit1->setSideMargins(6);
+    if (m_formatBar)
+        m_formatBar->SelectionChange();
+    m_rightColumn->FormResize(width());
+}
+
+int TMainForm::rightColumns() const
+{
+    return m_rightColumn->columns();
+}
+
+void TMainForm::updateCaption()
+{
+    setWindowTitle(m_document->caption());
+}
+
+void TMainForm::FilePrint()
+{
+    m_printer->FilePrint(*RichEdit1->document(), m_document->DocumentName());
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TMainForm::FormCloseQuery()
+{
+    if (!m_vocab.SaveVocabulary(*m_dialogs))
+        return false;
+    collectPreferences();
+    // A program directory that cannot be written (a system-wide install)
+    // fails every one of these: one message says so, not one per file.
+    QStringList failures;
+    QString error;
+    if (!m_prefs.write(QDir(m_programDir).filePath(QStringLiteral("prefs.ini")), &error))
+        failures << error;
+    if (!m_wordPanels->writeAffixCaptions(m_programDir, &error))
+        failures << error;
+    m_vocab.WriteNounButtonCaptions(m_prefs.VocabDir, *m_dialogs, &failures);
+    if (failures.size() == 1)
+        m_dialogs->message(failures.constFirst());
+    else if (!failures.isEmpty())
+        m_dialogs->message(
+            tr("Wordloom could not save its settings in %1, so the next start "
+               "will not have them:\n%2")
+                .arg(QDir::toNativeSeparators(m_programDir), failures.join(QLatin1Char('\n'))));
+    return m_document->CheckFileSave();
+}
+
+void TMainForm::applyPreferences()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        m_prefs.resolveFirstStart(screen->size().width(), screen->size().height());
+    if (m_prefs.windowStart == Preferences::WindowStart::Normal ||
+        m_prefs.windowStart == Preferences::WindowStart::Maximized) {
+        setGeometry(m_prefs.NormalLeft, m_prefs.NormalTop, m_prefs.NormalWidth,
+                    m_prefs.NormalHeight);
+    }
+    if (m_prefs.OpenMaximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+
+    QFont font(m_prefs.fontName);
+    font.setPointSize(std::max(4, m_prefs.fontSize));
+    RichEdit1->document()->setDefaultFont(font);
+    RichEdit1->setFont(font);
+    m_document->openDir = m_prefs.OpenDir;
+    m_document->saveDir = m_prefs.SaveDir;
+    m_document->setPlainText(m_prefs.plainText);
+    m_formatBar->setPlainTextMode(m_prefs.plainText);
+    applyBoardLook();
+    m_wordPanels->applyCustomCaptions(m_prefs);
+    m_wordPanels->readAffixCaptions(m_programDir);
+    m_rightColumn->applyPreferences(m_prefs);
+}
+
+void TMainForm::applyBoardLook()
+{
+    auto caption = [this](const char *name, const QString &text) {
+        TColorButton *button = m_board->button(QString::fromLatin1(name));
+        button->setCaption(text);
+        Board::fitCaptionFont(button);
+    };
+    caption("btnModal", m_prefs.modalCaption);
+    caption("btnInfinitive", m_prefs.infinitiveCaption);
+    caption("btnPluralize", m_prefs.pluralizeCaption);
+    caption("btnCapitalize", m_prefs.capitalizeCaption);
+    static const char *const nounButtons[Vocabulary::NounCategoryCount] = {
+        "btnCustom",    "btnPerson", "btnPlant",    "btnPlaceMain", "btnObject", "btnEvent",
+        "btnCharacter", "btnAnimal", "btnBodyPart", "btnSubstance", "btnConcept"};
+    for (int i = 0; i < Vocabulary::NounCategoryCount; ++i)
+        caption(nounButtons[i], m_vocab.nounCaption(Vocabulary::NounCategory(i)));
+
+    // A category that opens its panel has a thick bevel, one that inserts a
+    // random word a thin one.
+    static const char *const leftClickButtons[Preferences::LeftClickGroupCount] = {
+        "btnPronoun", "btnModal",  "btnPreposition", "btnConjunction",
+        "btnDegree",  "btnPlace2", "btnTime"};
+    for (int g = 0; g < Preferences::LeftClickGroupCount; ++g) {
+        TColorButton *button = m_board->button(QString::fromLatin1(leftClickButtons[g]));
+        button->setBevelSize(m_prefs.bevelWidth(Preferences::LeftClickGroup(g)));
+        Board::fitCaptionFont(button);
+    }
+}
+
+void TMainForm::preferencesChanged(Preferences::Aspect aspect)
+{
+    using A = Preferences::Aspect;
+    switch (aspect) {
+    case A::Font:
+    case A::FileFormat:
+        applyDocumentSettings();
+        break;
+    case A::Directories:
+        m_document->openDir = m_prefs.OpenDir;
+        m_document->saveDir = m_prefs.SaveDir;
+        break;
+    case A::LeftClick:
+    case A::Captions:
+        applyBoardLook();
+        break;
+    case A::RightColumn:
+        m_rightColumn->applyPreferences(m_prefs);
+        break;
+    case A::Tense:
+    case A::Mode:
+    case A::Window:
+        break;
+    }
+}
+
+void TMainForm::applyDocumentSettings()
+{
+    QFont font(m_prefs.fontName);
+    font.setPointSize(std::max(4, m_prefs.fontSize));
+    const QFont oldFont = RichEdit1->font();
+    RichEdit1->document()->setDefaultFont(font);
+    RichEdit1->setFont(font);
+    const bool plain = m_prefs.plainText;
+    if (plain != m_document->plainText()) {
+        if (plain)
+            m_document->stripFormatting(font);
+        m_document->setPlainText(plain);
+        m_formatBar->setPlainTextMode(plain);
+        m_document->renameForFormat();
+    } else if (plain && font != oldFont) {
+        // Plain text has one font, and it is not saved: not a change.
+        const bool modified = RichEdit1->document()->isModified();
+        m_document->stripFormatting(font);
+        RichEdit1->document()->setModified(modified);
+    }
+}
+
+void TMainForm::recordGeometry()
+{
+    if (!isVisible() ||
+        (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        return;
+    PreferenceValues now = m_prefs.values();
+    now.NormalLeft = geometry().left();
+    now.NormalTop = geometry().top();
+    now.NormalWidth = width();
+    now.NormalHeight = height();
+    m_prefs.assign(now);
+}
+
+void TMainForm::lockForPreferences(bool locked)
+{
+    for (const char *action : {"miWordLists", "miVerbLists", "miOptions"})
+        findChild<QAction *>(QString::fromLatin1(action))->setEnabled(!locked);
+    cbTense->setEnabled(!locked);
+    cbPoetryProse->setEnabled(!locked);
+    m_rightColumn->setEnabled(!locked);
+    RichEdit1->setEnabled(!locked);
+    if (locked) {
+        m_caretBeforePanel = RichEdit1->textCursor();
+        return;
+    }
+    RichEdit1->setTextCursor(m_caretBeforePanel);
+    RichEdit1->setFocus();
+}
+
+quint32 TMainForm::rightColour() const
+{
+    return m_rightColumn->colour();
+}
+
+void TMainForm::collectPreferences()
+{
+    m_rightColumn->collectPreferences(m_prefs);
+    // How the window opens is the preference of the Window tab, whatever
+    // state it is in now; the normal size is remembered when it is normal.
+    m_prefs.windowStart = m_prefs.OpenMaximized ? Preferences::WindowStart::Maximized
+                                                : Preferences::WindowStart::Normal;
+    recordGeometry();
+    m_wordPanels->collectCustomCaptions(m_prefs);
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    // The whole path, however long: a cut one would open the wrong file.
+    const QString path = urls.first().toLocalFile();
+    event->acceptProposedAction();
+    if (!m_document->CheckFileSave())
+        return;
+    m_document->OpenDocument(path);
+}
+
+void TMainForm::HelpManualItemClick()
+{
+    const QString manual = QDir(m_programDir).filePath(QStringLiteral("manual.html"));
+    if (!QFileInfo::exists(manual)) {
+        m_dialogs->message(tr("The manual %1 is missing.").arg(manual));
+        return;
+    }
+    QDir::setCurrent(m_programDir);
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))
+        m_dialogs->message(tr("No web browser could open the manual. It is the file %1; open it "
+                              "in a browser.")
+                               .arg(QDir::toNativeSeparators(manual)));
+}
+
+void TMainForm::HelpAbout()
+{
+    m_dialogs->about(TAboutBox::text());
+}
