@@ -2,6 +2,7 @@
 
 #include "compose/dialogs.h"
 #include "rtf_document.h"
+#include "vocab/text_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,16 +122,23 @@ QString Document::tooLargeMessage(const QString &path, qint64 bytes)
 
 bool Document::OpenDocument(const QString &path, bool readOnly)
 {
-    // Refused before reading, so the document in the editor stays as it was.
+    // Refused before reading, so the document in the editor stays as it was;
+    // a pipe or a device is refused before it is opened, where it would
+    // block or never end.
+    if (const QString refusal = TextFile::notARegularFileMessage(path); !refusal.isEmpty()) {
+        m_dialogs->message(refusal);
+        return false;
+    }
     const QFileInfo info(path);
     if (info.isFile() && info.size() > kMaxDocumentBytes) {
         m_dialogs->message(tooLargeMessage(path, info.size()));
         return false;
     }
     QString error;
+    QString warning;
     bool ok;
     if (readsAsRichText(path)) {
-        ok = readRtfDocument(path, m_editor->document(), &error);
+        ok = readRtfDocument(path, m_editor->document(), &error, &warning);
         if (ok)
             m_plainFormat = PlainTextFormat();
     } else {
@@ -145,6 +153,8 @@ bool Document::OpenDocument(const QString &path, bool readOnly)
     m_editor->moveCursor(QTextCursor::Start);
     m_editor->setFocus();
     markSaved();
+    if (!warning.isEmpty())
+        m_dialogs->message(warning);
     return true;
 }
 

@@ -442,19 +442,29 @@ bool TMainForm::FormCloseQuery()
     if (!m_vocab.SaveVocabulary(*m_dialogs))
         return false;
     collectPreferences();
+    // Each file is tried, and a failed one keeps the window open: what it
+    // holds would otherwise be lost with it.
+    bool written = true;
     QString error;
-    if (!m_prefs.write(QDir(m_programDir).filePath(QStringLiteral("prefs.ini")), &error))
+    if (!m_prefs.write(QDir(m_programDir).filePath(QStringLiteral("prefs.ini")), &error)) {
         m_dialogs->message(error);
-    if (!m_wordPanels->writeAffixCaptions(m_programDir, &error))
+        written = false;
+    }
+    if (!m_wordPanels->writeAffixCaptions(m_programDir, &error)) {
         m_dialogs->message(error);
-    m_vocab.WriteNounButtonCaptions(m_prefs.VocabDir, *m_dialogs);
-    return m_document->CheckFileSave();
+        written = false;
+    }
+    if (!m_vocab.WriteNounButtonCaptions(m_prefs.VocabDir, *m_dialogs))
+        written = false;
+    return written && m_document->CheckFileSave();
 }
 
 void TMainForm::applyPreferences()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         m_prefs.resolveFirstStart(screen->size().width(), screen->size().height());
+        m_prefs.fitWindowTo(screen->availableVirtualGeometry());
+    }
     if (m_prefs.windowStart == Preferences::WindowStart::Normal ||
         m_prefs.windowStart == Preferences::WindowStart::Maximized) {
         setGeometry(m_prefs.NormalLeft, m_prefs.NormalTop, m_prefs.NormalWidth,

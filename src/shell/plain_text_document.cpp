@@ -40,8 +40,16 @@ bool readPlainTextDocument(const QString &path, QTextDocument *document, PlainTe
 bool writePlainTextDocument(const QString &path, const QTextDocument &document,
                             const PlainTextFormat &format, QString *error)
 {
-    QString text = document.toPlainText();
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    // toPlainText() would turn no-break spaces into plain ones; the raw text
+    // keeps them, and only its paragraph, line and frame marks become line
+    // ends.
+    QString text = document.toRawText();
+    for (QChar &c : text) {
+        const char16_t u = c.unicode();
+        if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == 0xFDD0 ||
+            u == 0xFDD1)
+            c = QLatin1Char('\n');
+    }
     if (format.lineEnd != QLatin1String("\n"))
         text.replace(QLatin1Char('\n'), format.lineEnd);
     return TextFile::write(path, text, writeEncodingFor(text, format.encoding), error);

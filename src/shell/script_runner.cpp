@@ -67,6 +67,36 @@ void settle()
     QApplication::processEvents();
 }
 
+// One character (a surrogate pair counts as one) sent as a key press that
+// carries it as text, the way a keyboard layout that has the key sends it.
+// QTest's key table knows only printable ASCII and aborts on the rest.
+void sendCharacter(QWidget *target, const QString &character)
+{
+    int key = Qt::Key_unknown;
+    if (character.size() == 1 && character.at(0).unicode() <= 0xFF) {
+        const QChar upper = character.at(0).toUpper();
+        key = upper.unicode() <= 0xFF ? upper.unicode() : character.at(0).unicode();
+    }
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, character);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, character);
+    QApplication::sendEvent(target, &press);
+    QApplication::sendEvent(target, &release);
+}
+
+void typeCharacters(QWidget *target, const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text.at(i).unicode();
+        if (u >= 0x20 && u < 0x7F) {
+            QTest::keyClicks(target, QString(text.at(i)));
+            continue;
+        }
+        const qsizetype n = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        sendCharacter(target, text.mid(i, n));
+        i += n - 1;
+    }
+}
+
 } // namespace
 
 ScriptRunner::ScriptRunner(TMainForm *window, ScriptedDialogs *dialogs, QString fileName)
@@ -363,13 +393,17 @@ bool ScriptRunner::typeText(const QString &text)
 {
     DocumentEditor *editor = m_window->editor();
     editor->setFocus();
-    for (QChar c : text) {
+    qsizetype run = 0; // start of the characters not yet typed
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const QChar c = i < text.size() ? text.at(i) : QChar();
+        if (i < text.size() && c != QLatin1Char('\n') && c != QLatin1Char('\t'))
+            continue;
+        typeCharacters(editor, text.mid(run, i - run));
+        run = i + 1;
         if (c == QLatin1Char('\n'))
             QTest::keyClick(editor, Qt::Key_Return);
         else if (c == QLatin1Char('\t'))
             QTest::keyClick(editor, Qt::Key_Tab);
-        else
-            QTest::keyClicks(editor, QString(c));
     }
     return true;
 }
@@ -516,11 +550,14 @@ bool ScriptRunner::setText(const Command &command)
         edit = spin->findChild<QLineEdit *>();
     if (!edit)
         return fail(command.line, QStringLiteral("\"%1\" is not an edit field").arg(target));
+    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
+        return fail(command.line,
+                    QStringLiteral("\"%1\" holds one line; the text has a line break").arg(target));
     edit->setFocus();
     edit->selectAll();
     if (!edit->text().isEmpty())
         QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
+    typeCharacters(edit, text);
     return true;
 }
 

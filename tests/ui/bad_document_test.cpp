@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <random>
+#include <sys/stat.h>
 
 namespace {
 
@@ -116,4 +117,56 @@ TEST_F(BadDocument, DocumentDirectoryThatCannotBeWrittenKeepsTheTextUnsaved)
     dialogs.files = {m_files.filePath("poem.rtf")};
     EXPECT_TRUE(window->document()->FileSaveAs());
     EXPECT_FALSE(window->editor()->document()->isModified());
+}
+
+TEST_F(BadDocument, DevicesPipesAndFoldersAreRefusedAtOnce)
+{
+    // Reading /dev/zero never ends and opening a pipe waits for a writer.
+    const QString pipe = m_files.filePath("pipe.txt");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString folder = m_files.filePath("folder.rtf");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    for (const QString &path : {QStringLiteral("/dev/zero"), pipe, folder}) {
+        SCOPED_TRACE(path.toStdString());
+        dialogs.messages.clear();
+        EXPECT_FALSE(window->document()->OpenDocument(path));
+        expectRefused({path, path == folder ? "it is a folder" : "not a file"});
+    }
+}
+
+TEST_F(BadDocument, RtfCutShortOpensWhatItHoldsAndOtherDamageIsRefusedWithItsOffset)
+{
+    const QString damaged = writeFile("damaged.rtf", "{\\rtf1\\ansi one \\'zz two}");
+    EXPECT_FALSE(window->document()->OpenDocument(damaged));
+    expectRefused({damaged, "byte offset 16"});
+
+    dialogs.messages.clear();
+    const QString cut = writeFile("cut.rtf", "{\\rtf1\\ansi {\\b bold} plain\\par more {\\i slant");
+    EXPECT_TRUE(window->document()->OpenDocument(cut));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.at(0).startsWith(cut + " was incomplete"));
+    EXPECT_EQ(window->editor()->toPlainText(), "bold plain\nmore slant");
+    EXPECT_EQ(window->document()->DocumentName(), cut);
+    EXPECT_FALSE(window->editor()->document()->isModified());
+}
+
+TEST_F(BadDocument, NamesUpToTheFileSystemsLimitSaveAndLongerOnesSayWhy)
+{
+    for (const int bytes : {249, 252, 255, 256}) {
+        SCOPED_TRACE(bytes);
+        dialogs.messages.clear();
+        const QString path = m_files.filePath(QString(bytes - 4, QLatin1Char('n')) + ".txt");
+        dialogs.files = {path};
+        window->editor()->document()->setModified(true);
+        EXPECT_EQ(window->document()->FileSaveAs(), bytes <= 255);
+        if (bytes <= 255) {
+            EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
+            EXPECT_TRUE(QFileInfo(path).isFile());
+        } else {
+            ASSERT_EQ(dialogs.messages.size(), 1);
+            EXPECT_TRUE(dialogs.messages.at(0).endsWith(
+                path + ": the file name is too long for this file system."));
+        }
+    }
+    EXPECT_EQ(QDir(m_files.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
 }
