@@ -1,5 +1,6 @@
 #include "rtf_document.h"
 
+#include "plain_text_document.h"
 #include "rtf_reader.h"
 #include "rtf_writer.h"
 #include "vocab/atomic_file_writer.h"
@@ -11,7 +12,8 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
-bool readRtfDocument(const QString &path, QTextDocument *document, QString *error, QString *warning)
+bool readRtfDocument(const QString &path, QTextDocument *document, QString *error, QString *warning,
+                     qsizetype maxLines)
 {
     if (const QString refusal = TextFile::notARegularFileMessage(path); !refusal.isEmpty()) {
         *error = refusal;
@@ -34,6 +36,10 @@ bool readRtfDocument(const QString &path, QTextDocument *document, QString *erro
     const bool whole = reader.read(&file, cursor);
     if (!whole && !reader.endedEarly()) {
         *error = QStringLiteral("Cannot open %1: %2").arg(path, reader.errorString());
+        return false;
+    }
+    if (maxLines >= 0 && scratch.blockCount() > maxLines) {
+        *error = tooManyLinesMessage(path, scratch.blockCount(), maxLines);
         return false;
     }
     if (!whole && warning)

@@ -86,7 +86,23 @@ TEST_F(BadDocument, HundredMegabyteTextIsRefusedBeforeItIsRead)
             ASSERT_EQ(f.write(block), block.size());
     }
     EXPECT_FALSE(window->document()->OpenDocument(path));
-    expectRefused({path, "100.0 MB", "64 MB"});
+    expectRefused({path, "100.0 MB", "20 MB"});
+
+    // Many short lines cost the editor more than their bytes say.
+    dialogs.messages.clear();
+    const QString lines = writeFile("lines.txt", QByteArray("a b\n").repeated(500001));
+    EXPECT_FALSE(window->document()->OpenDocument(lines));
+    expectRefused({lines, "500001 lines", "up to 500000 lines"});
+}
+
+TEST_F(BadDocument, AWordLongerThanAnyLineIsBrokenAnywhereOnlyInItsDocument)
+{
+    const QString longWord = writeFile("long.txt", "A " + QByteArray(20000, 'x') + " end\n");
+    const QString prose = writeFile("prose.txt", "Plain words wrap between words.\n");
+    ASSERT_TRUE(window->document()->OpenDocument(longWord));
+    EXPECT_EQ(window->editor()->wordWrapMode(), QTextOption::WrapAnywhere);
+    ASSERT_TRUE(window->document()->OpenDocument(prose));
+    EXPECT_EQ(window->editor()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 TEST_F(BadDocument, RtfNestedAHundredThousandGroupsDeepIsRefused)
