@@ -394,7 +394,9 @@ void TMainForm::showEvent(QShowEvent *event)
     m_status->updateCaretPosition();
     m_status->RichEditChange();
     RichEdit1->setFocus();
-    if (!m_documentArg.isEmpty() && QFileInfo(m_documentArg).isFile())
+    // A folder, a pipe or a device named on the command line is refused
+    // with a message; only a name that is not there is passed over.
+    if (!m_documentArg.isEmpty() && QFileInfo::exists(m_documentArg))
         m_document->OpenDocument(m_documentArg);
     cbTense->setCurrentIndex(PastTense ? 0 : 1);
     cbPoetryProse->setCurrentIndex(PoetryMode ? 0 : 1);
