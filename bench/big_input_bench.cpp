@@ -142,11 +142,14 @@ void startupWithUnsortedList(benchmark::State &state)
     }
 }
 
-void clickAfterAMegabyteWord(benchmark::State &state)
+// The word is put after the long word in its paragraph, or at the end of
+// the short paragraph after it.
+void clickAfterAMegabyteWord(benchmark::State &state, bool sameParagraph)
 {
     Program program;
-    const QString path = program.write(QStringLiteral("word.txt"),
-                                       "A " + QByteArray(1024 * 1024, 'x') + " and then");
+    const QString path =
+        program.write(QStringLiteral("word.txt"),
+                      "A " + QByteArray(1024 * 1024, 'x') + " and then\nA short line after it.");
     auto form = program.start();
     form->document()->OpenDocument(path);
     QApplication::processEvents();
@@ -159,7 +162,7 @@ void clickAfterAMegabyteWord(benchmark::State &state)
         s.ReplaceMode = 0;
         s.CapsMode = CapsNone;
         s.ArticleState = ArticleNone;
-        t.setCaret(t.length());
+        t.setCaret(sameParagraph ? 1024 * 1024 + 11 : t.length());
         const auto start = Clock::now();
         composition.InsertWord(QStringLiteral("cat"));
         QApplication::processEvents();
@@ -188,10 +191,14 @@ const bool registered = [] {
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond)
         ->Iterations(3);
-    benchmark::RegisterBenchmark("BigInput/click/after_1MB_word", clickAfterAMegabyteWord)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(20);
+    for (const bool same : {true, false}) {
+        benchmark::RegisterBenchmark(same ? "BigInput/click/after_1MB_word"
+                                          : "BigInput/click/line_after_1MB_word",
+                                     clickAfterAMegabyteWord, same)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(20);
+    }
     return true;
 }();
 
