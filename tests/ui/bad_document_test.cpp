@@ -165,24 +165,3 @@ TEST_F(BadDocument, RtfCutShortOpensWhatItHoldsAndOtherDamageIsRefusedWithItsOff
     EXPECT_EQ(window->document()->DocumentName(), cut);
     EXPECT_FALSE(window->editor()->document()->isModified());
 }
-
-TEST_F(BadDocument, NamesUpToTheFileSystemsLimitSaveAndLongerOnesSayWhy)
-{
-    for (const int bytes : {249, 252, 255, 256}) {
-        SCOPED_TRACE(bytes);
-        dialogs.messages.clear();
-        const QString path = m_files.filePath(QString(bytes - 4, QLatin1Char('n')) + ".txt");
-        dialogs.files = {path};
-        window->editor()->document()->setModified(true);
-        EXPECT_EQ(window->document()->FileSaveAs(), bytes <= 255);
-        if (bytes <= 255) {
-            EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
-            EXPECT_TRUE(QFileInfo(path).isFile());
-        } else {
-            ASSERT_EQ(dialogs.messages.size(), 1);
-            EXPECT_TRUE(dialogs.messages.at(0).endsWith(
-                path + ": the file name is too long for this file system."));
-        }
-    }
-    EXPECT_EQ(QDir(m_files.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
-}

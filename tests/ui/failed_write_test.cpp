@@ -19,26 +19,22 @@ namespace {
 
 // Files may grow to `bytes` only while this lives; SIGXFSZ is ignored, so a
 // write past the limit fails with EFBIG instead of killing the test.
-class FileSizeLimit
+struct FileSizeLimit
 {
-public:
     explicit FileSizeLimit(rlim_t bytes)
+        : oldHandler(std::signal(SIGXFSZ, SIG_IGN))
     {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit limit{bytes, old.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit()
     {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
     }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = SIG_DFL;
+    rlimit old{};
+    void (*oldHandler)(int);
 };
 
 class FailedWrite : public WindowFixture
