@@ -255,6 +255,7 @@ bool RtfReader::run(RtfTokenizer &tokenizer)
         case Type::Error:
             m_error = tokenizer.errorString();
             m_errorOffset = tokenizer.errorOffset();
+            m_endedEarly = tokenizer.endedEarly();
             return false;
         case Type::GroupStart:
             m_skipCount = 0;

@@ -51,8 +51,8 @@ public:
     QString errorString() const { return m_error; }
     // Byte offset of the fault, -1 when there is none.
     qint64 errorOffset() const { return m_errorOffset; }
-    // The fault was only the end of the input with groups still open: what
-    // was inserted is the whole of what the input holds.
+    // The fault was only the end of the input, with groups still open or
+    // inside an escape: what was inserted is the whole of what it holds.
     bool endedEarly() const { return m_endedEarly; }
 
 private:

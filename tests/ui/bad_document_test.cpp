@@ -164,4 +164,9 @@ TEST_F(BadDocument, RtfCutShortOpensWhatItHoldsAndOtherDamageIsRefusedWithItsOff
     EXPECT_EQ(window->editor()->toPlainText(), "bold plain\nmore slant");
     EXPECT_EQ(window->document()->DocumentName(), cut);
     EXPECT_FALSE(window->editor()->document()->isModified());
+    // Cut inside an escape is cut short too.
+    dialogs.messages.clear();
+    EXPECT_TRUE(window->document()->OpenDocument(writeFile("cut2.rtf", "{\\rtf1 caf\\'e")));
+    EXPECT_EQ(window->editor()->toPlainText(), "caf");
+    EXPECT_EQ(dialogs.messages.size(), 1);
 }
