@@ -3,6 +3,7 @@
 #include "vocab/write_encoding.h"
 
 #include <QDir>
+#include <algorithm>
 #include <variant>
 
 namespace {
@@ -365,6 +366,17 @@ void PreferenceValues::resolveFirstStart(int screenWidth, int screenHeight)
         windowStart = WindowStart::Maximized;
         OpenMaximized = true;
     }
+}
+
+void PreferenceValues::fitWindowTo(const QRect &screen)
+{
+    if (screen.isEmpty())
+        return;
+    NormalWidth = std::clamp(NormalWidth, std::min(160, screen.width()), screen.width());
+    NormalHeight = std::clamp(NormalHeight, std::min(120, screen.height()), screen.height());
+    NormalLeft =
+        std::clamp(NormalLeft, screen.left(), screen.left() + screen.width() - NormalWidth);
+    NormalTop = std::clamp(NormalTop, screen.top(), screen.top() + screen.height() - NormalHeight);
 }
 
 QString PreferenceValues::colourToText(quint32 colour)

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -109,6 +110,10 @@ public:
     // The first-start rule of line 11 for a screen of the given size: centred
     // when the screen is wider than 640 pixels, else maximised.
     void resolveFirstStart(int screenWidth, int screenHeight);
+    // The window's place and size brought onto the screen: no larger than
+    // it, at least 160 x 120, and inside it, so a damaged or foreign
+    // prefs.ini cannot open a window off the screen or a pixel wide.
+    void fitWindowTo(const QRect &screen);
 
     static bool isSystemColour(quint32 colour) { return (colour & 0xFF000000u) == 0xFF000000u; }
     // The toolkit's textual colour form: a colour name or "$" + 8 hex digits.

@@ -1,6 +1,8 @@
 target_sources(
   wordloom_engine
-  PRIVATE vocab/category_words.cpp
+  PRIVATE vocab/atomic_file_writer.cpp
+          vocab/atomic_file_writer.h
+          vocab/category_words.cpp
           vocab/category_words.h
           vocab/plural_exception_list.cpp
           vocab/plural_exception_list.h

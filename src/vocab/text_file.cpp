@@ -1,8 +1,9 @@
 #include "text_file.h"
 
+#include "atomic_file_writer.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace TextFile {
@@ -54,10 +55,37 @@ QByteArray encodeCp1252(const QString &text)
     return out;
 }
 
+QByteArray encodeUtf16(const QString &text, bool littleEndian)
+{
+    QByteArray out;
+    out.reserve(2 * (text.size() + 1));
+    for (QChar c : QString(QChar(0xFEFF)) + text) {
+        const char16_t u = c.unicode();
+        const char low = char(u & 0xFF);
+        const char high = char(u >> 8);
+        out.append(littleEndian ? low : high);
+        out.append(littleEndian ? high : low);
+    }
+    return out;
+}
+
 } // namespace
 
 QString decode(const QByteArray &bytes, Encoding *encoding)
 {
+    const bool le = bytes.startsWith("\xFF\xFE");
+    if (le || bytes.startsWith("\xFE\xFF")) {
+        // An odd byte or a lone surrogate is damage; the file is then read
+        // byte for byte below, so nothing of it is lost on a save.
+        QStringDecoder utf16(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                             QStringDecoder::Flag::Stateless);
+        QString text = utf16.decode(bytes.mid(2));
+        if (!utf16.hasError() && bytes.size() % 2 == 0) {
+            if (encoding)
+                *encoding = le ? Encoding::Utf16LE : Encoding::Utf16BE;
+            return text;
+        }
+    }
     const bool bom = bytes.startsWith("\xEF\xBB\xBF");
     const QByteArray body = bom ? bytes.mid(3) : bytes;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -81,12 +109,31 @@ QByteArray encode(const QString &text, Encoding encoding)
         return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
     case Encoding::Windows1252:
         return encodeCp1252(text);
+    case Encoding::Utf16LE:
+        return encodeUtf16(text, true);
+    case Encoding::Utf16BE:
+        return encodeUtf16(text, false);
     }
     return text.toUtf8();
 }
 
+QString notARegularFileMessage(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile())
+        return {};
+    return QStringLiteral("Cannot open %1: %2.")
+        .arg(path, info.isDir() ? QStringLiteral("it is a folder")
+                                : QStringLiteral("it is a device or a pipe, not a file"));
+}
+
 bool read(const QString &path, Content *content, QString *error)
 {
+    if (const QString refusal = notARegularFileMessage(path); !refusal.isEmpty()) {
+        if (error)
+            *error = refusal;
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
@@ -112,11 +159,10 @@ bool read(const QString &path, Content *content, QString *error)
 
 bool write(const QString &path, const QString &text, Encoding encoding, QString *error)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = encode(text, encoding);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    QString reason;
+    if (!AtomicFileWriter::writeFile(path, encode(text, encoding), &reason)) {
         if (error)
-            *error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+            *error = QStringLiteral("Cannot write %1: %2.").arg(path, reason);
         return false;
     }
     return true;

@@ -36,7 +36,8 @@ public:
     void removeAt(qsizetype pos);
     void clear() { m_entries.clear(); }
 
-    // Adds every line in turn, as loading a file does.
+    // Adds every word, as loading a file does: the list comes out as if each
+    // were added in turn.
     void addAll(const QStringList &words);
 
     // The order of a sorted list: negative, zero (equal, so a duplicate) or

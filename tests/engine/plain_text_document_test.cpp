@@ -106,3 +106,39 @@ TEST_F(PlainTextDocumentTest, FailuresAreReportedAndChangeNothing)
     EXPECT_FALSE(writePlainTextDocument(path("file") + "/under.txt", doc, format, &error));
     EXPECT_FALSE(error.isEmpty());
 }
+
+// UTF-16 with its byte-order mark, either byte order, round trip unchanged;
+// no-break spaces (here in UTF-8) stay no-break.
+TEST_F(PlainTextDocumentTest, Utf16AndNoBreakSpacesComeBackAsTheyWere)
+{
+    const QString text = QString::fromUtf8("żółw\u00A0i\u00A0kot 😺\r\nend\r\n");
+    const struct
+    {
+        TextFile::Encoding encoding;
+        QByteArray bytes;
+    } files[] = {
+        {TextFile::Encoding::Utf16LE, TextFile::encode(text, TextFile::Encoding::Utf16LE)},
+        {TextFile::Encoding::Utf16BE, TextFile::encode(text, TextFile::Encoding::Utf16BE)},
+        {TextFile::Encoding::Utf8, text.toUtf8()},
+    };
+    ASSERT_TRUE(files[0].bytes.startsWith("\xFF\xFE\x7C\x01"));
+    ASSERT_TRUE(files[1].bytes.startsWith("\xFE\xFF\x01\x7C"));
+    for (const auto &f : files) {
+        SCOPED_TRACE(int(f.encoding));
+        write("t.txt", f.bytes);
+        ASSERT_TRUE(readPlainTextDocument(path("t.txt"), &doc, &format, &error));
+        EXPECT_EQ(doc.toRawText().replace(QChar::ParagraphSeparator, '\n'),
+                  QString(text).replace("\r\n", "\n"));
+        EXPECT_EQ(format.encoding, f.encoding);
+        ASSERT_TRUE(writePlainTextDocument(path("t.txt"), doc, format, &error));
+        EXPECT_EQ(read("t.txt"), f.bytes);
+    }
+    // An odd byte count is damage: read byte for byte, so nothing is lost.
+    write("odd.txt", "\xFF\xFE"
+                     "ABC");
+    ASSERT_TRUE(readPlainTextDocument(path("odd.txt"), &doc, &format, &error));
+    EXPECT_EQ(format.encoding, TextFile::Encoding::Windows1252);
+    ASSERT_TRUE(writePlainTextDocument(path("odd.txt"), doc, format, &error));
+    EXPECT_EQ(read("odd.txt"), QByteArray("\xFF\xFE"
+                                          "ABC"));
+}

@@ -179,6 +179,32 @@ TEST(Preferences, WindowLineKeepsNewUntilTheFirstStartIsResolved)
     EXPECT_EQ(other.toLines().at(10), "false");
 }
 
+TEST(Preferences, WindowFromTheFileIsFittedOntoTheScreen)
+{
+    const QRect screen(0, 0, 1024, 768);
+    const struct
+    {
+        int left, top, width, height; // read from the file
+        QRect fitted;
+    } cases[] = {
+        {80, 60, 640, 450, {80, 60, 640, 450}},
+        {0, 0, 2147483647, 2147483647, screen},
+        {-5000, 900, 1, -3, {0, 648, 160, 120}},
+        {2147483647, -2147483647, 800, 600, {224, 0, 800, 600}},
+    };
+    for (const auto &c : cases) {
+        QStringList lines = defaultLines();
+        lines[6] = QString::number(c.left);
+        lines[7] = QString::number(c.top);
+        lines[8] = QString::number(c.width);
+        lines[9] = QString::number(c.height);
+        PreferenceValues p = fromLines(lines);
+        p.fitWindowTo(screen);
+        EXPECT_EQ(QRect(p.NormalLeft, p.NormalTop, p.NormalWidth, p.NormalHeight), c.fitted)
+            << c.width;
+    }
+}
+
 TEST(Preferences, PlainTextLineAndLeftClickBevels)
 {
     QStringList lines = defaultLines();

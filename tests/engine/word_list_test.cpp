@@ -3,6 +3,7 @@
 #include "vocab/word_list.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -25,6 +26,28 @@ TEST(WordList, SortedListIgnoresCaseWhenOrderingAndKeepsFirstOfEqualWords)
     EXPECT_EQ(list.size(), 4);
     EXPECT_EQ(list.add("blue", &added), 2);
     EXPECT_TRUE(added);
+}
+
+// A whole file is sorted at once: the list must come out exactly as filing
+// each word in turn would make it, duplicates in any case or accent too.
+TEST(WordList, LoadingAWholeFileGivesTheListThatFilingEachWordMakes)
+{
+    const QStringList stems = {"cat",    "Cat",    "CAT", "café", "cafe", "Café",
+                               "zebra",  "",       "a b", "a-b",  "ab",   "Ærø",
+                               "resume", "résumé", "10",  "9",    "x'y"};
+    std::mt19937 gen(3);
+    QStringList words;
+    for (int i = 0; i < 3000; ++i)
+        words.append(stems.at(int(gen() % stems.size())) + QString::number(gen() % 40));
+    WordList held;
+    held.addAll({"cat7", "CAFE3"}); // already there: they stay, their file twins do not
+    WordList oneByOne = held;
+    for (const QString &w : words)
+        oneByOne.add(w);
+    held.addAll(words);
+    EXPECT_EQ(held.entries(), oneByOne.entries());
+    EXPECT_GE(held.find("Cat7"), 0);
+    EXPECT_EQ(held.at(held.find("cafe3")), "CAFE3");
 }
 
 TEST(WordList, SortedListFilesAccentedWordsAmongTheirLetter)

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <random>
+#include <sys/stat.h>
 
 namespace {
 
@@ -85,7 +86,23 @@ TEST_F(BadDocument, HundredMegabyteTextIsRefusedBeforeItIsRead)
             ASSERT_EQ(f.write(block), block.size());
     }
     EXPECT_FALSE(window->document()->OpenDocument(path));
-    expectRefused({path, "100.0 MB", "64 MB"});
+    expectRefused({path, "100.0 MB", "20 MB"});
+
+    // Many short lines cost the editor more than their bytes say.
+    dialogs.messages.clear();
+    const QString lines = writeFile("lines.txt", QByteArray("a b\n").repeated(500001));
+    EXPECT_FALSE(window->document()->OpenDocument(lines));
+    expectRefused({lines, "500001 lines", "up to 500000 lines"});
+}
+
+TEST_F(BadDocument, AWordLongerThanAnyLineIsBrokenAnywhereOnlyInItsDocument)
+{
+    const QString longWord = writeFile("long.txt", "A " + QByteArray(20000, 'x') + " end\n");
+    const QString prose = writeFile("prose.txt", "Plain words wrap between words.\n");
+    ASSERT_TRUE(window->document()->OpenDocument(longWord));
+    EXPECT_EQ(window->editor()->wordWrapMode(), QTextOption::WrapAnywhere);
+    ASSERT_TRUE(window->document()->OpenDocument(prose));
+    EXPECT_EQ(window->editor()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 TEST_F(BadDocument, RtfNestedAHundredThousandGroupsDeepIsRefused)
@@ -116,4 +133,40 @@ TEST_F(BadDocument, DocumentDirectoryThatCannotBeWrittenKeepsTheTextUnsaved)
     dialogs.files = {m_files.filePath("poem.rtf")};
     EXPECT_TRUE(window->document()->FileSaveAs());
     EXPECT_FALSE(window->editor()->document()->isModified());
+}
+
+TEST_F(BadDocument, DevicesPipesAndFoldersAreRefusedAtOnce)
+{
+    // Reading /dev/zero never ends and opening a pipe waits for a writer.
+    const QString pipe = m_files.filePath("pipe.txt");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString folder = m_files.filePath("folder.rtf");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    for (const QString &path : {QStringLiteral("/dev/zero"), pipe, folder}) {
+        SCOPED_TRACE(path.toStdString());
+        dialogs.messages.clear();
+        EXPECT_FALSE(window->document()->OpenDocument(path));
+        expectRefused({path, path == folder ? "it is a folder" : "not a file"});
+    }
+}
+
+TEST_F(BadDocument, RtfCutShortOpensWhatItHoldsAndOtherDamageIsRefusedWithItsOffset)
+{
+    const QString damaged = writeFile("damaged.rtf", "{\\rtf1\\ansi one \\'zz two}");
+    EXPECT_FALSE(window->document()->OpenDocument(damaged));
+    expectRefused({damaged, "byte offset 16"});
+
+    dialogs.messages.clear();
+    const QString cut = writeFile("cut.rtf", "{\\rtf1\\ansi {\\b bold} plain\\par more {\\i slant");
+    EXPECT_TRUE(window->document()->OpenDocument(cut));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.at(0).startsWith(cut + " was incomplete"));
+    EXPECT_EQ(window->editor()->toPlainText(), "bold plain\nmore slant");
+    EXPECT_EQ(window->document()->DocumentName(), cut);
+    EXPECT_FALSE(window->editor()->document()->isModified());
+    // Cut inside an escape is cut short too.
+    dialogs.messages.clear();
+    EXPECT_TRUE(window->document()->OpenDocument(writeFile("cut2.rtf", "{\\rtf1 caf\\'e")));
+    EXPECT_EQ(window->editor()->toPlainText(), "caf");
+    EXPECT_EQ(dialogs.messages.size(), 1);
 }

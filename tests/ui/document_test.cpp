@@ -230,7 +230,7 @@ TEST_F(DocumentTest, FailedSaveStopsNewAndLosesNothing)
 TEST_F(DocumentTest, DamagedRichTextLeavesTheEditorAsItWas)
 {
     typeText(QStringLiteral("mine"));
-    write("broken.rtf", "{\\rtf1\\ansi {\\b bold");
+    write("broken.rtf", "{\\rtf1\\ansi {\\b bold\\'4x}}");
     write("notrtf.rtf", "hello");
     for (const char *name : {"broken.rtf", "notrtf.rtf", "absent.rtf"}) {
         EXPECT_FALSE(document.OpenDocument(path(QLatin1String(name))));

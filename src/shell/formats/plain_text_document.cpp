@@ -13,8 +13,17 @@ QString PlainTextFormat::platformLineEnd()
 #endif
 }
 
+QString tooManyLinesMessage(const QString &path, qsizetype lines, qsizetype maxLines)
+{
+    return QStringLiteral("Cannot open %1: it has %2 lines, and Wordloom opens documents of up "
+                          "to %3 lines.")
+        .arg(path)
+        .arg(lines)
+        .arg(maxLines);
+}
+
 bool readPlainTextDocument(const QString &path, QTextDocument *document, PlainTextFormat *format,
-                           QString *error)
+                           QString *error, qsizetype maxLines)
 {
     TextFile::Content content;
     if (!TextFile::read(path, &content, error))
@@ -25,12 +34,17 @@ bool readPlainTextDocument(const QString &path, QTextDocument *document, PlainTe
         *error = QStringLiteral("Cannot open %1: it is not a text document.").arg(path);
         return false;
     }
+    const QStringList lines = TextFile::splitLines(content.text);
+    if (maxLines >= 0 && lines.size() > maxLines) {
+        *error = tooManyLinesMessage(path, lines.size(), maxLines);
+        return false;
+    }
     *format = PlainTextFormat();
     format->encoding = content.encoding;
     if (!content.lineEnd.isEmpty())
         format->lineEnd = content.lineEnd;
     document->setPlainText(
-        TextFile::splitLines(content.text).join(QLatin1Char('\n')) +
+        lines.join(QLatin1Char('\n')) +
         (content.text.endsWith(QLatin1Char('\n')) || content.text.endsWith(QLatin1Char('\r'))
              ? QStringLiteral("\n")
              : QString()));
@@ -40,8 +54,16 @@ bool readPlainTextDocument(const QString &path, QTextDocument *document, PlainTe
 bool writePlainTextDocument(const QString &path, const QTextDocument &document,
                             const PlainTextFormat &format, QString *error)
 {
-    QString text = document.toPlainText();
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    // toPlainText() would turn no-break spaces into plain ones; the raw text
+    // keeps them, and only its paragraph, line and frame marks become line
+    // ends.
+    QString text = document.toRawText();
+    for (QChar &c : text) {
+        const char16_t u = c.unicode();
+        if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == 0xFDD0 ||
+            u == 0xFDD1)
+            c = QLatin1Char('\n');
+    }
     if (format.lineEnd != QLatin1String("\n"))
         text.replace(QLatin1Char('\n'), format.lineEnd);
     return TextFile::write(path, text, writeEncodingFor(text, format.encoding), error);

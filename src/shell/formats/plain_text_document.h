@@ -17,8 +17,11 @@ struct PlainTextFormat
     QString lineEnd = platformLineEnd();
 };
 
+// A file of more than maxLines lines is refused before it reaches the
+// document (see tooManyLinesMessage).
 bool readPlainTextDocument(const QString &path, QTextDocument *document, PlainTextFormat *format,
-                           QString *error);
+                           QString *error, qsizetype maxLines = -1);
+QString tooManyLinesMessage(const QString &path, qsizetype lines, qsizetype maxLines);
 // A Windows-1252 file whose text gained a character that code page cannot
 // hold is written as UTF-8, so nothing turns into "?".
 bool writePlainTextDocument(const QString &path, const QTextDocument &document,

@@ -1,17 +1,24 @@
 #include "shell/formats/rtf_document.h"
 
+#include "shell/formats/plain_text_document.h"
 #include "shell/formats/rtf_reader.h"
 #include "shell/formats/rtf_writer.h"
+#include "vocab/atomic_file_writer.h"
+#include "vocab/text_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
-bool readRtfDocument(const QString &path, QTextDocument *document, QString *error)
+bool readRtfDocument(const QString &path, QTextDocument *document, QString *error, QString *warning,
+                     qsizetype maxLines)
 {
+    if (const QString refusal = TextFile::notARegularFileMessage(path); !refusal.isEmpty()) {
+        *error = refusal;
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
@@ -26,10 +33,19 @@ bool readRtfDocument(const QString &path, QTextDocument *document, QString *erro
     scratch.setUndoRedoEnabled(false);
     QTextCursor cursor(&scratch);
     RtfReader reader;
-    if (!reader.read(&file, cursor)) {
+    const bool whole = reader.read(&file, cursor);
+    if (!whole && !reader.endedEarly()) {
         *error = QStringLiteral("Cannot open %1: %2").arg(path, reader.errorString());
         return false;
     }
+    if (maxLines >= 0 && scratch.blockCount() > maxLines) {
+        *error = tooManyLinesMessage(path, scratch.blockCount(), maxLines);
+        return false;
+    }
+    if (!whole && warning)
+        *warning = QStringLiteral("%1 was incomplete: it ends before its last groups are closed, "
+                                  "so its end may be missing. What it holds has been opened.")
+                       .arg(path);
     QTextCursor target(document);
     document->clear();
     QTextCursor all(&scratch);
@@ -44,19 +60,13 @@ bool readRtfDocument(const QString &path, QTextDocument *document, QString *erro
 
 bool writeRtfDocument(const QString &path, const QTextDocument &document, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("Cannot save %1: %2").arg(path, file.errorString());
-        return false;
-    }
+    AtomicFileWriter file(path);
     RtfWriter writer;
-    if (!writer.write(&file, document)) {
-        *error = QStringLiteral("Cannot save %1: %2").arg(path, writer.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = QStringLiteral("Cannot save %1: %2").arg(path, file.errorString());
+    if (!file.open(QIODevice::WriteOnly) || !writer.write(&file, document) || !file.commit()) {
+        // The writer's own failures are the file's; their reason is the
+        // plainer one.
+        *error = QStringLiteral("Cannot save %1: %2.")
+                     .arg(path, file.reason().isEmpty() ? writer.errorString() : file.reason());
         return false;
     }
     return true;

@@ -217,6 +217,7 @@ void RtfReader::reset(QTextCursor &cursor)
     m_colorGiven = false;
     m_error.clear();
     m_errorOffset = -1;
+    m_endedEarly = false;
 }
 
 bool RtfReader::fail(qint64 offset, const QString &message)
@@ -248,11 +249,13 @@ bool RtfReader::run(RtfTokenizer &tokenizer)
             flushBytes();
         switch (t.type) {
         case Type::End:
+            m_endedEarly = true;
             return fail(t.offset, QStringLiteral("The document ends with %1 group(s) still open")
                                       .arg(m_groups.size()));
         case Type::Error:
             m_error = tokenizer.errorString();
             m_errorOffset = tokenizer.errorOffset();
+            m_endedEarly = tokenizer.endedEarly();
             return false;
         case Type::GroupStart:
             m_skipCount = 0;

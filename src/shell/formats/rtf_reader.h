@@ -51,6 +51,9 @@ public:
     QString errorString() const { return m_error; }
     // Byte offset of the fault, -1 when there is none.
     qint64 errorOffset() const { return m_errorOffset; }
+    // The fault was only the end of the input, with groups still open or
+    // inside an escape: what was inserted is the whole of what it holds.
+    bool endedEarly() const { return m_endedEarly; }
 
 private:
     using Token = RtfTokenizer::Token;
@@ -152,4 +155,5 @@ private:
 
     QString m_error;
     qint64 m_errorOffset = -1;
+    bool m_endedEarly = false;
 };

@@ -56,6 +56,12 @@ RtfTokenizer::Token RtfTokenizer::fail(qint64 offset, const QString &message)
     return token;
 }
 
+RtfTokenizer::Token RtfTokenizer::failAtEnd(qint64 offset, const QString &message)
+{
+    m_endedEarly = m_error.isEmpty();
+    return fail(offset, message);
+}
+
 RtfTokenizer::Token RtfTokenizer::next()
 {
     if (hasError()) {
@@ -139,7 +145,7 @@ RtfTokenizer::Token RtfTokenizer::readControl()
     const qsizetype start = m_pos;
     ++m_pos; // the backslash
     if (m_pos >= m_data.size())
-        return fail(start, QStringLiteral("Backslash at the end of the file"));
+        return failAtEnd(start, QStringLiteral("Backslash at the end of the file"));
 
     Token token;
     token.offset = start;
@@ -148,7 +154,7 @@ RtfTokenizer::Token RtfTokenizer::readControl()
         ++m_pos;
         if (c == '\'') {
             if (m_pos + 2 > m_data.size())
-                return fail(start, QStringLiteral("Truncated \\' escape"));
+                return failAtEnd(start, QStringLiteral("Truncated \\' escape"));
             const int hi = hexValue(m_data.at(m_pos));
             const int lo = hexValue(m_data.at(m_pos + 1));
             if (hi < 0 || lo < 0)
@@ -210,7 +216,7 @@ RtfTokenizer::Token RtfTokenizer::readControl()
         if (count < 0)
             return fail(start, QStringLiteral("Negative \\bin length"));
         if (count > m_data.size() - m_pos)
-            return fail(start, QStringLiteral("\\bin data runs past the end of the file"));
+            return failAtEnd(start, QStringLiteral("\\bin data runs past the end of the file"));
         m_pos += count;
         token.type = Type::Binary;
         token.parameter = int(count);

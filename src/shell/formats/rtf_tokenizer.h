@@ -48,9 +48,13 @@ public:
     bool hasError() const { return !m_error.isEmpty(); }
     QString errorString() const { return m_error; }
     qint64 errorOffset() const { return m_errorOffset; }
+    // The error is only that the data ends inside a control word's escape or
+    // binary data: what came before it is whole.
+    bool endedEarly() const { return m_endedEarly; }
 
 private:
     Token fail(qint64 offset, const QString &message);
+    Token failAtEnd(qint64 offset, const QString &message);
     Token readControl();
     Token readText();
 
@@ -58,4 +62,5 @@ private:
     qsizetype m_pos = 0;
     QString m_error;
     qint64 m_errorOffset = -1;
+    bool m_endedEarly = false;
 };

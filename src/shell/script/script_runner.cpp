@@ -547,6 +547,9 @@ bool ScriptRunner::setText(const Command &command)
         edit = spin->findChild<QLineEdit *>();
     if (!edit)
         return fail(command.line, QStringLiteral("\"%1\" is not an edit field").arg(target));
+    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
+        return fail(command.line,
+                    QStringLiteral("\"%1\" holds one line; the text has a line break").arg(target));
     edit->setFocus();
     edit->selectAll();
     if (!edit->text().isEmpty())

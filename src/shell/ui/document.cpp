@@ -2,11 +2,13 @@
 
 #include "compose/dialogs.h"
 #include "shell/formats/rtf_document.h"
+#include "vocab/text_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -16,7 +18,35 @@ Document::Document(QTextEdit *editor, Dialogs *dialogs, QObject *parent)
     : QObject(parent)
     , m_editor(editor)
     , m_dialogs(dialogs)
-{}
+{
+    connect(m_editor->document(), &QTextDocument::contentsChange, this,
+            [this](int from, int, int added) { checkWrapping(from, added); });
+}
+
+void Document::checkWrapping(int from, int added)
+{
+    QTextDocument *doc = m_editor->document();
+    // A whole new text (open, new) starts with the usual wrapping again.
+    if (from == 0 && added >= doc->characterCount() - 1)
+        m_editor->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    if (m_editor->wordWrapMode() == QTextOption::WrapAnywhere || added < 1000)
+        return;
+    // Only the paragraphs touched by a large insertion (an open, a paste)
+    // are looked at: typing makes no run long enough to matter.
+    const int end = std::min(from + added, doc->characterCount() - 1);
+    QTextBlock block = doc->findBlock(from);
+    while (block.isValid() && block.position() <= end) {
+        int run = 0;
+        for (const QChar c : block.text()) {
+            run = c.isSpace() || c == QLatin1Char('-') ? 0 : run + 1;
+            if (run > kLongestUnbrokenRun) {
+                m_editor->setWordWrapMode(QTextOption::WrapAnywhere);
+                return;
+            }
+        }
+        block = block.next();
+    }
+}
 
 QString Document::caption() const
 {
@@ -122,30 +152,50 @@ QString Document::tooLargeMessage(const QString &path, qint64 bytes)
 
 bool Document::OpenDocument(const QString &path, bool readOnly)
 {
-    // Refused before reading, so the document in the editor stays as it was.
+    // Refused before reading, so the document in the editor stays as it was;
+    // a pipe or a device is refused before it is opened, where it would
+    // block or never end.
+    if (const QString refusal = TextFile::notARegularFileMessage(path); !refusal.isEmpty()) {
+        m_dialogs->message(refusal);
+        return false;
+    }
     const QFileInfo info(path);
     if (info.isFile() && info.size() > kMaxDocumentBytes) {
         m_dialogs->message(tooLargeMessage(path, info.size()));
         return false;
     }
+    // The caret waits at the start while the text comes in. Left where it
+    // was, it would ride to the end of the new text, and showing it there
+    // makes the editor lay out everything before it at once (minutes for a
+    // million short lines) instead of in the background.
+    const QTextCursor before = m_editor->textCursor();
+    QTextCursor start(m_editor->document());
+    start.setKeepPositionOnInsert(true);
+    m_editor->setTextCursor(start);
     QString error;
+    QString warning;
     bool ok;
     if (readsAsRichText(path)) {
-        ok = readRtfDocument(path, m_editor->document(), &error);
+        ok = readRtfDocument(path, m_editor->document(), &error, &warning, kMaxDocumentLines);
         if (ok)
             m_plainFormat = PlainTextFormat();
     } else {
-        ok = readPlainTextDocument(path, m_editor->document(), &m_plainFormat, &error);
+        ok = readPlainTextDocument(path, m_editor->document(), &m_plainFormat, &error,
+                                   kMaxDocumentLines);
     }
+    QTextCursor caret = ok ? QTextCursor(m_editor->document()) : before;
+    caret.setKeepPositionOnInsert(false);
+    m_editor->setTextCursor(caret);
     if (!ok) {
         m_dialogs->message(error);
         return false;
     }
     SetFileName(QFileInfo(path).absoluteFilePath());
     m_editor->setReadOnly(readOnly);
-    m_editor->moveCursor(QTextCursor::Start);
     m_editor->setFocus();
     markSaved();
+    if (!warning.isEmpty())
+        m_dialogs->message(warning);
     return true;
 }
 

@@ -47,9 +47,17 @@ public:
     // or is not text is reported and leaves the editor as it was. The editor
     // is read-only exactly when asked.
     bool OpenDocument(const QString &path, bool readOnly = false);
-    // Documents are kept whole in memory and laid out at once; past this a
-    // file is refused rather than leaving the program unusable.
-    static constexpr qint64 kMaxDocumentBytes = 64 * 1024 * 1024;
+    // Documents are kept whole in memory and laid out by the editor; past
+    // these a file is refused rather than leaving the program unusable. At
+    // the limits a document opens within about ten seconds on a slow machine
+    // (the layout of many short lines costs more than that of long ones).
+    static constexpr qint64 kMaxDocumentBytes = 20 * 1024 * 1024;
+    static constexpr qsizetype kMaxDocumentLines = 500000;
+    // A run of characters without a space longer than this is laid out one
+    // line at a time only when words may be broken anywhere: with the usual
+    // wrapping each line measures the rest of the run again, and a click
+    // after a word a megabyte long took half a minute.
+    static constexpr int kLongestUnbrokenRun = 10000;
     static QString tooLargeMessage(const QString &path, qint64 bytes);
     bool saveTo(const QString &path);
 
@@ -76,6 +84,7 @@ private:
     int filterIndex() const { return m_plainText ? 1 : 0; }
     static QString suffixOf(const QString &path);
     void markSaved();
+    void checkWrapping(int from, int added);
 
     QTextEdit *m_editor;
     Dialogs *m_dialogs;

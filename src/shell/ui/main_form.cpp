@@ -42,11 +42,19 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
+#include <QTemporaryFile>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
+
+// Whether a file can be made in dir at all (a system-wide install cannot).
+bool canWriteIn(const QString &dir)
+{
+    QTemporaryFile probe(QDir(dir).filePath(QStringLiteral(".wordloom-probe-XXXXXX")));
+    return probe.open();
+}
 
 const QColor kIndicatorOn(128, 0, 0);
 const QColor kIndicatorOff(Qt::black);
@@ -412,7 +420,9 @@ void TMainForm::showEvent(QShowEvent *event)
     m_status->updateCaretPosition();
     m_status->RichEditChange();
     RichEdit1->setFocus();
-    if (!m_documentArg.isEmpty() && QFileInfo(m_documentArg).isFile())
+    // A folder, a pipe or a device named on the command line is refused
+    // with a message; only a name that is not there is passed over.
+    if (!m_documentArg.isEmpty() && QFileInfo::exists(m_documentArg))
         m_document->OpenDocument(m_documentArg);
     cbTense->setCurrentIndex(m_prefs.PastTense ? 0 : 1);
     cbPoetryProse->setCurrentIndex(m_prefs.PoetryMode ? 0 : 1);
@@ -467,8 +477,11 @@ bool TMainForm::FormCloseQuery()
     if (!m_vocab.SaveVocabulary(*m_dialogs))
         return false;
     collectPreferences();
-    // A program directory that cannot be written (a system-wide install)
-    // fails every one of these: one message says so, not one per file.
+    // A program directory nothing can be written in (a system-wide install)
+    // fails every one of these at every close: that is said once, and
+    // closing goes on, since staying open would not save them either. Any
+    // other failure (a full disk, a size limit) keeps the window open, so
+    // that the user can make room and close again without losing them.
     QStringList failures;
     QString error;
     if (!m_prefs.write(QDir(m_programDir).filePath(QStringLiteral("prefs.ini")), &error))
@@ -476,20 +489,28 @@ bool TMainForm::FormCloseQuery()
     if (!m_wordPanels->writeAffixCaptions(m_programDir, &error))
         failures << error;
     m_vocab.WriteNounButtonCaptions(m_prefs.VocabDir, *m_dialogs, &failures);
-    if (failures.size() == 1)
-        m_dialogs->message(failures.constFirst());
-    else if (!failures.isEmpty())
-        m_dialogs->message(
-            tr("Wordloom could not save its settings in %1, so the next start "
-               "will not have them:\n%2")
-                .arg(QDir::toNativeSeparators(m_programDir), failures.join(QLatin1Char('\n'))));
+    if (!failures.isEmpty()) {
+        if (canWriteIn(m_programDir)) {
+            m_dialogs->message(failures.join(QLatin1Char('\n')));
+            return false;
+        }
+        if (failures.size() == 1)
+            m_dialogs->message(failures.constFirst());
+        else
+            m_dialogs->message(
+                tr("Wordloom could not save its settings in %1, so the next start "
+                   "will not have them:\n%2")
+                    .arg(QDir::toNativeSeparators(m_programDir), failures.join(QLatin1Char('\n'))));
+    }
     return m_document->CheckFileSave();
 }
 
 void TMainForm::applyPreferences()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         m_prefs.resolveFirstStart(screen->size().width(), screen->size().height());
+        m_prefs.fitWindowTo(screen->availableVirtualGeometry());
+    }
     if (m_prefs.windowStart == Preferences::WindowStart::Normal ||
         m_prefs.windowStart == Preferences::WindowStart::Maximized) {
         setGeometry(m_prefs.NormalLeft, m_prefs.NormalTop, m_prefs.NormalWidth,
