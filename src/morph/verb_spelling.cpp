@@ -149,6 +149,8 @@ namespace {
 // the word is dealt with by the caller.
 QStringList consonantForms(const QString &w, const QString &suffix)
 {
+    if (w.isEmpty())
+        return {suffix};
     const QString l = lowerAscii(w);
     const qsizetype n = l.size();
     if (n >= 2 && l.endsWith(QLatin1Char('c')) && isVowel(l.at(n - 2)))
