@@ -149,15 +149,11 @@ Derivation::ThreeForms Derivation::lyForms(const QString &word)
         !isVowel(upperAscii(l.at(l.size() - 3))))
         f[1] = word.chopped(1) + QStringLiteral("y");
     // A y that is the word's only vowel stays (shyly, slyly, wryly), and so
-    // does one after a vowel (coyly), with the "i" spelling (gaily) after it.
+    // does one after a vowel (coyly, grayly).
     if (l.size() >= 2 && l.endsWith(QLatin1Char('y')) && l != QLatin1String("dry")) {
-        if (isVowel(upperAscii(l.at(l.size() - 2)))) {
-            f[2] = f[1];
+        if (isVowel(upperAscii(l.at(l.size() - 2))) ||
+            !std::any_of(l.begin(), l.end() - 1, [](QChar c) { return isVowel(upperAscii(c)); }))
             f[1] = word + QStringLiteral("ly");
-        } else if (!std::any_of(l.begin(), l.end() - 1,
-                                [](QChar c) { return isVowel(upperAscii(c)); })) {
-            f[1] = word + QStringLiteral("ly");
-        }
     }
     if (l == QLatin1String("whole"))
         f[1] = QStringLiteral("wholly");
