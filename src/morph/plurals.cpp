@@ -2,6 +2,10 @@
 
 #include "word_capture.h"
 
+#include "compose/article.h"
+
+#include <algorithm>
+
 using namespace TextRules;
 using Ex = Vocabulary::Exceptions;
 
@@ -25,6 +29,11 @@ bool isAsciiLetter(QChar c)
 bool startsWithCapital(const QString &w)
 {
     return !w.isEmpty() && isAsciiLetter(w.front()) && upperAscii(w.front()) == w.front();
+}
+
+bool isUpper(QChar c)
+{
+    return c != lowerAscii(c);
 }
 
 bool allCapitals(const QString &w)
@@ -151,8 +160,53 @@ void Plurals::btnPluralizeClick()
                : number == 2 ? m_forms.PluralForm
                              : m_forms.AlternatePlural;
     }
+    if (s.LastAction != kPluralize)
+        m_droppedArticle.clear();
+    followArticle(number);
     s.ActionTag = kPluralize;
     m_composition.InsertWord(text);
     s.CurrentWord = text;
     s.FormIndex = number;
+}
+
+void Plurals::followArticle(int number)
+{
+    CompositionState &s = m_composition.state;
+    TextSurface &t = m_composition.surface();
+    const int start = std::min(s.WordStart, t.length());
+    if (number != 1 && m_droppedArticle.isEmpty()) {
+        // "a box" becomes "boxes": an "a" or "an" in agreement with the noun
+        // goes, and a capital it had passes to the noun.
+        if (s.ArticleState != ArticleFollowing ||
+            (s.ArticleWord != QLatin1String("a") && s.ArticleWord != QLatin1String("an")))
+            return;
+        int end = start;
+        while (end > 0 && t.charAt(end - 1) == QLatin1Char(' '))
+            --end;
+        int from = end;
+        while (from > 0 && t.charAt(from - 1).isLetter())
+            --from;
+        QString article;
+        for (int i = from; i < end; ++i)
+            article += t.charAt(i);
+        if (end == start || lowerAscii(article) != s.ArticleWord)
+            return;
+        t.remove(from, start - from);
+        s.WordStart = from;
+        m_droppedArticle = article;
+        if (isUpper(article.front()))
+            s.CapsMode = allCapitals(article) && article.size() > 1 ? CapsAllArmed : CapsFirstArmed;
+    } else if (number == 1 && !m_droppedArticle.isEmpty()) {
+        // Back to the singular: the article returns, agreeing anew.
+        QString article =
+            ChooseArticle(m_forms.SingularForm) ? QStringLiteral("an") : QStringLiteral("a");
+        if (isUpper(m_droppedArticle.front()))
+            article[0] = upperAscii(article[0]);
+        t.insertAt(start, article + QLatin1Char(' '));
+        s.WordStart = start + int(article.size()) + 1;
+        s.ArticleWord = lowerAscii(article);
+        if (s.CapsMode != CapsAllArmed && s.CapsMode != CapsAllInForce)
+            s.CapsMode = CapsNone;
+        m_droppedArticle.clear();
+    }
 }

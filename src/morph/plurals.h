@@ -32,7 +32,13 @@ public:
     const Forms &forms() const { return m_forms; }
 
 private:
+    // Drops the "a"/"an" in agreement with the noun when it becomes plural
+    // (form number 2 or 3) and puts it back when the cycle comes back to the
+    // singular (number 1).
+    void followArticle(int number);
+
     Composition &m_composition;
     const Vocabulary::ExceptionLists &m_exceptions;
     Forms m_forms;
+    QString m_droppedArticle; // as it stood in the text, "A" or "an"
 };
