@@ -5,6 +5,7 @@
 #include "compose/article.h"
 
 #include <algorithm>
+#include <optional>
 
 using namespace TextRules;
 using Ex = Vocabulary::Exceptions;
@@ -49,7 +50,57 @@ bool allCapitals(const QString &w)
     return anyLetter;
 }
 
+// Words that tie a compound's head to what follows it: mother-in-law,
+// passer-by, man-of-war, runner-up.
+bool isLinkingWord(const QString &w)
+{
+    static const QStringList words = {"in",   "of",  "by",   "de",   "at",   "on",    "to",
+                                      "up",   "off", "for",  "from", "with", "about", "after",
+                                      "down", "out", "over", "la",   "du"};
+    return words.contains(w);
+}
+
 } // namespace
+
+std::optional<Plurals::Forms> Plurals::pluralizeHead(const QString &l,
+                                                     const Vocabulary::ExceptionLists &exceptions)
+{
+    // Parts with the separator that follows each.
+    QStringList parts;
+    QStringList separators;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < l.size(); ++i) {
+        if (l.at(i) == QLatin1Char('-') || l.at(i) == QLatin1Char(' ')) {
+            parts.append(l.mid(from, i - from));
+            separators.append(l.at(i));
+            from = i + 1;
+        }
+    }
+    if (parts.isEmpty())
+        return std::nullopt;
+    parts.append(l.mid(from));
+    separators.append(QString());
+    qsizetype head = -1;
+    for (qsizetype i = 1; i < parts.size() && head < 0; ++i) {
+        // A particle at the end belongs to a doer (runners-up, passers-by),
+        // otherwise to the compound as a whole (stand-ins, check-ups).
+        const bool last = i + 1 == parts.size();
+        if (isLinkingWord(parts.at(i)) && !parts.at(i - 1).isEmpty() &&
+            (!last || parts.at(i - 1).endsWith(QLatin1String("er"))))
+            head = i - 1;
+    }
+    if (head < 0)
+        return std::nullopt; // the last word is the head: the ending rules do
+    const Forms h = PluralizeWord(parts.at(head), exceptions);
+    auto join = [&](const QString &headForm) {
+        QString out;
+        for (qsizetype i = 0; i < parts.size(); ++i)
+            out += (i == head ? headForm : parts.at(i)) + separators.at(i);
+        return out;
+    };
+    return Forms{l, join(lowerAscii(h.PluralForm)),
+                 h.AlternatePlural.isEmpty() ? QString() : join(h.AlternatePlural)};
+}
 
 Plurals::Plurals(Composition &composition, const Vocabulary::ExceptionLists &exceptions)
     : m_composition(composition)
@@ -76,6 +127,24 @@ Plurals::Forms Plurals::PluralizeWord(const QString &word,
         f = {rows.singular(row), rows.plural(row), rows.alternate(row)};
         return true;
     };
+
+    // Words the lists do not hold whole: a compound pluralises its head, and
+    // a few heads are the same in the plural (catfish, spacecraft).
+    const bool listed =
+        std::any_of(exceptions.begin(), exceptions.end(),
+                    [&](const PluralExceptionList &list) { return list.find(l) >= 0; });
+    if (!listed) {
+        if (const auto head = pluralizeHead(l, exceptions))
+            return *head;
+        for (const char *same : {"fish", "craft", "deer", "sheep", "swine"}) {
+            const QLatin1String ending(same);
+            if (l.endsWith(ending) && l.size() > ending.size())
+                return {l, l,
+                        ending == QLatin1String("fish") ? l + QStringLiteral("es") : QString()};
+        }
+        if (l.endsWith(QLatin1String("child")))
+            return {l, l + QStringLiteral("ren"), QString()};
+    }
 
     const QChar last = l.back();
     if (last == QLatin1Char('a')) {
