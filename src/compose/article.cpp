@@ -39,8 +39,10 @@ bool readAsWord(const QString &caps)
     if (lead == caps.size() || lead > 2 || (lead == 2 && !onsets.contains(caps.left(2))))
         return false;
     int run = 0;
-    for (QChar c : caps) {
-        run = isVowelLetter(c) ? 0 : run + 1;
+    for (qsizetype i = 0; i < caps.size(); ++i) {
+        // A "Y" after the first letter sounds as a vowel (NIMBY).
+        const QChar c = caps.at(i);
+        run = isVowelLetter(c) || (i > 0 && c == QLatin1Char('Y')) ? 0 : run + 1;
         if (run >= 3)
             return false;
     }
