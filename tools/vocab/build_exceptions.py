@@ -151,7 +151,8 @@ def build(noun_exc, wordnet_dir, dictionary):
         elif singular in regular_alt:
             # Both are offered; the one WordNet's glosses use more comes
             # first (cactus: cacti; abacus: abacuses).
-            if borrowed(singular) and usage.get(regular, 0) >= usage.get(irregular[0], 0):
+            if borrowed(singular) and regular in words \
+                    and usage.get(regular, 0) >= usage.get(irregular[0], 0):
                 rows[singular] = (singular, regular, irregular[0])
             else:
                 rows[singular] = (singular, irregular[0], regular)
