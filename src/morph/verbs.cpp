@@ -516,8 +516,15 @@ void Verbs::suffixClick(Suffix suffix)
     // its cycle is that form and the word itself.
     QStringList row;
     if (findInTables(s.CurrentWord, &row)) {
-        const QString form = row.at(int(suffix) + 1);
-        forms = {s.CurrentWord, form, form};
+        // The form takes the word's capitals, as the rule-built forms do.
+        const QString &w = s.CurrentWord;
+        QString form = row.at(int(suffix) + 1);
+        if (w.size() > 1 && upperAscii(w) == w && lowerAscii(w) != w)
+            form = upperAscii(form);
+        else if (!form.isEmpty() && upperAscii(w.front()) == w.front() &&
+                 lowerAscii(w.front()) != w.front())
+            form[0] = upperAscii(form[0]);
+        forms = {w, form, form};
     } else {
         forms = suffixForms(suffix, s.CurrentWord);
     }

@@ -426,6 +426,40 @@ TEST_F(VerbsTest, SuffixOnIrregularVerbsKeepsTheirTag)
     EXPECT_EQ(state.VerbForm, 3);
 }
 
+TEST_F(VerbsTest, TableVerbsAreFoundByAnyOfTheirForms)
+{
+    const std::tuple<const char *, Suffix, const char *> cases[] = {
+        {"sang", Suffix::Ing, "singing"}, {"walks", Suffix::Ed, "walked"},
+        {"sung", Suffix::S, "sings"},     {"Ran", Suffix::En, "Run"},
+        {"hurry", Suffix::Ed, "hurried"}, {"said", Suffix::Ing, "saying"},
+    };
+    for (const auto &[w, suffix, expected] : cases) {
+        restart();
+        word(QString::fromLatin1(w));
+        verbs.suffixClick(suffix);
+        EXPECT_EQ(text(), QLatin1String(expected) + QLatin1Char(' ')) << w;
+    }
+    // The infinitive button and the tense box find them too.
+    restart();
+    words({"he", "sang"});
+    verbs.btnInfinitiveClick();
+    EXPECT_EQ(text(), QLatin1String("he sing "));
+    restart();
+    words({"he", "walk"});
+    tense(true);
+    EXPECT_EQ(text(), QLatin1String("he walked "));
+    tense(false);
+    EXPECT_EQ(text(), QLatin1String("he walks "));
+    // A word button "go" is not the row a verb button left behind.
+    restart();
+    random.values = {1};
+    word(QStringLiteral("to"));
+    verbs.btnVerbClick(random);
+    word(QStringLiteral("go"));
+    verbs.suffixClick(Suffix::Ed);
+    EXPECT_EQ(text(), QLatin1String("to sing went "));
+}
+
 TEST_F(VerbsTest, SuffixOnFormsOfBe)
 {
     auto cycle = [this](Suffix suffix, const char *w, int clicks) {
