@@ -649,9 +649,13 @@ void Verbs::cbTenseChange()
     } else {
         QStringList row = listVerbRow(tag);
         // Any other word is looked up in the tables by each of its forms,
-        // so a typed or suffixed verb follows the tense too.
-        if (row.isEmpty() && tag != kMouseClick)
-            findInTables(s.CurrentWord, &row);
+        // so a typed or suffixed verb follows the tense too; after typing or
+        // a click in the text that is the word before the caret.
+        if (row.isEmpty()) {
+            if (tag == kMouseClick)
+                WordCapture::captureWord(m_composition);
+            findInTables(WordCapture::trimmedTrailing(s.CurrentWord), &row);
+        }
         if (!row.isEmpty()) {
             const bool base = !past && subjectTakesBaseForm();
             text = row.at(past ? VerbTable::Ed : base ? VerbTable::To : VerbTable::S);
