@@ -13,13 +13,155 @@ bool startsWithAny(const QString &upper, qsizetype n, std::initializer_list<cons
                        [&](const char *p) { return head == QLatin1String(p); });
 }
 
+bool isCapital(QChar c)
+{
+    return c >= QLatin1Char('A') && c <= QLatin1Char('Z');
+}
+
+bool isVowelLetter(QChar upper)
+{
+    return QStringLiteral("AEIOU").contains(upper);
+}
+
+// Whether a run of capitals sounds as a word (NASA, NATO, SCUBA) rather
+// than being spelt out (FBI, HTML, NCAA): four letters or more, a vowel, an
+// English beginning and no three consonants in a row.
+bool readAsWord(const QString &caps)
+{
+    if (caps.size() < 4)
+        return false;
+    static const QStringList onsets = {"BL", "BR", "CH", "CL", "CR", "DR", "FL", "FR", "GL",
+                                       "GR", "PH", "PL", "PR", "SC", "SH", "SK", "SL", "SM",
+                                       "SN", "SP", "ST", "SW", "TH", "TR", "TW", "WH"};
+    qsizetype lead = 0;
+    while (lead < caps.size() && !isVowelLetter(caps.at(lead)))
+        ++lead;
+    if (lead == caps.size() || lead > 2 || (lead == 2 && !onsets.contains(caps.left(2))))
+        return false;
+    int run = 0;
+    for (qsizetype i = 0; i < caps.size(); ++i) {
+        // A "Y" after the first letter sounds as a vowel (NIMBY).
+        const QChar c = caps.at(i);
+        run = isVowelLetter(c) || (i > 0 && c == QLatin1Char('Y')) ? 0 : run + 1;
+        if (run >= 3)
+            return false;
+    }
+    return true;
+}
+
+// The capitals an initialism starts with ("FBI" of "FBI's", "MBA" of
+// "MBAs"), or empty when the word is no initialism.
+QString leadingInitialism(const QString &word)
+{
+    qsizetype n = 0;
+    while (n < word.size() && isCapital(word.at(n)))
+        ++n;
+    if (n < 2)
+        return {};
+    if (n < word.size()) {
+        const QChar next = word.at(n);
+        const bool pluralS =
+            next == QLatin1Char('s') && (n + 1 == word.size() || !word.at(n + 1).isLetter());
+        if (next.isLower() && !pluralS)
+            return {};
+    }
+    return word.left(n);
+}
+
+ArticleExceptions &sharedExceptions()
+{
+    static ArticleExceptions exceptions;
+    return exceptions;
+}
+
 } // namespace
+
+void ArticleExceptions::load(const QStringList &lines)
+{
+    m_entries.clear();
+    for (const QString &line : lines) {
+        const QStringList fields = line.simplified().split(QLatin1Char(' '));
+        if (fields.size() != 2 || fields[0].startsWith(QLatin1Char('#')))
+            continue;
+        const QString article = fields[1].toLower();
+        if (article != QLatin1String("a") && article != QLatin1String("an"))
+            continue;
+        Entry e;
+        e.pattern = fields[0];
+        e.prefix = e.pattern.endsWith(QLatin1Char('*'));
+        if (e.prefix)
+            e.pattern.chop(1);
+        if (e.pattern.isEmpty())
+            continue;
+        e.matchCase = e.pattern != e.pattern.toLower();
+        e.an = article == QLatin1String("an");
+        m_entries.append(e);
+    }
+}
+
+int ArticleExceptions::lookUp(const QString &word) const
+{
+    // Numbers are read without their thousands separators: 11,000 as 11000.
+    QString w = word;
+    if (!w.isEmpty() && w.front().isDigit())
+        w.remove(QLatin1Char(','));
+    const QString lower = TextRules::lowerAscii(w);
+    int best = -1;
+    qsizetype bestLength = -1;
+    for (const Entry &e : m_entries) {
+        const QString &subject = e.matchCase ? w : lower;
+        const QString pattern = e.matchCase ? e.pattern : TextRules::lowerAscii(e.pattern);
+        const qsizetype n = pattern.size();
+        if (subject.size() < n)
+            continue;
+        bool matches = true;
+        for (qsizetype i = 0; i < n && matches; ++i) {
+            const QChar p = pattern.at(i);
+            matches = p == QLatin1Char('#') ? subject.at(i).isDigit() : subject.at(i) == p;
+        }
+        if (!matches)
+            continue;
+        if (!e.prefix && subject.size() > n) {
+            const QChar next = subject.at(n);
+            const bool numberEnds =
+                !next.isDigit() && (pattern.back().isDigit() || pattern.back() == QLatin1Char('#'));
+            if (next.isLetterOrNumber() && !numberEnds)
+                continue;
+        }
+        // Longer patterns are the more particular; a whole word beats a
+        // prefix of the same length.
+        const qsizetype length = n * 2 + (e.prefix ? 0 : 1);
+        if (length > bestLength) {
+            bestLength = length;
+            best = e.an ? 1 : 0;
+        }
+    }
+    return best;
+}
+
+void SetArticleExceptions(const QStringList &lines)
+{
+    sharedExceptions().load(lines);
+}
 
 bool ChooseArticle(const QString &word)
 {
+    return ChooseArticle(word, sharedExceptions());
+}
+
+bool ChooseArticle(const QString &word, const ArticleExceptions &exceptions)
+{
+    const int listed = exceptions.lookUp(word);
+    if (listed >= 0)
+        return listed == 1;
     const QString up = TextRules::upperAscii(word);
     if (up == QLatin1String("ONE"))
         return false;
+    // An initialism spelt out takes the article of its first letter's name:
+    // an FBI agent, an MBA, a UFO.
+    const QString initialism = leadingInitialism(word);
+    if (!initialism.isEmpty() && !readAsWord(initialism))
+        return QStringLiteral("AEFHILMNORSX").contains(initialism.front());
     if (word.isEmpty())
         return false;
     const QChar f = up.at(0);

@@ -185,7 +185,9 @@ void Composition::InsertWord(const QString &word)
         if (s.ActionTag != s.ArticleAction || s.ActionTag == QLatin1String("a")) {
             s.ArticleState = ArticleNone;
         } else {
-            const bool takesAn = ChooseArticle(w);
+            // The word as given, before a capitals mode changed it: "HAT"
+            // in a text in capitals is no initialism.
+            const bool takesAn = ChooseArticle(word);
             const int caret = t.caret();
             if (takesAn && s.ArticleWord == QLatin1String("a")) {
                 for (int i = std::min(s.WordStart, t.length()) - 1; i >= 0; --i) {

@@ -1,6 +1,10 @@
 #include "derivation.h"
 
+#include "verb_spelling.h"
+
 #include <QStringList>
+
+#include <algorithm>
 
 using namespace TextRules;
 
@@ -114,10 +118,15 @@ Derivation::DegreeForms Derivation::comparativeForms(const QString &word)
     } else if (QStringLiteral("BDFGMNPST").contains(last) && n >= 2 && isVowel(second) &&
                (n < 3 || !isVowel(u.at(n - 3)))) {
         // A short vowel before a final consonant: the doubled spelling is
-        // offered as the alternate.
+        // offered as the alternate, or first where the vowel is stressed
+        // (bigger, thinner) as with verbs.
         const QChar c = word.at(n - 1);
         d.altComparative = word + c + QStringLiteral("er");
         d.altSuperlative = word + c + QStringLiteral("est");
+        if (VerbSpelling::doubling(word) == VerbSpelling::Doubling::Double) {
+            std::swap(d.comparative, d.altComparative);
+            std::swap(d.superlative, d.altSuperlative);
+        }
     }
     return d;
 }
@@ -148,6 +157,17 @@ Derivation::ThreeForms Derivation::lyForms(const QString &word)
     for (const char *ending : {"ble", "zle", "kle", "ple", "gle"}) {
         if (l.endsWith(QLatin1String(ending)))
             f[1] = word.chopped(1) + QStringLiteral("y");
+    }
+    // Any consonant before a final "le" (gently, subtly, idly).
+    if (l.size() >= 3 && l.endsWith(QLatin1String("le")) &&
+        !isVowel(upperAscii(l.at(l.size() - 3))))
+        f[1] = word.chopped(1) + QStringLiteral("y");
+    // A y that is the word's only vowel stays (shyly, slyly, wryly), and so
+    // does one after a vowel (coyly, grayly).
+    if (l.size() >= 2 && l.endsWith(QLatin1Char('y')) && l != QLatin1String("dry")) {
+        if (isVowel(upperAscii(l.at(l.size() - 2))) ||
+            !std::any_of(l.begin(), l.end() - 1, [](QChar c) { return isVowel(upperAscii(c)); }))
+            f[1] = word + QStringLiteral("ly");
     }
     if (l == QLatin1String("whole"))
         f[1] = QStringLiteral("wholly");

@@ -2,6 +2,11 @@
 
 #include "word_capture.h"
 
+#include "compose/article.h"
+
+#include <algorithm>
+#include <optional>
+
 using namespace TextRules;
 using Ex = Vocabulary::Exceptions;
 
@@ -27,6 +32,11 @@ bool startsWithCapital(const QString &w)
     return !w.isEmpty() && isAsciiLetter(w.front()) && upperAscii(w.front()) == w.front();
 }
 
+bool isUpper(QChar c)
+{
+    return c != lowerAscii(c);
+}
+
 bool allCapitals(const QString &w)
 {
     bool anyLetter = false;
@@ -40,7 +50,57 @@ bool allCapitals(const QString &w)
     return anyLetter;
 }
 
+// Words that tie a compound's head to what follows it: mother-in-law,
+// passer-by, man-of-war, runner-up.
+bool isLinkingWord(const QString &w)
+{
+    static const QStringList words = {"in",   "of",  "by",   "de",   "at",   "on",    "to",
+                                      "up",   "off", "for",  "from", "with", "about", "after",
+                                      "down", "out", "over", "la",   "du"};
+    return words.contains(w);
+}
+
 } // namespace
+
+std::optional<Plurals::Forms> Plurals::pluralizeHead(const QString &l,
+                                                     const Vocabulary::ExceptionLists &exceptions)
+{
+    // Parts with the separator that follows each.
+    QStringList parts;
+    QStringList separators;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < l.size(); ++i) {
+        if (l.at(i) == QLatin1Char('-') || l.at(i) == QLatin1Char(' ')) {
+            parts.append(l.mid(from, i - from));
+            separators.append(l.at(i));
+            from = i + 1;
+        }
+    }
+    if (parts.isEmpty())
+        return std::nullopt;
+    parts.append(l.mid(from));
+    separators.append(QString());
+    qsizetype head = -1;
+    for (qsizetype i = 1; i < parts.size() && head < 0; ++i) {
+        // A particle at the end belongs to a doer (runners-up, passers-by),
+        // otherwise to the compound as a whole (stand-ins, check-ups).
+        const bool last = i + 1 == parts.size();
+        if (isLinkingWord(parts.at(i)) && !parts.at(i - 1).isEmpty() &&
+            (!last || parts.at(i - 1).endsWith(QLatin1String("er"))))
+            head = i - 1;
+    }
+    if (head < 0)
+        return std::nullopt; // the last word is the head: the ending rules do
+    const Forms h = PluralizeWord(parts.at(head), exceptions);
+    auto join = [&](const QString &headForm) {
+        QString out;
+        for (qsizetype i = 0; i < parts.size(); ++i)
+            out += (i == head ? headForm : parts.at(i)) + separators.at(i);
+        return out;
+    };
+    return Forms{l, join(lowerAscii(h.PluralForm)),
+                 h.AlternatePlural.isEmpty() ? QString() : join(h.AlternatePlural)};
+}
 
 Plurals::Plurals(Composition &composition, const Vocabulary::ExceptionLists &exceptions)
     : m_composition(composition)
@@ -67,6 +127,24 @@ Plurals::Forms Plurals::PluralizeWord(const QString &word,
         f = {rows.singular(row), rows.plural(row), rows.alternate(row)};
         return true;
     };
+
+    // Words the lists do not hold whole: a compound pluralises its head, and
+    // a few heads are the same in the plural (catfish, spacecraft).
+    const bool listed =
+        std::any_of(exceptions.begin(), exceptions.end(),
+                    [&](const PluralExceptionList &list) { return list.find(l) >= 0; });
+    if (!listed) {
+        if (const auto head = pluralizeHead(l, exceptions))
+            return *head;
+        for (const char *same : {"fish", "craft", "deer", "sheep", "swine"}) {
+            const QLatin1String ending(same);
+            if (l.endsWith(ending) && l.size() > ending.size())
+                return {l, l,
+                        ending == QLatin1String("fish") ? l + QStringLiteral("es") : QString()};
+        }
+        if (l.endsWith(QLatin1String("child")))
+            return {l, l + QStringLiteral("ren"), QString()};
+    }
 
     const QChar last = l.back();
     if (last == QLatin1Char('a')) {
@@ -151,8 +229,53 @@ void Plurals::btnPluralizeClick()
                : number == 2 ? m_forms.PluralForm
                              : m_forms.AlternatePlural;
     }
+    if (s.LastAction != kPluralize)
+        m_droppedArticle.clear();
+    followArticle(number);
     s.ActionTag = kPluralize;
     m_composition.InsertWord(text);
     s.CurrentWord = text;
     s.FormIndex = number;
+}
+
+void Plurals::followArticle(int number)
+{
+    CompositionState &s = m_composition.state;
+    TextSurface &t = m_composition.surface();
+    const int start = std::min(s.WordStart, t.length());
+    if (number != 1 && m_droppedArticle.isEmpty()) {
+        // "a box" becomes "boxes": an "a" or "an" in agreement with the noun
+        // goes, and a capital it had passes to the noun.
+        if (s.ArticleState != ArticleFollowing ||
+            (s.ArticleWord != QLatin1String("a") && s.ArticleWord != QLatin1String("an")))
+            return;
+        int end = start;
+        while (end > 0 && t.charAt(end - 1) == QLatin1Char(' '))
+            --end;
+        int from = end;
+        while (from > 0 && t.charAt(from - 1).isLetter())
+            --from;
+        QString article;
+        for (int i = from; i < end; ++i)
+            article += t.charAt(i);
+        if (end == start || lowerAscii(article) != s.ArticleWord)
+            return;
+        t.remove(from, start - from);
+        s.WordStart = from;
+        m_droppedArticle = article;
+        if (isUpper(article.front()))
+            s.CapsMode = allCapitals(article) && article.size() > 1 ? CapsAllArmed : CapsFirstArmed;
+    } else if (number == 1 && !m_droppedArticle.isEmpty()) {
+        // Back to the singular: the article returns, agreeing anew.
+        QString article =
+            ChooseArticle(m_forms.SingularForm) ? QStringLiteral("an") : QStringLiteral("a");
+        if (isUpper(m_droppedArticle.front()))
+            article[0] = upperAscii(article[0]);
+        t.insertAt(start, article + QLatin1Char(' '));
+        s.WordStart = start + int(article.size()) + 1;
+        s.ArticleWord = lowerAscii(article);
+        if (s.CapsMode != CapsAllArmed && s.CapsMode != CapsAllInForce)
+            s.CapsMode = CapsNone;
+        m_droppedArticle.clear();
+    }
 }

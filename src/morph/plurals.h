@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Noun plurals: the ending rules backed by the twelve exception lists, and
 // the pluralize button that turns the current word into its plural and steps
 // through plural, alternate plural and singular on repeated clicks.
@@ -32,7 +34,17 @@ public:
     const Forms &forms() const { return m_forms; }
 
 private:
+    // The forms of a compound whose head stands before a linking word
+    // (mothers-in-law, passers-by); nothing when the last word is the head.
+    static std::optional<Forms> pluralizeHead(const QString &lowerWord,
+                                              const Vocabulary::ExceptionLists &exceptions);
+    // Drops the "a"/"an" in agreement with the noun when it becomes plural
+    // (form number 2 or 3) and puts it back when the cycle comes back to the
+    // singular (number 1).
+    void followArticle(int number);
+
     Composition &m_composition;
     const Vocabulary::ExceptionLists &m_exceptions;
     Forms m_forms;
+    QString m_droppedArticle; // as it stood in the text, "A" or "an"
 };

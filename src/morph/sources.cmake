@@ -8,6 +8,8 @@ target_sources(
           morph/negation.h
           morph/plurals.cpp
           morph/plurals.h
+          morph/verb_spelling.cpp
+          morph/verb_spelling.h
           morph/verbs.cpp
           morph/verbs.h
           morph/word_capture.cpp

@@ -1,7 +1,9 @@
 #include "verbs.h"
 
+#include "verb_spelling.h"
 #include "word_capture.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 using namespace TextRules;
@@ -128,11 +130,6 @@ QString suffixTag(Verbs::Suffix suffix)
     return tags[int(suffix)];
 }
 
-bool isVowel(QChar c)
-{
-    return QStringLiteral("aeiou").contains(lowerAscii(c));
-}
-
 // The number of the btnBe cycle that holds word, so a later click of the
 // button goes on from it.
 int beNumber(const QString &word)
@@ -143,6 +140,34 @@ int beNumber(const QString &word)
             return i + 1;
     }
     return 1;
+}
+
+// The form a verb takes after a negated word ("haven't gone", "isn't
+// going", "didn't go", "can't go"), or 0 when currentWord is no negation of
+// a helping verb or modal.
+int negatedVerbForm(const QString &lastAction, const QString &currentWord)
+{
+    QString l = lowerAscii(WordCapture::trimmedTrailing(currentWord));
+    if (l.endsWith(QLatin1String("n't")))
+        l.chop(3);
+    else if (lastAction == QLatin1String("not") && l.endsWith(QLatin1String(" not")))
+        l.chop(4);
+    else if (l == QLatin1String("cannot"))
+        l = QStringLiteral("can");
+    else
+        return 0;
+    l = l.mid(l.lastIndexOf(QLatin1Char(' ')) + 1);
+    if (l.startsWith(QLatin1Char('-')))
+        l.remove(0, 1);
+    if (isOneOf(l, {"have", "has", "had", "'ve"}))
+        return 5;
+    if (isOneOf(l, {"ai", "am", "is", "are", "was", "were", "be"}))
+        return 3;
+    if (isOneOf(l, {"do",    "does", "did",  "ca",    "can",    "could", "may",
+                    "might", "must", "sha",  "shall", "should", "wo",    "will",
+                    "would", "need", "dare", "ought", "'ll",    "'d"}))
+        return 1;
+    return 0;
 }
 
 } // namespace
@@ -176,6 +201,8 @@ int Verbs::ChooseVerbForm(const QString &lastAction, const QString &currentWord,
             return 1;
         return currentWord == QLatin1String("-'ve") ? 5 : 3;
     }
+    if (const int negated = negatedVerbForm(a, currentWord))
+        return negated;
     if (pastTense)
         return 4;
     if (isOneOf(a, {"pluralize", "I", "you", "we", "they"}))
@@ -327,14 +354,22 @@ QStringList Verbs::listVerbRow(const QString &tag) const
         list = &m_sayVerbs;
     else
         return {};
+    QStringList row;
     if (s.FormIndex >= 0 && s.FormIndex < list->size())
-        return list->row(s.FormIndex);
+        row = list->row(s.FormIndex);
     // btnGo and btnSay insert their word even when the list lacks it.
-    if (tag == QLatin1String("go"))
-        return goForms();
-    if (tag == QLatin1String("say"))
-        return sayForms();
-    return {};
+    else if (tag == QLatin1String("go"))
+        row = goForms();
+    else if (tag == QLatin1String("say"))
+        row = sayForms();
+    // The row must still be the current word's: a word inserted by a word
+    // button of the same name ("go") or a selection leaves a row behind
+    // that belongs to another verb.
+    const QString l = lowerAscii(s.CurrentWord);
+    if (!l.isEmpty() && !std::any_of(row.begin(), row.end(),
+                                     [&](const QString &form) { return lowerAscii(form) == l; }))
+        return {};
+    return row;
 }
 
 Verbs::SuffixForms Verbs::suffixForms(Suffix suffix, const QString &word)
@@ -345,37 +380,57 @@ Verbs::SuffixForms Verbs::suffixForms(Suffix suffix, const QString &word)
         const QString bare = suffixTag(suffix);
         return {QString(), bare, bare};
     }
-    const QChar c = lowerAscii(w.back());
     const QString l = lowerAscii(w);
-    const QString stem = w.chopped(1);
+    if ((suffix == Suffix::Ed || suffix == Suffix::En) && l == QLatin1String("honey"))
+        return {w, w + QStringLiteral("ed"), w.chopped(2) + QStringLiteral("ied")};
+    QStringList spellings;
     switch (suffix) {
-    case Suffix::S: {
-        if (w.size() < 2)
-            return {w, w + QStringLiteral("s"), w + QStringLiteral("s")};
-        if (c == QLatin1Char('y') && !isVowel(w.at(w.size() - 2)))
-            return {w, stem + QStringLiteral("ies"), w + QStringLiteral("s")};
-        if (c == QLatin1Char('x') || c == QLatin1Char('s') || l.endsWith(QLatin1String("ch")) ||
-            l.endsWith(QLatin1String("sh")))
-            return {w, w + QStringLiteral("es"), w + QStringLiteral("es")};
-        return {w, w + QStringLiteral("s"), w + QStringLiteral("s")};
-    }
+    case Suffix::S:
+        spellings = VerbSpelling::sForms(w);
+        break;
     case Suffix::Ing:
-        if (c == QLatin1Char('e'))
-            return {w, w + QStringLiteral("ing"), stem + QStringLiteral("ing")};
-        return {w, w + QStringLiteral("ing"), w + w.back() + QStringLiteral("ing")};
+        spellings = VerbSpelling::ingForms(w);
+        break;
     case Suffix::Ed:
     case Suffix::En:
+        spellings = VerbSpelling::edForms(w);
         break;
     }
-    if (l == QLatin1String("honey"))
-        return {w, w + QStringLiteral("ed"), w.chopped(2) + QStringLiteral("ied")};
-    const bool ed = suffix == Suffix::Ed;
-    if (c == QLatin1Char('y'))
-        return {w, stem + QStringLiteral("ied"), stem + QStringLiteral("yed")};
-    if (c == QLatin1Char('e'))
-        return {w, w + (ed ? QStringLiteral("d") : QStringLiteral("n")), w + QStringLiteral("d")};
-    return {w, w + (ed ? QStringLiteral("ed") : QStringLiteral("en")),
-            ed ? w + w.back() + QStringLiteral("ed") : w + QStringLiteral("ed")};
+    QString alternative = spellings.value(1, spellings.first());
+    // A verb outside the tables may still be a strong one: its -en form
+    // stays on offer after the regular participle.
+    if (suffix == Suffix::En && spellings.size() == 1 && !l.endsWith(QLatin1Char('y')))
+        alternative =
+            w + (l.endsWith(QLatin1Char('e')) ? QStringLiteral("n") : QStringLiteral("en"));
+    return {w, spellings.first(), alternative};
+}
+
+bool Verbs::findInTables(const QString &word, QStringList *forms, QString *tag, int *row) const
+{
+    const QString l = lowerAscii(word);
+    if (l.isEmpty())
+        return false;
+    const std::array<std::pair<const VerbTable *, const char *>, 3> lists = {
+        {{&m_verbs, "verb"}, {&m_goVerbs, "go"}, {&m_sayVerbs, "say"}}};
+    // The base form wins over the same spelling in another column, so
+    // "found" is the verb found and "lay" the verb lay.
+    for (int c = 0; c < VerbTable::ColumnCount; ++c) {
+        for (const auto &[list, name] : lists) {
+            const WordList &column = list->column(VerbTable::Column(c));
+            for (qsizetype r = 0; r < column.size(); ++r) {
+                if (lowerAscii(column.at(r)) != l)
+                    continue;
+                if (forms)
+                    *forms = list->row(r);
+                if (tag)
+                    *tag = QString::fromLatin1(name);
+                if (row)
+                    *row = int(r);
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 void Verbs::suffixClick(Suffix suffix)
@@ -394,7 +449,7 @@ void Verbs::suffixClick(Suffix suffix)
         int number = s.FormIndex + 1;
         if (number < 1 || number > 3)
             number = 1;
-        if (number == 3 && sOrEd && forms[2] == forms[1])
+        if (number == 3 && forms[2] == forms[1])
             number = 1;
         s.ActionTag = tag;
         insertReplacing(forms[number - 1]);
@@ -460,7 +515,22 @@ void Verbs::suffixClick(Suffix suffix)
 
     if (s.CapsMode == CapsFirstInForce)
         s.CapsMode = CapsFirstArmed;
-    forms = suffixForms(suffix, s.CurrentWord);
+    // A verb the tables hold, in any of its forms, takes the table's form;
+    // its cycle is that form and the word itself.
+    QStringList row;
+    if (findInTables(s.CurrentWord, &row)) {
+        // The form takes the word's capitals, as the rule-built forms do.
+        const QString &w = s.CurrentWord;
+        QString form = row.at(int(suffix) + 1);
+        if (w.size() > 1 && upperAscii(w) == w && lowerAscii(w) != w)
+            form = upperAscii(form);
+        else if (!form.isEmpty() && upperAscii(w.front()) == w.front() &&
+                 lowerAscii(w.front()) != w.front())
+            form[0] = upperAscii(form[0]);
+        forms = {w, form, form};
+    } else {
+        forms = suffixForms(suffix, s.CurrentWord);
+    }
     s.ActionTag = tag;
     insertReplacing(forms[1]);
     s.CurrentWord = forms[1];
@@ -491,9 +561,10 @@ void Verbs::btnInfinitiveClick()
         if (!row.isEmpty())
             text = row.at(VerbTable::To);
     }
-    if (text.isEmpty() && grabbed) {
-        // A grabbed word has no tag: find it among the helping verbs and
-        // the verb lists, and keep its tag and row for the buttons after.
+    if (text.isEmpty()) {
+        // A word without a verb's tag (grabbed, typed, or from another
+        // button): find it among the helping verbs and the verb lists, and
+        // keep its tag and row for the buttons after.
         const QString l = lowerAscii(s.CurrentWord);
         for (const HelperRow &helper : kHelpers) {
             for (int i = 0; i < helper.cycleSize && text.isEmpty(); ++i) {
@@ -503,21 +574,16 @@ void Verbs::btnInfinitiveClick()
                 }
             }
         }
-        const std::array<std::pair<const VerbTable *, const char *>, 3> lists = {
-            {{&m_verbs, "verb"}, {&m_goVerbs, "go"}, {&m_sayVerbs, "say"}}};
-        for (const auto &[list, tag] : lists) {
-            for (qsizetype row = 0; row < list->size() && text.isEmpty(); ++row) {
-                for (int c = 0; c < VerbTable::ColumnCount; ++c) {
-                    if (lowerAscii(list->form(row, VerbTable::Column(c))) == l) {
-                        text = list->form(row, VerbTable::To);
-                        s.LastAction = QString::fromLatin1(tag);
-                        s.FormIndex = int(row);
-                        break;
-                    }
-                }
-            }
+        QStringList forms;
+        QString tag;
+        int row = -1;
+        if (text.isEmpty() && findInTables(s.CurrentWord, &forms, &tag, &row)) {
+            text = forms.at(VerbTable::To);
+            s.LastAction = tag;
+            s.FormIndex = row;
         }
-        if (!s.CurrentWord.isEmpty() && s.CurrentWord.front() != lowerAscii(s.CurrentWord.front()))
+        if (!text.isEmpty() && !s.CurrentWord.isEmpty() &&
+            s.CurrentWord.front() != lowerAscii(s.CurrentWord.front()))
             s.CapsMode = CapsFirstArmed;
     }
     if (text.isEmpty()) {
@@ -590,7 +656,15 @@ void Verbs::cbTenseChange()
         if (!past && subjectTakesBaseForm())
             text = str(helper->cycle[0]);
     } else {
-        const QStringList row = listVerbRow(tag);
+        QStringList row = listVerbRow(tag);
+        // Any other word is looked up in the tables by each of its forms,
+        // so a typed or suffixed verb follows the tense too; after typing or
+        // a click in the text that is the word before the caret.
+        if (row.isEmpty()) {
+            if (tag == kMouseClick)
+                WordCapture::captureWord(m_composition);
+            findInTables(WordCapture::trimmedTrailing(s.CurrentWord), &row);
+        }
         if (!row.isEmpty()) {
             const bool base = !past && subjectTakesBaseForm();
             text = row.at(past ? VerbTable::Ed : base ? VerbTable::To : VerbTable::S);

@@ -68,6 +68,11 @@ private:
     // The five forms of the verb inserted last by a list-driven button (tag
     // "go", "say" or "verb"), or an empty list when its row is unknown.
     QStringList listVerbRow(const QString &tag) const;
+    // Looks word up, without regard to case, in every column of the three
+    // tables; on success gives the verb's five forms, the tag of its table
+    // and its row.
+    bool findInTables(const QString &word, QStringList *forms, QString *tag = nullptr,
+                      int *row = nullptr) const;
     // Inserts text in place of the current word. A contraction ("-'ve") is
     // joined to the word before it, and a word replacing one stands apart
     // again: the old span goes first and spacing is worked out afresh.

@@ -1,20 +1,8 @@
 #include "verb_list_editor.h"
 
 #include "compose/composition.h"
+#include "morph/verb_spelling.h"
 #include "morph/verbs.h"
-
-namespace {
-
-bool isOneOf(QChar c, const char *letters)
-{
-    for (const char *p = letters; *p; ++p) {
-        if (c == QLatin1Char(*p))
-            return true;
-    }
-    return false;
-}
-
-} // namespace
 
 VerbListEditor::VerbListEditor(Vocabulary &vocabulary, Composition &composition,
                                const bool &pastTense)
@@ -30,29 +18,12 @@ QString VerbListEditor::blankConjugationMessage()
 
 VerbListEditor::Proposal VerbListEditor::propose(const QString &w)
 {
-    const qsizetype n = w.size();
-    if (n <= 1) {
-        return {{w, w + QLatin1String("s"), w + QLatin1String("ing"), w + QLatin1String("ed"),
-                 w + QLatin1String("ed")},
-                false};
-    }
-    const QChar c1 = w.at(n - 1);
-    const QChar c2 = w.at(n - 2);
-    Proposal p;
-    const QString s = w + (c1 == QLatin1Char('h') || c1 == QLatin1Char('s') ? QLatin1String("es")
-                                                                            : QLatin1String("s"));
-    if (c1 != QLatin1Char('e')) {
-        p.forms = {w, s, w + QLatin1String("ing"), w + QLatin1String("ed"),
-                   w + QLatin1String("ed")};
-        p.doublingCandidate = isOneOf(c1, "bdgmnprst") && isOneOf(c2, "aeiou");
-    } else if (c2 != QLatin1Char('e')) {
-        const QString b = w.left(n - 1);
-        p.forms = {w, s, b + QLatin1String("ing"), b + QLatin1String("ed"),
-                   b + QLatin1String("ed")};
-    } else {
-        p.forms = {w, s, w + QLatin1String("ing"), w + QLatin1String("d"), w + QLatin1String("d")};
-    }
-    return p;
+    // The same spelling rules as the suffix buttons; a word whose last
+    // consonant may double still leaves the caret in the -ing field, so the
+    // user can check it.
+    const QString ed = VerbSpelling::edForms(w).first();
+    return {{w, VerbSpelling::sForms(w).first(), VerbSpelling::ingForms(w).first(), ed, ed},
+            VerbSpelling::doubling(w) != VerbSpelling::Doubling::No};
 }
 
 QString VerbListEditor::tag(Vocabulary::List table)

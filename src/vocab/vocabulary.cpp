@@ -1,5 +1,6 @@
 #include "vocabulary.h"
 
+#include "compose/article.h"
 #include "compose/dialogs.h"
 #include "write_encoding.h"
 
@@ -279,6 +280,14 @@ bool Vocabulary::LoadVocabulary(const QString &vocabDir, const QString &exceptio
         }
         m_exceptions[i].loadLines(lines);
     }
+    // The article exceptions are optional: without them the letter rule
+    // decides alone, and nothing is said.
+    QStringList articleLines;
+    const QString articles = locateFile(exceptionsDir, QStringLiteral("articles.txt"));
+    TextFile::Encoding articleEncoding;
+    if (articles.isEmpty() || !readLines(articles, &articleLines, &articleEncoding, dialogs))
+        articleLines.clear();
+    SetArticleExceptions(articleLines);
 
     m_listModified.fill(false);
     m_vocabModified = false;

@@ -196,14 +196,40 @@ TEST(ArticleAgreement, ReplacedWordReagreesWithItsArticle)
 
 TEST(ChooseArticle, SoundRulesAndExceptions)
 {
+    // The letter rule alone, as without an exception file.
+    const ArticleExceptions none;
     for (const char *w : {"hour", "heir", "herb", "honest", "homage", "honour", "honor", "HIV",
-                          "egg", "ewe", "umbrella", "under", "up", "apple", "ink", "owl"})
-        EXPECT_TRUE(ChooseArticle(QString::fromLatin1(w))) << w;
+                          "egg", "umbrella", "under", "up", "apple", "ink", "owl"})
+        EXPECT_TRUE(ChooseArticle(QString::fromLatin1(w), none)) << w;
     for (const char *w :
          {"house", "hotel",   "her",     "hiv",       "euro",  "eulogy",     "unicorn", "use",
           "usual", "utensil", "uranium", "unanimous", "unary", "ubiquitous", "UFO",     "UK",
           "one",   "ONE",     "7up",     "\"apple",   "",      "cat"})
-        EXPECT_FALSE(ChooseArticle(QString::fromLatin1(w))) << w;
+        EXPECT_FALSE(ChooseArticle(QString::fromLatin1(w), none)) << w;
+}
+
+TEST(ChooseArticle, InitialismsAndTheExceptionList)
+{
+    ArticleExceptions list;
+    list.load({"# letters and numbers", "x an", "u a", "f an", "8* an", "11 an", "18## an",
+               "unin* an", "once a", "NATO a", "SIM a", "bad line here", "oops the"});
+    const std::pair<const char *, bool> cases[] = {
+        {"FBI", true},        {"MBA", true},    {"MBAs", true},  {"FBI's", true},
+        {"UFO", false},       {"URL", false},   {"HTML", true},  {"NASA", false},
+        {"NIMBY", false},     {"NATO", false},  {"x-ray", true}, {"X", true},
+        {"u-turn", false},    {"f-stop", true}, {"fun", false},  {"8", true},
+        {"80", true},         {"8th", true},    {"11", true},    {"11th", true},
+        {"110", false},       {"1800s", true},  {"1,800", true}, {"180", false},
+        {"1", false},         {"100", false},   {"once", false}, {"uninformed", true},
+        {"Uninformed", true}, {"SIM", false},   {"sim", false},  {"McDonald", false},
+        {"apple", true},      {"Nato", false},
+    };
+    for (const auto &[w, an] : cases)
+        EXPECT_EQ(ChooseArticle(QString::fromLatin1(w), list), an) << w;
+    // "NATO" is listed as written: the entry is case-sensitive; lower-case
+    // entries match in any case.
+    EXPECT_EQ(list.lookUp(QStringLiteral("Nato")), -1);
+    EXPECT_EQ(list.lookUp(QStringLiteral("ONCE")), 0);
 }
 
 TEST(TrimSpaceBeforeCaret, RemovesSpacesAndLineBreaks)

@@ -140,34 +140,25 @@ TEST(VerbProposals, SpellingRules)
     };
     const Case cases[] = {
         {"walk", {"walk", "walks", "walking", "walked", "walked"}, false},
-        {"stop", {"stop", "stops", "stoping", "stoped", "stoped"}, true},
+        {"stop", {"stop", "stops", "stopping", "stopped", "stopped"}, true},
+        {"admit", {"admit", "admits", "admitting", "admitted", "admitted"}, true},
+        {"visit", {"visit", "visits", "visiting", "visited", "visited"}, true},
+        {"travel", {"travel", "travels", "traveling", "traveled", "traveled"}, true},
         {"bake", {"bake", "bakes", "baking", "baked", "baked"}, false},
         {"agree", {"agree", "agrees", "agreeing", "agreed", "agreed"}, false},
+        {"tie", {"tie", "ties", "tying", "tied", "tied"}, false},
         {"wash", {"wash", "washes", "washing", "washed", "washed"}, false},
-        {"laugh", {"laugh", "laughes", "laughing", "laughed", "laughed"}, false},
-        {"pass", {"pass", "passes", "passing", "passed", "passed"}, false},
-        {"bus", {"bus", "buses", "busing", "bused", "bused"}, true},
-        {"rob", {"rob", "robs", "robing", "robed", "robed"}, true},
-        {"beg", {"beg", "begs", "beging", "beged", "beged"}, true},
-        {"hum", {"hum", "hums", "huming", "humed", "humed"}, true},
-        {"plan", {"plan", "plans", "planing", "planed", "planed"}, true},
-        {"stir", {"stir", "stirs", "stiring", "stired", "stired"}, true},
-        {"nod", {"nod", "nods", "noding", "noded", "noded"}, true},
-        {"fix", {"fix", "fixs", "fixing", "fixed", "fixed"}, false},
+        {"laugh", {"laugh", "laughs", "laughing", "laughed", "laughed"}, false},
+        {"fix", {"fix", "fixes", "fixing", "fixed", "fixed"}, false},
+        {"buzz", {"buzz", "buzzes", "buzzing", "buzzed", "buzzed"}, false},
+        {"carry", {"carry", "carries", "carrying", "carried", "carried"}, false},
         {"play", {"play", "plays", "playing", "played", "played"}, false},
-        {"rest", {"rest", "rests", "resting", "rested", "rested"}, false},
-        {"go", {"go", "gos", "going", "goed", "goed"}, false},
-        {"be", {"be", "bes", "bing", "bed", "bed"}, false},
+        {"panic", {"panic", "panics", "panicking", "panicked", "panicked"}, false},
+        {"veto", {"veto", "vetoes", "vetoing", "vetoed", "vetoed"}, false},
         {"x", {"x", "xs", "xing", "xed", "xed"}, false},
-        {"h", {"h", "hs", "hing", "hed", "hed"}, false},
         {"", {"", "s", "ing", "ed", "ed"}, false},
-        // Only lower-case letters count.
-        {"STOP", {"STOP", "STOPs", "STOPing", "STOPed", "STOPed"}, false},
-        {"BAKE", {"BAKE", "BAKEs", "BAKEing", "BAKEed", "BAKEed"}, false},
-        {"WASH", {"WASH", "WASHs", "WASHing", "WASHed", "WASHed"}, false},
-        {"sTOp", {"sTOp", "sTOps", "sTOping", "sTOped", "sTOped"}, false},
-        {"ee", {"ee", "ees", "eeing", "eed", "eed"}, false},
-        {"ae", {"ae", "aes", "aing", "aed", "aed"}, false},
+        // The letters added are lower case, the word's own letters stay.
+        {"STOP", {"STOP", "STOPs", "STOPPing", "STOPPed", "STOPPed"}, true},
     };
     for (const Case &c : cases) {
         const auto p = VerbListEditor::propose(QString::fromLatin1(c.to));
@@ -219,7 +210,7 @@ TEST_F(VerbListEditorTest, EnterLoadsAStoredVerbWithoutRegardToCase)
 TEST_F(VerbListEditorTest, EnterProposesFormsForANewVerb)
 {
     const auto proposed = editor.enterInfinitive("stop");
-    EXPECT_EQ(forms(proposed), QStringList({"stop", "stops", "stoping", "stoped", "stoped"}));
+    EXPECT_EQ(forms(proposed), QStringList({"stop", "stops", "stopping", "stopped", "stopped"}));
     EXPECT_TRUE(proposed.doublingCandidate);
     EXPECT_EQ(editor.EditIndex, -1);
 

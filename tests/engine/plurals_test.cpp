@@ -1,3 +1,4 @@
+#include "compose/articles.h"
 #include "fake_dialogs.h"
 #include "morph/plurals.h"
 #include "morph_fixture.h"
@@ -118,6 +119,60 @@ TEST_F(PluralsTest, WordEndingInXWithAnEmptyListTakesEs)
     EXPECT_EQ(plural(QStringLiteral("fax")), QLatin1String("faxes"));
     row(Ex::NounX, "ox", "oxen");
     EXPECT_EQ(plural(QStringLiteral("fax")), QLatin1String("faxes"));
+}
+
+TEST_F(PluralsTest, CompoundsPluralizeTheirHeadAndSomeHeadsStayTheSame)
+{
+    const std::tuple<const char *, const char *, const char *> cases[] = {
+        {"mother-in-law", "mothers-in-law", ""},
+        {"passer-by", "passers-by", ""},
+        {"runner-up", "runners-up", ""},
+        {"man-of-war", "men-of-war", "mans-of-war"},
+        {"stand-in", "stand-ins", ""},
+        {"x-ray", "x-rays", ""},
+        {"point of view", "points of view", ""},
+        {"catfish", "catfish", "catfishes"},
+        {"spacecraft", "spacecraft", ""},
+        {"grandchild", "grandchildren", ""},
+        {"reindeer", "reindeer", ""},
+    };
+    for (const auto &[singular, plural, alternate] : cases) {
+        const Plurals::Forms f = forms(QString::fromLatin1(singular));
+        EXPECT_EQ(f.PluralForm, QLatin1String(plural)) << singular;
+        EXPECT_EQ(f.AlternatePlural, QLatin1String(alternate)) << singular;
+    }
+    // A compound the lists hold whole keeps its row.
+    row(Ex::NounChange, "man-of-war", "men-o'-war");
+    EXPECT_EQ(plural(QStringLiteral("man-of-war")), QLatin1String("men-o'-war"));
+}
+
+TEST_F(PluralsTest, AnArticleInAgreementFollowsTheNumber)
+{
+    row(Ex::NounX, "ox", "oxen");
+    Articles articles(composition);
+    word(QStringLiteral("see"));
+    articles.btnAClick();
+    word(QStringLiteral("ox"));
+    const QStringList expected = {"See oxen ", "See an ox ", "See oxen "};
+    for (const QString &e : expected) {
+        pluralize();
+        EXPECT_EQ(text(), e);
+    }
+    // At the start of a sentence the capital moves to the noun and back.
+    surface.setText(QString());
+    composition.resetForNewDocument();
+    articles.btnAClick();
+    word(QStringLiteral("box"));
+    pluralize();
+    EXPECT_EQ(text(), QLatin1String("Boxes "));
+    pluralize();
+    EXPECT_EQ(text(), QLatin1String("A box "));
+    // "the" and an article chosen from its panel are left alone.
+    word(QStringLiteral("and"));
+    articles.aPanelClick(1);
+    word(QStringLiteral("cat"));
+    pluralize();
+    EXPECT_EQ(text(), QLatin1String("A box and a cats "));
 }
 
 TEST_F(PluralsTest, RepeatedClicksCyclePluralAlternateSingular)

@@ -2,6 +2,8 @@
 // with Wordloom (data/words and data/exceptions). The files are read with
 // QFile only; WORDLOOM_DATA_DIR holds the absolute path of data/.
 
+#include "morph/verb_spelling.h"
+
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -45,7 +47,7 @@ struct VerbDesc
 };
 
 const std::vector<VerbDesc> kVerbTables = {
-    {"verb.txt", 600},
+    {"verb.txt", 1300},
     {"goVerb.txt", 60},
     {"sayVerb.txt", 60},
 };
@@ -103,6 +105,7 @@ QStringList allShippedFiles()
     for (const QString &list : kExceptionLists) {
         files << exceptionsPath(list);
     }
+    files << exceptionsPath("articles");
     return files;
 }
 
@@ -302,6 +305,34 @@ TEST(ShippedVerbTables, CommonIrregularVerbsHaveTheirForms)
         ASSERT_EQ(at % 5, 0) << row[0].toStdString() << " is not an infinitive";
         ASSERT_LE(at + 5, lines.size());
         EXPECT_EQ(lines.mid(at, 5), row) << row[0].toStdString();
+    }
+}
+
+TEST(ShippedVerbTables, EveryRowIsSpelledByTheRulesOrIsIrregular)
+{
+    // The -s and -ing forms follow the spelling rules of the suffix buttons
+    // (have and be aside), and a past or participle that looks regular is
+    // one of the rules' spellings.
+    for (const VerbDesc &desc : kVerbTables) {
+        const QStringList lines = readEntries(wordsPath(desc.name));
+        for (int i = 0; i + 4 < lines.size(); i += 5) {
+            const QString &to = lines[i];
+            const std::string verb = desc.name + std::string(": ") + to.toStdString();
+            if (to != "have" && to != "be") {
+                EXPECT_TRUE(VerbSpelling::sForms(to).contains(lines[i + 1])) << verb;
+            }
+            EXPECT_TRUE(VerbSpelling::ingForms(to).contains(lines[i + 2])) << verb;
+            QStringList regular = {to + "ed", to + to.back() + "ed", to + "ked",
+                                   to.chopped(1) + "ied"};
+            if (to.endsWith('e')) {
+                regular << to + "d";
+            }
+            for (int c : {3, 4}) {
+                if (regular.contains(lines[i + c])) {
+                    EXPECT_TRUE(VerbSpelling::edForms(to).contains(lines[i + c])) << verb;
+                }
+            }
+        }
     }
 }
 

@@ -111,6 +111,17 @@ TEST_F(VerbsTest, ChooseVerbFormRulesInOrder)
         {"-ing", "running", false, 2},
         {"-ed", "walked", false, 1},
         {"mouseclick", "", false, 1},
+        // After a negation the negated word decides, in either tense.
+        {"not", "haven't", true, 5},
+        {"not", "has not", false, 5},
+        {"not", "isn't", false, 3},
+        {"not", "Wasn't", true, 3},
+        {"not", "didn't", true, 1},
+        {"not", "can't", false, 1},
+        {"not", "cannot", true, 1},
+        {"not", "won't", true, 1},
+        {"haven't", "haven't", false, 5}, // a word button's contraction
+        {"not", "happy not", true, 4},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(Verbs::ChooseVerbForm(QString::fromLatin1(c.lastAction),
@@ -296,29 +307,61 @@ TEST_F(VerbsTest, GoAndSayInsertTheirOwnWordFirst)
     EXPECT_EQ(state.FormIndex, 1);
 }
 
-TEST_F(VerbsTest, SuffixRuleForms)
+TEST_F(VerbsTest, SuffixRuleFormsOfVerbsOutsideTheTables)
 {
-    using F = Verbs::SuffixForms;
-    auto forms = [](Suffix s, const char *w) { return Verbs::suffixForms(s, QLatin1String(w)); };
-    EXPECT_EQ(forms(Suffix::S, "fly"), (F{"fly", "flies", "flys"}));
-    EXPECT_EQ(forms(Suffix::S, "play"), (F{"play", "plays", "plays"}));
-    EXPECT_EQ(forms(Suffix::S, "wash"), (F{"wash", "washes", "washes"}));
-    EXPECT_EQ(forms(Suffix::S, "fix"), (F{"fix", "fixes", "fixes"}));
-    EXPECT_EQ(forms(Suffix::S, "pass"), (F{"pass", "passes", "passes"}));
-    EXPECT_EQ(forms(Suffix::S, "teach"), (F{"teach", "teaches", "teaches"}));
-    EXPECT_EQ(forms(Suffix::S, "y"), (F{"y", "ys", "ys"}));
-    EXPECT_EQ(forms(Suffix::Ing, "run"), (F{"run", "runing", "running"}));
-    EXPECT_EQ(forms(Suffix::Ing, "make"), (F{"make", "makeing", "making"}));
-    EXPECT_EQ(forms(Suffix::Ed, "try"), (F{"try", "tried", "tryed"}));
-    EXPECT_EQ(forms(Suffix::Ed, "bake"), (F{"bake", "baked", "baked"}));
-    EXPECT_EQ(forms(Suffix::Ed, "stop"), (F{"stop", "stoped", "stopped"}));
-    EXPECT_EQ(forms(Suffix::Ed, "honey"), (F{"honey", "honeyed", "honied"}));
-    EXPECT_EQ(forms(Suffix::En, "honey"), (F{"honey", "honeyed", "honied"}));
-    EXPECT_EQ(forms(Suffix::En, "take"), (F{"take", "taken", "taked"}));
-    EXPECT_EQ(forms(Suffix::En, "dry"), (F{"dry", "dried", "dryed"}));
-    EXPECT_EQ(forms(Suffix::En, "fall"), (F{"fall", "fallen", "falled"}));
+    // Word, then the forms 2 and 3 of -s, -ing, -ed and -en.
+    struct Case
+    {
+        const char *w;
+        std::array<const char *, 8> forms;
+    };
+    const Case cases[] = {
+        {"stop",
+         {"stops", "stops", "stopping", "stoping", "stopped", "stoped", "stopped", "stoped"}},
+        {"admit",
+         {"admits", "admits", "admitting", "admiting", "admitted", "admited", "admitted",
+          "admited"}},
+        {"visit",
+         {"visits", "visits", "visiting", "visitting", "visited", "visitted", "visited",
+          "visitted"}},
+        {"open",
+         {"opens", "opens", "opening", "openning", "opened", "openned", "opened", "openned"}},
+        {"travel",
+         {"travels", "travels", "traveling", "travelling", "traveled", "travelled", "traveled",
+          "travelled"}},
+        {"make", {"makes", "makes", "making", "making", "maked", "maked", "maked", "maken"}},
+        {"agree",
+         {"agrees", "agrees", "agreeing", "agreeing", "agreed", "agreed", "agreed", "agreen"}},
+        {"die", {"dies", "dies", "dying", "dying", "died", "died", "died", "dien"}},
+        {"singe",
+         {"singes", "singes", "singing", "singeing", "singed", "singed", "singed", "singen"}},
+        {"picnic",
+         {"picnics", "picnics", "picnicking", "picnicing", "picnicked", "picniced", "picnicked",
+          "picniced"}},
+        {"fly", {"flies", "flys", "flying", "flying", "flied", "flied", "flied", "flied"}},
+        {"play", {"plays", "plays", "playing", "playing", "played", "played", "played", "played"}},
+        {"wash",
+         {"washes", "washes", "washing", "washing", "washed", "washed", "washed", "washen"}},
+        {"echo", {"echoes", "echos", "echoing", "echoing", "echoed", "echoed", "echoed", "echoen"}},
+        {"quiz",
+         {"quizzes", "quizes", "quizzing", "quizing", "quizzed", "quized", "quizzed", "quized"}},
+        {"zorp", {"zorps", "zorps", "zorping", "zorping", "zorped", "zorped", "zorped", "zorpen"}},
+        {"honey",
+         {"honeys", "honeys", "honeying", "honeying", "honeyed", "honied", "honeyed", "honied"}},
+        {"Stop",
+         {"Stops", "Stops", "Stopping", "Stoping", "Stopped", "Stoped", "Stopped", "Stoped"}},
+    };
+    for (const Case &c : cases) {
+        const QString w = QLatin1String(c.w);
+        for (int i = 0; i < 4; ++i) {
+            const Verbs::SuffixForms f = Verbs::suffixForms(Suffix(i), w);
+            EXPECT_EQ(f[0], w);
+            EXPECT_EQ(f[1], QLatin1String(c.forms[2 * i])) << c.w << " suffix " << i;
+            EXPECT_EQ(f[2], QLatin1String(c.forms[2 * i + 1])) << c.w << " suffix " << i;
+        }
+    }
     // No word: the bare suffix joins the text before it.
-    EXPECT_EQ(forms(Suffix::Ing, ""), (F{"", "-ing", "-ing"}));
+    EXPECT_EQ(Verbs::suffixForms(Suffix::Ing, QString()), (Verbs::SuffixForms{"", "-ing", "-ing"}));
 }
 
 TEST_F(VerbsTest, SuffixClicksCycleAndSkipARepeatedForm)
@@ -336,11 +379,13 @@ TEST_F(VerbsTest, SuffixClicksCycleAndSkipARepeatedForm)
     };
     EXPECT_EQ(cycle(Suffix::S, "fly", 4), QLatin1String("flies flys fly flies"));
     EXPECT_EQ(cycle(Suffix::S, "play", 3), QLatin1String("plays play plays"));
-    EXPECT_EQ(cycle(Suffix::Ing, "run", 4), QLatin1String("runing running run runing"));
+    // A verb of the table: its form and the word itself.
+    EXPECT_EQ(cycle(Suffix::Ing, "ran", 4), QLatin1String("running ran running ran"));
+    EXPECT_EQ(cycle(Suffix::Ing, "zap", 4), QLatin1String("zapping zaping zap zapping"));
     EXPECT_EQ(cycle(Suffix::Ed, "honey", 3), QLatin1String("honeyed honied honey"));
     EXPECT_EQ(cycle(Suffix::Ed, "bake", 3), QLatin1String("baked bake baked"));
-    // "-en" offers its third form even when it repeats: no skipping.
-    EXPECT_EQ(cycle(Suffix::En, "bake", 3), QLatin1String("baken baked bake"));
+    EXPECT_EQ(cycle(Suffix::En, "bake", 3), QLatin1String("baked baken bake"));
+    EXPECT_EQ(cycle(Suffix::En, "sung", 3), QLatin1String("sung sung sung"));
     EXPECT_EQ(state.VerbForm, 5);
     EXPECT_EQ(state.LastAction, QLatin1String("-en"));
 }
@@ -381,6 +426,40 @@ TEST_F(VerbsTest, SuffixOnIrregularVerbsKeepsTheirTag)
     EXPECT_EQ(state.VerbForm, 3);
 }
 
+TEST_F(VerbsTest, TableVerbsAreFoundByAnyOfTheirForms)
+{
+    const std::tuple<const char *, Suffix, const char *> cases[] = {
+        {"sang", Suffix::Ing, "singing"}, {"walks", Suffix::Ed, "walked"},
+        {"sung", Suffix::S, "sings"},     {"Ran", Suffix::En, "Run"},
+        {"hurry", Suffix::Ed, "hurried"}, {"said", Suffix::Ing, "saying"},
+    };
+    for (const auto &[w, suffix, expected] : cases) {
+        restart();
+        word(QString::fromLatin1(w));
+        verbs.suffixClick(suffix);
+        EXPECT_EQ(text(), QLatin1String(expected) + QLatin1Char(' ')) << w;
+    }
+    // The infinitive button and the tense box find them too.
+    restart();
+    words({"he", "sang"});
+    verbs.btnInfinitiveClick();
+    EXPECT_EQ(text(), QLatin1String("he sing "));
+    restart();
+    words({"he", "walk"});
+    tense(true);
+    EXPECT_EQ(text(), QLatin1String("he walked "));
+    tense(false);
+    EXPECT_EQ(text(), QLatin1String("he walks "));
+    // A word button "go" is not the row a verb button left behind.
+    restart();
+    random.values = {1};
+    word(QStringLiteral("to"));
+    verbs.btnVerbClick(random);
+    word(QStringLiteral("go"));
+    verbs.suffixClick(Suffix::Ed);
+    EXPECT_EQ(text(), QLatin1String("to sing went "));
+}
+
 TEST_F(VerbsTest, SuffixOnFormsOfBe)
 {
     auto cycle = [this](Suffix suffix, const char *w, int clicks) {
@@ -410,12 +489,12 @@ TEST_F(VerbsTest, SuffixOnFormsOfBe)
 
 TEST_F(VerbsTest, SuffixOnASelectedWordReplacesTheSelection)
 {
-    typed(QStringLiteral("the run"));
+    typed(QStringLiteral("the hop"));
     surface.select(4, 3);
     verbs.suffixClick(Suffix::Ing);
-    EXPECT_EQ(text(), QLatin1String("the runing "));
+    EXPECT_EQ(text(), QLatin1String("the hopping "));
     verbs.suffixClick(Suffix::Ing);
-    EXPECT_EQ(text(), QLatin1String("the running "));
+    EXPECT_EQ(text(), QLatin1String("the hoping "));
     // A selected word keeps its capital.
     typed(QStringLiteral("and Fly away"));
     surface.select(4, 4); // "Fly "
@@ -428,9 +507,10 @@ TEST_F(VerbsTest, CapitalOfTheWordStaysThroughSuffixCycle)
     state.CapsMode = CapsFirstArmed;
     word(QStringLiteral("run"));
     verbs.suffixClick(Suffix::Ing);
-    EXPECT_EQ(text(), QLatin1String("Runing "));
-    verbs.suffixClick(Suffix::Ing);
     EXPECT_EQ(text(), QLatin1String("Running "));
+    verbs.suffixClick(Suffix::Ing);
+    EXPECT_EQ(text(), QLatin1String("Run "));
+    verbs.suffixClick(Suffix::Ing);
     word(QStringLiteral("fast"));
     EXPECT_EQ(text(), QLatin1String("Running fast "));
 }

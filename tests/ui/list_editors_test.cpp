@@ -181,7 +181,7 @@ TEST_F(ListEditorsTest, VerbProposalsAndWhereTheCaretWaits)
     };
     const Case cases[] = {
         {"walk", {"walk", "walks", "walking", "walked", "walked"}, "btnAccept"},
-        {"stop", {"stop", "stops", "stoping", "stoped", "stoped"}, "editIng"},
+        {"stop", {"stop", "stops", "stopping", "stopped", "stopped"}, "editIng"},
         {"bake", {"bake", "bakes", "baking", "baked", "baked"}, "btnAccept"},
         {"agree", {"agree", "agrees", "agreeing", "agreed", "agreed"}, "btnAccept"},
         {"wash", {"wash", "washes", "washing", "washed", "washed"}, "btnAccept"},
@@ -192,19 +192,17 @@ TEST_F(ListEditorsTest, VerbProposalsAndWhereTheCaretWaits)
         EXPECT_EQ(fields(), c.forms) << c.to;
         EXPECT_EQ(focusName(), c.focus) << c.to;
     }
-    // stop: the caret waits before "ing" for the doubled consonant.
+    // stop: the caret waits before "ing" so the doubled consonant can be
+    // checked.
     type("editTo", "stop");
     key(Qt::Key_Return);
-    EXPECT_EQ(widget<QLineEdit>("editIng")->cursorPosition(), 4);
-    QTest::keyClick(widget("editIng"), Qt::Key_P);
+    EXPECT_EQ(widget<QLineEdit>("editIng")->cursorPosition(), 5);
     key(Qt::Key_Return);
     EXPECT_EQ(focusName(), "editEd");
-    EXPECT_EQ(widget<QLineEdit>("editEd")->cursorPosition(), 4);
-    QTest::keyClick(widget("editEd"), Qt::Key_P);
+    EXPECT_EQ(widget<QLineEdit>("editEd")->cursorPosition(), 5);
     key(Qt::Key_Down);
     EXPECT_EQ(focusName(), "editEn");
-    EXPECT_EQ(widget<QLineEdit>("editEn")->cursorPosition(), 4);
-    QTest::keyClick(widget("editEn"), Qt::Key_P);
+    EXPECT_EQ(widget<QLineEdit>("editEn")->cursorPosition(), 5);
     key(Qt::Key_Up);
     EXPECT_EQ(focusName(), "editEd");
     EXPECT_EQ(widget<QLineEdit>("editEd")->cursorPosition(), 7);

@@ -12,9 +12,12 @@ Sources:
                                  are added or replace the WordNet row
       plurals_regular_first.txt  singulars whose regular plural comes
                                  first and the WordNet plural second
-      plurals_regular_alt.txt    singulars that keep the WordNet plural
-                                 first and get the regular plural as the
-                                 alternate
+      plurals_regular_alt.txt    singulars that offer both plurals, the
+                                 one more used in WordNet's glosses first
+
+Where no hand-kept file settles the order, an English plural that the US
+word list (Debian's wamerican) holds comes first when WordNet's glosses
+use it at least as often as the borrowed one, and second otherwise.
 
 Every row is filed by the same ending rule the program uses
 (plural_rule.py). Rows that the default rule already gets right are left
@@ -28,6 +31,7 @@ Usage: build_exceptions.py [--noun-exc PATH] [--out DIR] [--check]
 """
 import argparse
 import os
+import re
 import sys
 
 from plural_rule import LIST_NAMES, default_plural, list_for
@@ -64,8 +68,42 @@ def read_wordnet(path):
     return table
 
 
-def build(noun_exc):
+def read_usage(wordnet_dir):
+    """How often each word is used in WordNet's glosses and examples."""
+    counts = {}
+    for name in ("data.noun", "data.verb", "data.adj", "data.adv"):
+        path = os.path.join(wordnet_dir, name)
+        if not os.path.exists(path):
+            continue
+        with open(path, encoding="utf-8", errors="replace") as f:
+            for line in f:
+                if line.startswith(" ") or "|" not in line:
+                    continue
+                for w in re.findall(r"[a-z]+", line.split("|", 1)[1].lower()):
+                    counts[w] = counts.get(w, 0) + 1
+    return counts
+
+
+def read_dictionary(path):
+    try:
+        with open(path, encoding="utf-8") as f:
+            return {w.strip() for w in f}
+    except FileNotFoundError:
+        return set()
+
+
+def borrowed(singular):
+    """A single word whose irregular plural is a borrowed one (abaci),
+    not an English one (tornadoes, scarves) nor a compound's (courts
+    martial), which keep their order."""
+    return " " not in singular and "-" not in singular \
+        and list_for(singular) not in ("nounO", "nounF", "nounFE")
+
+
+def build(noun_exc, wordnet_dir, dictionary):
     wordnet = read_wordnet(noun_exc)
+    usage = read_usage(wordnet_dir)
+    words = read_dictionary(dictionary)
     remove = set(read_lines("plurals_remove.txt"))
     regular_first = set(read_lines("plurals_regular_first.txt"))
     regular_alt = set(read_lines("plurals_regular_alt.txt"))
@@ -111,6 +149,20 @@ def build(noun_exc):
         if singular in regular_first:
             rows[singular] = (singular, regular, irregular[0])
         elif singular in regular_alt:
+            # Both are offered; the one WordNet's glosses use more comes
+            # first (cactus: cacti; abacus: abacuses).
+            if borrowed(singular) and regular in words \
+                    and usage.get(regular, 0) >= usage.get(irregular[0], 0):
+                rows[singular] = (singular, regular, irregular[0])
+            else:
+                rows[singular] = (singular, irregular[0], regular)
+        elif borrowed(singular) and regular in words \
+                and usage.get(regular, 0) >= usage.get(irregular[0], 0):
+            # The English plural is in the US word list and in use at least
+            # as much as the borrowed one (abacuses, appendixes): it comes
+            # first, the borrowed one stays on offer.
+            rows[singular] = (singular, regular, irregular[0])
+        elif " " not in singular and "-" not in singular and regular in words:
             rows[singular] = (singular, irregular[0], regular)
         else:
             rows[singular] = (singular, irregular[0], "")
@@ -166,10 +218,14 @@ def main():
     ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     ap.add_argument("--noun-exc", default="/usr/share/wordnet/noun.exc")
     ap.add_argument("--out", default=os.path.join(ROOT, "data", "exceptions"))
+    ap.add_argument("--wordnet", default="/usr/share/wordnet",
+                    help="WordNet's data files, whose glosses tell which plural is in use")
+    ap.add_argument("--words", default="/usr/share/dict/american-english",
+                    help="US word list (Debian's wamerican) that attests an English plural")
     ap.add_argument("--check", action="store_true")
     args = ap.parse_args()
 
-    lists, problems = build(args.noun_exc)
+    lists, problems = build(args.noun_exc, args.wordnet, args.words)
     for p in problems:
         print("problem:", p, file=sys.stderr)
     if problems:
