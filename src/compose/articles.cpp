@@ -28,13 +28,11 @@ QString Articles::cycle(const QString &tag, int count, QString (*form)(int))
         s.GrabArmed = false;
         s.ReplaceMode = 0;
     } else {
-        index = s.FormIndex >= count || s.FormIndex < 1 ? 1 : s.FormIndex + 1;
+        index = nextFormNumber(s.FormIndex, count);
         s.ReplaceMode = 1;
     }
     const QString word = form(index);
-    s.ActionTag = tag;
-    m_c.InsertWord(word);
-    s.CurrentWord = word;
+    m_c.insert(tag, word);
     s.FormIndex = index;
     return word;
 }
@@ -56,10 +54,7 @@ void Articles::btnTheClick()
 void Articles::panelClick(const QString &tag, const QString &word, int formIndex)
 {
     CompositionState &s = m_c.state;
-    s.ReplaceMode = s.LastAction == tag ? 1 : 0;
-    s.ActionTag = tag;
-    m_c.InsertWord(word);
-    s.CurrentWord = word;
+    m_c.insert(tag, word, s.LastAction == tag);
     s.FormIndex = formIndex;
 }
 

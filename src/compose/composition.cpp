@@ -117,12 +117,23 @@ void Composition::resetForNewDocument()
     state.ActionTag = kMouseClick;
 }
 
+void Composition::insert(const QString &tag, const QString &text, bool replace)
+{
+    state.ReplaceMode = replace ? 1 : 0;
+    insert(tag, text);
+}
+
+void Composition::insert(const QString &tag, const QString &text)
+{
+    state.ActionTag = tag;
+    InsertWord(text);
+    state.CurrentWord = text;
+}
+
 void Composition::InsertWord(const QString &word)
 {
     CompositionState &s = state;
     TextSurface &t = *m_surface;
-    QString w = word;
-    bool spaceAfter = true;
 
     // The word replaces a selection.
     if (t.hasSelection()) {
@@ -137,6 +148,16 @@ void Composition::InsertWord(const QString &word)
     if (s.ReplaceMode == 0)
         s.WordStart = t.caret();
 
+    const QString w = withCapitals(word);
+    agreeArticle(word);
+    putText(joinAffixes(w));
+    s.LastAction = s.ActionTag;
+}
+
+QString Composition::withCapitals(const QString &word)
+{
+    CompositionState &s = state;
+    QString w = word;
     // All capitals.
     if (s.CapsMode == CapsAllArmed) {
         w = upperAscii(w);
@@ -174,7 +195,13 @@ void Composition::InsertWord(const QString &word)
             s.CapsMode = CapsNone;
         }
     }
+    return w;
+}
 
+void Composition::agreeArticle(const QString &word)
+{
+    CompositionState &s = state;
+    TextSurface &t = *m_surface;
     // Article agreement: turn a preceding "a" into "an" or back.
     if (s.ArticleState == ArticleArmed) {
         s.ArticleAction = s.ActionTag;
@@ -213,7 +240,13 @@ void Composition::InsertWord(const QString &word)
             }
         }
     }
+}
 
+QString Composition::joinAffixes(QString w)
+{
+    CompositionState &s = state;
+    TextSurface &t = *m_surface;
+    bool spaceAfter = true;
     // Prefixes, suffixes and spacing.
     const bool stripPrefix = s.ReplaceMode == 0 || s.LastAction == QLatin1String("quote") ||
                              s.LastAction == QLatin1String("apostrophe");
@@ -247,8 +280,13 @@ void Composition::InsertWord(const QString &word)
     }
     if (s.ActionTag == QLatin1String("hyphen"))
         spaceAfter = false;
-    const QString text = spaceAfter ? w + QLatin1Char(' ') : w;
+    return spaceAfter ? w + QLatin1Char(' ') : w;
+}
 
+void Composition::putText(const QString &text)
+{
+    CompositionState &s = state;
+    TextSurface &t = *m_surface;
     // Insertion.
     t.setFocus();
     if (!t.hasSelection())
@@ -261,7 +299,6 @@ void Composition::InsertWord(const QString &word)
         t.select(t.caret(), 1);
     t.replaceSelection(text);
     s.WordLength = int(text.size());
-    s.LastAction = s.ActionTag;
 }
 
 int Composition::TrimSpaceBeforeCaret()

@@ -24,6 +24,12 @@ public:
     // (ReplaceMode 1), with spacing, capitals and article agreement. A word
     // ending in "-" is a prefix, one starting with "-" joins the text before.
     void InsertWord(const QString &word);
+    // One insertion as every button makes it: text goes in under tag (the
+    // button's own, which a repeated click compares with LastAction), fresh
+    // at the caret or in place of the last span, and becomes CurrentWord. The
+    // form without replace keeps the ReplaceMode the caller has decided.
+    void insert(const QString &tag, const QString &text, bool replace);
+    void insert(const QString &tag, const QString &text);
     // Captures the selection, or after a caret move the word or mark before
     // the caret, into CurrentWord/WordStart/WordLength.
     void FindWordBeforeCaret();
@@ -45,6 +51,14 @@ Q_SIGNALS:
     void indicatorsChanged();
 
 private:
+    // The steps of InsertWord, in order: the capitals a pending mode asks
+    // for, "a" or "an" before the word, prefixes and suffixes joined with
+    // the spacing they need, and the text put in place of the span.
+    QString withCapitals(const QString &word);
+    void agreeArticle(const QString &word);
+    QString joinAffixes(QString w);
+    void putText(const QString &text);
+
     TextSurface *m_surface;
     bool m_repeatLit = false;
     bool m_grabLit = false;

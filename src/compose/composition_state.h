@@ -39,3 +39,11 @@ struct CompositionState
     // participle.
     int VerbForm = 1;
 };
+
+// The form a repeated click on a cycling button takes: the one after
+// formIndex among count forms, from the first again after the last (or when
+// formIndex was left by another button).
+constexpr int nextFormNumber(int formIndex, int count)
+{
+    return formIndex >= 1 && formIndex < count ? formIndex + 1 : 1;
+}

@@ -346,7 +346,7 @@ void EditingKeys::btnCapitalizeClick()
     // GRAB pressed since the last click moved the span to the caret: the
     // word before the caret is captured afresh.
     if (s.LastAction == QLatin1String("capitalize") && !t.hasSelection() && !s.GrabArmed) {
-        s.FormIndex = s.FormIndex >= 3 || s.FormIndex < 1 ? 1 : s.FormIndex + 1;
+        s.FormIndex = nextFormNumber(s.FormIndex, 3);
         insertCaseForm(m_caseForms[s.FormIndex - 1]);
         return;
     }
@@ -495,10 +495,7 @@ void EditingKeys::grabWordAt(int pos)
     s.CapsMode = CapsNone;
     s.ArticleState = ArticleNone;
     afterMoveCheck();
-    s.ReplaceMode = 0;
-    s.ActionTag = QStringLiteral("grab");
-    m_c.InsertWord(word);
-    s.CurrentWord = word;
+    m_c.insert(QStringLiteral("grab"), word, false);
 }
 
 void EditingKeys::RichEdit1MouseDown(bool belowText)

@@ -63,9 +63,7 @@ void Punctuation::sentenceMark(const char *tagName, const char *text, const char
     CompositionState &s = m_c.state;
     s.GrabArmed = false;
     m_c.TrimSpaceBeforeCaret();
-    s.ActionTag = tag(tagName);
-    s.ReplaceMode = 0;
-    m_c.InsertWord(QString::fromLatin1(text));
+    m_c.insert(tag(tagName), QString::fromLatin1(text), false);
     s.CurrentWord = QString::fromLatin1(current);
     s.CapsMode = armsCapital ? CapsFirstArmed : CapsNone;
 }
@@ -75,9 +73,7 @@ void Punctuation::separator(const char *tagName, const char *text)
     CompositionState &s = m_c.state;
     s.GrabArmed = false;
     m_c.TrimSpaceBeforeCaret();
-    s.ActionTag = tag(tagName);
-    s.ReplaceMode = 0;
-    m_c.InsertWord(QString::fromLatin1(text));
+    m_c.insert(tag(tagName), QString::fromLatin1(text), false);
     s.CurrentWord = QString::fromLatin1(text + 1);
 }
 
@@ -135,9 +131,7 @@ void Punctuation::btnHyphenClick()
         s.ReplaceMode = 1;
         form = hyphenForm(s.FormIndex);
     }
-    s.ActionTag = QStringLiteral("hyphen");
-    m_c.InsertWord(form);
-    s.CurrentWord = form;
+    m_c.insert(QStringLiteral("hyphen"), form);
 }
 
 void Punctuation::wrapSelection(const QString &open, const QString &close)
@@ -180,9 +174,7 @@ void Punctuation::btnQuotesClick()
         }
         s.ReplaceMode = 0;
         const QString form = quoteForm(text);
-        s.ActionTag = QStringLiteral("quote");
-        m_c.InsertWord(form);
-        s.CurrentWord = form;
+        m_c.insert(QStringLiteral("quote"), form);
         return;
     }
     m_c.ReadContextBeforeCaret();
@@ -193,9 +185,7 @@ void Punctuation::btnQuotesClick()
     // wants one space before the quote, not two.
     if (form.startsWith(QLatin1Char(' ')) && t.charAt(t.caret() - 1) == QLatin1Char(' '))
         form.remove(0, 1);
-    s.ActionTag = QStringLiteral("quote");
-    m_c.InsertWord(form);
-    s.CurrentWord = form;
+    m_c.insert(QStringLiteral("quote"), form);
 }
 
 void Punctuation::btnApostropheClick()
@@ -233,8 +223,7 @@ void Punctuation::btnApostropheClick()
         s.ReplaceMode = 1;
         text = apostropheForm(s.FormIndex);
     }
-    s.ActionTag = QStringLiteral("apostrophe");
-    m_c.InsertWord(text);
+    m_c.insert(QStringLiteral("apostrophe"), text);
     s.CurrentWord = text == QLatin1String("'-") ? QStringLiteral("'") : text;
 }
 
@@ -248,9 +237,7 @@ void Punctuation::apostrophePanelClick(int formIndex)
         s.ReplaceMode = 0;
     }
     const QString text = apostropheForm(formIndex);
-    s.ActionTag = QStringLiteral("apostrophe");
-    m_c.InsertWord(text);
-    s.CurrentWord = text;
+    m_c.insert(QStringLiteral("apostrophe"), text);
     s.FormIndex = std::clamp(formIndex, 1, kApostropheForms);
 }
 

@@ -23,3 +23,18 @@ public:
 private:
     QRandomGenerator m_gen;
 };
+
+// The row a random click takes: any of count rows, or on a repeated click any
+// row but the previous one (the same row when it is the only one); -1 when
+// there are none. Drawing among the other rows gives each the chance that
+// drawing again until the row differs would, and cannot loop.
+inline int drawIndex(int count, bool repeated, int previous, RandomSource &random)
+{
+    if (count <= 0)
+        return -1;
+    if (repeated && count >= 2 && previous >= 0 && previous < count) {
+        const int row = random.next(count - 1);
+        return row >= previous ? row + 1 : row;
+    }
+    return random.next(count);
+}

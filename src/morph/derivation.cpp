@@ -205,9 +205,7 @@ void Derivation::btnErClick()
         ComparativeForm();
         s.ReplaceMode = 0;
     } else {
-        number = s.FormIndex + 1;
-        if (number < 1 || number > 5)
-            number = 1;
+        number = nextFormNumber(s.FormIndex, 5);
         if (number >= 4 && !m_degree.hasAlternates())
             number = 1;
         s.ReplaceMode = 1;
@@ -233,18 +231,14 @@ void Derivation::btnLyClick()
         for (QString &form : m_lyForms)
             form = inCaseOf(s.CurrentWord, form);
     } else {
-        number = s.FormIndex + 1;
-        if (number < 1 || number > 3)
-            number = 1;
+        number = nextFormNumber(s.FormIndex, 3);
         if (number == 3 && m_lyForms[2].isEmpty())
             number = 1;
     }
     const QString text = m_lyForms[number - 1];
     if (s.CapsMode == CapsFirstInForce)
         s.CapsMode = CapsFirstArmed;
-    s.ActionTag = kLy;
-    m_composition.InsertWord(text);
-    s.CurrentWord = text;
+    m_composition.insert(kLy, text);
     s.FormIndex = number;
 }
 
@@ -265,16 +259,12 @@ void Derivation::btnYClick()
         }
         m_yForms = yForms(s.CurrentWord);
     } else {
-        number = s.FormIndex + 1;
-        if (number < 1 || number > 3)
-            number = 1;
+        number = nextFormNumber(s.FormIndex, 3);
     }
     const QString text = m_yForms[number - 1];
     if (s.CapsMode == CapsFirstInForce)
         s.CapsMode = CapsFirstArmed;
-    s.ActionTag = kY;
-    m_composition.InsertWord(text);
-    s.CurrentWord = text;
+    m_composition.insert(kY, text);
     s.FormIndex = number;
 }
 
@@ -343,11 +333,7 @@ void Derivation::fixedPrefixClick(const QString &prefix)
 
 void Derivation::fixedSuffixClick(const QString &suffix)
 {
-    CompositionState &s = m_composition.state;
-    s.ActionTag = suffix;
-    s.ReplaceMode = 0;
-    m_composition.InsertWord(suffix);
-    s.CurrentWord = suffix;
+    m_composition.insert(suffix, suffix, false);
 }
 
 void Derivation::btnSuffixClick()
@@ -366,9 +352,6 @@ void Derivation::btnExitSuffixClick()
 void Derivation::moreItemClick(const QString &word, int number)
 {
     CompositionState &s = m_composition.state;
-    s.ReplaceMode = s.LastAction == QLatin1String("more") ? 1 : 0;
-    s.ActionTag = QStringLiteral("more");
-    m_composition.InsertWord(word);
-    s.CurrentWord = word;
+    m_composition.insert(QStringLiteral("more"), word, s.LastAction == QLatin1String("more"));
     s.FormIndex = number;
 }

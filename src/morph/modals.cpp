@@ -71,8 +71,6 @@ void Modals::insertModal(const QString &word)
     if (s.ReplaceMode == 1 &&
         (word.startsWith(QLatin1String("-'")) || s.CurrentWord.startsWith(QLatin1String("-'"))))
         m_composition.ReadContextBeforeCaret();
-    s.ActionTag = kModal;
-    m_composition.InsertWord(word);
-    s.CurrentWord = word;
+    m_composition.insert(kModal, word);
     s.VerbForm = 1;
 }

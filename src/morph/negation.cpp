@@ -118,18 +118,14 @@ void Negation::btnNotClick()
         if (m_forms.form2.isEmpty())
             number = 3;
     } else {
-        number = s.FormIndex + 1;
-        if (number < 1 || number > 3)
-            number = 1;
+        number = nextFormNumber(s.FormIndex, 3);
         if (number == 2 && m_forms.form2.isEmpty())
             number = 3;
     }
     const QString text = number == 1 ? m_forms.form1 : number == 2 ? m_forms.form2 : m_forms.form3;
     if (s.CapsMode == CapsFirstInForce)
         s.CapsMode = CapsFirstArmed;
-    s.ActionTag = kNot;
-    m_composition.InsertWord(text);
-    s.CurrentWord = text;
+    m_composition.insert(kNot, text);
     s.FormIndex = number;
 }
 
@@ -139,10 +135,7 @@ bool Negation::restoreBeforeNegation()
     if (s.LastAction != kNot)
         return false;
     const QString before = m_forms.before;
-    s.ActionTag = before;
-    s.ReplaceMode = 0;
-    m_composition.InsertWord(before);
-    s.CurrentWord = before;
+    m_composition.insert(before, before, false);
     // A sentence end that comes back arms the capital again.
     const QString mark = m_forms.form1.trimmed();
     if (mark.size() == 1 && isSentenceEnd(mark.at(0))) {

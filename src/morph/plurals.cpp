@@ -220,9 +220,7 @@ void Plurals::btnPluralizeClick()
         m_forms = PluralizeWord(s.CurrentWord, m_exceptions);
         text = m_forms.PluralForm;
     } else {
-        number = s.FormIndex + 1;
-        if (number < 1 || number > 3)
-            number = 1;
+        number = nextFormNumber(s.FormIndex, 3);
         if (number == 3 && m_forms.AlternatePlural.isEmpty())
             number = 1;
         text = number == 1   ? m_forms.SingularForm
@@ -232,9 +230,7 @@ void Plurals::btnPluralizeClick()
     if (s.LastAction != kPluralize)
         m_droppedArticle.clear();
     followArticle(number);
-    s.ActionTag = kPluralize;
-    m_composition.InsertWord(text);
-    s.CurrentWord = text;
+    m_composition.insert(kPluralize, text);
     s.FormIndex = number;
 }
 

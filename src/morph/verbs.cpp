@@ -257,9 +257,7 @@ void Verbs::helperClick(Helper helper)
         }
         s.ReplaceMode = 0;
     } else {
-        number = s.FormIndex + 1;
-        if (number < 1 || number > row.cycleSize)
-            number = 1;
+        number = nextFormNumber(s.FormIndex, row.cycleSize);
         text = str(row.cycle[number - 1]);
         s.ReplaceMode = 1;
     }
@@ -446,9 +444,7 @@ void Verbs::suffixClick(Suffix suffix)
     s.VerbForm = kVerbForms[int(suffix)];
 
     if (s.LastAction == tag) {
-        int number = s.FormIndex + 1;
-        if (number < 1 || number > 3)
-            number = 1;
+        int number = nextFormNumber(s.FormIndex, 3);
         if (number == 3 && forms[2] == forms[1])
             number = 1;
         s.ActionTag = tag;

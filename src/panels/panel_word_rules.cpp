@@ -22,11 +22,11 @@ QString PanelWordRules::tagOf(const WordButtonDesc &desc)
 
 void PanelWordRules::fixedWordClick(const QString &text, const QString &tag, bool keepReplaceMode)
 {
+    if (keepReplaceMode)
+        m_composition.insert(tag, text);
+    else
+        m_composition.insert(tag, text, false);
     CompositionState &s = m_composition.state;
-    s.ActionTag = tag;
-    if (!keepReplaceMode)
-        s.ReplaceMode = 0;
-    m_composition.InsertWord(text);
     s.CurrentWord = s.LastAction;
 }
 
@@ -48,19 +48,6 @@ void PanelWordRules::categoryPanelClick(const QString &tag)
     s.ReplaceMode = s.LastAction == tag ? 1 : 0;
 }
 
-int PanelWordRules::drawIndex(int count, bool repeated, int previous, RandomSource &random)
-{
-    if (count <= 0)
-        return -1;
-    // Drawing among the other rows gives each the same chance as drawing
-    // again until the row differs, and cannot loop.
-    if (repeated && count >= 2 && previous >= 0 && previous < count) {
-        const int row = random.next(count - 1);
-        return row >= previous ? row + 1 : row;
-    }
-    return random.next(count);
-}
-
 bool PanelWordRules::categoryRandomClick(const QString &tag, const QStringList &list,
                                          RandomSource &random, GrabClear grab)
 {
@@ -71,11 +58,7 @@ bool PanelWordRules::categoryRandomClick(const QString &tag, const QStringList &
     const int index = drawIndex(int(list.size()), repeated, s.FormIndex, random);
     if (index < 0)
         return false;
-    s.ReplaceMode = repeated ? 1 : 0;
-    s.ActionTag = tag;
-    const QString word = list.at(index);
-    m_composition.InsertWord(word);
-    s.CurrentWord = word;
+    m_composition.insert(tag, list.at(index), repeated);
     s.FormIndex = index;
     return true;
 }

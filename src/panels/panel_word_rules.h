@@ -41,10 +41,6 @@ public:
     // the list is empty.
     bool categoryRandomClick(const QString &tag, const QStringList &list, RandomSource &random,
                              GrabClear grab = GrabClear::Always);
-    // The index a random click takes: any row, or on a repeated click any
-    // row but the previous one (the same row when it is the only one).
-    static int drawIndex(int count, bool repeated, int previous, RandomSource &random);
-
     // Left click on a custom button: false (nothing inserted, its panel
     // stays up) when the caption is empty.
     bool customClick(const QString &caption);

@@ -54,10 +54,7 @@ bool RightWords::click(Composition &composition, const WordList &list, int row)
     CompositionState &s = composition.state;
     s.GrabArmed = false;
     const QString word = list.at(row);
-    s.ActionTag = word;
-    s.ReplaceMode = s.LastAction == word ? 1 : 0;
-    composition.InsertWord(word);
-    s.CurrentWord = word;
+    composition.insert(word, word, s.LastAction == word);
     s.FormIndex = row;
     return true;
 }

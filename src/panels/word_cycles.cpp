@@ -44,7 +44,7 @@ void WordCycles::cycleClick(const Cycle &cycle)
         s.ReplaceMode = 0;
     } else {
         // A FormIndex left by some other button starts the cycle afresh.
-        number = s.FormIndex >= 1 && s.FormIndex < cycle.count() ? s.FormIndex + 1 : 1;
+        number = nextFormNumber(s.FormIndex, cycle.count());
         s.ReplaceMode = 1;
     }
     insertForm(cycle, number);
@@ -61,8 +61,6 @@ void WordCycles::insertForm(const Cycle &cycle, int number)
 {
     CompositionState &s = m_composition.state;
     const QString form = cycle.form(number);
-    s.ActionTag = cycle.base();
-    m_composition.InsertWord(form);
-    s.CurrentWord = form;
+    m_composition.insert(cycle.base(), form);
     s.FormIndex = number;
 }

@@ -70,19 +70,6 @@ CategoryWords::CategoryWords(Composition &composition, Vocabulary &vocabulary)
     , m_vocabulary(vocabulary)
 {}
 
-int CategoryWords::drawIndex(int count, bool repeated, int previous, RandomSource &random)
-{
-    if (count <= 0)
-        return -1;
-    // Drawing among the other rows gives each the chance that drawing again
-    // until the row differs would, and cannot loop.
-    if (repeated && count >= 2 && previous >= 0 && previous < count) {
-        const int row = random.next(count - 1);
-        return row >= previous ? row + 1 : row;
-    }
-    return random.next(count);
-}
-
 bool CategoryWords::categoryClick(const QString &tag, const WordList &list, RandomSource &random,
                                   First first, Grab grab)
 {
@@ -149,17 +136,13 @@ void CategoryWords::ohClick()
 {
     CompositionState &s = m_composition.state;
     s.GrabArmed = false;
-    s.ActionTag = QStringLiteral("oh");
-    s.ReplaceMode = 0;
-    m_composition.InsertWord(QStringLiteral("oh"));
+    m_composition.insert(QStringLiteral("oh"), QStringLiteral("oh"), false);
     s.CurrentWord = s.LastAction;
 }
 
 void CategoryWords::insert(const QString &tag, const QString &word, int index)
 {
     CompositionState &s = m_composition.state;
-    s.ActionTag = tag;
-    m_composition.InsertWord(word);
-    s.CurrentWord = word;
+    m_composition.insert(tag, word);
     s.FormIndex = index;
 }

@@ -58,11 +58,6 @@ public:
     // btnOh.
     void ohClick();
 
-    // The row a click takes: any row, or on a repeated click any row but
-    // the previous one (the same row when it is the only one). -1 when the
-    // list is empty.
-    static int drawIndex(int count, bool repeated, int previous, RandomSource &random);
-
 private:
     void insert(const QString &tag, const QString &word, int index);
 

@@ -102,10 +102,7 @@ void VerbListEditor::insertVerb(qsizetype row)
         s.VerbForm = Verbs::ChooseVerbForm(s.LastAction, s.CurrentWord, m_pastTense);
     const int column = std::clamp(s.VerbForm, 1, VerbTable::ColumnCount) - 1;
     const QString text = m_vocabulary.verbTable(m_table).form(row, VerbTable::Column(column));
-    s.ReplaceMode = s.LastAction == t ? 1 : 0;
-    s.ActionTag = t;
-    m_composition.InsertWord(text);
-    s.CurrentWord = text;
+    m_composition.insert(t, text, s.LastAction == t);
     s.LastAction = t;
     s.FormIndex = int(row);
 }

@@ -98,14 +98,14 @@ TEST_F(CategoryWordsTest, DrawOnRepeatCoversEveryOtherRowAndNeverThePreviousOne)
         QSet<int> seen;
         for (int v = 0; v < 4; ++v) {
             random.values = {v};
-            seen.insert(CategoryWords::drawIndex(5, true, previous, random));
+            seen.insert(drawIndex(5, true, previous, random));
         }
         EXPECT_EQ(seen.size(), 4);
         EXPECT_FALSE(seen.contains(previous));
     }
     // A previous row the list no longer has rules nothing out.
     random.values = {4};
-    EXPECT_EQ(CategoryWords::drawIndex(5, true, 7, random), 4);
+    EXPECT_EQ(drawIndex(5, true, 7, random), 4);
 }
 
 TEST_F(CategoryWordsTest, EmptyListInsertsNothingAndOneWordListRepeatsItsWord)
@@ -114,7 +114,7 @@ TEST_F(CategoryWordsTest, EmptyListInsertsNothingAndOneWordListRepeatsItsWord)
     EXPECT_FALSE(words.categoryClick(QStringLiteral("advM"), empty, random));
     EXPECT_FALSE(words.categoryClick(QStringLiteral("advM"), empty, random));
     EXPECT_EQ(text(), QString());
-    EXPECT_EQ(CategoryWords::drawIndex(0, true, 0, random), -1);
+    EXPECT_EQ(drawIndex(0, true, 0, random), -1);
 
     WordList one;
     one.add(QStringLiteral("gently"));

@@ -148,9 +148,9 @@ TEST_F(PanelWordsTest, RandomFromEmptyOrSingleListNeitherFailsNorLoops)
     ASSERT_TRUE(words.categoryRandomClick(QStringLiteral("advT"), {"now"}, random));
     ASSERT_TRUE(words.categoryRandomClick(QStringLiteral("advT"), {"now"}, random));
     EXPECT_EQ(text(), QLatin1String("Go now "));
-    EXPECT_EQ(PanelWordRules::drawIndex(0, true, 0, random), -1);
-    EXPECT_EQ(PanelWordRules::drawIndex(2, true, 0, random), 1);
-    EXPECT_EQ(PanelWordRules::drawIndex(2, false, 0, random), 0);
+    EXPECT_EQ(drawIndex(0, true, 0, random), -1);
+    EXPECT_EQ(drawIndex(2, true, 0, random), 1);
+    EXPECT_EQ(drawIndex(2, false, 0, random), 0);
 }
 
 TEST_F(PanelWordsTest, GrabIsClearedAsEachButtonSays)

@@ -367,9 +367,7 @@ void TMainForm::updateIndicators()
 void TMainForm::fixedWordClick(const QString &word)
 {
     CompositionState &s = m_composition.state;
-    s.ActionTag = word;
-    s.ReplaceMode = 0;
-    m_composition.InsertWord(word);
+    m_composition.insert(word, word, false);
     s.CurrentWord = s.LastAction;
 }
 
