@@ -1,6 +1,6 @@
 #include "composition.h"
 
-#include "article.h"
+#include "compose/article_choice.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 target_sources(
   wordloom_engine
-  PRIVATE compose/article.cpp
-          compose/article.h
+  PRIVATE compose/article_choice.cpp
+          compose/article_choice.h
           compose/articles.cpp
           compose/articles.h
           compose/composition.cpp

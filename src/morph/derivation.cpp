@@ -22,7 +22,7 @@ bool isVowel(QChar upper)
 
 // While GRAB is armed a transforming button works on the word before the
 // caret: the caret counts as freshly placed, so that word is captured.
-void takeGrab(CompositionState &s)
+void markCaretPlacedForGrab(CompositionState &s)
 {
     if (s.GrabArmed)
         s.LastAction = kMouseClick;
@@ -197,7 +197,7 @@ void Derivation::ComparativeForm()
 void Derivation::btnErClick()
 {
     CompositionState &s = m_composition.state;
-    takeGrab(s);
+    markCaretPlacedForGrab(s);
     int number = 2;
     if (s.LastAction != kEr) {
         s.GrabArmed = false;
@@ -221,7 +221,7 @@ void Derivation::btnErClick()
 void Derivation::btnLyClick()
 {
     CompositionState &s = m_composition.state;
-    takeGrab(s);
+    markCaretPlacedForGrab(s);
     s.ReplaceMode = 1;
     int number = 2;
     if (s.LastAction != kLy) {
@@ -245,7 +245,7 @@ void Derivation::btnLyClick()
 void Derivation::btnYClick()
 {
     CompositionState &s = m_composition.state;
-    takeGrab(s);
+    markCaretPlacedForGrab(s);
     s.ReplaceMode = 1;
     int number = 2;
     if (s.LastAction != kY) {

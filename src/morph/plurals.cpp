@@ -2,7 +2,7 @@
 
 #include "word_capture.h"
 
-#include "compose/article.h"
+#include "compose/article_choice.h"
 
 #include <algorithm>
 #include <optional>

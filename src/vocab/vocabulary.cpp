@@ -1,6 +1,6 @@
 #include "vocabulary.h"
 
-#include "compose/article.h"
+#include "compose/article_choice.h"
 #include "compose/dialogs.h"
 #include "write_encoding.h"
 

@@ -1,4 +1,4 @@
-#include "compose/article.h"
+#include "compose/article_choice.h"
 #include "compose/composition.h"
 #include "compose/memory_surface.h"
 

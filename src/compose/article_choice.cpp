@@ -1,4 +1,4 @@
-#include "article.h"
+#include "compose/article_choice.h"
 
 #include "composition.h"
 
