@@ -1,27 +1,12 @@
 #include "morph/verbs.h"
 #include "morph_fixture.h"
 
-#include <deque>
 #include <functional>
 
 using Helper = Verbs::Helper;
 using Suffix = Verbs::Suffix;
 
 namespace {
-
-// Hands out the numbers queued, then keeps giving the last one.
-class QueuedRandom : public RandomSource
-{
-public:
-    std::deque<int> values;
-    int next(int bound) override
-    {
-        int v = values.empty() ? 0 : values.front();
-        if (values.size() > 1)
-            values.pop_front();
-        return bound <= 0 ? 0 : std::min(v, bound - 1);
-    }
-};
 
 VerbTable table(std::initializer_list<const char *> lines)
 {
