@@ -2,28 +2,10 @@
 #include "vocab/category_words.h"
 
 #include <QSet>
-#include <deque>
 
 using L = Vocabulary::List;
 
 namespace {
-
-// Hands out the numbers queued, then keeps giving the last one; records the
-// bounds asked for.
-class QueuedRandom : public RandomSource
-{
-public:
-    std::deque<int> values;
-    QList<int> bounds;
-    int next(int bound) override
-    {
-        bounds.append(bound);
-        int v = values.empty() ? 0 : values.front();
-        if (values.size() > 1)
-            values.pop_front();
-        return bound <= 0 ? 0 : std::min(v, bound - 1);
-    }
-};
 
 class CategoryWordsTest : public MorphFixture
 {

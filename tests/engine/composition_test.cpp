@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 // A composition over an in-memory text, with the fixed-word button shape.
@@ -47,96 +49,61 @@ TEST(InsertWord, FirstWordOfDocumentIsCapitalisedAndSpaced)
     EXPECT_EQ(t.c.state.CapsMode, CapsNone);
 }
 
-TEST(InsertWord, ReplaceModeSwapsTheLastSpan)
+// Spacing, joining and capitals of insertions. In the text before, "|" is
+// the caret and "[...]" a selection (else the caret is at the end); a step
+// "tag:word" is tagged, "!" after it replaces the last span, and a bare word
+// is a fixed word tagged by itself.
+TEST(InsertWord, SpacingJoiningAndCapitals)
 {
-    Composer t;
-    t.word(QStringLiteral("a"));
-    t.word(QStringLiteral("the"));
-    t.tagged(QStringLiteral("the"), QStringLiteral("that"), 1);
-    EXPECT_EQ(t.str(), QStringLiteral("A that "));
-}
-
-TEST(InsertWord, PrefixJoinsNextWordAndSuffixJoinsPrevious)
-{
-    Composer t;
-    t.word(QStringLiteral("un-"));
-    t.word(QStringLiteral("kind"));
-    t.word(QStringLiteral("-ness"));
-    EXPECT_EQ(t.str(), QStringLiteral("Unkindness "));
-}
-
-TEST(InsertWord, SingleHyphenIsASuffixNotAPrefix)
-{
-    Composer t(QStringLiteral("cat "));
-    t.c.state.CapsMode = CapsNone;
-    t.word(QStringLiteral("-"));
-    EXPECT_EQ(t.str(), QStringLiteral("cat "));
-    EXPECT_EQ(t.c.state.WordLength, 1);
-}
-
-TEST(InsertWord, SpaceAtCaretIsTakenByTheTrailingSpace)
-{
-    Composer t(QStringLiteral("big dog"));
-    t.c.state.CapsMode = CapsNone;
-    t.text.setCaret(3); // right after "big", before the space
-    t.word(QStringLiteral("red"));
-    EXPECT_EQ(t.str(), QStringLiteral("bigred dog"));
-}
-
-TEST(InsertWord, CapitalPassesOverAQuoteMark)
-{
-    Composer t;
-    t.tagged(QStringLiteral("quote"), QStringLiteral("\"-"));
-    t.word(QStringLiteral("hello"));
-    t.word(QStringLiteral("there"));
-    EXPECT_EQ(t.str(), QStringLiteral("\"Hello there "));
-}
-
-TEST(InsertWord, AllCapitalsStayForTransformsOnly)
-{
-    Composer t;
-    t.c.state.CapsMode = CapsAllArmed;
-    t.word(QStringLiteral("box"));
-    t.tagged(QStringLiteral("pluralize"), QStringLiteral("boxes"), 1);
-    t.word(QStringLiteral("and"));
-    EXPECT_EQ(t.str(), QStringLiteral("BOXES and "));
-}
-
-TEST(InsertWord, FirstCapitalKeptThroughPluralizeButEndedByLy)
-{
-    Composer t;
-    t.word(QStringLiteral("quick"));
-    t.tagged(QStringLiteral("-ly"), QStringLiteral("quickly"), 1);
-    EXPECT_EQ(t.c.state.CapsMode, CapsNone);
-    t.word(QStringLiteral("ran"));
-    EXPECT_EQ(t.str(), QStringLiteral("Quickly ran "));
-}
-
-TEST(InsertWord, HyphenTagLeavesNoSpace)
-{
-    Composer t(QStringLiteral("well "));
-    t.c.state.CapsMode = CapsNone;
-    t.tagged(QStringLiteral("hyphen"), QStringLiteral("x"));
-    EXPECT_EQ(t.str(), QStringLiteral("well x"));
-    t.tagged(QStringLiteral("hyphen"), QStringLiteral("-"));
-    EXPECT_EQ(t.str(), QStringLiteral("well x"));
-}
-
-TEST(InsertWord, SelectionIsReplacedByTheWord)
-{
-    Composer t(QStringLiteral("the big dog"));
-    t.c.state.CapsMode = CapsNone;
-    t.text.select(4, 3);
-    t.word(QStringLiteral("small"));
-    EXPECT_EQ(t.str(), QStringLiteral("the small dog"));
-}
-
-TEST(InsertWord, EmptyWordInsertsJustASpace)
-{
-    Composer t(QStringLiteral("x"));
-    t.c.state.CapsMode = CapsNone;
-    t.word(QString());
-    EXPECT_EQ(t.str(), QStringLiteral("x "));
+    struct Case
+    {
+        const char *before;
+        int caps;
+        std::vector<const char *> steps;
+        const char *expected;
+    };
+    const Case cases[] = {
+        {"", CapsFirstArmed, {"a", "the", "the:that!"}, "A that "},
+        {"", CapsFirstArmed, {"un-", "kind", "-ness"}, "Unkindness "},
+        {"cat ", CapsNone, {"-"}, "cat "},             // a single hyphen is a suffix
+        {"big| dog", CapsNone, {"red"}, "bigred dog"}, // the space at the caret is taken
+        {"", CapsFirstArmed, {"quote:\"-", "hello", "there"}, "\"Hello there "},
+        {"", CapsAllArmed, {"box", "pluralize:boxes!", "and"}, "BOXES and "},
+        {"", CapsFirstArmed, {"quick", "-ly:quickly!", "ran"}, "Quickly ran "},
+        {"well ", CapsNone, {"hyphen:x", "hyphen:-"}, "well x"},
+        {"the [big] dog", CapsNone, {"small"}, "the small dog"},
+        {"x", CapsNone, {""}, "x "},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.expected);
+        QString before = QString::fromLatin1(k.before);
+        const qsizetype caret = before.indexOf(QLatin1Char('|'));
+        const qsizetype selStart = before.indexOf(QLatin1Char('['));
+        before.remove(QLatin1Char('|'));
+        const qsizetype selEnd = before.remove(QLatin1Char('[')).indexOf(QLatin1Char(']'));
+        Composer t(before.remove(QLatin1Char(']')));
+        if (caret >= 0)
+            t.text.setCaret(int(caret));
+        if (selStart >= 0)
+            t.text.select(int(selStart), int(selEnd - selStart));
+        t.c.state.CapsMode = k.caps;
+        for (const char *step : k.steps) {
+            QString w = QString::fromLatin1(step);
+            const int replace = w.endsWith(QLatin1Char('!')) ? 1 : 0;
+            w.chop(replace);
+            const qsizetype colon = w.indexOf(QLatin1Char(':'));
+            if (colon > 0)
+                t.tagged(w.left(colon), w.mid(colon + 1), replace);
+            else
+                t.word(w, replace);
+        }
+        EXPECT_EQ(t.str(), QString::fromLatin1(k.expected));
+    }
+    // The lone hyphen is the span.
+    Composer hyphen(QStringLiteral("cat "));
+    hyphen.c.state.CapsMode = CapsNone;
+    hyphen.word(QStringLiteral("-"));
+    EXPECT_EQ(hyphen.c.state.WordLength, 1);
 }
 
 TEST(InsertWord, EveryInsertionPutsOutTheIndicatorsButAnArmedGrab)

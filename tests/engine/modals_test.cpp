@@ -3,19 +3,6 @@
 
 namespace {
 
-// Always draws the same number: a re-draw loop would never end on it.
-class FixedRandom : public RandomSource
-{
-public:
-    explicit FixedRandom(int value)
-        : m_value(value)
-    {}
-    int next(int bound) override { return bound <= 0 ? 0 : std::min(m_value, bound - 1); }
-
-private:
-    int m_value;
-};
-
 class ModalsTest : public MorphFixture
 {
 protected:
@@ -86,7 +73,7 @@ TEST_F(ModalsTest, RandomClicksNeverRepeatARow)
 
 TEST_F(ModalsTest, RandomClicksEndEvenWhenTheSourceRepeats)
 {
-    FixedRandom random(2);
+    QueuedRandom random{2};
     word(QStringLiteral("we"));
     modals.modalRandomClick(list, random);
     EXPECT_EQ(state.FormIndex, 2);
@@ -111,7 +98,7 @@ TEST_F(ModalsTest, RandomClickWithOneOrNoRows)
 
 TEST_F(ModalsTest, RandomClickAfterAPanelContraction)
 {
-    FixedRandom random(0);
+    QueuedRandom random{0};
     word(QStringLiteral("i"));
     modals.modalPanelItemClick(QStringLiteral("-'ll"));
     state.FormIndex = 4;

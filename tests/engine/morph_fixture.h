@@ -2,11 +2,13 @@
 
 #include "compose/composition.h"
 #include "compose/memory_surface.h"
+#include "compose/random_source.h"
 
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <functional>
 #include <ostream>
 
@@ -14,6 +16,27 @@ inline void PrintTo(const QString &s, std::ostream *os)
 {
     *os << '"' << s.toStdString() << '"';
 }
+
+// Hands out the numbers queued, then keeps giving the last one (so one
+// number makes a source that always repeats itself); records the bounds
+// asked for.
+class QueuedRandom : public RandomSource
+{
+public:
+    QueuedRandom(std::initializer_list<int> queued = {})
+        : values(queued)
+    {}
+    std::deque<int> values;
+    QList<int> bounds;
+    int next(int bound) override
+    {
+        bounds.append(bound);
+        int v = values.empty() ? 0 : values.front();
+        if (values.size() > 1)
+            values.pop_front();
+        return bound <= 0 ? 0 : std::min(v, bound - 1);
+    }
+};
 
 // A composition over an in-memory text, with the moves a user makes by
 // clicking: fixed words, a full stop, a caret placed by the mouse.

@@ -6,19 +6,6 @@
 
 namespace {
 
-// Always draws the same number: a re-draw loop would never end on it.
-class FixedRandom : public RandomSource
-{
-public:
-    explicit FixedRandom(int value)
-        : m_value(value)
-    {}
-    int next(int bound) override { return bound <= 0 ? 0 : std::min(m_value, bound - 1); }
-
-private:
-    int m_value;
-};
-
 class PanelWordsTest : public MorphFixture
 {
 protected:
@@ -106,7 +93,7 @@ TEST_F(PanelWordsTest, StemsAndEndingsJoinButNoOneStaysApart)
 TEST_F(PanelWordsTest, PronounPickAfterARandomPronounReplacesIt)
 {
     const QStringList list = {"he", "she", "we"};
-    FixedRandom random(1);
+    QueuedRandom random{1};
     word("then");
     ASSERT_TRUE(words.categoryRandomClick(QStringLiteral("pronoun"), list, random));
     EXPECT_EQ(text(), QLatin1String("Then she "));
@@ -139,7 +126,7 @@ TEST_F(PanelWordsTest, RepeatedRandomClicksReplaceWithAnotherWord)
 
 TEST_F(PanelWordsTest, RandomFromEmptyOrSingleListNeitherFailsNorLoops)
 {
-    FixedRandom random(0);
+    QueuedRandom random{0};
     word("go");
     EXPECT_FALSE(words.categoryRandomClick(QStringLiteral("advT"), {}, random));
     EXPECT_EQ(text(), QLatin1String("Go "));
@@ -155,7 +142,7 @@ TEST_F(PanelWordsTest, RandomFromEmptyOrSingleListNeitherFailsNorLoops)
 
 TEST_F(PanelWordsTest, GrabIsClearedAsEachButtonSays)
 {
-    FixedRandom random(0);
+    QueuedRandom random{0};
     const QStringList list = {"a1", "b2"};
     state.GrabArmed = true;
     words.categoryRandomClick(QStringLiteral("custom"), list, random,
@@ -185,7 +172,7 @@ TEST_F(PanelWordsTest, CustomButtons)
 
     // A word entered in the dialog takes the place of the random word the
     // category button put up for replacing; an empty one inserts nothing.
-    FixedRandom random(0);
+    QueuedRandom random{0};
     words.categoryRandomClick(QStringLiteral("conjunction"), {"and", "or"}, random);
     words.categoryPanelClick(QStringLiteral("conjunction"));
     words.customEdited(QString());

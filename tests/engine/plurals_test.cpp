@@ -66,33 +66,23 @@ TEST_F(PluralsTest, CaseOfTheResultsFollowsTheRuleThatBuiltThem)
 
 TEST_F(PluralsTest, ListRowsGiveAllThreeForms)
 {
-    row(Ex::NounUS, "cactus", "cacti", "cactuses");
-    row(Ex::NounON, "criterion", "criteria");
-    row(Ex::NounF, "leaf", "leaves");
-    row(Ex::NounFE, "knife", "knives");
-    row(Ex::NounO, "potato", "potatoes");
-    row(Ex::NounX, "ox", "oxen");
-    row(Ex::NounY, "money", "monies", "moneys");
-    row(Ex::NounA, "alga", "algae");
-    row(Ex::NounIS, "analysis", "analyses");
-    row(Ex::NounUM, "datum", "data");
-    row(Ex::NounCH, "stomach", "stomachs");
-    row(Ex::NounChange, "child", "children");
-
-    const Plurals::Forms cactus = forms(QStringLiteral("cactus"));
-    EXPECT_EQ(cactus.SingularForm, QLatin1String("cactus"));
-    EXPECT_EQ(cactus.PluralForm, QLatin1String("cacti"));
-    EXPECT_EQ(cactus.AlternatePlural, QLatin1String("cactuses"));
-    EXPECT_TRUE(forms(QStringLiteral("criterion")).AlternatePlural.isEmpty());
-
-    const std::pair<const char *, const char *> cases[] = {
-        {"criterion", "criteria"}, {"leaf", "leaves"},       {"knife", "knives"},
-        {"potato", "potatoes"},    {"ox", "oxen"},           {"money", "monies"},
-        {"alga", "algae"},         {"analysis", "analyses"}, {"datum", "data"},
-        {"stomach", "stomachs"},   {"child", "children"},    {"Child", "children"},
+    const std::tuple<Ex, const char *, const char *, const char *> rows[] = {
+        {Ex::NounUS, "cactus", "cacti", "cactuses"}, {Ex::NounON, "criterion", "criteria", ""},
+        {Ex::NounF, "leaf", "leaves", ""},           {Ex::NounFE, "knife", "knives", ""},
+        {Ex::NounO, "potato", "potatoes", ""},       {Ex::NounX, "ox", "oxen", ""},
+        {Ex::NounY, "money", "monies", "moneys"},    {Ex::NounA, "alga", "algae", ""},
+        {Ex::NounIS, "analysis", "analyses", ""},    {Ex::NounUM, "datum", "data", ""},
+        {Ex::NounCH, "stomach", "stomachs", ""},     {Ex::NounChange, "child", "children", ""},
     };
-    for (const auto &[singular, expected] : cases)
-        EXPECT_EQ(plural(QString::fromLatin1(singular)), QLatin1String(expected)) << singular;
+    for (const auto &[list, singular, plural, alternate] : rows)
+        row(list, singular, plural, alternate);
+    for (const auto &[list, singular, plural, alternate] : rows) {
+        const Plurals::Forms f = forms(QString::fromLatin1(singular));
+        EXPECT_EQ(f.SingularForm, QLatin1String(singular));
+        EXPECT_EQ(f.PluralForm, QLatin1String(plural));
+        EXPECT_EQ(f.AlternatePlural, QLatin1String(alternate));
+    }
+    EXPECT_EQ(plural(QStringLiteral("Child")), QLatin1String("children"));
     // Entries not in the lists still follow the ending rules.
     EXPECT_EQ(plural(QStringLiteral("fox")), QLatin1String("foxes"));
     EXPECT_EQ(plural(QStringLiteral("chef")), QLatin1String("chefs"));
@@ -175,44 +165,32 @@ TEST_F(PluralsTest, AnArticleInAgreementFollowsTheNumber)
     EXPECT_EQ(text(), QLatin1String("A box and a cats "));
 }
 
-TEST_F(PluralsTest, RepeatedClicksCyclePluralAlternateSingular)
+// Plural, alternate, singular, and round again; a noun without an
+// alternate goes plural, singular.
+TEST_F(PluralsTest, RepeatedClicksCycleTheForms)
 {
-    words({"the", "woman"});
-    const QStringList expected = {"The women ", "The womans ", "The woman ", "The women "};
-    for (const QString &e : expected) {
-        pluralize();
-        EXPECT_EQ(text(), e);
+    row(Ex::NounUS, "cactus", "cacti", "cactuses");
+    const std::pair<const char *, QStringList> cases[] = {
+        {"woman", {"The women ", "The womans ", "The woman ", "The women "}},
+        {"box", {"The boxes ", "The box ", "The boxes "}},
+        {"cactus", {"The cacti ", "The cactuses ", "The cactus ", "The cacti "}},
+    };
+    for (const auto &[noun, expected] : cases) {
+        surface.setText(QString());
+        composition.resetForNewDocument();
+        words({"the", noun});
+        for (const QString &e : expected) {
+            pluralize();
+            EXPECT_EQ(text(), e);
+        }
+        EXPECT_EQ(state.LastAction, QLatin1String("pluralize"));
     }
-    EXPECT_EQ(state.LastAction, QLatin1String("pluralize"));
-    EXPECT_EQ(state.CurrentWord, QLatin1String("women"));
+    EXPECT_EQ(state.CurrentWord, QLatin1String("cacti"));
     EXPECT_EQ(state.FormIndex, 2);
-}
-
-TEST_F(PluralsTest, NounWithoutAlternateCyclesPluralSingular)
-{
-    words({"a", "box"});
-    pluralize();
-    EXPECT_EQ(text(), QLatin1String("A boxes "));
-    pluralize();
-    EXPECT_EQ(text(), QLatin1String("A box "));
-    pluralize();
-    EXPECT_EQ(text(), QLatin1String("A boxes "));
     // Any other insertion ends the cycle: the next click starts afresh.
     word(QStringLiteral("church"));
     pluralize();
-    EXPECT_EQ(text(), QLatin1String("A boxes churches "));
-}
-
-TEST_F(PluralsTest, ListRowCycle)
-{
-    row(Ex::NounUS, "cactus", "cacti", "cactuses");
-    word(QStringLiteral("cactus"));
-    pluralize();
-    EXPECT_EQ(text(), QLatin1String("Cacti "));
-    pluralize();
-    EXPECT_EQ(text(), QLatin1String("Cactuses "));
-    pluralize();
-    EXPECT_EQ(text(), QLatin1String("Cactus "));
+    EXPECT_EQ(text(), QLatin1String("The cacti churches "));
 }
 
 TEST_F(PluralsTest, CapitalsOfTheWordAreKept)

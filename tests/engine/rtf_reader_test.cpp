@@ -388,32 +388,4 @@ TEST(RtfReader, RandomBytesNeverCrash)
     }
 }
 
-TEST(RtfReader, DamagedRealDocumentsNeverCrash)
-{
-    const QByteArray original = fixture("libreoffice_sample.rtf");
-    std::mt19937 random(7);
-    for (int round = 0; round < 300; ++round) {
-        QByteArray data = original;
-        for (int k = 0; k < 8; ++k) {
-            const qsizetype at = qsizetype(random() % data.size());
-            switch (random() % 3) {
-            case 0:
-                data[at] = char(random() % 256);
-                break;
-            case 1:
-                data.remove(at, qsizetype(random() % 20));
-                break;
-            default:
-                data.insert(at, data.mid(qsizetype(random() % data.size()), 30));
-                break;
-            }
-        }
-        const Read r = readRtf(data);
-        if (!r.ok) {
-            EXPECT_GE(r.offset, 0);
-            EXPECT_LE(r.offset, data.size());
-        }
-    }
-}
-
 } // namespace

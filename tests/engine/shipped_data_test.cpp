@@ -2,7 +2,10 @@
 // with Wordloom (data/words and data/exceptions). The files are read with
 // QFile only; WORDLOOM_DATA_DIR holds the absolute path of data/.
 
+#include "fake_dialogs.h"
+#include "morph/plurals.h"
 #include "morph/verb_spelling.h"
+#include "vocab/vocabulary.h"
 
 #include <gtest/gtest.h>
 
@@ -109,62 +112,16 @@ QStringList allShippedFiles()
     return files;
 }
 
-// The exception list that the plural rule consults for a lower-case word.
-QString exceptionListFor(const QString &word)
-{
-    if (word.isEmpty()) {
-        return {};
-    }
-    const QChar last = word.back();
-    if (last == 'a')
-        return "nounA";
-    if (last == 'f')
-        return "nounF";
-    if (last == 'o')
-        return "nounO";
-    if (last == 'x')
-        return "nounX";
-    if (word.size() < 2)
-        return {};
-    if (last == 'y')
-        return "nounY";
-    if (word.endsWith("ch"))
-        return "nounCH";
-    if (word.endsWith("fe"))
-        return "nounFE";
-    if (word.endsWith("is"))
-        return "nounIS";
-    if (word.endsWith("on"))
-        return "nounON";
-    if (word.endsWith("um"))
-        return "nounUM";
-    if (word.endsWith("us"))
-        return "nounUS";
-    return "nounChange";
-}
-
 } // namespace
 
 // --- Layout of every file -------------------------------------------------
 
-TEST(ShippedDataFiles, EveryFileIsPresentAndNotEmpty)
+TEST(ShippedDataFiles, PresentWithCrLfBetweenLinesAndNoneAfterTheLast)
 {
     for (const QString &path : allShippedFiles()) {
         bool ok = false;
         const QByteArray bytes = readBytes(path, &ok);
-        EXPECT_TRUE(ok) << "cannot read " << path.toStdString();
-        EXPECT_FALSE(bytes.isEmpty()) << path.toStdString() << " is empty";
-    }
-}
-
-TEST(ShippedDataFiles, LinesEndInCrLfAndTheLastLineIsUnterminated)
-{
-    for (const QString &path : allShippedFiles()) {
-        bool ok = false;
-        const QByteArray bytes = readBytes(path, &ok);
-        if (!ok || bytes.isEmpty()) {
-            continue; // reported by EveryFileIsPresentAndNotEmpty
-        }
+        EXPECT_TRUE(ok && !bytes.isEmpty()) << path.toStdString() << " is missing or empty";
         EXPECT_FALSE(bytes.endsWith('\n') || bytes.endsWith('\r'))
             << path.toStdString() << " ends with a line end";
         EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF"))
@@ -231,24 +188,6 @@ TEST(ShippedWordLists, NoListRepeatsAnEntry)
     }
 }
 
-TEST(ShippedWordLists, NounButtonCaptionsAreTheElevenDefaults)
-{
-    const QStringList expected = {"custom",    "person",    "plant",     "place",
-                                  "object",    "event",     "Character", "animal",
-                                  "body part", "substance", "concept"};
-    EXPECT_EQ(readEntries(wordsPath("nounButtons.txt")), expected);
-}
-
-TEST(ShippedWordLists, NumberListCountsUpFromOne)
-{
-    const QStringList numbers = readEntries(wordsPath("number.txt"));
-    ASSERT_GE(numbers.size(), 20);
-    EXPECT_EQ(numbers[0], "one");
-    EXPECT_EQ(numbers[1], "two");
-    EXPECT_EQ(numbers[9], "ten");
-    EXPECT_EQ(numbers[19], "twenty");
-}
-
 // --- Verb tables ----------------------------------------------------------
 
 TEST(ShippedVerbTables, FiveNonEmptyFormsPerVerbAndEnoughVerbs)
@@ -286,25 +225,6 @@ TEST(ShippedVerbTables, InfinitivesAreInCaseInsensitiveOrder)
                 << desc.name << ": \"" << lines[i - 5].toStdString() << "\" before \""
                 << lines[i].toStdString() << "\"";
         }
-    }
-}
-
-TEST(ShippedVerbTables, CommonIrregularVerbsHaveTheirForms)
-{
-    const QStringList lines = readEntries(wordsPath("verb.txt"));
-    const std::vector<QStringList> expected = {
-        {"be", "is", "being", "was", "been"},
-        {"go", "goes", "going", "went", "gone"},
-        {"swim", "swims", "swimming", "swam", "swum"},
-        {"stop", "stops", "stopping", "stopped", "stopped"},
-        {"lie", "lies", "lying", "lay", "lain"},
-    };
-    for (const QStringList &row : expected) {
-        const qsizetype at = lines.indexOf(row[0]);
-        ASSERT_GE(at, 0) << row[0].toStdString() << " missing from verb.txt";
-        ASSERT_EQ(at % 5, 0) << row[0].toStdString() << " is not an infinitive";
-        ASSERT_LE(at + 5, lines.size());
-        EXPECT_EQ(lines.mid(at, 5), row) << row[0].toStdString();
     }
 }
 
@@ -355,57 +275,26 @@ TEST(ShippedPluralExceptions, ThreeLinesPerNounWithSingularAndPlural)
     }
 }
 
-TEST(ShippedPluralExceptions, EachSingularIsLowerCaseAndFiledByItsEnding)
+// Filed under the wrong ending, or with a capital, a row would never be
+// found: every row must be what the plural rule gives for its singular.
+TEST(ShippedPluralExceptions, EveryRowIsWhatThePluralRuleFinds)
 {
+    Vocabulary vocab;
+    FakeDialogs dialogs;
+    ASSERT_TRUE(vocab.LoadVocabulary(dataDir() + "/words", dataDir() + "/exceptions", dialogs))
+        << dialogs.messages.join('\n').toStdString();
     for (const QString &list : kExceptionLists) {
         const QStringList lines = readEntries(exceptionsPath(list));
         QSet<QString> seen;
         for (int i = 0; i + 2 < lines.size(); i += 3) {
             const QString &singular = lines[i];
-            // Look-ups use the lower-cased word, so a capital never matches.
-            EXPECT_EQ(singular, singular.toLower())
-                << list.toStdString() << ": \"" << singular.toStdString() << "\"";
-            EXPECT_EQ(exceptionListFor(singular), list)
-                << "\"" << singular.toStdString() << "\" is in " << list.toStdString();
-            EXPECT_FALSE(seen.contains(singular))
-                << list.toStdString() << " repeats \"" << singular.toStdString() << "\"";
+            const std::string where = list.toStdString() + ": " + singular.toStdString();
+            EXPECT_EQ(singular, singular.toLower()) << where;
+            EXPECT_FALSE(seen.contains(singular)) << where << " repeated";
             seen.insert(singular);
+            const Plurals::Forms f = Plurals::PluralizeWord(singular, vocab.exceptionLists());
+            EXPECT_EQ(f.PluralForm, lines[i + 1]) << where;
+            EXPECT_EQ(f.AlternatePlural, lines[i + 2]) << where;
         }
-    }
-}
-
-TEST(ShippedPluralExceptions, WellKnownIrregularPluralsArePresent)
-{
-    struct Expected
-    {
-        const char *list;
-        const char *singular;
-        const char *plural;
-    };
-    const std::vector<Expected> expected = {
-        {"nounF", "leaf", "leaves"},
-        {"nounFE", "knife", "knives"},
-        {"nounO", "potato", "potatoes"},
-        {"nounON", "criterion", "criteria"},
-        {"nounUS", "cactus", "cacti"},
-        {"nounIS", "analysis", "analyses"},
-        {"nounChange", "child", "children"},
-        {"nounChange", "foot", "feet"},
-        {"nounChange", "mouse", "mice"},
-        {"nounON", "person", "people"},
-        {"nounX", "ox", "oxen"},
-        {"nounChange", "sheep", "sheep"},
-    };
-    for (const Expected &e : expected) {
-        const QStringList lines = readEntries(exceptionsPath(e.list));
-        bool found = false;
-        for (int i = 0; i + 2 < lines.size(); i += 3) {
-            if (lines[i] == e.singular) {
-                found = true;
-                EXPECT_EQ(lines[i + 1], QString(e.plural)) << e.singular;
-                break;
-            }
-        }
-        EXPECT_TRUE(found) << e.singular << " missing from " << e.list;
     }
 }

@@ -1,26 +1,12 @@
 #include "morph/verbs.h"
 #include "morph_fixture.h"
 
-#include <deque>
+#include <functional>
 
 using Helper = Verbs::Helper;
 using Suffix = Verbs::Suffix;
 
 namespace {
-
-// Hands out the numbers queued, then keeps giving the last one.
-class QueuedRandom : public RandomSource
-{
-public:
-    std::deque<int> values;
-    int next(int bound) override
-    {
-        int v = values.empty() ? 0 : values.front();
-        if (values.size() > 1)
-            values.pop_front();
-        return bound <= 0 ? 0 : std::min(v, bound - 1);
-    }
-};
 
 VerbTable table(std::initializer_list<const char *> lines)
 {
@@ -67,6 +53,29 @@ protected:
     {
         pastTense = past;
         verbs.cbTenseChange();
+    }
+    // After the word w alone, n clicks; gives the words seen in turn and
+    // checks the last stands in the text after w, or in place of w.
+    QString cycle(const char *w, int n, bool replacesWord, const std::function<void()> &click)
+    {
+        restart();
+        word(QString::fromLatin1(w));
+        const QString kept = replacesWord ? QString() : text();
+        QStringList seen;
+        for (int i = 0; i < n; ++i) {
+            click();
+            seen.append(state.CurrentWord);
+        }
+        EXPECT_EQ(text(), kept + seen.last() + QLatin1Char(' ')) << w;
+        return seen.join(QLatin1Char(' '));
+    }
+    QString helperCycle(Helper helper, const char *subject, int n)
+    {
+        return cycle(subject, n, false, [&] { verbs.helperClick(helper); });
+    }
+    QString suffixCycle(Suffix suffix, const char *w, int n)
+    {
+        return cycle(w, n, true, [&] { verbs.suffixClick(suffix); });
     }
 };
 
@@ -212,23 +221,12 @@ TEST_F(VerbsTest, BeAgreesWithItsSubject)
 
 TEST_F(VerbsTest, HelpingVerbRepeatCycles)
 {
-    auto cycle = [this](Helper helper, const char *subject, int clicks) {
-        restart();
-        word(QString::fromLatin1(subject));
-        QStringList seen;
-        for (int i = 0; i < clicks; ++i) {
-            verbs.helperClick(helper);
-            seen.append(state.CurrentWord);
-        }
-        EXPECT_EQ(text(),
-                  QString::fromLatin1(subject) + QLatin1Char(' ') + seen.last() + QLatin1Char(' '));
-        return seen.join(QLatin1Char(' '));
-    };
-    EXPECT_EQ(cycle(Helper::Have, "he", 5), QLatin1String("has having had have has"));
-    EXPECT_EQ(cycle(Helper::Be, "to", 9), QLatin1String("be is are was were being been am be"));
-    EXPECT_EQ(cycle(Helper::Do, "I", 6), QLatin1String("do doing did done do does"));
-    EXPECT_EQ(cycle(Helper::Get, "to", 6), QLatin1String("get getting got gotten get gets"));
-    EXPECT_EQ(cycle(Helper::Put, "he", 4), QLatin1String("puts putting put puts"));
+    EXPECT_EQ(helperCycle(Helper::Have, "he", 5), QLatin1String("has having had have has"));
+    EXPECT_EQ(helperCycle(Helper::Be, "to", 9),
+              QLatin1String("be is are was were being been am be"));
+    EXPECT_EQ(helperCycle(Helper::Do, "I", 6), QLatin1String("do doing did done do does"));
+    EXPECT_EQ(helperCycle(Helper::Get, "to", 6), QLatin1String("get getting got gotten get gets"));
+    EXPECT_EQ(helperCycle(Helper::Put, "he", 4), QLatin1String("puts putting put puts"));
     pastTense = true;
     restart();
     pastTense = true;
@@ -366,26 +364,15 @@ TEST_F(VerbsTest, SuffixRuleFormsOfVerbsOutsideTheTables)
 
 TEST_F(VerbsTest, SuffixClicksCycleAndSkipARepeatedForm)
 {
-    auto cycle = [this](Suffix suffix, const char *w, int clicks) {
-        restart();
-        word(QString::fromLatin1(w));
-        QStringList seen;
-        for (int i = 0; i < clicks; ++i) {
-            verbs.suffixClick(suffix);
-            seen.append(state.CurrentWord);
-        }
-        EXPECT_EQ(text(), seen.last() + QLatin1Char(' '));
-        return seen.join(QLatin1Char(' '));
-    };
-    EXPECT_EQ(cycle(Suffix::S, "fly", 4), QLatin1String("flies flys fly flies"));
-    EXPECT_EQ(cycle(Suffix::S, "play", 3), QLatin1String("plays play plays"));
+    EXPECT_EQ(suffixCycle(Suffix::S, "fly", 4), QLatin1String("flies flys fly flies"));
+    EXPECT_EQ(suffixCycle(Suffix::S, "play", 3), QLatin1String("plays play plays"));
     // A verb of the table: its form and the word itself.
-    EXPECT_EQ(cycle(Suffix::Ing, "ran", 4), QLatin1String("running ran running ran"));
-    EXPECT_EQ(cycle(Suffix::Ing, "zap", 4), QLatin1String("zapping zaping zap zapping"));
-    EXPECT_EQ(cycle(Suffix::Ed, "honey", 3), QLatin1String("honeyed honied honey"));
-    EXPECT_EQ(cycle(Suffix::Ed, "bake", 3), QLatin1String("baked bake baked"));
-    EXPECT_EQ(cycle(Suffix::En, "bake", 3), QLatin1String("baked baken bake"));
-    EXPECT_EQ(cycle(Suffix::En, "sung", 3), QLatin1String("sung sung sung"));
+    EXPECT_EQ(suffixCycle(Suffix::Ing, "ran", 4), QLatin1String("running ran running ran"));
+    EXPECT_EQ(suffixCycle(Suffix::Ing, "zap", 4), QLatin1String("zapping zaping zap zapping"));
+    EXPECT_EQ(suffixCycle(Suffix::Ed, "honey", 3), QLatin1String("honeyed honied honey"));
+    EXPECT_EQ(suffixCycle(Suffix::Ed, "bake", 3), QLatin1String("baked bake baked"));
+    EXPECT_EQ(suffixCycle(Suffix::En, "bake", 3), QLatin1String("baked baken bake"));
+    EXPECT_EQ(suffixCycle(Suffix::En, "sung", 3), QLatin1String("sung sung sung"));
     EXPECT_EQ(state.VerbForm, 5);
     EXPECT_EQ(state.LastAction, QLatin1String("-en"));
 }
@@ -462,23 +449,13 @@ TEST_F(VerbsTest, TableVerbsAreFoundByAnyOfTheirForms)
 
 TEST_F(VerbsTest, SuffixOnFormsOfBe)
 {
-    auto cycle = [this](Suffix suffix, const char *w, int clicks) {
-        restart();
-        word(QString::fromLatin1(w));
-        QStringList seen;
-        for (int i = 0; i < clicks; ++i) {
-            verbs.suffixClick(suffix);
-            seen.append(state.CurrentWord);
-        }
-        return seen.join(QLatin1Char(' '));
-    };
-    EXPECT_EQ(cycle(Suffix::S, "be", 4), QLatin1String("is are am is"));
-    EXPECT_EQ(cycle(Suffix::S, "were", 3), QLatin1String("are is am"));
-    EXPECT_EQ(cycle(Suffix::S, "was", 3), QLatin1String("is am are"));
-    EXPECT_EQ(cycle(Suffix::S, "is", 3), QLatin1String("are am is"));
-    EXPECT_EQ(cycle(Suffix::Ed, "is", 3), QLatin1String("was were was"));
-    EXPECT_EQ(cycle(Suffix::Ed, "are", 3), QLatin1String("were was were"));
-    EXPECT_EQ(cycle(Suffix::Ing, "was", 1), QLatin1String("being"));
+    EXPECT_EQ(suffixCycle(Suffix::S, "be", 4), QLatin1String("is are am is"));
+    EXPECT_EQ(suffixCycle(Suffix::S, "were", 3), QLatin1String("are is am"));
+    EXPECT_EQ(suffixCycle(Suffix::S, "was", 3), QLatin1String("is am are"));
+    EXPECT_EQ(suffixCycle(Suffix::S, "is", 3), QLatin1String("are am is"));
+    EXPECT_EQ(suffixCycle(Suffix::Ed, "is", 3), QLatin1String("was were was"));
+    EXPECT_EQ(suffixCycle(Suffix::Ed, "are", 3), QLatin1String("were was were"));
+    EXPECT_EQ(suffixCycle(Suffix::Ing, "was", 1), QLatin1String("being"));
     // After "have" a form of "be" is the participle, and "have" decides.
     restart();
     word(QStringLiteral("been"));

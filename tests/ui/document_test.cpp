@@ -227,20 +227,6 @@ TEST_F(DocumentTest, FailedSaveStopsNewAndLosesNothing)
     EXPECT_TRUE(editor.document()->isModified());
 }
 
-TEST_F(DocumentTest, DamagedRichTextLeavesTheEditorAsItWas)
-{
-    typeText(QStringLiteral("mine"));
-    write("broken.rtf", "{\\rtf1\\ansi {\\b bold\\'4x}}");
-    write("notrtf.rtf", "hello");
-    for (const char *name : {"broken.rtf", "notrtf.rtf", "absent.rtf"}) {
-        EXPECT_FALSE(document.OpenDocument(path(QLatin1String(name))));
-        EXPECT_EQ(editor.toPlainText(), QStringLiteral("mine"));
-        EXPECT_EQ(document.DocumentName(), Document::untitled());
-        EXPECT_TRUE(editor.document()->isModified());
-    }
-    EXPECT_EQ(dialogs.messages.size(), 3);
-}
-
 TEST_F(DocumentTest, ReadOnlyBoxDecidesTheEditorsState)
 {
     write("a.txt", "a");

@@ -1,18 +1,11 @@
 #pragma once
 
-#include "../engine/fake_dialogs.h"
-#include "shell/ui/main_form.h"
 #include "shell/ui/printer_chooser.h"
+#include "window_fixture.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <deque>
-#include <gtest/gtest.h>
-#include <memory>
 
 // Prints into queued PDF files; cancels when nothing is queued.
 class FakePrinterChooser : public PrinterChooser
@@ -33,25 +26,16 @@ public:
     }
 };
 
-// The real main window over a copy of the shipped program directory, with
-// scripted dialogs and printer.
-class MainWindowFixture : public testing::Test
+// The window of WindowFixture with a scripted printer and a chosen file
+// format.
+class MainWindowFixture : public WindowFixture
 {
 protected:
     // plainText: the file-format preference (line 12 of prefs.ini).
     void start(bool plainText)
     {
         QApplication::setApplicationName(QStringLiteral("Wordloom"));
-        ASSERT_TRUE(dir.isValid());
-        const QDir source(QStringLiteral(WORDLOOM_DATA_DIR));
-        QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString from = it.next();
-            const QString to = dir.filePath(source.relativeFilePath(from));
-            QDir().mkpath(QFileInfo(to).absolutePath());
-            ASSERT_TRUE(QFile::copy(from, to));
-        }
-        QFile prefs(dir.filePath(QStringLiteral("prefs.ini")));
+        QFile prefs(programFile(QStringLiteral("prefs.ini")));
         ASSERT_TRUE(prefs.open(QIODevice::ReadOnly));
         QList<QByteArray> lines = prefs.readAll().split('\n');
         prefs.close();
@@ -61,7 +45,7 @@ protected:
         prefs.close();
 
         StartOptions options;
-        options.programDir = dir.path();
+        options.programDir = m_dir.path();
         options.dialogs = &dialogs;
         options.printer = &printer;
         window = std::make_unique<TMainForm>(options);
@@ -77,10 +61,7 @@ protected:
         return found;
     }
 
-    QString path(const QString &name) const { return dir.filePath(name); }
+    QString path(const QString &name) const { return programFile(name); }
 
-    QTemporaryDir dir;
-    FakeDialogs dialogs;
     FakePrinterChooser printer;
-    std::unique_ptr<TMainForm> window;
 };
