@@ -3,7 +3,7 @@
 // unsorted lines, and a word click after a word of a megabyte without a
 // space. Each is timed to the point the window has handled its events.
 #include "compose/composition.h"
-#include "shell/scripted_dialogs.h"
+#include "shell/script/scripted_dialogs.h"
 #include "shell/ui/document.h"
 #include "shell/ui/document_editor.h"
 #include "shell/ui/main_form.h"
