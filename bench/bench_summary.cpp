@@ -47,7 +47,7 @@ void SummaryReporter::printSummary() const
             return it == r.counters.end() ? 0.0 : it->second;
         };
         std::printf("start-up: wordloom %.0f ms, %.1f MB; floor (%d buttons) %.0f ms, %.1f MB; "
-                    "time ratio %.2f (target <= 1.5), memory ratio %.2f\n",
+                    "time ratio %.2f (target <= 1.3), memory ratio %.2f\n",
                     c("wordloom_ms"), c("wordloom_MB"), int(c("buttons")), c("floor_ms"),
                     c("floor_MB"), c("time_ratio"), c("memory_ratio"));
     }
