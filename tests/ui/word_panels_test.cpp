@@ -1,8 +1,10 @@
 #include "controls/color_button.h"
 #include "panels/ui/board.h"
 #include "panels/word_panel_tables.h"
+#include "shell/ui/document_editor.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QTest>
 
 namespace {
@@ -174,3 +176,31 @@ TEST_F(WordPanelsWidgetTest, WordPanelCaptionsStayLegible)
 }
 
 } // namespace
+
+namespace {
+
+QString spokenName(QWidget *w)
+{
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+    return a ? a->text(QAccessible::Name) : QStringLiteral("(none)");
+}
+
+} // namespace
+
+// A screen reader names every button as a person would say it, also where
+// the face shows a picture, a mark or nothing.
+TEST_F(WordPanelsWidgetTest, ButtonsHaveSpokenNames)
+{
+    panelsOnLeftClick();
+    start();
+    for (const auto &[name, spoken] :
+         {std::pair{"btnA", "a"}, std::pair{"btnWordLeft", "word left"},
+          std::pair{"btnWordRight", "word right"}, std::pair{"btnQuotes", "double quote"},
+          std::pair{"btnApostrophe", "apostrophe"}, std::pair{"btnConj1", "empty custom button"}})
+        EXPECT_EQ(spokenName(button(name)), QLatin1String(spoken)) << name;
+    EXPECT_EQ(spokenName(window->editor()), QLatin1String("document"));
+    click("btnConjunction");
+    dialogs.texts.push_back(QStringLiteral("whereas"));
+    click("btnConj1", Qt::RightButton);
+    EXPECT_EQ(spokenName(button("btnConj1")), QLatin1String("whereas"));
+}

@@ -104,6 +104,26 @@ void Board::fitCaptionFont(TColorButton *button)
     button->setFontColor(Qt::white);
 }
 
+namespace {
+
+// What a screen reader says for a button whose caption is a picture or a
+// mark rather than a word.
+const char *spokenName(const char *button)
+{
+    static constexpr std::pair<const char *, const char *> kSpoken[] = {
+        {"btnWordLeft", "word left"},
+        {"btnWordRight", "word right"},
+        {"btnQuotes", "double quote"},
+        {"btnApostrophe", "apostrophe"},
+    };
+    for (const auto &[name, spoken] : kSpoken)
+        if (qstrcmp(name, button) == 0)
+            return spoken;
+    return nullptr;
+}
+
+} // namespace
+
 QList<TColorButton *> Board::buildButtons(QWidget *panel, std::span<const ButtonDesc> descs)
 {
     QList<TColorButton *> made;
@@ -123,6 +143,8 @@ QList<TColorButton *> Board::buildButtons(QWidget *panel, std::span<const Button
         button->setObjectName(name);
         button->setGeometry(desc.left, desc.top, width, desc.height);
         button->setCaption(QString::fromUtf8(desc.caption));
+        if (const char *spoken = spokenName(desc.name))
+            button->setAccessibleName(QString::fromLatin1(spoken));
         button->setColor(desc.color == kClBtnFace ? palette().color(QPalette::Button)
                                                   : TColorButton::fromBgr(desc.color));
         button->setBevelSize(1);

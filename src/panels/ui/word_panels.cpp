@@ -393,13 +393,20 @@ void WordPanels::customLeftClick(const CustomButton &custom)
     custom.button->parentWidget()->hide();
 }
 
+void WordPanels::setCustomCaption(TColorButton *button, const QString &text)
+{
+    button->setCaption(text);
+    Board::fitCaptionFont(button);
+    // An empty face says nothing; a screen reader still names the button.
+    button->setAccessibleName(text.isEmpty() ? QStringLiteral("empty custom button") : QString());
+}
+
 void WordPanels::customRightClick(const CustomButton &custom)
 {
     const QString text =
         oneLine(m_dialogs.textInput(QStringLiteral("Edit Custom Button"), custom.prompt, QString())
                     .value_or(QString()));
-    custom.button->setCaption(text);
-    Board::fitCaptionFont(custom.button);
+    setCustomCaption(custom.button, text);
     if (!text.isEmpty()) {
         // A prefix or suffix goes in as its left click would put it: a
         // ReplaceMode left over from an earlier cycle must not cost the
@@ -420,10 +427,8 @@ void WordPanels::applyCustomCaptions(const WordPanelDesc &desc)
     for (const WordButtonDesc &item : desc.items) {
         if (item.shape != WordShape::Custom)
             continue;
-        if (TColorButton *b = m_board->builtButton(QString::fromLatin1(item.name))) {
-            b->setCaption(oneLine(m_preferences.customCaptions.at(index)));
-            Board::fitCaptionFont(b);
-        }
+        if (TColorButton *b = m_board->builtButton(QString::fromLatin1(item.name)))
+            setCustomCaption(b, oneLine(m_preferences.customCaptions.at(index)));
         ++index;
     }
 }
@@ -459,10 +464,8 @@ void WordPanels::applyAffixCaptions(std::span<const ButtonDesc> buttons,
                                     std::span<const QString> captions)
 {
     for (size_t i = 0; i < std::min(buttons.size(), captions.size()); ++i) {
-        if (TColorButton *b = m_board->builtButton(QString::fromLatin1(buttons[i].name))) {
-            b->setCaption(oneLine(captions[i]));
-            Board::fitCaptionFont(b);
-        }
+        if (TColorButton *b = m_board->builtButton(QString::fromLatin1(buttons[i].name)))
+            setCustomCaption(b, oneLine(captions[i]));
     }
 }
 

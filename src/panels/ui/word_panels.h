@@ -76,6 +76,7 @@ private:
     void buildWordPanel(const WordPanelDesc &desc);
     void applyCustomCaptions(const WordPanelDesc &desc);
     void applyAffixCaptions(std::span<const ButtonDesc> buttons, std::span<const QString> captions);
+    static void setCustomCaption(TColorButton *button, const QString &text);
     void connectMainButtons();
     void connectCategories();
     void connectWordButton(TColorButton *button, const WordButtonDesc &desc);

@@ -135,6 +135,7 @@ void TMainForm::setupCentralArea()
     layout->addWidget(m_ruler);
 
     RichEdit1 = new DocumentEditor(central);
+    RichEdit1->setAccessibleName(tr("document"));
     layout->addWidget(RichEdit1, 1);
 
     // The board, and beside it the right-hand word column in whatever room
