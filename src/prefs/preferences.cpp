@@ -453,6 +453,17 @@ void Preferences::setPastTense(bool past)
     Q_EMIT changed(Aspect::Tense);
 }
 
+void Preferences::setNormalGeometry(const QRect &geometry)
+{
+    if (geometry == QRect(NormalLeft, NormalTop, NormalWidth, NormalHeight))
+        return;
+    NormalLeft = geometry.left();
+    NormalTop = geometry.top();
+    NormalWidth = geometry.width();
+    NormalHeight = geometry.height();
+    Q_EMIT changed(Aspect::Window);
+}
+
 void Preferences::setPoetryMode(bool poetry)
 {
     if (PoetryMode == poetry)

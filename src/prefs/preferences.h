@@ -150,6 +150,8 @@ public:
 
     void setPastTense(bool past);
     void setPoetryMode(bool poetry);
+    // The place and size the window reopens at when it is not maximised.
+    void setNormalGeometry(const QRect &geometry);
 
 Q_SIGNALS:
     void changed(Preferences::Aspect aspect);

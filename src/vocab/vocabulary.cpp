@@ -143,9 +143,16 @@ QStringList Vocabulary::defaultNounCaptions()
 
 void Vocabulary::setNounCaption(NounCategory c, const QString &text)
 {
-    if (m_nounCaptions.value(c) == text)
+    QStringList captions = m_nounCaptions;
+    captions[c] = text;
+    setNounCaptions(captions);
+}
+
+void Vocabulary::setNounCaptions(const QStringList &captions)
+{
+    if (captions == m_nounCaptions)
         return;
-    m_nounCaptions[c] = text;
+    m_nounCaptions = captions;
     Q_EMIT nounCaptionsChanged();
 }
 

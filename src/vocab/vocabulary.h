@@ -111,8 +111,9 @@ public:
 
     const QStringList &nounCaptions() const { return m_nounCaptions; }
     QString nounCaption(NounCategory c) const { return m_nounCaptions.value(c); }
-    // Emits nounCaptionsChanged() when the caption is new.
+    // Emit nounCaptionsChanged() once when any caption is new.
     void setNounCaption(NounCategory c, const QString &text);
+    void setNounCaptions(const QStringList &captions);
     static QStringList defaultNounCaptions();
 
     // The editors call this after changing a list; it emits listChanged().

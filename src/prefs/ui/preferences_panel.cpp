@@ -139,32 +139,6 @@ PreferencesPanel::PreferencesPanel(Board &board, Preferences &prefs, Vocabulary 
     , m_right(rightColumn)
 {
     m_board.addPending([this] { ensureBuilt(); });
-    // While the panel is down its boxes follow the settings, so that it
-    // opens on what is in force; the window's size is shown as it changes.
-    connect(&m_prefs, &Preferences::changed, this, [this](Preferences::Aspect aspect) {
-        if (!pPrefs)
-            return;
-        if (aspect == Preferences::Aspect::Window)
-            showWindowSize();
-        if (!isUp())
-            load();
-    });
-    connect(&m_right, &RightColumn::settingsApplied, this, [this] {
-        if (pPrefs && !isUp())
-            loadRightTab();
-    });
-    connect(&m_right, &RightColumn::columnWidthCorrected, this, [this](const QString &text) {
-        if (!pPrefs)
-            return;
-        const QSignalBlocker block(edColWidth);
-        edColWidth->setText(text);
-        putCaretAtEnd(edColWidth);
-    });
-}
-
-bool PreferencesPanel::isUp() const
-{
-    return pPrefs && pPrefs->isVisible();
 }
 
 void PreferencesPanel::ensureBuilt()
@@ -201,6 +175,24 @@ void PreferencesPanel::ensureBuilt()
     buildButtonTextTab();
     buildRightTab();
 
+    // Until it is built the panel has nothing to show. Then, while it is
+    // down, its boxes follow the settings, so that it opens on what is in
+    // force; the window's size is shown as it changes.
+    connect(&m_prefs, &Preferences::changed, this, [this](Preferences::Aspect aspect) {
+        if (aspect == Preferences::Aspect::Window)
+            showWindow();
+        else if (!pPrefs->isVisible())
+            load();
+    });
+    connect(&m_right, &RightColumn::settingsApplied, this, [this] {
+        if (!pPrefs->isVisible())
+            loadRightTab();
+    });
+    connect(&m_right, &RightColumn::columnWidthCorrected, this, [this](const QString &text) {
+        const QSignalBlocker block(edColWidth);
+        edColWidth->setText(text);
+        putCaretAtEnd(edColWidth);
+    });
     load();
 }
 
@@ -532,8 +524,7 @@ void PreferencesPanel::load()
     edOpenDir->setText(prefs.OpenDir);
     edSaveDir->setText(prefs.SaveDir);
     edVocabDir->setText(prefs.VocabDir);
-    (prefs.OpenMaximized ? rbMaximized : rbNormal)->setChecked(true);
-    showWindowSize();
+    showWindow();
     (prefs.plainText ? rbTxt : rbRtf)->setChecked(true);
     for (int g = 0; g < GroupCount; ++g)
         setGroupItem(g, prefs.leftClick[g]);
@@ -567,8 +558,9 @@ void PreferencesPanel::setGroupItem(int group, int item)
         rb->setChecked(true);
 }
 
-void PreferencesPanel::showWindowSize()
+void PreferencesPanel::showWindow()
 {
+    (m_prefs.OpenMaximized ? rbMaximized : rbNormal)->setChecked(true);
     edPixelsWide->setText(QString::number(m_prefs.NormalWidth));
     edPixelsTall->setText(QString::number(m_prefs.NormalHeight));
 }
@@ -640,10 +632,8 @@ void PreferencesPanel::miOptionsClick()
     ensureBuilt();
     load();
     m_rightOrder = m_vocabulary.wordList(Vocabulary::List::RightList).entries();
-    m_rightAlphabetized = cbAlphabetize->isChecked();
-    m_rightColumnWidth = edColWidth->text();
-    m_rightMargin = edRightMargin->text().toInt();
-    m_rightColour = m_right.colour();
+    m_rightBefore = m_prefs.values();
+    m_right.collectPreferences(m_rightBefore);
     pPrefs->show();
     pPrefs->raise();
     Q_EMIT shownChanged(true);
@@ -671,13 +661,15 @@ void PreferencesPanel::btnOKprefsClick()
     for (int g = 0; g < GroupCount; ++g)
         edited.leftClick[g] = groupItem(g);
 
+    QStringList nouns = m_vocabulary.nounCaptions();
     for (const CaptionBox &box : m_captions) {
         const QString text = box.sample->caption();
         if (box.caption)
             edited.*box.caption = text;
         else
-            m_vocabulary.setNounCaption(Vocabulary::NounCategory(box.nounCategory), text);
+            nouns[box.nounCategory] = text;
     }
+    m_vocabulary.setNounCaptions(nouns);
 
     close();
     m_prefs.assign(edited);
@@ -689,18 +681,13 @@ void PreferencesPanel::btnOKprefsClick()
 
 void PreferencesPanel::btnCancelPrefsClick()
 {
-    if (!m_rightAlphabetized) {
+    if (!m_rightBefore.alphabetize) {
         // Undo a sort made while the panel was up.
         WordList &list = m_vocabulary.wordList(Vocabulary::List::RightList);
         list.clear();
         list.addAll(m_rightOrder);
     }
-    PreferenceValues before = m_prefs.values();
-    before.alphabetize = m_rightAlphabetized;
-    before.columnWidth = m_rightColumnWidth;
-    before.rightMargin = m_rightMargin;
-    before.rightColour = m_rightColour;
-    m_right.applyPreferences(before);
+    m_right.applyPreferences(m_rightBefore);
     close();
     load();
 }

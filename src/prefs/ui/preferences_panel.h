@@ -1,5 +1,7 @@
 #pragma once
 
+#include "prefs/preferences.h"
+
 #include <QObject>
 #include <QStringList>
 #include <array>
@@ -7,8 +9,6 @@
 
 class Board;
 class Dialogs;
-class PreferenceValues;
-class Preferences;
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
@@ -70,7 +70,6 @@ private:
     };
 
     void ensureBuilt();
-    bool isUp() const;
     QWidget *addTab(const char *name, const QString &caption);
     void buildFontTab();
     void buildDirectoriesTab();
@@ -93,7 +92,8 @@ private:
     void cbFontNameChange();
     void btnColorClick(int index);
     void browseDir(QLineEdit *box, bool open);
-    void showWindowSize();
+    // The Window tab: maximised or normal, and the normal size.
+    void showWindow();
     int groupItem(int group) const;
     void setGroupItem(int group, int item);
 
@@ -135,8 +135,5 @@ private:
     std::array<TColorButton *, SwatchCount> m_swatches{};
     // The right-hand column as it was when the panel opened, for Cancel.
     QStringList m_rightOrder;
-    bool m_rightAlphabetized = false;
-    QString m_rightColumnWidth;
-    int m_rightMargin = 0;
-    quint32 m_rightColour = 0;
+    PreferenceValues m_rightBefore;
 };

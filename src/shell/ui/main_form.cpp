@@ -518,14 +518,11 @@ void TMainForm::applyPreferences()
     if (m_prefs.OpenMaximized)
         setWindowState(windowState() | Qt::WindowMaximized);
 
-    QFont font(m_prefs.fontName);
-    font.setPointSize(std::max(4, m_prefs.fontSize));
-    RichEdit1->document()->setDefaultFont(font);
-    RichEdit1->setFont(font);
     m_document->openDir = m_prefs.OpenDir;
     m_document->saveDir = m_prefs.SaveDir;
     m_document->setPlainText(m_prefs.plainText);
     m_formatBar->setPlainTextMode(m_prefs.plainText);
+    applyDocumentSettings();
     applyBoardLook();
     m_wordPanels->applyCustomCaptions(m_prefs);
     m_wordPanels->readAffixCaptions(m_programDir);
@@ -614,12 +611,7 @@ void TMainForm::recordGeometry()
     if (!isVisible() ||
         (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
         return;
-    PreferenceValues now = m_prefs.values();
-    now.NormalLeft = geometry().left();
-    now.NormalTop = geometry().top();
-    now.NormalWidth = width();
-    now.NormalHeight = height();
-    m_prefs.assign(now);
+    m_prefs.setNormalGeometry(geometry());
 }
 
 void TMainForm::lockForPreferences(bool locked)
