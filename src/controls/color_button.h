@@ -111,6 +111,15 @@ public:
 
     QSize sizeHint() const override;
 
+    // A button that cycles takes a double click as its second click: both
+    // reach handler (a callable or a member function of context).
+    template <class Context, class Handler>
+    void onEveryClick(const Context *context, Handler handler)
+    {
+        connect(this, &TColorButton::clicked, context, handler);
+        connect(this, &TColorButton::doubleClicked, context, handler);
+    }
+
 Q_SIGNALS:
     // The second press of a double click, instead of a second click.
     void doubleClicked();

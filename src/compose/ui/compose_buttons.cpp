@@ -156,9 +156,7 @@ void ComposeButtons::connectButton(const char *name, const std::function<void()>
 {
     // A button of a panel not built yet is wired when it is built.
     m_board->withButton(QString::fromLatin1(name), [this, handler](TColorButton *button) {
-        connect(button, &TColorButton::clicked, this, handler);
-        // A double click is a second click: it continues a cycle.
-        connect(button, &TColorButton::doubleClicked, this, handler);
+        button->onEveryClick(this, handler);
     });
 }
 

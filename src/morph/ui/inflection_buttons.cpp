@@ -42,8 +42,7 @@ void InflectionButtons::connectClicks(const char *name, void (InflectionButtons:
 {
     TColorButton *button = m_board.button(QString::fromLatin1(name));
     Q_ASSERT(button);
-    connect(button, &TColorButton::clicked, this, handler);
-    connect(button, &TColorButton::doubleClicked, this, handler);
+    button->onEveryClick(this, handler);
 }
 
 void InflectionButtons::btnVerbClick()

@@ -132,9 +132,10 @@ void WordPanels::hidePanel(const QString &name)
 void WordPanels::connectClick(TColorButton *button, const std::function<void()> &handler,
                               bool doubleClickToo)
 {
-    connect(button, &TColorButton::clicked, this, handler);
     if (doubleClickToo)
-        connect(button, &TColorButton::doubleClicked, this, handler);
+        button->onEveryClick(this, handler);
+    else
+        connect(button, &TColorButton::clicked, this, handler);
 }
 
 void WordPanels::connectExit(TColorButton *button, const std::function<void()> &extra)

@@ -296,16 +296,6 @@ void TMainForm::setupStatusBar()
     m_status = new StatusPanel(RichEdit1, statusBar());
 }
 
-void TMainForm::connectButton(const QString &name, const std::function<void()> &handler,
-                              bool doubleClickToo)
-{
-    TColorButton *button = m_board->button(name);
-    Q_ASSERT(button);
-    connect(button, &TColorButton::clicked, this, handler);
-    if (doubleClickToo)
-        connect(button, &TColorButton::doubleClicked, this, handler);
-}
-
 void TMainForm::setupBoard()
 {
     m_board->button(QStringLiteral("btnWordLeft"))->setPicture(arrowPicture(true));
@@ -316,7 +306,7 @@ void TMainForm::setupBoard()
           "btnOnMain", "btnWithMain", "btnAndMain", "btnOrMain", "btnButMain", "btnIfMain"}) {
         TColorButton *button = m_board->button(QString::fromLatin1(name));
         const QString word = button->caption();
-        connectButton(button->objectName(), [this, word] { fixedWordClick(word); });
+        button->onEveryClick(this, [this, word] { fixedWordClick(word); });
     }
 
     m_wordPanels =

@@ -117,8 +117,6 @@ private:
     void FormResize();
     bool FormCloseQuery();
 
-    void connectButton(const QString &name, const std::function<void()> &handler,
-                       bool doubleClickToo = true);
     void updateIndicators();
     void updateCaption();
     void FilePrint();

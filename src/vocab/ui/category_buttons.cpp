@@ -76,9 +76,10 @@ void CategoryButtons::connectLeft(const char *name, const std::function<void()> 
                                   bool doubleClickToo)
 {
     TColorButton *b = button(name);
-    connect(b, &TColorButton::clicked, this, handler);
     if (doubleClickToo)
-        connect(b, &TColorButton::doubleClicked, this, handler);
+        b->onEveryClick(this, handler);
+    else
+        connect(b, &TColorButton::clicked, this, handler);
 }
 
 void CategoryButtons::connectRight(const char *name, const std::function<void()> &handler)
