@@ -18,11 +18,6 @@ bool isCapital(QChar c)
     return c >= QLatin1Char('A') && c <= QLatin1Char('Z');
 }
 
-bool isVowelLetter(QChar upper)
-{
-    return QStringLiteral("AEIOU").contains(upper);
-}
-
 // Whether a run of capitals sounds as a word (NASA, NATO, SCUBA) rather
 // than being spelt out (FBI, HTML, NCAA): four letters or more, a vowel, an
 // English beginning and no three consonants in a row.
@@ -34,7 +29,7 @@ bool readAsWord(const QString &caps)
                                        "GR", "PH", "PL", "PR", "SC", "SH", "SK", "SL", "SM",
                                        "SN", "SP", "ST", "SW", "TH", "TR", "TW", "WH"};
     qsizetype lead = 0;
-    while (lead < caps.size() && !isVowelLetter(caps.at(lead)))
+    while (lead < caps.size() && !TextRules::isVowel(caps.at(lead)))
         ++lead;
     if (lead == caps.size() || lead > 2 || (lead == 2 && !onsets.contains(caps.left(2))))
         return false;
@@ -42,7 +37,7 @@ bool readAsWord(const QString &caps)
     for (qsizetype i = 0; i < caps.size(); ++i) {
         // A "Y" after the first letter sounds as a vowel (NIMBY).
         const QChar c = caps.at(i);
-        run = isVowelLetter(c) || (i > 0 && c == QLatin1Char('Y')) ? 0 : run + 1;
+        run = TextRules::isVowel(c) || (i > 0 && c == QLatin1Char('Y')) ? 0 : run + 1;
         if (run >= 3)
             return false;
     }

@@ -10,12 +10,6 @@ namespace {
 
 const QString kMouseClick = QStringLiteral("mouseclick");
 
-bool isOneOf(const QString &s, std::initializer_list<const char *> list)
-{
-    return std::any_of(list.begin(), list.end(),
-                       [&](const char *item) { return s == QLatin1String(item); });
-}
-
 // Tags that transform the insertion a capital applies to, so it stays in force.
 bool keepsCapital(const QString &tag)
 {
@@ -79,6 +73,17 @@ QString lowerAscii(const QString &s)
 bool isSentenceEnd(QChar c)
 {
     return c == QLatin1Char('.') || c == QLatin1Char('!') || c == QLatin1Char('?');
+}
+
+bool isVowel(QChar c)
+{
+    return QStringLiteral("aeiouAEIOU").contains(c);
+}
+
+bool isOneOf(const QString &s, std::initializer_list<const char *> list)
+{
+    return std::any_of(list.begin(), list.end(),
+                       [&](const char *item) { return s == QLatin1String(item); });
 }
 
 int lastNonSpaceBefore(const TextSurface &surface, int pos)

@@ -4,6 +4,7 @@
 #include "text_surface.h"
 
 #include <QObject>
+#include <initializer_list>
 
 // The composition engine: the state shared by every button and the routines
 // that put words into the text around the caret. It works on a TextSurface,
@@ -72,6 +73,9 @@ QString lowerAscii(const QString &s);
 QChar upperAscii(QChar c);
 QChar lowerAscii(QChar c);
 bool isSentenceEnd(QChar c);
+// One of the letters a, e, i, o, u, in either case.
+bool isVowel(QChar c);
+bool isOneOf(const QString &s, std::initializer_list<const char *> list);
 // The nearest position before pos holding something other than a space, or
 // -1 when there is none.
 int lastNonSpaceBefore(const TextSurface &surface, int pos);

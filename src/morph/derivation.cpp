@@ -15,11 +15,6 @@ const QString kEr = QStringLiteral("-er");
 const QString kLy = QStringLiteral("-ly");
 const QString kY = QStringLiteral("-y");
 
-bool isVowel(QChar upper)
-{
-    return QStringLiteral("AEIOU").contains(upper);
-}
-
 // While GRAB is armed a transforming button works on the word before the
 // caret: the caret counts as freshly placed, so that word is captured.
 void markCaretPlacedForGrab(CompositionState &s)

@@ -14,11 +14,6 @@ namespace {
 
 const QString kPluralize = QStringLiteral("pluralize");
 
-bool isVowel(QChar c)
-{
-    return QStringLiteral("aeiou").contains(c);
-}
-
 bool isAsciiLetter(QChar c)
 {
     const QChar l = lowerAscii(c);

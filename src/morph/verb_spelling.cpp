@@ -11,17 +11,6 @@ namespace VerbSpelling {
 
 namespace {
 
-bool isVowel(QChar c)
-{
-    return QStringLiteral("aeiou").contains(c);
-}
-
-bool isOneOf(const QString &s, std::initializer_list<const char *> list)
-{
-    return std::any_of(list.begin(), list.end(),
-                       [&](const char *item) { return s == QLatin1String(item); });
-}
-
 // Whether the letter at i sounds as a vowel: "u" after "q" does not, "y"
 // after a consonant does (rhythm, cycle).
 bool soundsVowel(const QString &l, qsizetype i)

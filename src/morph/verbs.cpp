@@ -14,15 +14,6 @@ const QString kMouseClick = QStringLiteral("mouseclick");
 const QString kBe = QStringLiteral("be");
 const QString kHave = QStringLiteral("have");
 
-bool isOneOf(const QString &s, std::initializer_list<const char *> list)
-{
-    for (const char *item : list) {
-        if (s == QLatin1String(item))
-            return true;
-    }
-    return false;
-}
-
 // Which FormIndex a first click of a helping verb leaves behind.
 enum class FirstIndex { ByForm, Two, GetRule };
 
