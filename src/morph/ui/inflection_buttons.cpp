@@ -6,8 +6,6 @@
 #include "prefs/preferences.h"
 #include "vocab/vocabulary.h"
 
-#include <memory>
-
 InflectionButtons::InflectionButtons(Board &board, Composition &composition,
                                      const Vocabulary &vocabulary, RandomSource &random,
                                      const Preferences &prefs, QObject *parent)
@@ -67,23 +65,25 @@ void InflectionButtons::cbTenseChange()
 
 void InflectionButtons::buildPanels()
 {
-    Board *board = &m_board;
     for (const VerbPanelTables::VerbPanel &desc : VerbPanelTables::verbPanels()) {
         // Built the first time its opener's right button asks for it.
-        auto panel = std::make_shared<QWidget *>(nullptr);
-        auto build = [this, board, &desc, panel] {
-            if (!*panel)
-                *panel = buildPanel(board, desc);
-        };
-        board->addPending(build);
-        TColorButton *opener = board->button(QString::fromLatin1(desc.opener));
+        m_board.addPending([this, &desc] { panelFor(desc); });
+        TColorButton *opener = m_board.button(QString::fromLatin1(desc.opener));
         Q_ASSERT(opener);
-        connect(opener, &TColorButton::rightClicked, this, [build, panel] {
-            build();
-            (*panel)->show();
-            (*panel)->raise();
+        connect(opener, &TColorButton::rightClicked, this, [this, &desc] {
+            QWidget *panel = panelFor(desc);
+            panel->show();
+            panel->raise();
         });
     }
+}
+
+QWidget *InflectionButtons::panelFor(const VerbPanelTables::VerbPanel &desc)
+{
+    QWidget *&panel = m_panels[&desc];
+    if (!panel)
+        panel = buildPanel(&m_board, desc);
+    return panel;
 }
 
 QWidget *InflectionButtons::buildPanel(Board *board, const VerbPanelTables::VerbPanel &desc)

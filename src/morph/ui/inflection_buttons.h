@@ -4,6 +4,7 @@
 #include "morph/verbs.h"
 #include "panels/verb_panel_tables.h"
 
+#include <QHash>
 #include <QObject>
 
 class Board;
@@ -34,6 +35,8 @@ private:
     void connectClicks(const char *name, void (InflectionButtons::*handler)());
     void buildPanels();
     QWidget *buildPanel(Board *board, const VerbPanelTables::VerbPanel &desc);
+    // The sub-panel of desc, built now if it is not yet.
+    QWidget *panelFor(const VerbPanelTables::VerbPanel &desc);
 
     void btnPluralizeClick() { m_plurals.btnPluralizeClick(); }
     void btnHaveClick() { m_verbs.helperClick(Verbs::Helper::Have); }
@@ -55,4 +58,5 @@ private:
     RandomSource &m_random;
     Plurals m_plurals;
     Verbs m_verbs;
+    QHash<const VerbPanelTables::VerbPanel *, QWidget *> m_panels;
 };
