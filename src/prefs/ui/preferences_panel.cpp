@@ -105,10 +105,13 @@ QString name(const char *text)
     return QString::fromLatin1(text);
 }
 
-QLabel *label(const QString &text, QWidget *parent)
+// A caption; the box it names takes it as its name for a screen reader.
+QLabel *label(const QString &text, QWidget *parent, QWidget *names = nullptr)
 {
     auto *l = new QLabel(text, parent);
     l->setTextFormat(Qt::PlainText);
+    if (names)
+        l->setBuddy(names);
     return l;
 }
 
@@ -256,10 +259,10 @@ void PreferencesPanel::buildFontTab()
     reFontExample->setPlainText(kExample);
 
     auto *row = new QHBoxLayout;
-    row->addWidget(label(tr("Font:"), page));
+    row->addWidget(label(tr("Font:"), page, cbFontName));
     row->addWidget(cbFontName);
     row->addSpacing(16);
-    row->addWidget(label(tr("Size:"), page));
+    row->addWidget(label(tr("Size:"), page, edFontSize));
     row->addWidget(edFontSize);
     row->addWidget(spin);
     row->addStretch(1);
@@ -466,12 +469,12 @@ void PreferencesPanel::buildRightTab()
     });
 
     auto *boxes = new QHBoxLayout;
-    boxes->addWidget(label(tr("Minimum Column Width:"), page));
+    boxes->addWidget(label(tr("Minimum Column Width:"), page, edColWidth));
     boxes->addWidget(edColWidth);
     boxes->addWidget(spinWidth);
     boxes->addWidget(label(tr("pixels"), page));
     boxes->addSpacing(24);
-    boxes->addWidget(label(tr("Width of Right Margin:"), page));
+    boxes->addWidget(label(tr("Width of Right Margin:"), page, edRightMargin));
     boxes->addWidget(edRightMargin);
     boxes->addWidget(spinMargin);
     boxes->addWidget(label(tr("pixels"), page));
