@@ -74,7 +74,7 @@ TEST(ColorButton, AssistiveTechnologySeesAPushButtonNamedByItsCaption)
     EXPECT_EQ(access->text(QAccessible::Name), QStringLiteral("Exit"));
 }
 
-TEST(ColorButton, SettersClampBevelAndSpacing)
+TEST(ColorButton, SettersClampBevelAndSpacingAndColoursShade)
 {
     TColorButton button;
     button.setBevelSize(0);
@@ -87,10 +87,7 @@ TEST(ColorButton, SettersClampBevelAndSpacing)
     EXPECT_EQ(button.spacing(), 0);
     button.setSpacing(4);
     EXPECT_EQ(button.spacing(), 4);
-}
 
-TEST(ColorButton, ColourValuesAndShading)
-{
     EXPECT_EQ(TColorButton::toBgr(Face), 0x00855C3Au);
     EXPECT_EQ(TColorButton::fromBgr(128), QColor(128, 0, 0));
 
@@ -302,49 +299,39 @@ TEST(ColorButton, AltKeyClicksWithOrWithoutShowKey)
     EXPECT_EQ(clicks.count(), 4);
 }
 
-TEST(ColorButton, RightReleaseOverTheButtonEmitsRightClicked)
+TEST(ColorButton, RightReleaseDoubleClickAndEnterEmitTheirOwnSignals)
 {
     TColorButton button;
     QSignalSpy clicks(&button, &TColorButton::clicked);
     QSignalSpy rightClicks(&button, &TColorButton::rightClicked);
+    QSignalSpy doubleClicks(&button, &TColorButton::doubleClicked);
 
     QTest::mouseClick(&button, Qt::RightButton);
     EXPECT_EQ(rightClicks.count(), 1);
     EXPECT_EQ(clicks.count(), 0);
     EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
-
+    // A right release off the button is no right click.
     QTest::mousePress(&button, Qt::RightButton);
     QTest::mouseRelease(&button, Qt::RightButton, {}, QPoint(-3, 5));
     EXPECT_EQ(rightClicks.count(), 1);
-}
 
-TEST(ColorButton, DoubleClickEmitsDoubleClickedNotASecondClick)
-{
-    TColorButton button;
-    QSignalSpy clicks(&button, &TColorButton::clicked);
-    QSignalSpy doubleClicks(&button, &TColorButton::doubleClicked);
-
-    // What the system delivers: press, release, double click, release.
+    // What the system delivers for a double click: press, release, double
+    // click, release. It is no second click.
     QTest::mouseClick(&button, Qt::LeftButton);
     QTest::mouseDClick(&button, Qt::LeftButton);
     QTest::mouseRelease(&button, Qt::LeftButton);
     EXPECT_EQ(clicks.count(), 1);
     EXPECT_EQ(doubleClicks.count(), 1);
     EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
-
     // The next single click is an ordinary click again.
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(clicks.count(), 2);
-}
 
-TEST(ColorButton, EnterClicksOnPress)
-{
-    TColorButton button;
-    QSignalSpy clicks(&button, &TColorButton::clicked);
+    // Enter clicks on press.
     QTest::keyPress(&button, Qt::Key_Return);
-    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(clicks.count(), 3);
     QTest::keyClick(&button, Qt::Key_Enter);
-    EXPECT_EQ(clicks.count(), 2);
+    EXPECT_EQ(clicks.count(), 4);
     EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
 }
 
@@ -367,18 +354,14 @@ TEST(ColorButton, DisabledButtonIgnoresItsOwnInput)
     EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
     QTest::mouseClick(&button, Qt::RightButton);
     EXPECT_EQ(rightClicks.count(), 1);
-}
 
-TEST(ColorButton, DisablingWhileRightPressedDoesNotRightClickLater)
-{
-    TColorButton button;
-    QSignalSpy rightClicks(&button, &TColorButton::rightClicked);
+    // Disabled while right-pressed, it does not right click later.
     QTest::mousePress(&button, Qt::RightButton);
     EXPECT_EQ(button.faceState(), TColorButton::FaceState::Down);
     button.setEnabled(false);
     button.setEnabled(true);
     QTest::mouseRelease(&button, Qt::RightButton);
-    EXPECT_EQ(rightClicks.count(), 0);
+    EXPECT_EQ(rightClicks.count(), 1);
     EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
 }
 

@@ -1,6 +1,5 @@
 #include "controls/color_button.h"
 #include "shell/ui/document_editor.h"
-#include "vocab/ui/add_verb_panel.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -98,6 +97,8 @@ protected:
     }
 };
 
+// Filing, the blank-word message and the field cleared after Enter are in
+// word_list_editor.wls; here, what a person sees of focus and buttons.
 TEST_F(ListEditorsTest, WordListEditorLeavesFieldAndFocusReadyForTheNextWord)
 {
     writeFile("words/modal.txt", "can\r\nmust\r\nwill");
@@ -113,23 +114,16 @@ TEST_F(ListEditorsTest, WordListEditorLeavesFieldAndFocusReadyForTheNextWord)
 
     click("rbModal");
     pick("lbWordList", 0);
-    EXPECT_EQ(fieldText("editWord"), "can");
     EXPECT_TRUE(deleteEnabled("btnDeleteWord"));
     type("editWord", "could");
     key(Qt::Key_Return);
-    EXPECT_EQ(rows("lbWordList"), QStringList({"could", "must", "will"}));
-    EXPECT_EQ(fieldText("editWord"), "");
     EXPECT_EQ(focusName(), "editWord");
     EXPECT_EQ(widget<QListWidget>("lbWordList")->selectedItems().size(), 0);
     EXPECT_FALSE(deleteEnabled("btnDeleteWord"));
     EXPECT_TRUE(text().isEmpty()); // nothing goes into the document
-
-    // Accept on an empty field says so; Enter there does nothing at all.
-    click("btnAcceptWord");
-    EXPECT_EQ(dialogs.messages, QStringList("Blank word detected.  Word not added."));
-    widget("editWord")->setFocus();
+    // Enter on the empty field does nothing at all.
     key(Qt::Key_Return);
-    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 
     pick("lbWordList", 1);
     click("btnDeleteWord");
@@ -268,44 +262,6 @@ TEST_F(ListEditorsTest, StoredVerbLoadsAndAnEditMovesItWithAllItsForms)
     closeAnswering(Dialogs::Answer::Yes);
     EXPECT_EQ(readFile("words/verb.txt"), "sing\r\nsings\r\nsinging\r\nsang\r\nsung\r\n"
                                           "trot\r\ntrots\r\ntrotting\r\ntrotted\r\ntrotted");
-}
-
-TEST_F(ListEditorsTest, PickListAddInsertsTheAcceptedVerbAndEditLoadsARow)
-{
-    writeFile("words/sayVerb.txt", "call\r\ncalls\r\ncalling\r\ncalled\r\ncalled\r\n"
-                                   "say\r\nsays\r\nsaying\r\nsaid\r\nsaid");
-    start();
-    window->fixedWordClick(QStringLiteral("he"));
-    AddVerbPanel *panel = window->addVerbPanel();
-    panel->openFor(Vocabulary::List::SayVerbTable, -1, true);
-    EXPECT_TRUE(widget<QRadioButton>("rbSay")->isChecked());
-    EXPECT_EQ(rows("lbVerbPick"), QStringList({"call", "say"}));
-    EXPECT_EQ(focusName(), "editTo");
-    type("editTo", "mutter");
-    key(Qt::Key_Return);
-    click("btnAccept");
-    EXPECT_EQ(text(), "He mutters ");
-    EXPECT_FALSE(widget("pAddVerb")->isVisible());
-    EXPECT_EQ(window->composition().state.LastAction, "say");
-
-    panel->openFor(Vocabulary::List::SayVerbTable, 2, false);
-    EXPECT_EQ(fields(), QStringList({"say", "says", "saying", "said", "said"}));
-    EXPECT_TRUE(deleteEnabled("btnDeleteVerb"));
-    type("editEn", "sayed");
-    click("btnAccept");
-    EXPECT_TRUE(widget("pAddVerb")->isVisible());
-    EXPECT_EQ(text(), "He mutters ");
-
-    // Opened from the menu afterwards, Accept no longer writes into the text.
-    click("btnExitVerb");
-    menu("miVerbLists");
-    type("editTo", "hiss");
-    key(Qt::Key_Return);
-    click("btnAccept");
-    EXPECT_EQ(text(), "He mutters ");
-    EXPECT_EQ(rows("lbVerbPick"), QStringList({"call", "hiss", "mutter", "say"}));
-    EXPECT_EQ(window->vocabulary().verbTable(Vocabulary::List::SayVerbTable).row(3),
-              QStringList({"say", "says", "saying", "said", "sayed"}));
 }
 
 } // namespace

@@ -1,7 +1,5 @@
-#include "shell/ui/document_editor.h"
 #include "window_fixture.h"
 
-#include <QComboBox>
 #include <QMenu>
 #include <QMimeData>
 #include <QProcess>
@@ -48,17 +46,6 @@ TEST_F(MainForm, EditMenuReadsUndoRedoCutCopyPasteSelectAllWithTheirKeysAsTheMan
         << listed.toStdString();
 }
 
-TEST_F(MainForm, WordInsertionsStayOutOfTheEditorsUndoHistory)
-{
-    TMainForm &w = open();
-    w.editor()->setFocus();
-    QTest::keyClicks(w.editor(), QStringLiteral("xy"));
-    EXPECT_TRUE(w.editor()->document()->isUndoAvailable());
-    w.fixedWordClick(QStringLiteral("and"));
-    EXPECT_FALSE(w.editor()->document()->isUndoAvailable());
-    EXPECT_TRUE(w.editor()->document()->isModified());
-}
-
 TEST_F(MainForm, DroppedFileOpensWholeEvenWithALongPath)
 {
     TMainForm &w = open();
@@ -88,22 +75,6 @@ TEST_F(MainForm, StartingWithAMissingDocumentOpensNothingQuietly)
     w.show();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Untitled - Wordloom"));
     EXPECT_TRUE(dialogs.messages.isEmpty());
-}
-
-TEST_F(MainForm, CloseWritesPreferencesThatTheNextStartReadsBack)
-{
-    TMainForm &w = open();
-    w.preferences().setPastTense(true);
-    w.preferences().setPoetryMode(false);
-    dialogs.answers.push_back(Dialogs::Answer::No); // the document question
-    w.fixedWordClick(QStringLiteral("or"));
-    EXPECT_TRUE(w.close());
-
-    TMainForm &again = open();
-    EXPECT_TRUE(again.preferences().PastTense);
-    EXPECT_FALSE(again.preferences().PoetryMode);
-    EXPECT_EQ(again.findChild<QComboBox *>(QStringLiteral("cbTense"))->currentText(),
-              QStringLiteral("past tense"));
 }
 
 // Makes directories read-only for the length of a test: by their mode, or

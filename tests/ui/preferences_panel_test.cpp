@@ -129,19 +129,6 @@ TEST_F(PreferencesPanelTest, OpeningLocksTheWindowAndOkOrCancelUnlocksIt)
     }
 }
 
-TEST_F(PreferencesPanelTest, TheCaretStaysWhereItWasAcrossThePanel)
-{
-    open();
-    window->fixedWordClick(QStringLiteral("the"));
-    window->fixedWordClick(QStringLiteral("cat"));
-    const int caret = window->editor()->textCursor().position();
-    openPanel();
-    click("btnOKprefs");
-    EXPECT_EQ(window->editor()->textCursor().position(), caret);
-    window->fixedWordClick(QStringLiteral("sat"));
-    EXPECT_EQ(text(), QStringLiteral("The cat sat "));
-}
-
 TEST_F(PreferencesPanelTest, FontSizeBoxTakesDigitsOnlyAndSizesTheExample)
 {
     open();
@@ -202,28 +189,16 @@ TEST_F(PreferencesPanelTest, CancelPutsTheEditorFontBackIntoTheFontTab)
     EXPECT_EQ(child<QTextEdit>("reFontExample")->font().pointSize(), before.pointSize());
 }
 
-TEST_F(PreferencesPanelTest, ButtonCaptionsRenameSamplesAtOnceAndButtonsOnOk)
+// What the boxes do on the panel is in prefs_button_captions.wls; here,
+// that OK hands the captions on to be stored.
+TEST_F(PreferencesPanelTest, CaptionsChosenOnOkAreStored)
 {
     open();
-    openPanel("tabButtonText");
-    auto *modal = window->board()->button(QStringLiteral("btnModal"));
-    typeInto("edModal", "can do");
-    EXPECT_EQ(child<TColorButton>("btnModalTest")->caption(), "can do");
-    EXPECT_EQ(modal->caption(), "modal");
-    click("btnCancelPrefs");
-    EXPECT_EQ(boxText("edModal"), "modal");
-    EXPECT_EQ(child<TColorButton>("btnModalTest")->caption(), "modal");
-    EXPECT_EQ(modal->caption(), "modal");
-
     openPanel("tabButtonText");
     typeInto("edModal", "can do");
     typeInto("edPerson", "folk");
     typeInto("edPluralize", "MANY");
     click("btnOKprefs");
-    EXPECT_EQ(modal->caption(), "can do");
-    EXPECT_EQ(window->board()->button(QStringLiteral("btnPerson"))->caption(), "folk");
-    EXPECT_EQ(window->board()->button(QStringLiteral("btnPluralize"))->caption(), "MANY");
-
     closeWindow();
     const QStringList prefs = fileLines(QStringLiteral("prefs.ini"));
     EXPECT_EQ(prefs.value(19), "can do");
@@ -319,29 +294,15 @@ TEST_F(PreferencesPanelTest, AlphabetizeSortsTheRightListOnOkOnly)
     EXPECT_EQ(fileLines(QStringLiteral("prefs.ini")).value(23), "true");
 }
 
-TEST_F(PreferencesPanelTest, ColumnBoxesAreCorrectedOnOkAndRestoredByCancel)
+// The boxes' corrections are in prefs_columns.wls; here, that the corrected
+// values are the ones stored.
+TEST_F(PreferencesPanelTest, ColumnBoxesAreStoredAsCorrectedOnOk)
 {
     open();
     openPanel("tabRight");
     typeInto("edColWidth", "20");
     typeInto("edRightMargin", QString());
     click("btnOKprefs");
-    EXPECT_EQ(boxText("edColWidth"), "40");
-    EXPECT_EQ(boxText("edRightMargin"), "1");
-
-    openPanel("tabRight");
-    click("spBtnRightMarginDown");
-    EXPECT_EQ(boxText("edRightMargin"), "0");
-    typeInto("edRightMargin", "57");
-    EXPECT_EQ(boxText("edRightMargin"), "40");
-    click("spBtnColWidthUp");
-    EXPECT_EQ(boxText("edColWidth"), "41");
-    typeInto("edColWidth", "x9");
-    EXPECT_EQ(boxText("edColWidth"), "9");
-    click("btnCancelPrefs");
-    EXPECT_EQ(boxText("edColWidth"), "40");
-    EXPECT_EQ(boxText("edRightMargin"), "1");
-
     closeWindow();
     const QStringList prefs = fileLines(QStringLiteral("prefs.ini"));
     EXPECT_EQ(prefs.value(24), "40");

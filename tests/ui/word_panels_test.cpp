@@ -1,5 +1,6 @@
 #include "controls/color_button.h"
 #include "panels/ui/board.h"
+#include "panels/verb_panel_tables.h"
 #include "panels/word_panel_tables.h"
 #include "shell/ui/document_editor.h"
 #include "window_fixture.h"
@@ -66,7 +67,6 @@ TEST_F(WordPanelsWidgetTest, EveryPanelOpensAndItsExitClosesIt)
         const char *panel;
         const char *exit;
     };
-    // The pronoun panels are among the verb panels of InflectionButtonsTest.
     const Case cases[] = {
         {"btnConjunction", false, "pConjunction", "btnExitConj"},
         {"btnPreposition", false, "pPreposition", "btnExitPrep"},
@@ -89,27 +89,27 @@ TEST_F(WordPanelsWidgetTest, EveryPanelOpensAndItsExitClosesIt)
         click(c.exit);
         EXPECT_FALSE(p->isVisible());
     }
+    // The verb and pronoun sub-panels open on the right button and show the
+    // words of their table.
+    for (const VerbPanelTables::VerbPanel &desc : VerbPanelTables::verbPanels()) {
+        SCOPED_TRACE(desc.panel);
+        QWidget *p = panel(desc.panel);
+        ASSERT_NE(p, nullptr);
+        EXPECT_FALSE(p->isVisible());
+        click(desc.opener, Qt::RightButton);
+        EXPECT_TRUE(p->isVisible());
+        for (const ButtonDesc &item : desc.items) {
+            TColorButton *b = button(item.name);
+            ASSERT_NE(b, nullptr);
+            EXPECT_EQ(b->parentWidget(), p);
+            EXPECT_EQ(b->caption(), QString::fromUtf8(item.word));
+        }
+        EXPECT_EQ(button(desc.exit.name)->caption(), QLatin1String("EXIT"));
+        click(desc.exit.name);
+        EXPECT_FALSE(p->isVisible());
+    }
     // Opening and leaving panels inserts nothing.
     EXPECT_EQ(text(), QString());
-}
-
-TEST_F(WordPanelsWidgetTest, KeepOpenButtonsStayUpAndClosingOnesHideThePanel)
-{
-    panelsOnLeftClick();
-    start();
-    QWidget *conj = panel("pConjunction");
-    click("btnConjunction");
-    click("btnAs2");
-    click("btnFar");
-    EXPECT_TRUE(conj->isVisible());
-    click("btnAs3");
-    EXPECT_FALSE(conj->isVisible());
-    // A pronoun ending closes its panel too.
-    click("btnPronoun");
-    click("btnNo");
-    click("btn_One");
-    EXPECT_FALSE(panel("pPronoun")->isVisible());
-    EXPECT_EQ(text(), QLatin1String("As far as no one "));
 }
 
 TEST_F(WordPanelsWidgetTest, CustomCaptionsSurviveARestart)
