@@ -124,19 +124,6 @@ TEST(InsertWord, EveryInsertionPutsOutTheIndicatorsButAnArmedGrab)
     EXPECT_TRUE(t.c.grabLit());
 }
 
-// Article agreement inside InsertWord.
-TEST(ArticleAgreement, AFollowedByVowelWordBecomesAn)
-{
-    Composer t;
-    t.word(QStringLiteral("a"));
-    t.c.state.ArticleState = ArticleArmed;
-    t.c.state.ArticleWord = QStringLiteral("a");
-    t.word(QStringLiteral("apple"));
-    t.word(QStringLiteral("pie"));
-    EXPECT_EQ(t.str(), QStringLiteral("An apple pie "));
-    EXPECT_EQ(t.c.state.ArticleState, ArticleNone);
-}
-
 TEST(ArticleAgreement, AnBeforeConsonantLosesItsNAndKeepsCapital)
 {
     Composer t(QStringLiteral("An "));

@@ -133,15 +133,13 @@ TEST(EditingKeys, RemoveTakesBackInsertionsOneByOne)
     d.keys.btnRemoveClick(); // nothing left: no harm
     d.word(S("dog"));
     EXPECT_EQ(d.str(), S("Dog "));
-}
 
-TEST(EditingKeys, RemoveAfterACaretMoveTakesTheWordBeforeIt)
-{
-    ComposeDesk d(S("one two three"));
-    d.click(8);
-    d.keys.btnRemoveClick();
-    EXPECT_EQ(d.str(), S("one three"));
-    EXPECT_EQ(d.text.caret(), 4);
+    // After a caret move it takes the word before the caret.
+    ComposeDesk e(S("one two three"));
+    e.click(8);
+    e.keys.btnRemoveClick();
+    EXPECT_EQ(e.str(), S("one three"));
+    EXPECT_EQ(e.text.caret(), 4);
 }
 
 TEST(EditingKeys, RemoveAfterNegationRestoresTheFormBefore)
@@ -183,17 +181,15 @@ TEST(EditingKeys, CapitalizeLooksPastClosingMarksAndKeepsThem)
     e.click(4);
     e.keys.btnCapitalizeClick();
     EXPECT_EQ(e.str(), S("Yes, no"));
-}
 
-TEST(EditingKeys, CapitalizeWithNothingBeforeTheCaretChangesNothing)
-{
-    ComposeDesk d(S("   "));
-    d.click(2);
-    d.keys.btnCapitalizeClick();
-    EXPECT_EQ(d.str(), S("   "));
-    ComposeDesk e;
-    e.keys.btnCapitalizeClick();
-    EXPECT_EQ(e.str(), S(""));
+    // With nothing before the caret nothing changes.
+    ComposeDesk f(S("   "));
+    f.click(2);
+    f.keys.btnCapitalizeClick();
+    EXPECT_EQ(f.str(), S("   "));
+    ComposeDesk g;
+    g.keys.btnCapitalizeClick();
+    EXPECT_EQ(g.str(), S(""));
 }
 
 TEST(EditingKeys, GrabCopiesTheClickedWordToTheGrabPoint)
@@ -248,7 +244,7 @@ TEST(EditingKeys, GrabClickBeyondTheTextOrBetweenWordsInsertsNothing)
     EXPECT_EQ(d.str(), S("one  two"));
 }
 
-TEST(EditingKeys, KeyUpDerivesCapitalAndArticle)
+TEST(EditingKeys, KeyUpDerivesCapitalAndArticleAndMovesTheCaret)
 {
     ComposeDesk d(S("It is a "));
     d.st().LastAction = S("is");
@@ -265,39 +261,33 @@ TEST(EditingKeys, KeyUpDerivesCapitalAndArticle)
     EXPECT_EQ(e.st().CapsMode, CapsNone);
     e.keys.RichEdit1KeyUp(Qt::Key_Left, false);
     EXPECT_EQ(e.st().CapsMode, CapsFirstArmed);
-}
 
-TEST(EditingKeys, CapitalAtTheStartOnlyWithNothingBeforeTheCaret)
-{
-    ComposeDesk d(S("I "));
-    d.keys.RichEdit1KeyUp(Qt::Key_Left, false);
-    EXPECT_EQ(d.st().CapsMode, CapsNone);
-    d.click(2);
-    EXPECT_EQ(d.st().CapsMode, CapsNone);
-    ComposeDesk e(S("   x"));
-    e.click(2);
-    EXPECT_EQ(e.st().CapsMode, CapsFirstArmed);
-    e.keys.RichEdit1KeyUp(Qt::Key_Left, false);
-    EXPECT_EQ(e.st().CapsMode, CapsFirstArmed);
-}
+    // The capital at the start comes only with nothing before the caret.
+    ComposeDesk i(S("I "));
+    i.keys.RichEdit1KeyUp(Qt::Key_Left, false);
+    EXPECT_EQ(i.st().CapsMode, CapsNone);
+    i.click(2);
+    EXPECT_EQ(i.st().CapsMode, CapsNone);
+    ComposeDesk blank(S("   x"));
+    blank.click(2);
+    EXPECT_EQ(blank.st().CapsMode, CapsFirstArmed);
+    blank.keys.RichEdit1KeyUp(Qt::Key_Left, false);
+    EXPECT_EQ(blank.st().CapsMode, CapsFirstArmed);
 
-TEST(EditingKeys, EnterKeyAfterAWordPanelLeavesTheState)
-{
-    ComposeDesk d(S("a dog"));
-    d.st().LastAction = S("noun");
-    d.st().WordStart = 2;
-    d.keys.RichEdit1KeyUp(Qt::Key_Return, true);
-    EXPECT_EQ(d.st().LastAction, S("noun"));
-    EXPECT_EQ(d.st().WordStart, 2);
-}
+    // Enter after a word panel leaves the state alone.
+    ComposeDesk panel(S("a dog"));
+    panel.st().LastAction = S("noun");
+    panel.st().WordStart = 2;
+    panel.keys.RichEdit1KeyUp(Qt::Key_Return, true);
+    EXPECT_EQ(panel.st().LastAction, S("noun"));
+    EXPECT_EQ(panel.st().WordStart, 2);
 
-TEST(EditingKeys, DownOnTheLastLineGoesToTheEnd)
-{
-    ComposeDesk d(S("one\ntwo three"));
-    d.text.setCaret(5);
-    d.keys.RichEdit1KeyDown(Qt::Key_Down);
-    d.keys.RichEdit1KeyUp(Qt::Key_Down, false);
-    EXPECT_EQ(d.text.caret(), d.text.length());
+    // Down on the last line goes to the end.
+    ComposeDesk down(S("one\ntwo three"));
+    down.text.setCaret(5);
+    down.keys.RichEdit1KeyDown(Qt::Key_Down);
+    down.keys.RichEdit1KeyUp(Qt::Key_Down, false);
+    EXPECT_EQ(down.text.caret(), down.text.length());
 }
 
 TEST(EditingKeys, MouseUpAfterMoveCheckAndBelowTheText)

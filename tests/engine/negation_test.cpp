@@ -57,24 +57,22 @@ INSTANTIATE_TEST_SUITE_P(
                       NotCycle{{"i", "am", "happy"},
                                {"I am happy not ", "I am happy ", "I am happy not "}}));
 
-TEST_F(NegationTest, NotAfterAMouseClickNegatesTheWordBeforeTheCaret)
+TEST_F(NegationTest, NotAfterAMouseClickNegatesTheWordBeforeTheCaretOrTheSelection)
 {
     typed(QStringLiteral("You must go"), 8);
     negation.btnNotClick();
     EXPECT_EQ(text(), QLatin1String("You must not go"));
     negation.btnNotClick();
     EXPECT_EQ(text(), QLatin1String("You mustn't go"));
-}
 
-TEST_F(NegationTest, NotNegatesASelectionInsteadOfDeletingIt)
-{
+    // A selection is negated instead of deleted.
     typed(QStringLiteral("you can go"));
     surface.select(4, 3);
     negation.btnNotClick();
     EXPECT_EQ(text(), QLatin1String("you can't go"));
 }
 
-TEST_F(NegationTest, NotOnACapturedFullStopGivesTheMarkItsSpacesAndNot)
+TEST_F(NegationTest, NotAfterAMarkGivesItItsSpacesAndNot)
 {
     typed(QStringLiteral("I went.  "));
     negation.btnNotClick();
@@ -83,20 +81,18 @@ TEST_F(NegationTest, NotOnACapturedFullStopGivesTheMarkItsSpacesAndNot)
     EXPECT_EQ(text(), QLatin1String("I went.  "));
     negation.btnNotClick();
     EXPECT_EQ(text(), QLatin1String("I went.  Not "));
-}
 
-TEST_F(NegationTest, NotRightAfterTheFullStopButton)
-{
+    // Right after the full stop button.
+    surface.setText(QString());
+    composition.resetForNewDocument();
     words({"i", "went"});
     period();
     negation.btnNotClick();
     EXPECT_EQ(text(), QLatin1String("I went.  Not "));
     word(QStringLiteral("now"));
     EXPECT_EQ(text(), QLatin1String("I went.  Not now "));
-}
 
-TEST_F(NegationTest, NotOnOtherMarksKeepsTheirSpacing)
-{
+    // Other marks keep their spacing too.
     typed(QStringLiteral("Why?  "));
     negation.btnNotClick();
     EXPECT_EQ(text(), QLatin1String("Why?  Not "));

@@ -103,14 +103,6 @@ TEST_F(PluralsTest, OnlyTheListOfTheEndingIsConsulted)
     EXPECT_EQ(plural(QStringLiteral("goose")), QLatin1String("geese"));
 }
 
-TEST_F(PluralsTest, WordEndingInXWithAnEmptyListTakesEs)
-{
-    ASSERT_TRUE(lists[int(Ex::NounX)].isEmpty());
-    EXPECT_EQ(plural(QStringLiteral("fax")), QLatin1String("faxes"));
-    row(Ex::NounX, "ox", "oxen");
-    EXPECT_EQ(plural(QStringLiteral("fax")), QLatin1String("faxes"));
-}
-
 TEST_F(PluralsTest, CompoundsPluralizeTheirHeadAndSomeHeadsStayTheSame)
 {
     const std::tuple<const char *, const char *, const char *> cases[] = {

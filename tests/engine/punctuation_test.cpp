@@ -30,13 +30,11 @@ TEST(Punctuation, SeparatorsTakeTheSpaceBeforeThemAndKeepCapitals)
     d.word(S("four"));
     EXPECT_EQ(d.str(), S("One, two: three; four "));
     EXPECT_EQ(d.st().CapsMode, CapsNone);
-}
 
-TEST(Punctuation, MarkAtTheStartOfTheDocument)
-{
-    ComposeDesk d;
-    d.punct.btnCommaClick();
-    EXPECT_EQ(d.str(), S(", "));
+    // At the start of the document.
+    ComposeDesk c;
+    c.punct.btnCommaClick();
+    EXPECT_EQ(c.str(), S(", "));
     ComposeDesk e(S("   "));
     e.punct.btnPeriodClick();
     EXPECT_EQ(e.str(), S(".  "));
@@ -129,16 +127,14 @@ TEST(Punctuation, WrappingPutsTheCaretPastTheClosingMarkAndItsSpaces)
     EXPECT_EQ(p.str(), S("(It ends.)  Next"));
     EXPECT_EQ(p.text.caret(), 12); // past the mark and both spaces
     EXPECT_EQ(p.st().LastAction, before);
-}
 
-TEST(Punctuation, RemoveAfterWrappingDoesNotCutTheText)
-{
-    ComposeDesk d(S("say hello there"));
-    d.text.select(4, 5);
-    d.keys.RichEdit1MouseUp(false);
-    d.punct.btnQuotesClick();
-    d.keys.btnRemoveClick();
-    EXPECT_TRUE(d.str().startsWith(S("say \"hello")));
+    // Remove after wrapping does not cut the text.
+    ComposeDesk r(S("say hello there"));
+    r.text.select(4, 5);
+    r.keys.RichEdit1MouseUp(false);
+    r.punct.btnQuotesClick();
+    r.keys.btnRemoveClick();
+    EXPECT_TRUE(r.str().startsWith(S("say \"hello")));
 }
 
 } // namespace
