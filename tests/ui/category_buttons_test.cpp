@@ -13,10 +13,6 @@ namespace {
 class CategoryButtonsTest : public WindowFixture
 {
 protected:
-    void click(const char *name)
-    {
-        QTest::mouseClick(window->board()->button(QString::fromLatin1(name)), Qt::LeftButton);
-    }
     QListWidget *list(const char *name) const
     {
         return window->findChild<QListWidget *>(QString::fromLatin1(name));

@@ -34,11 +34,6 @@ protected:
     {
         return window->board()->findChild<QWidget *>(QString::fromLatin1(name));
     }
-    void click(const char *name, Qt::MouseButton mouse = Qt::LeftButton)
-    {
-        TColorButton *b = button(name);
-        QTest::mouseClick(b, mouse, Qt::NoModifier, b->rect().center());
-    }
 };
 
 TEST_F(ComposeButtonsUi, SubPanelsOpenOnTheRightButtonAndCloseAfterAChoice)

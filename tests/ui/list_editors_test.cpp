@@ -41,12 +41,6 @@ protected:
         return w;
     }
     void menu(const char *name) { widget<QAction>(name)->trigger(); }
-    void click(const char *name)
-    {
-        QWidget *w = widget(name);
-        ASSERT_TRUE(w->isVisible()) << name;
-        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
-    }
     void pick(const char *name, int row)
     {
         auto *list = widget<QListWidget>(name);
@@ -216,12 +210,8 @@ TEST_F(ListEditorsTest, StoredVerbLoadsAndAnEditMovesItWithAllItsForms)
                                 "walk\r\nwalks\r\nwalking\r\nwalked\r\nwalked");
     start();
     menu("miVerbLists");
-    type("editTo", "Sing");
-    key(Qt::Key_Return);
-    EXPECT_EQ(fields(), QStringList({"sing", "sings", "singing", "sang", "sung"}));
-    EXPECT_TRUE(deleteEnabled("btnDeleteVerb"));
-
     pick("lbVerbPick", 0);
+    EXPECT_TRUE(deleteEnabled("btnDeleteVerb"));
     EXPECT_EQ(fields(), QStringList({"run", "runs", "running", "ran", "run"}));
     type("editTo", "trot");
     type("editS", "trots");
@@ -258,10 +248,6 @@ TEST_F(ListEditorsTest, StoredVerbLoadsAndAnEditMovesItWithAllItsForms)
     click("btnExitVerb");
     EXPECT_FALSE(widget("pAddVerb")->isVisible());
     EXPECT_EQ(fields(), QStringList({"", "", "", "", ""}));
-
-    closeAnswering(Dialogs::Answer::Yes);
-    EXPECT_EQ(readFile("words/verb.txt"), "sing\r\nsings\r\nsinging\r\nsang\r\nsung\r\n"
-                                          "trot\r\ntrots\r\ntrotting\r\ntrotted\r\ntrotted");
 }
 
 } // namespace

@@ -1,25 +1,11 @@
 #include "window_fixture.h"
 
 #include <QMenu>
-#include <QMimeData>
 #include <QProcess>
-#include <QTest>
-#include <QUrl>
 
 namespace {
 
 using MainForm = WindowFixture;
-
-// Drops go to the widget that took the drag when it entered.
-void dropFile(QWidget &target, const QString &path)
-{
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(path)});
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&target, &enter);
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&target, &drop);
-}
 
 TEST_F(MainForm, EditMenuReadsUndoRedoCutCopyPasteSelectAllWithTheirKeysAsTheManualSays)
 {
@@ -44,25 +30,6 @@ TEST_F(MainForm, EditMenuReadsUndoRedoCutCopyPasteSelectAllWithTheirKeysAsTheMan
     const QString listed = QLatin1Char('(') + names.join(QStringLiteral(", ")) + QLatin1Char(')');
     EXPECT_TRUE(QString::fromUtf8(manual.readAll()).simplified().contains(listed))
         << listed.toStdString();
-}
-
-TEST_F(MainForm, DroppedFileOpensWholeEvenWithALongPath)
-{
-    TMainForm &w = open();
-    QString dir = programFile(QStringLiteral("drop"));
-    while (dir.size() < 300)
-        dir += QStringLiteral("/a_rather_long_folder_name");
-    ASSERT_TRUE(QDir().mkpath(dir));
-    const QString path = dir + QStringLiteral("/poem.txt");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("roses are red\n");
-    f.close();
-
-    dropFile(w, path);
-    EXPECT_EQ(dialogs.messages, QStringList());
-    EXPECT_EQ(text(), QStringLiteral("roses are red\n"));
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("poem.txt - Wordloom"));
 }
 
 TEST_F(MainForm, StartingWithAMissingDocumentOpensNothingQuietly)

@@ -35,14 +35,7 @@ protected:
     void start(bool plainText)
     {
         QApplication::setApplicationName(QStringLiteral("Wordloom"));
-        QFile prefs(programFile(QStringLiteral("prefs.ini")));
-        ASSERT_TRUE(prefs.open(QIODevice::ReadOnly));
-        QList<QByteArray> lines = prefs.readAll().split('\n');
-        prefs.close();
-        lines[11] = plainText ? "true\r" : "false\r";
-        ASSERT_TRUE(prefs.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        prefs.write(lines.join('\n'));
-        prefs.close();
+        setPrefsLine(12, plainText ? QStringLiteral("true") : QStringLiteral("false"));
 
         StartOptions options;
         options.programDir = m_dir.path();

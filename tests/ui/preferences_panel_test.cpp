@@ -46,13 +46,6 @@ protected:
             child<QTabWidget>("PageControl1")->setCurrentWidget(child(tab));
     }
 
-    void click(const char *name)
-    {
-        QWidget *w = child(name);
-        ASSERT_TRUE(w->isVisible()) << name << " is not in view";
-        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
-    }
-
     // Replaces the text of a box by typing, as a person does.
     void typeInto(const char *name, const QString &text)
     {
@@ -72,24 +65,6 @@ protected:
         for (int i = 0; i < list->count(); ++i)
             rows << list->item(i)->text();
         return rows;
-    }
-
-    QStringList fileLines(const QString &rel) const
-    {
-        QFile f(programFile(rel));
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"));
-    }
-
-    // Line n (from 0) of prefs.ini, changed before the window opens.
-    void setPrefsLine(int n, const QString &value)
-    {
-        QStringList prefs = fileLines(QStringLiteral("prefs.ini"));
-        prefs[n] = value;
-        QFile f(programFile(QStringLiteral("prefs.ini")));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(prefs.join(QStringLiteral("\r\n")).toUtf8());
     }
 
     static QStringList sorted(QStringList rows)
@@ -166,7 +141,7 @@ TEST_F(PreferencesPanelTest, AStoredFontThatIsNotInstalledShowsTheFamilyUsedAndS
 {
     const QString missing = QStringLiteral("Wordloom No Such Face");
     ASSERT_FALSE(QFontDatabase::families().contains(missing));
-    setPrefsLine(1, missing);
+    setPrefsLine(2, missing);
     open();
     openPanel("tabFontPrefs");
     const QString used = QFontInfo(window->editor()->font()).family();
@@ -454,7 +429,7 @@ TEST_F(PreferencesPanelTest, PastedTextTakesTheChosenFont)
 
 TEST_F(PreferencesPanelTest, AnAlphabetizedColumnStartsSorted)
 {
-    setPrefsLine(23, QStringLiteral("true"));
+    setPrefsLine(24, QStringLiteral("true"));
     open();
     const QStringList rows = rightRows();
     EXPECT_EQ(rows, sorted(rows));

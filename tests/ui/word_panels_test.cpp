@@ -13,22 +13,11 @@ namespace {
 class WordPanelsWidgetTest : public WindowFixture
 {
 protected:
-    QStringList lines(const QString &name) const
-    {
-        QFile f(programFile(name));
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"));
-    }
     // Every category button opens its panel (lines 13 to 19 of prefs.ini).
     void panelsOnLeftClick()
     {
-        QStringList all = lines(QStringLiteral("prefs.ini"));
         for (int line = 13; line <= 19; ++line)
-            all[line - 1] = QStringLiteral("0");
-        QFile f(programFile(QStringLiteral("prefs.ini")));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(all.join(QStringLiteral("\r\n")).toUtf8());
+            setPrefsLine(line, QStringLiteral("0"));
     }
     void start()
     {
@@ -47,12 +36,6 @@ protected:
     {
         window->board()->buildPending();
         return window->findChild<QWidget *>(QString::fromLatin1(name));
-    }
-    void click(const char *name, Qt::MouseButton mouse = Qt::LeftButton)
-    {
-        TColorButton *b = button(name);
-        ASSERT_TRUE(b->isVisible()) << name << " is not in view";
-        QTest::mouseClick(b, mouse, Qt::NoModifier, b->rect().center());
     }
 };
 
@@ -137,10 +120,10 @@ TEST_F(WordPanelsWidgetTest, CustomCaptionsSurviveARestart)
     EXPECT_TRUE(window->close());
     window.reset();
 
-    const QStringList prefs = lines(QStringLiteral("prefs.ini"));
+    const QStringList prefs = fileLines(QStringLiteral("prefs.ini"));
     EXPECT_EQ(prefs.value(34), QLatin1String("whereas"));
     EXPECT_EQ(prefs.value(48), QLatin1String("over there"));
-    EXPECT_EQ(lines(QStringLiteral("affixes.ini")).value(1), QLatin1String("re-"));
+    EXPECT_EQ(fileLines(QStringLiteral("affixes.ini")).value(1), QLatin1String("re-"));
 
     start();
     EXPECT_EQ(button("btnConj3")->caption(), QLatin1String("whereas"));
@@ -157,8 +140,8 @@ TEST_F(WordPanelsWidgetTest, CustomCaptionsSurviveARestart)
     EXPECT_EQ(window->board()->builtButton(QStringLiteral("btnConj3")), nullptr);
     dialogs.answers.push_back(Dialogs::Answer::No);
     EXPECT_TRUE(window->close());
-    EXPECT_EQ(lines(QStringLiteral("prefs.ini")).value(34), QLatin1String("whereas"));
-    EXPECT_EQ(lines(QStringLiteral("affixes.ini")).value(1), QLatin1String("re-"));
+    EXPECT_EQ(fileLines(QStringLiteral("prefs.ini")).value(34), QLatin1String("whereas"));
+    EXPECT_EQ(fileLines(QStringLiteral("affixes.ini")).value(1), QLatin1String("re-"));
 }
 
 // The rows are laid out so that captions keep (nearly) the board's size.
