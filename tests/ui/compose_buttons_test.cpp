@@ -1,10 +1,7 @@
-#include "controls/color_button.h"
-#include "panels/ui/board.h"
 #include "shell/ui/document_editor.h"
 #include "window_fixture.h"
 
 #include <QApplication>
-#include <QTest>
 
 namespace {
 
@@ -23,12 +20,6 @@ protected:
         window->activateWindow();
         window->editor()->setFocus();
         QApplication::processEvents();
-    }
-    TColorButton *button(const char *name) const
-    {
-        TColorButton *b = window->board()->button(QString::fromLatin1(name));
-        EXPECT_NE(b, nullptr) << name;
-        return b;
     }
     QWidget *panel(const char *name) const
     {

@@ -10,7 +10,6 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTest>
 #include <QTextBlock>
 #include <QUrl>
 

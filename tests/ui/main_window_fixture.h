@@ -47,13 +47,6 @@ protected:
         QApplication::processEvents();
     }
 
-    template <class T> T *child(const char *name) const
-    {
-        T *found = window->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_TRUE(found) << name;
-        return found;
-    }
-
     QString path(const QString &name) const { return programFile(name); }
 
     FakePrinterChooser printer;

@@ -1,12 +1,9 @@
-#include "controls/color_button.h"
-#include "panels/ui/board.h"
 #include "panels/verb_panel_tables.h"
 #include "panels/word_panel_tables.h"
 #include "shell/ui/document_editor.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
-#include <QTest>
 
 namespace {
 
@@ -23,12 +20,6 @@ protected:
     {
         open();
         ASSERT_TRUE(window->startupOk());
-    }
-    TColorButton *button(const char *name) const
-    {
-        TColorButton *b = window->board()->button(QString::fromLatin1(name));
-        EXPECT_NE(b, nullptr) << name;
-        return b;
     }
     // As the script runner looks a control up: a panel not built yet is
     // built first.
