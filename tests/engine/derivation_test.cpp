@@ -67,6 +67,7 @@ TEST(ComparativeForms, RulesOfTheEnding)
 TEST_F(DerivationTest, ErKeepsTheCapitalAndAfterAMouseClickTakesTheWordBeforeTheCaret)
 {
     word(QStringLiteral("big"));
+    ASSERT_EQ(text(), QLatin1String("Big "));
     derivation.btnErClick();
     EXPECT_EQ(text(), QLatin1String("Bigger "));
     derivation.btnErClick();

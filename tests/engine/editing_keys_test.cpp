@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(EditingKeys, SpaceGoesThroughTheEditorAndEndsAsSpace)
+TEST(EditingKeys, SpaceAndEnterGoThroughTheEditor)
 {
     ComposeDesk d;
     d.word(S("end"));
@@ -20,10 +20,8 @@ TEST(EditingKeys, SpaceGoesThroughTheEditorAndEndsAsSpace)
     EXPECT_EQ(d.st().CapsMode, CapsFirstArmed);
     EXPECT_EQ(d.st().WordStart, 8);
     EXPECT_FALSE(d.c.repeatLit());
-}
 
-TEST(EditingKeys, EnterArmsACapitalOnlyInProse)
-{
+    // Enter arms a capital only in prose.
     ComposeDesk prose;
     prose.prose = true;
     prose.word(S("roses"));
@@ -68,7 +66,7 @@ TEST(EditingKeys, BackspaceAndDeleteWithASelection)
     EXPECT_EQ(f.st().CapsMode, CapsFirstArmed);
 }
 
-TEST(EditingKeys, WordLeftGoesToTheFirstLetter)
+TEST(EditingKeys, WordLeftGoesToTheFirstLetterAndWordRightPastASentenceEnd)
 {
     ComposeDesk d(S("one two three"));
     d.text.setCaret(6); // inside "two"
@@ -89,34 +87,32 @@ TEST(EditingKeys, WordLeftGoesToTheFirstLetter)
     e.text.setCaret(4);
     e.keys.btnWordLeftClick();
     EXPECT_EQ(e.text.caret(), 0);
-}
 
-TEST(EditingKeys, WordRightPassesASentenceEndAndBothSpaces)
-{
-    ComposeDesk d(S("It ends.  Next one"));
-    d.text.setCaret(3);
-    d.keys.btnWordRightClick();
-    EXPECT_EQ(d.text.caret(), 10);
-    EXPECT_EQ(d.st().WordStart, 3);
-    EXPECT_EQ(d.st().WordLength, 7);
-    EXPECT_EQ(d.st().CapsMode, CapsFirstArmed);
-    d.keys.btnWordRightClick();
-    EXPECT_EQ(d.text.caret(), 15);
-    EXPECT_EQ(d.st().CapsMode, CapsNone);
-    d.keys.btnWordRightClick();
-    EXPECT_EQ(d.text.caret(), 18);
+    // Word right passes a sentence end and both spaces.
+    ComposeDesk r(S("It ends.  Next one"));
+    r.text.setCaret(3);
+    r.keys.btnWordRightClick();
+    EXPECT_EQ(r.text.caret(), 10);
+    EXPECT_EQ(r.st().WordStart, 3);
+    EXPECT_EQ(r.st().WordLength, 7);
+    EXPECT_EQ(r.st().CapsMode, CapsFirstArmed);
+    r.keys.btnWordRightClick();
+    EXPECT_EQ(r.text.caret(), 15);
+    EXPECT_EQ(r.st().CapsMode, CapsNone);
+    r.keys.btnWordRightClick();
+    EXPECT_EQ(r.text.caret(), 18);
     // The passed word is the last span: Remove takes it.
-    d.keys.btnRemoveClick();
-    EXPECT_EQ(d.str(), S("It ends.  Next "));
+    r.keys.btnRemoveClick();
+    EXPECT_EQ(r.str(), S("It ends.  Next "));
 
     // Nothing happens with a selection.
-    ComposeDesk e(S("a b"));
-    e.text.select(0, 1);
-    e.keys.btnWordRightClick();
-    EXPECT_EQ(e.text.selLength(), 1);
+    ComposeDesk sel(S("a b"));
+    sel.text.select(0, 1);
+    sel.keys.btnWordRightClick();
+    EXPECT_EQ(sel.text.selLength(), 1);
 }
 
-TEST(EditingKeys, RemoveTakesBackInsertionsOneByOne)
+TEST(EditingKeys, RemoveTakesBackInsertionsOneByOneOrTheNegation)
 {
     ComposeDesk d;
     d.word(S("the"));
@@ -140,25 +136,23 @@ TEST(EditingKeys, RemoveTakesBackInsertionsOneByOne)
     e.keys.btnRemoveClick();
     EXPECT_EQ(e.str(), S("one three"));
     EXPECT_EQ(e.text.caret(), 4);
-}
 
-TEST(EditingKeys, RemoveAfterNegationRestoresTheFormBefore)
-{
-    ComposeDesk d;
-    d.word(S("can"));
-    d.c.state.ActionTag = S("not");
-    d.c.state.ReplaceMode = 1;
-    d.c.InsertWord(S("can't"));
+    // After a negation Remove restores the form before it.
+    ComposeDesk n;
+    n.word(S("can"));
+    n.c.state.ActionTag = S("not");
+    n.c.state.ReplaceMode = 1;
+    n.c.InsertWord(S("can't"));
     int restored = 0;
-    QObject::connect(&d.keys, &EditingKeys::negationRemoved, [&] {
+    QObject::connect(&n.keys, &EditingKeys::negationRemoved, [&] {
         ++restored;
-        EXPECT_EQ(d.str(), S(""));
+        EXPECT_EQ(n.str(), S(""));
     });
-    d.keys.btnRemoveClick();
+    n.keys.btnRemoveClick();
     EXPECT_EQ(restored, 1);
     // Only after a negation.
-    d.word(S("can"));
-    d.keys.btnRemoveClick();
+    n.word(S("can"));
+    n.keys.btnRemoveClick();
     EXPECT_EQ(restored, 1);
 }
 
@@ -192,7 +186,7 @@ TEST(EditingKeys, CapitalizeLooksPastClosingMarksAndKeepsThem)
     EXPECT_EQ(g.str(), S(""));
 }
 
-TEST(EditingKeys, GrabCopiesTheClickedWordToTheGrabPoint)
+TEST(EditingKeys, GrabCopiesTheClickedWordToTheGrabPointOrNothing)
 {
     ComposeDesk d(S("I like tea. "));
     d.text.setCaret(7);
@@ -220,28 +214,26 @@ TEST(EditingKeys, GrabCopiesTheClickedWordToTheGrabPoint)
     f.text.setCaret(0);
     f.keys.RichEdit1MouseDown(false);
     EXPECT_EQ(f.str(), S("x.  X "));
-}
 
-TEST(EditingKeys, GrabClickBeyondTheTextOrBetweenWordsInsertsNothing)
-{
-    ComposeDesk d(S("one  two"));
-    d.text.setCaret(0);
-    d.keys.btnGrabClick();
-    d.text.setCaret(8);
-    d.keys.RichEdit1MouseDown(false);
-    EXPECT_EQ(d.str(), S("one  two"));
-    EXPECT_FALSE(d.st().GrabArmed);
+    // A click beyond the text or between words inserts nothing.
+    ComposeDesk g(S("one  two"));
+    g.text.setCaret(0);
+    g.keys.btnGrabClick();
+    g.text.setCaret(8);
+    g.keys.RichEdit1MouseDown(false);
+    EXPECT_EQ(g.str(), S("one  two"));
+    EXPECT_FALSE(g.st().GrabArmed);
 
-    d.keys.btnGrabClick();
-    d.text.setCaret(2);
-    d.keys.RichEdit1MouseDown(true); // below the last line
-    EXPECT_EQ(d.str(), S("one  two"));
+    g.keys.btnGrabClick();
+    g.text.setCaret(2);
+    g.keys.RichEdit1MouseDown(true); // below the last line
+    EXPECT_EQ(g.str(), S("one  two"));
 
-    d.text.setCaret(8);
-    d.keys.btnGrabClick();
-    d.text.setCaret(4); // between the two spaces
-    d.keys.RichEdit1MouseDown(false);
-    EXPECT_EQ(d.str(), S("one  two"));
+    g.text.setCaret(8);
+    g.keys.btnGrabClick();
+    g.text.setCaret(4); // between the two spaces
+    g.keys.RichEdit1MouseDown(false);
+    EXPECT_EQ(g.str(), S("one  two"));
 }
 
 TEST(EditingKeys, KeyUpDerivesCapitalAndArticleAndMovesTheCaret)

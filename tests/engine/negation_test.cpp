@@ -123,7 +123,7 @@ TEST(NegationForms, CapitalOfTheWordStays)
     EXPECT_EQ(Negation::negationForms(QStringLiteral("WOULD")).form2, QLatin1String("Wouldn't"));
 }
 
-TEST_F(NegationTest, RemovePutsBackTheWordBeforeTheNegation)
+TEST_F(NegationTest, RemovePutsBackTheWordOrTheMarkBeforeTheNegation)
 {
     words({"i", "can"});
     negation.btnNotClick();
@@ -136,10 +136,8 @@ TEST_F(NegationTest, RemovePutsBackTheWordBeforeTheNegation)
     ASSERT_EQ(text(), QLatin1String("I can go home not "));
     remove();
     EXPECT_EQ(text(), QLatin1String("I can go home "));
-}
 
-TEST_F(NegationTest, RemovePutsBackASentenceMarkAndItsCapital)
-{
+    // A sentence mark comes back with its capital.
     typed(QStringLiteral("I went.  "));
     negation.btnNotClick();
     remove();

@@ -2,7 +2,7 @@
 
 namespace {
 
-TEST(Punctuation, FullStopJoinsTheWordAndCapitalisesTheNext)
+TEST(Punctuation, FullStopJoinsAndCapitalisesAndTheQuoteCycles)
 {
     ComposeDesk d;
     d.word(S("the"));
@@ -13,6 +13,20 @@ TEST(Punctuation, FullStopJoinsTheWordAndCapitalisesTheNext)
     EXPECT_EQ(d.st().CapsMode, CapsFirstArmed);
     d.word(S("she"));
     EXPECT_EQ(d.str(), S("The cat.  She "));
+
+    // The quote cycles through its five forms.
+    ComposeDesk q;
+    q.word(S("he"));
+    // Form 4 puts one space before the quote, not a second one.
+    const char *expected[] = {"He\"", "He\" ", "He\"  ", "He \"", "He \"", "He\""};
+    for (int i = 0; i < 6; ++i) {
+        q.punct.btnQuotesClick();
+        EXPECT_EQ(q.str(), S(expected[i])) << "click " << i + 1;
+        EXPECT_EQ(q.st().FormIndex, i % 5 + 1);
+    }
+    // Form 1 is joined on both sides.
+    q.word(S("x"));
+    EXPECT_EQ(q.str(), S("He\"x "));
 }
 
 TEST(Punctuation, SeparatorsTakeTheSpaceBeforeThemAndKeepCapitals)
@@ -40,23 +54,7 @@ TEST(Punctuation, SeparatorsTakeTheSpaceBeforeThemAndKeepCapitals)
     EXPECT_EQ(e.str(), S(".  "));
 }
 
-TEST(Punctuation, QuoteCyclesThroughItsFiveForms)
-{
-    ComposeDesk d;
-    d.word(S("he"));
-    // Form 4 puts one space before the quote, not a second one.
-    const char *expected[] = {"He\"", "He\" ", "He\"  ", "He \"", "He \"", "He\""};
-    for (int i = 0; i < 6; ++i) {
-        d.punct.btnQuotesClick();
-        EXPECT_EQ(d.str(), S(expected[i])) << "click " << i + 1;
-        EXPECT_EQ(d.st().FormIndex, i % 5 + 1);
-    }
-    // Form 1 is joined on both sides.
-    d.word(S("x"));
-    EXPECT_EQ(d.str(), S("He\"x "));
-}
-
-TEST(Punctuation, ApostropheFirstFormsDependOnWhatCameBefore)
+TEST(Punctuation, ApostropheFormsDependOnWhatCameBeforeAndWrapAfterEight)
 {
     ComposeDesk d;
     d.word(S("the"));
@@ -82,34 +80,30 @@ TEST(Punctuation, ApostropheFirstFormsDependOnWhatCameBefore)
     m.word(S("twas"));
     EXPECT_EQ(m.str().mid(0, 1), S("'"));
     EXPECT_EQ(m.str().mid(1).toLower(), S("twas "));
-}
 
-TEST(Punctuation, ApostropheCycleWrapsAfterEight)
-{
-    ComposeDesk d;
-    d.word(S("dog"));
+    // The cycle wraps after eight.
+    ComposeDesk w;
+    w.word(S("dog"));
     QStringList seen;
     for (int i = 0; i < 9; ++i) {
-        d.punct.btnApostropheClick();
-        seen << d.str();
+        w.punct.btnApostropheClick();
+        seen << w.str();
     }
     EXPECT_EQ(seen, QStringList({S("Dog's "), S("Dog' "), S("Dog'd "), S("Dog'll "), S("Dog've "),
                                  S("Dog're "), S("Dog'm "), S("Dog '"), S("Dog's ")}));
-}
 
-TEST(Punctuation, ApostropheSubPanelInsertsOrReplaces)
-{
-    ComposeDesk d;
-    d.word(S("she"));
-    d.punct.apostrophePanelClick(4);
-    EXPECT_EQ(d.str(), S("She'll "));
-    EXPECT_EQ(d.st().FormIndex, 4);
-    EXPECT_EQ(d.st().CurrentWord, S("-'ll"));
-    d.punct.apostrophePanelClick(3);
-    EXPECT_EQ(d.str(), S("She'd "));
+    // The sub-panel inserts or replaces, and the main button goes on from it.
+    ComposeDesk sp;
+    sp.word(S("she"));
+    sp.punct.apostrophePanelClick(4);
+    EXPECT_EQ(sp.str(), S("She'll "));
+    EXPECT_EQ(sp.st().FormIndex, 4);
+    EXPECT_EQ(sp.st().CurrentWord, S("-'ll"));
+    sp.punct.apostrophePanelClick(3);
+    EXPECT_EQ(sp.str(), S("She'd "));
     // The main button continues the cycle from the panel's form.
-    d.punct.btnApostropheClick();
-    EXPECT_EQ(d.str(), S("She'll "));
+    sp.punct.btnApostropheClick();
+    EXPECT_EQ(sp.str(), S("She'll "));
 }
 
 TEST(Punctuation, WrappingPutsTheCaretPastTheClosingMarkAndItsSpaces)
