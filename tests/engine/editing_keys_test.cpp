@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(EditingKeys, SpaceAndEnterGoThroughTheEditor)
+TEST(EditingKeys, SpaceEnterBackspaceAndDeleteGoThroughTheEditor)
 {
     ComposeDesk d;
     d.word(S("end"));
@@ -41,15 +41,13 @@ TEST(EditingKeys, SpaceAndEnterGoThroughTheEditor)
     stop.punct.btnPeriodClick();
     stop.keys.btnEnterClick(false);
     EXPECT_EQ(stop.st().CapsMode, CapsFirstArmed);
-}
 
-TEST(EditingKeys, BackspaceAndDeleteWithASelection)
-{
-    ComposeDesk d(S("one two three"));
-    d.text.select(4, 4);
-    d.keys.btnBackspaceClick();
-    EXPECT_EQ(d.str(), S("one three"));
-    EXPECT_EQ(d.text.caret(), 4);
+    // Backspace and Delete with a selection.
+    ComposeDesk bs(S("one two three"));
+    bs.text.select(4, 4);
+    bs.keys.btnBackspaceClick();
+    EXPECT_EQ(bs.str(), S("one three"));
+    EXPECT_EQ(bs.text.caret(), 4);
 
     // Delete derives the spacing afresh.
     ComposeDesk e(S("one two three"));
