@@ -124,7 +124,7 @@ TEST(InsertWord, EveryInsertionPutsOutTheIndicatorsButAnArmedGrab)
     EXPECT_TRUE(t.c.grabLit());
 }
 
-TEST(ArticleAgreement, AnBeforeConsonantLosesItsNAndKeepsCapital)
+TEST(ArticleAgreement, AnBeforeConsonantLosesItsNAndAReplacedWordAgreesAfresh)
 {
     Composer t(QStringLiteral("An "));
     t.c.state.CapsMode = CapsNone;
@@ -134,18 +134,16 @@ TEST(ArticleAgreement, AnBeforeConsonantLosesItsNAndKeepsCapital)
     EXPECT_EQ(t.str(), QStringLiteral("A pear "));
     EXPECT_EQ(t.c.state.WordStart, 2);
     EXPECT_EQ(t.c.state.ArticleWord, QStringLiteral("a"));
-}
 
-TEST(ArticleAgreement, ReplacedWordReagreesWithItsArticle)
-{
-    Composer t(QStringLiteral("a "));
-    t.c.state.CapsMode = CapsNone;
-    t.c.state.ArticleState = ArticleArmed;
-    t.c.state.ArticleWord = QStringLiteral("a");
-    t.tagged(QStringLiteral("noun"), QStringLiteral("owl"));
-    EXPECT_EQ(t.str(), QStringLiteral("an owl "));
-    t.tagged(QStringLiteral("noun"), QStringLiteral("cat"), 1);
-    EXPECT_EQ(t.str(), QStringLiteral("a cat "));
+    // A replaced word agrees afresh with its article.
+    Composer replaced(QStringLiteral("a "));
+    replaced.c.state.CapsMode = CapsNone;
+    replaced.c.state.ArticleState = ArticleArmed;
+    replaced.c.state.ArticleWord = QStringLiteral("a");
+    replaced.tagged(QStringLiteral("noun"), QStringLiteral("owl"));
+    EXPECT_EQ(replaced.str(), QStringLiteral("an owl "));
+    replaced.tagged(QStringLiteral("noun"), QStringLiteral("cat"), 1);
+    EXPECT_EQ(replaced.str(), QStringLiteral("a cat "));
 }
 
 TEST(ChooseArticle, SoundRulesAndExceptions)

@@ -173,7 +173,7 @@ TEST(ColorButton, CaptionOriginForEveryAlignment)
     EXPECT_EQ(button.captionOrigin(QSize(100, 10)), QPoint(-12, 7));
 }
 
-TEST(ColorButton, PicturePlacement)
+TEST(ColorButton, PicturePlacementAndAutoSize)
 {
     TColorButton button;
     button.resize(100, 40);
@@ -206,20 +206,18 @@ TEST(ColorButton, PicturePlacement)
     const QImage image = render(button);
     EXPECT_EQ(countPixels(image, Qt::red), 11 * 7);
     EXPECT_EQ(countPixels(image, Qt::red, QRect(QPoint(5, 16), size)), 11 * 7);
-}
 
-TEST(ColorButton, AutoSizeFitsThePicture)
-{
-    TColorButton button;
-    button.setBevelSize(3);
-    QPixmap picture(30, 20);
-    picture.fill(Qt::blue);
-    button.setPicture(picture);
-    EXPECT_EQ(button.size(), QSize(75, 25));
-    button.setStyle(button.style() | TColorButton::bsAutoSize);
-    EXPECT_EQ(button.size(), QSize(36, 26));
-    button.setBevelSize(1);
-    EXPECT_EQ(button.size(), QSize(32, 22));
+    // Auto size fits the picture.
+    TColorButton sized;
+    sized.setBevelSize(3);
+    QPixmap blue(30, 20);
+    blue.fill(Qt::blue);
+    sized.setPicture(blue);
+    EXPECT_EQ(sized.size(), QSize(75, 25));
+    sized.setStyle(sized.style() | TColorButton::bsAutoSize);
+    EXPECT_EQ(sized.size(), QSize(36, 26));
+    sized.setBevelSize(1);
+    EXPECT_EQ(sized.size(), QSize(32, 22));
 }
 
 TEST(ColorButton, AmpersandMarksTheAcceleratorKey)
