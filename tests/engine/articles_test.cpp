@@ -2,7 +2,7 @@
 
 namespace {
 
-TEST(Articles, ACyclesAAnOneInPlace)
+TEST(Articles, ACyclesAAnOneInPlaceAndTheNextWordDecides)
 {
     ComposeDesk d;
     const char *expected[] = {"A ", "An ", "One ", "A "};
@@ -15,16 +15,14 @@ TEST(Articles, ACyclesAAnOneInPlace)
     // The form is held in lower case although the text shows a capital.
     EXPECT_EQ(d.st().ArticleWord, S("a"));
     EXPECT_EQ(d.st().CurrentWord, S("a"));
-}
 
-TEST(Articles, TheNextWordDecidesBetweenAAndAn)
-{
-    ComposeDesk d;
-    d.articles.btnAClick();
-    d.word(S("apple"));
-    EXPECT_EQ(d.str(), S("An apple "));
-    d.word(S("tree"));
-    EXPECT_EQ(d.str(), S("An apple tree "));
+    // The next word decides between "a" and "an".
+    ComposeDesk n;
+    n.articles.btnAClick();
+    n.word(S("apple"));
+    EXPECT_EQ(n.str(), S("An apple "));
+    n.word(S("tree"));
+    EXPECT_EQ(n.str(), S("An apple tree "));
 
     ComposeDesk e;
     e.word(S("see"));
@@ -35,7 +33,7 @@ TEST(Articles, TheNextWordDecidesBetweenAAndAn)
     EXPECT_EQ(e.str(), S("See a dog "));
 }
 
-TEST(Articles, SubPanelFormsAreKeptAsChosen)
+TEST(Articles, SubPanelFormsAreKeptAsChosenAndReplaceTheSameButtonsForm)
 {
     // "an" from the panel before a consonant stays "an" ...
     ComposeDesk d;
@@ -52,23 +50,21 @@ TEST(Articles, SubPanelFormsAreKeptAsChosen)
     e.articles.btnAClick();
     e.word(S("dog"));
     EXPECT_EQ(e.str(), S("See a dog "));
-}
 
-TEST(Articles, SubPanelReplacesTheFormOfTheSameButton)
-{
-    ComposeDesk d;
-    d.word(S("take"));
-    d.articles.btnTheClick();
-    d.articles.thePanelClick(5);
-    EXPECT_EQ(d.str(), S("Take those "));
-    EXPECT_EQ(d.st().FormIndex, 5);
+    // A pick replaces the form of the same button.
+    ComposeDesk t;
+    t.word(S("take"));
+    t.articles.btnTheClick();
+    t.articles.thePanelClick(5);
+    EXPECT_EQ(t.str(), S("Take those "));
+    EXPECT_EQ(t.st().FormIndex, 5);
     // The main button continues the cycle from there.
-    d.articles.btnTheClick();
-    EXPECT_EQ(d.str(), S("Take the "));
+    t.articles.btnTheClick();
+    EXPECT_EQ(t.str(), S("Take the "));
     // After another word the panel inserts afresh.
-    d.word(S("one"));
-    d.articles.thePanelClick(3);
-    EXPECT_EQ(d.str(), S("Take the one this "));
+    t.word(S("one"));
+    t.articles.thePanelClick(3);
+    EXPECT_EQ(t.str(), S("Take the one this "));
 }
 
 } // namespace

@@ -124,20 +124,7 @@ TEST(InsertWord, EveryInsertionPutsOutTheIndicatorsButAnArmedGrab)
     EXPECT_TRUE(t.c.grabLit());
 }
 
-// Article agreement inside InsertWord.
-TEST(ArticleAgreement, AFollowedByVowelWordBecomesAn)
-{
-    Composer t;
-    t.word(QStringLiteral("a"));
-    t.c.state.ArticleState = ArticleArmed;
-    t.c.state.ArticleWord = QStringLiteral("a");
-    t.word(QStringLiteral("apple"));
-    t.word(QStringLiteral("pie"));
-    EXPECT_EQ(t.str(), QStringLiteral("An apple pie "));
-    EXPECT_EQ(t.c.state.ArticleState, ArticleNone);
-}
-
-TEST(ArticleAgreement, AnBeforeConsonantLosesItsNAndKeepsCapital)
+TEST(ArticleAgreement, AnBeforeConsonantLosesItsNAndAReplacedWordAgreesAfresh)
 {
     Composer t(QStringLiteral("An "));
     t.c.state.CapsMode = CapsNone;
@@ -147,18 +134,16 @@ TEST(ArticleAgreement, AnBeforeConsonantLosesItsNAndKeepsCapital)
     EXPECT_EQ(t.str(), QStringLiteral("A pear "));
     EXPECT_EQ(t.c.state.WordStart, 2);
     EXPECT_EQ(t.c.state.ArticleWord, QStringLiteral("a"));
-}
 
-TEST(ArticleAgreement, ReplacedWordReagreesWithItsArticle)
-{
-    Composer t(QStringLiteral("a "));
-    t.c.state.CapsMode = CapsNone;
-    t.c.state.ArticleState = ArticleArmed;
-    t.c.state.ArticleWord = QStringLiteral("a");
-    t.tagged(QStringLiteral("noun"), QStringLiteral("owl"));
-    EXPECT_EQ(t.str(), QStringLiteral("an owl "));
-    t.tagged(QStringLiteral("noun"), QStringLiteral("cat"), 1);
-    EXPECT_EQ(t.str(), QStringLiteral("a cat "));
+    // A replaced word agrees afresh with its article.
+    Composer replaced(QStringLiteral("a "));
+    replaced.c.state.CapsMode = CapsNone;
+    replaced.c.state.ArticleState = ArticleArmed;
+    replaced.c.state.ArticleWord = QStringLiteral("a");
+    replaced.tagged(QStringLiteral("noun"), QStringLiteral("owl"));
+    EXPECT_EQ(replaced.str(), QStringLiteral("an owl "));
+    replaced.tagged(QStringLiteral("noun"), QStringLiteral("cat"), 1);
+    EXPECT_EQ(replaced.str(), QStringLiteral("a cat "));
 }
 
 TEST(ChooseArticle, SoundRulesAndExceptions)
@@ -214,7 +199,7 @@ TEST(TrimSpaceBeforeCaret, RemovesSpacesAndLineBreaks)
     EXPECT_EQ(leadingBreak.str(), QStringLiteral("\n"));
 }
 
-TEST(FindWordBeforeCaret, CapturesWordOrMarkAfterACaretMove)
+TEST(FindWordBeforeCaret, CapturesWordOrMarkAfterACaretMoveWithinTheText)
 {
     Composer t(QStringLiteral("the old dog  "));
     t.c.state.LastAction = QStringLiteral("mouseclick");
@@ -238,16 +223,14 @@ TEST(FindWordBeforeCaret, CapturesWordOrMarkAfterACaretMove)
     notAfterWord.c.state.CurrentWord = QStringLiteral("keep");
     notAfterWord.c.FindWordBeforeCaret();
     EXPECT_EQ(notAfterWord.c.state.CurrentWord, QStringLiteral("keep"));
-}
 
-TEST(FindWordBeforeCaret, SpanNeverLeavesTheText)
-{
-    Composer t(QStringLiteral("I"));
-    t.c.state.LastAction = QStringLiteral("mouseclick");
-    t.c.FindWordBeforeCaret();
-    EXPECT_EQ(t.c.state.WordStart, 0);
-    EXPECT_EQ(t.c.state.WordLength, 1);
-    EXPECT_EQ(t.c.state.CurrentWord, QStringLiteral("I"));
+    // The span never leaves the text.
+    Composer one(QStringLiteral("I"));
+    one.c.state.LastAction = QStringLiteral("mouseclick");
+    one.c.FindWordBeforeCaret();
+    EXPECT_EQ(one.c.state.WordStart, 0);
+    EXPECT_EQ(one.c.state.WordLength, 1);
+    EXPECT_EQ(one.c.state.CurrentWord, QStringLiteral("I"));
 
     Composer empty;
     empty.c.state.LastAction = QStringLiteral("mouseclick");
@@ -256,7 +239,7 @@ TEST(FindWordBeforeCaret, SpanNeverLeavesTheText)
     EXPECT_EQ(empty.c.state.WordLength, 0);
 }
 
-TEST(ReadContextBeforeCaret, DeletesSpanAndDerivesCapitalAndArticle)
+TEST(ReadContextBeforeCaret, DeletesSpanDerivesCapitalAndArticleAndSpacesAfterAWord)
 {
     Composer t(QStringLiteral("End. a dog "));
     t.c.state.WordStart = 7;
@@ -278,17 +261,15 @@ TEST(ReadContextBeforeCaret, DeletesSpanAndDerivesCapitalAndArticle)
     an.c.state.WordLength = 2;
     an.c.ReadContextBeforeCaret();
     EXPECT_EQ(an.c.state.ArticleWord, QStringLiteral("an"));
-}
 
-TEST(ReadContextBeforeCaret, PutsASpaceAfterAWordItFollows)
-{
-    Composer t(QStringLiteral("catdog"));
-    t.c.state.WordStart = 3;
-    t.c.state.WordLength = 3;
-    t.c.ReadContextBeforeCaret();
-    EXPECT_EQ(t.str(), QStringLiteral("cat "));
-    EXPECT_EQ(t.text.caret(), 4);
-    EXPECT_EQ(t.c.state.WordStart, 4);
+    // A space goes after a word the span followed.
+    Composer joined(QStringLiteral("catdog"));
+    joined.c.state.WordStart = 3;
+    joined.c.state.WordLength = 3;
+    joined.c.ReadContextBeforeCaret();
+    EXPECT_EQ(joined.str(), QStringLiteral("cat "));
+    EXPECT_EQ(joined.text.caret(), 4);
+    EXPECT_EQ(joined.c.state.WordStart, 4);
 
     Composer all(QStringLiteral("dog"));
     all.c.state.WordStart = 0;

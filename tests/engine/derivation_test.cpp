@@ -64,7 +64,7 @@ TEST(ComparativeForms, RulesOfTheEnding)
     EXPECT_EQ(none.superlative, QLatin1String("-est"));
 }
 
-TEST_F(DerivationTest, ErKeepsTheCapitalAtTheStartOfASentence)
+TEST_F(DerivationTest, ErKeepsTheCapitalAndAfterAMouseClickTakesTheWordBeforeTheCaret)
 {
     word(QStringLiteral("big"));
     ASSERT_EQ(text(), QLatin1String("Big "));
@@ -72,10 +72,7 @@ TEST_F(DerivationTest, ErKeepsTheCapitalAtTheStartOfASentence)
     EXPECT_EQ(text(), QLatin1String("Bigger "));
     derivation.btnErClick();
     EXPECT_EQ(text(), QLatin1String("Biggest "));
-}
 
-TEST_F(DerivationTest, ErAfterAMouseClickTakesTheWordBeforeTheCaret)
-{
     typed(QStringLiteral("so big and tall"), 7);
     derivation.btnErClick();
     EXPECT_EQ(text(), QLatin1String("so bigger and tall"));
@@ -125,7 +122,7 @@ TEST_F(DerivationTest, DryHasTwoAdverbs)
     EXPECT_EQ(text(), QLatin1String("It is dry "));
 }
 
-TEST_F(DerivationTest, LyKeepsTheCapitalOfTheWordItReplaces)
+TEST_F(DerivationTest, LyKeepsTheCapitalAndAfterAMouseClickReplacesTheWordBeforeTheCaret)
 {
     word(QStringLiteral("happy"));
     derivation.btnLyClick();
@@ -135,10 +132,7 @@ TEST_F(DerivationTest, LyKeepsTheCapitalOfTheWordItReplaces)
     // The capital belonged to that word only.
     word(QStringLiteral("sang"));
     EXPECT_EQ(text(), QLatin1String("Happy sang "));
-}
 
-TEST_F(DerivationTest, LyAfterAMouseClickReplacesTheWordBeforeTheCaret)
-{
     typed(QStringLiteral("a quick fox"), 8);
     derivation.btnLyClick();
     EXPECT_EQ(text(), QLatin1String("a quickly fox"));
@@ -160,10 +154,6 @@ TEST_F(DerivationTest, YCyclesThroughThreeForms)
             EXPECT_EQ(text(), QStringLiteral("So %1 ").arg(QLatin1String(form))) << w;
         }
     }
-}
-
-TEST_F(DerivationTest, YForms)
-{
     EXPECT_EQ(Derivation::yForms(QStringLiteral("ter"))[2], QLatin1String("terry"));
     EXPECT_EQ(Derivation::yForms(QStringLiteral("sector"))[2], QLatin1String("sectry"));
 }
@@ -176,10 +166,9 @@ TEST_F(DerivationTest, PrefixGoesInFrontOfTheWordJustInserted)
     EXPECT_EQ(state.CurrentWord, QLatin1String("unhappy"));
     word(QStringLiteral("today"));
     EXPECT_EQ(text(), QLatin1String("I am unhappy today "));
-}
-
-TEST_F(DerivationTest, PrefixOnTheFirstWordOfASentenceTakesItsCapital)
-{
+    // On the first word of a sentence it takes the word's capital.
+    surface.setText(QString());
+    composition.resetForNewDocument();
     word(QStringLiteral("happy"));
     derivation.fixedPrefixClick(QStringLiteral("un-"));
     EXPECT_EQ(text(), QLatin1String("Unhappy "));

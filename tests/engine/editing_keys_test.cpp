@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(EditingKeys, SpaceGoesThroughTheEditorAndEndsAsSpace)
+TEST(EditingKeys, SpaceEnterBackspaceAndDeleteGoThroughTheEditor)
 {
     ComposeDesk d;
     d.word(S("end"));
@@ -20,10 +20,8 @@ TEST(EditingKeys, SpaceGoesThroughTheEditorAndEndsAsSpace)
     EXPECT_EQ(d.st().CapsMode, CapsFirstArmed);
     EXPECT_EQ(d.st().WordStart, 8);
     EXPECT_FALSE(d.c.repeatLit());
-}
 
-TEST(EditingKeys, EnterArmsACapitalOnlyInProse)
-{
+    // Enter arms a capital only in prose.
     ComposeDesk prose;
     prose.prose = true;
     prose.word(S("roses"));
@@ -43,15 +41,13 @@ TEST(EditingKeys, EnterArmsACapitalOnlyInProse)
     stop.punct.btnPeriodClick();
     stop.keys.btnEnterClick(false);
     EXPECT_EQ(stop.st().CapsMode, CapsFirstArmed);
-}
 
-TEST(EditingKeys, BackspaceAndDeleteWithASelection)
-{
-    ComposeDesk d(S("one two three"));
-    d.text.select(4, 4);
-    d.keys.btnBackspaceClick();
-    EXPECT_EQ(d.str(), S("one three"));
-    EXPECT_EQ(d.text.caret(), 4);
+    // Backspace and Delete with a selection.
+    ComposeDesk bs(S("one two three"));
+    bs.text.select(4, 4);
+    bs.keys.btnBackspaceClick();
+    EXPECT_EQ(bs.str(), S("one three"));
+    EXPECT_EQ(bs.text.caret(), 4);
 
     // Delete derives the spacing afresh.
     ComposeDesk e(S("one two three"));
@@ -68,7 +64,7 @@ TEST(EditingKeys, BackspaceAndDeleteWithASelection)
     EXPECT_EQ(f.st().CapsMode, CapsFirstArmed);
 }
 
-TEST(EditingKeys, WordLeftGoesToTheFirstLetter)
+TEST(EditingKeys, WordLeftGoesToTheFirstLetterAndWordRightPastASentenceEnd)
 {
     ComposeDesk d(S("one two three"));
     d.text.setCaret(6); // inside "two"
@@ -89,34 +85,32 @@ TEST(EditingKeys, WordLeftGoesToTheFirstLetter)
     e.text.setCaret(4);
     e.keys.btnWordLeftClick();
     EXPECT_EQ(e.text.caret(), 0);
-}
 
-TEST(EditingKeys, WordRightPassesASentenceEndAndBothSpaces)
-{
-    ComposeDesk d(S("It ends.  Next one"));
-    d.text.setCaret(3);
-    d.keys.btnWordRightClick();
-    EXPECT_EQ(d.text.caret(), 10);
-    EXPECT_EQ(d.st().WordStart, 3);
-    EXPECT_EQ(d.st().WordLength, 7);
-    EXPECT_EQ(d.st().CapsMode, CapsFirstArmed);
-    d.keys.btnWordRightClick();
-    EXPECT_EQ(d.text.caret(), 15);
-    EXPECT_EQ(d.st().CapsMode, CapsNone);
-    d.keys.btnWordRightClick();
-    EXPECT_EQ(d.text.caret(), 18);
+    // Word right passes a sentence end and both spaces.
+    ComposeDesk r(S("It ends.  Next one"));
+    r.text.setCaret(3);
+    r.keys.btnWordRightClick();
+    EXPECT_EQ(r.text.caret(), 10);
+    EXPECT_EQ(r.st().WordStart, 3);
+    EXPECT_EQ(r.st().WordLength, 7);
+    EXPECT_EQ(r.st().CapsMode, CapsFirstArmed);
+    r.keys.btnWordRightClick();
+    EXPECT_EQ(r.text.caret(), 15);
+    EXPECT_EQ(r.st().CapsMode, CapsNone);
+    r.keys.btnWordRightClick();
+    EXPECT_EQ(r.text.caret(), 18);
     // The passed word is the last span: Remove takes it.
-    d.keys.btnRemoveClick();
-    EXPECT_EQ(d.str(), S("It ends.  Next "));
+    r.keys.btnRemoveClick();
+    EXPECT_EQ(r.str(), S("It ends.  Next "));
 
     // Nothing happens with a selection.
-    ComposeDesk e(S("a b"));
-    e.text.select(0, 1);
-    e.keys.btnWordRightClick();
-    EXPECT_EQ(e.text.selLength(), 1);
+    ComposeDesk sel(S("a b"));
+    sel.text.select(0, 1);
+    sel.keys.btnWordRightClick();
+    EXPECT_EQ(sel.text.selLength(), 1);
 }
 
-TEST(EditingKeys, RemoveTakesBackInsertionsOneByOne)
+TEST(EditingKeys, RemoveTakesBackInsertionsOneByOneOrTheNegation)
 {
     ComposeDesk d;
     d.word(S("the"));
@@ -133,34 +127,30 @@ TEST(EditingKeys, RemoveTakesBackInsertionsOneByOne)
     d.keys.btnRemoveClick(); // nothing left: no harm
     d.word(S("dog"));
     EXPECT_EQ(d.str(), S("Dog "));
-}
 
-TEST(EditingKeys, RemoveAfterACaretMoveTakesTheWordBeforeIt)
-{
-    ComposeDesk d(S("one two three"));
-    d.click(8);
-    d.keys.btnRemoveClick();
-    EXPECT_EQ(d.str(), S("one three"));
-    EXPECT_EQ(d.text.caret(), 4);
-}
+    // After a caret move it takes the word before the caret.
+    ComposeDesk e(S("one two three"));
+    e.click(8);
+    e.keys.btnRemoveClick();
+    EXPECT_EQ(e.str(), S("one three"));
+    EXPECT_EQ(e.text.caret(), 4);
 
-TEST(EditingKeys, RemoveAfterNegationRestoresTheFormBefore)
-{
-    ComposeDesk d;
-    d.word(S("can"));
-    d.c.state.ActionTag = S("not");
-    d.c.state.ReplaceMode = 1;
-    d.c.InsertWord(S("can't"));
+    // After a negation Remove restores the form before it.
+    ComposeDesk n;
+    n.word(S("can"));
+    n.c.state.ActionTag = S("not");
+    n.c.state.ReplaceMode = 1;
+    n.c.InsertWord(S("can't"));
     int restored = 0;
-    QObject::connect(&d.keys, &EditingKeys::negationRemoved, [&] {
+    QObject::connect(&n.keys, &EditingKeys::negationRemoved, [&] {
         ++restored;
-        EXPECT_EQ(d.str(), S(""));
+        EXPECT_EQ(n.str(), S(""));
     });
-    d.keys.btnRemoveClick();
+    n.keys.btnRemoveClick();
     EXPECT_EQ(restored, 1);
     // Only after a negation.
-    d.word(S("can"));
-    d.keys.btnRemoveClick();
+    n.word(S("can"));
+    n.keys.btnRemoveClick();
     EXPECT_EQ(restored, 1);
 }
 
@@ -183,20 +173,18 @@ TEST(EditingKeys, CapitalizeLooksPastClosingMarksAndKeepsThem)
     e.click(4);
     e.keys.btnCapitalizeClick();
     EXPECT_EQ(e.str(), S("Yes, no"));
+
+    // With nothing before the caret nothing changes.
+    ComposeDesk f(S("   "));
+    f.click(2);
+    f.keys.btnCapitalizeClick();
+    EXPECT_EQ(f.str(), S("   "));
+    ComposeDesk g;
+    g.keys.btnCapitalizeClick();
+    EXPECT_EQ(g.str(), S(""));
 }
 
-TEST(EditingKeys, CapitalizeWithNothingBeforeTheCaretChangesNothing)
-{
-    ComposeDesk d(S("   "));
-    d.click(2);
-    d.keys.btnCapitalizeClick();
-    EXPECT_EQ(d.str(), S("   "));
-    ComposeDesk e;
-    e.keys.btnCapitalizeClick();
-    EXPECT_EQ(e.str(), S(""));
-}
-
-TEST(EditingKeys, GrabCopiesTheClickedWordToTheGrabPoint)
+TEST(EditingKeys, GrabCopiesTheClickedWordToTheGrabPointOrNothing)
 {
     ComposeDesk d(S("I like tea. "));
     d.text.setCaret(7);
@@ -224,31 +212,29 @@ TEST(EditingKeys, GrabCopiesTheClickedWordToTheGrabPoint)
     f.text.setCaret(0);
     f.keys.RichEdit1MouseDown(false);
     EXPECT_EQ(f.str(), S("x.  X "));
+
+    // A click beyond the text or between words inserts nothing.
+    ComposeDesk g(S("one  two"));
+    g.text.setCaret(0);
+    g.keys.btnGrabClick();
+    g.text.setCaret(8);
+    g.keys.RichEdit1MouseDown(false);
+    EXPECT_EQ(g.str(), S("one  two"));
+    EXPECT_FALSE(g.st().GrabArmed);
+
+    g.keys.btnGrabClick();
+    g.text.setCaret(2);
+    g.keys.RichEdit1MouseDown(true); // below the last line
+    EXPECT_EQ(g.str(), S("one  two"));
+
+    g.text.setCaret(8);
+    g.keys.btnGrabClick();
+    g.text.setCaret(4); // between the two spaces
+    g.keys.RichEdit1MouseDown(false);
+    EXPECT_EQ(g.str(), S("one  two"));
 }
 
-TEST(EditingKeys, GrabClickBeyondTheTextOrBetweenWordsInsertsNothing)
-{
-    ComposeDesk d(S("one  two"));
-    d.text.setCaret(0);
-    d.keys.btnGrabClick();
-    d.text.setCaret(8);
-    d.keys.RichEdit1MouseDown(false);
-    EXPECT_EQ(d.str(), S("one  two"));
-    EXPECT_FALSE(d.st().GrabArmed);
-
-    d.keys.btnGrabClick();
-    d.text.setCaret(2);
-    d.keys.RichEdit1MouseDown(true); // below the last line
-    EXPECT_EQ(d.str(), S("one  two"));
-
-    d.text.setCaret(8);
-    d.keys.btnGrabClick();
-    d.text.setCaret(4); // between the two spaces
-    d.keys.RichEdit1MouseDown(false);
-    EXPECT_EQ(d.str(), S("one  two"));
-}
-
-TEST(EditingKeys, KeyUpDerivesCapitalAndArticle)
+TEST(EditingKeys, KeyUpDerivesCapitalAndArticleAndMovesTheCaret)
 {
     ComposeDesk d(S("It is a "));
     d.st().LastAction = S("is");
@@ -265,39 +251,33 @@ TEST(EditingKeys, KeyUpDerivesCapitalAndArticle)
     EXPECT_EQ(e.st().CapsMode, CapsNone);
     e.keys.RichEdit1KeyUp(Qt::Key_Left, false);
     EXPECT_EQ(e.st().CapsMode, CapsFirstArmed);
-}
 
-TEST(EditingKeys, CapitalAtTheStartOnlyWithNothingBeforeTheCaret)
-{
-    ComposeDesk d(S("I "));
-    d.keys.RichEdit1KeyUp(Qt::Key_Left, false);
-    EXPECT_EQ(d.st().CapsMode, CapsNone);
-    d.click(2);
-    EXPECT_EQ(d.st().CapsMode, CapsNone);
-    ComposeDesk e(S("   x"));
-    e.click(2);
-    EXPECT_EQ(e.st().CapsMode, CapsFirstArmed);
-    e.keys.RichEdit1KeyUp(Qt::Key_Left, false);
-    EXPECT_EQ(e.st().CapsMode, CapsFirstArmed);
-}
+    // The capital at the start comes only with nothing before the caret.
+    ComposeDesk i(S("I "));
+    i.keys.RichEdit1KeyUp(Qt::Key_Left, false);
+    EXPECT_EQ(i.st().CapsMode, CapsNone);
+    i.click(2);
+    EXPECT_EQ(i.st().CapsMode, CapsNone);
+    ComposeDesk blank(S("   x"));
+    blank.click(2);
+    EXPECT_EQ(blank.st().CapsMode, CapsFirstArmed);
+    blank.keys.RichEdit1KeyUp(Qt::Key_Left, false);
+    EXPECT_EQ(blank.st().CapsMode, CapsFirstArmed);
 
-TEST(EditingKeys, EnterKeyAfterAWordPanelLeavesTheState)
-{
-    ComposeDesk d(S("a dog"));
-    d.st().LastAction = S("noun");
-    d.st().WordStart = 2;
-    d.keys.RichEdit1KeyUp(Qt::Key_Return, true);
-    EXPECT_EQ(d.st().LastAction, S("noun"));
-    EXPECT_EQ(d.st().WordStart, 2);
-}
+    // Enter after a word panel leaves the state alone.
+    ComposeDesk panel(S("a dog"));
+    panel.st().LastAction = S("noun");
+    panel.st().WordStart = 2;
+    panel.keys.RichEdit1KeyUp(Qt::Key_Return, true);
+    EXPECT_EQ(panel.st().LastAction, S("noun"));
+    EXPECT_EQ(panel.st().WordStart, 2);
 
-TEST(EditingKeys, DownOnTheLastLineGoesToTheEnd)
-{
-    ComposeDesk d(S("one\ntwo three"));
-    d.text.setCaret(5);
-    d.keys.RichEdit1KeyDown(Qt::Key_Down);
-    d.keys.RichEdit1KeyUp(Qt::Key_Down, false);
-    EXPECT_EQ(d.text.caret(), d.text.length());
+    // Down on the last line goes to the end.
+    ComposeDesk down(S("one\ntwo three"));
+    down.text.setCaret(5);
+    down.keys.RichEdit1KeyDown(Qt::Key_Down);
+    down.keys.RichEdit1KeyUp(Qt::Key_Down, false);
+    EXPECT_EQ(down.text.caret(), down.text.length());
 }
 
 TEST(EditingKeys, MouseUpAfterMoveCheckAndBelowTheText)

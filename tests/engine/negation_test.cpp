@@ -57,24 +57,22 @@ INSTANTIATE_TEST_SUITE_P(
                       NotCycle{{"i", "am", "happy"},
                                {"I am happy not ", "I am happy ", "I am happy not "}}));
 
-TEST_F(NegationTest, NotAfterAMouseClickNegatesTheWordBeforeTheCaret)
+TEST_F(NegationTest, NotAfterAMouseClickNegatesTheWordBeforeTheCaretOrTheSelection)
 {
     typed(QStringLiteral("You must go"), 8);
     negation.btnNotClick();
     EXPECT_EQ(text(), QLatin1String("You must not go"));
     negation.btnNotClick();
     EXPECT_EQ(text(), QLatin1String("You mustn't go"));
-}
 
-TEST_F(NegationTest, NotNegatesASelectionInsteadOfDeletingIt)
-{
+    // A selection is negated instead of deleted.
     typed(QStringLiteral("you can go"));
     surface.select(4, 3);
     negation.btnNotClick();
     EXPECT_EQ(text(), QLatin1String("you can't go"));
 }
 
-TEST_F(NegationTest, NotOnACapturedFullStopGivesTheMarkItsSpacesAndNot)
+TEST_F(NegationTest, NotAfterAMarkGivesItItsSpacesAndNot)
 {
     typed(QStringLiteral("I went.  "));
     negation.btnNotClick();
@@ -83,20 +81,18 @@ TEST_F(NegationTest, NotOnACapturedFullStopGivesTheMarkItsSpacesAndNot)
     EXPECT_EQ(text(), QLatin1String("I went.  "));
     negation.btnNotClick();
     EXPECT_EQ(text(), QLatin1String("I went.  Not "));
-}
 
-TEST_F(NegationTest, NotRightAfterTheFullStopButton)
-{
+    // Right after the full stop button.
+    surface.setText(QString());
+    composition.resetForNewDocument();
     words({"i", "went"});
     period();
     negation.btnNotClick();
     EXPECT_EQ(text(), QLatin1String("I went.  Not "));
     word(QStringLiteral("now"));
     EXPECT_EQ(text(), QLatin1String("I went.  Not now "));
-}
 
-TEST_F(NegationTest, NotOnOtherMarksKeepsTheirSpacing)
-{
+    // Other marks keep their spacing too.
     typed(QStringLiteral("Why?  "));
     negation.btnNotClick();
     EXPECT_EQ(text(), QLatin1String("Why?  Not "));
@@ -127,7 +123,7 @@ TEST(NegationForms, CapitalOfTheWordStays)
     EXPECT_EQ(Negation::negationForms(QStringLiteral("WOULD")).form2, QLatin1String("Wouldn't"));
 }
 
-TEST_F(NegationTest, RemovePutsBackTheWordBeforeTheNegation)
+TEST_F(NegationTest, RemovePutsBackTheWordOrTheMarkBeforeTheNegation)
 {
     words({"i", "can"});
     negation.btnNotClick();
@@ -140,10 +136,8 @@ TEST_F(NegationTest, RemovePutsBackTheWordBeforeTheNegation)
     ASSERT_EQ(text(), QLatin1String("I can go home not "));
     remove();
     EXPECT_EQ(text(), QLatin1String("I can go home "));
-}
 
-TEST_F(NegationTest, RemovePutsBackASentenceMarkAndItsCapital)
-{
+    // A sentence mark comes back with its capital.
     typed(QStringLiteral("I went.  "));
     negation.btnNotClick();
     remove();

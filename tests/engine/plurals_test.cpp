@@ -43,7 +43,7 @@ TEST_F(PluralsTest, EndingRulesWithoutListEntries)
         EXPECT_EQ(plural(QString::fromLatin1(singular)), QLatin1String(expected)) << singular;
 }
 
-TEST_F(PluralsTest, ManRuleOffersAnAlternate)
+TEST_F(PluralsTest, ManRuleOffersAnAlternateAndCaseFollowsTheRule)
 {
     const Plurals::Forms woman = forms(QStringLiteral("Woman"));
     EXPECT_EQ(woman.SingularForm, QLatin1String("woman"));
@@ -53,10 +53,7 @@ TEST_F(PluralsTest, ManRuleOffersAnAlternate)
     // A two-letter word cannot end in "man".
     EXPECT_EQ(plural(QStringLiteral("an")), QLatin1String("ans"));
     EXPECT_TRUE(forms(QStringLiteral("box")).AlternatePlural.isEmpty());
-}
 
-TEST_F(PluralsTest, CaseOfTheResultsFollowsTheRuleThatBuiltThem)
-{
     // "es" and "ies" keep the word's letters; everything else is lower case.
     EXPECT_EQ(plural(QStringLiteral("BOX")), QLatin1String("BOXes"));
     EXPECT_EQ(plural(QStringLiteral("CITY")), QLatin1String("CITies"));
@@ -101,14 +98,6 @@ TEST_F(PluralsTest, OnlyTheListOfTheEndingIsConsulted)
     row(Ex::NounChange, "goose", "geese");
     row(Ex::NounChange, "goose", "gooses");
     EXPECT_EQ(plural(QStringLiteral("goose")), QLatin1String("geese"));
-}
-
-TEST_F(PluralsTest, WordEndingInXWithAnEmptyListTakesEs)
-{
-    ASSERT_TRUE(lists[int(Ex::NounX)].isEmpty());
-    EXPECT_EQ(plural(QStringLiteral("fax")), QLatin1String("faxes"));
-    row(Ex::NounX, "ox", "oxen");
-    EXPECT_EQ(plural(QStringLiteral("fax")), QLatin1String("faxes"));
 }
 
 TEST_F(PluralsTest, CompoundsPluralizeTheirHeadAndSomeHeadsStayTheSame)
@@ -220,17 +209,15 @@ TEST_F(PluralsTest, CapitalsOfTheWordAreKept)
     EXPECT_EQ(text(), QLatin1String("the Boxes and the BOX and Criteria and 3s "));
 }
 
-TEST_F(PluralsTest, NoCurrentWordGivesBareSuffix)
+TEST_F(PluralsTest, NoCurrentWordGivesBareSuffixAndASelectionIsPluralizedInPlace)
 {
     typed(QStringLiteral("cat"));
     state.LastAction = QStringLiteral("space");
     state.CurrentWord.clear();
     pluralize();
     EXPECT_EQ(text(), QLatin1String("cats "));
-}
 
-TEST_F(PluralsTest, SelectedWordIsPluralizedInPlace)
-{
+    // A selected word is pluralized in place.
     typed(QStringLiteral("one box  and more"));
     surface.select(4, 5); // "box  "
     pluralize();

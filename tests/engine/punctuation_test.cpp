@@ -2,7 +2,7 @@
 
 namespace {
 
-TEST(Punctuation, FullStopJoinsTheWordAndCapitalisesTheNext)
+TEST(Punctuation, FullStopJoinsAndCapitalisesAndTheQuoteCycles)
 {
     ComposeDesk d;
     d.word(S("the"));
@@ -13,6 +13,20 @@ TEST(Punctuation, FullStopJoinsTheWordAndCapitalisesTheNext)
     EXPECT_EQ(d.st().CapsMode, CapsFirstArmed);
     d.word(S("she"));
     EXPECT_EQ(d.str(), S("The cat.  She "));
+
+    // The quote cycles through its five forms.
+    ComposeDesk q;
+    q.word(S("he"));
+    // Form 4 puts one space before the quote, not a second one.
+    const char *expected[] = {"He\"", "He\" ", "He\"  ", "He \"", "He \"", "He\""};
+    for (int i = 0; i < 6; ++i) {
+        q.punct.btnQuotesClick();
+        EXPECT_EQ(q.str(), S(expected[i])) << "click " << i + 1;
+        EXPECT_EQ(q.st().FormIndex, i % 5 + 1);
+    }
+    // Form 1 is joined on both sides.
+    q.word(S("x"));
+    EXPECT_EQ(q.str(), S("He\"x "));
 }
 
 TEST(Punctuation, SeparatorsTakeTheSpaceBeforeThemAndKeepCapitals)
@@ -30,35 +44,17 @@ TEST(Punctuation, SeparatorsTakeTheSpaceBeforeThemAndKeepCapitals)
     d.word(S("four"));
     EXPECT_EQ(d.str(), S("One, two: three; four "));
     EXPECT_EQ(d.st().CapsMode, CapsNone);
-}
 
-TEST(Punctuation, MarkAtTheStartOfTheDocument)
-{
-    ComposeDesk d;
-    d.punct.btnCommaClick();
-    EXPECT_EQ(d.str(), S(", "));
+    // At the start of the document.
+    ComposeDesk c;
+    c.punct.btnCommaClick();
+    EXPECT_EQ(c.str(), S(", "));
     ComposeDesk e(S("   "));
     e.punct.btnPeriodClick();
     EXPECT_EQ(e.str(), S(".  "));
 }
 
-TEST(Punctuation, QuoteCyclesThroughItsFiveForms)
-{
-    ComposeDesk d;
-    d.word(S("he"));
-    // Form 4 puts one space before the quote, not a second one.
-    const char *expected[] = {"He\"", "He\" ", "He\"  ", "He \"", "He \"", "He\""};
-    for (int i = 0; i < 6; ++i) {
-        d.punct.btnQuotesClick();
-        EXPECT_EQ(d.str(), S(expected[i])) << "click " << i + 1;
-        EXPECT_EQ(d.st().FormIndex, i % 5 + 1);
-    }
-    // Form 1 is joined on both sides.
-    d.word(S("x"));
-    EXPECT_EQ(d.str(), S("He\"x "));
-}
-
-TEST(Punctuation, ApostropheFirstFormsDependOnWhatCameBefore)
+TEST(Punctuation, ApostropheFormsDependOnWhatCameBeforeAndWrapAfterEight)
 {
     ComposeDesk d;
     d.word(S("the"));
@@ -84,34 +80,30 @@ TEST(Punctuation, ApostropheFirstFormsDependOnWhatCameBefore)
     m.word(S("twas"));
     EXPECT_EQ(m.str().mid(0, 1), S("'"));
     EXPECT_EQ(m.str().mid(1).toLower(), S("twas "));
-}
 
-TEST(Punctuation, ApostropheCycleWrapsAfterEight)
-{
-    ComposeDesk d;
-    d.word(S("dog"));
+    // The cycle wraps after eight.
+    ComposeDesk w;
+    w.word(S("dog"));
     QStringList seen;
     for (int i = 0; i < 9; ++i) {
-        d.punct.btnApostropheClick();
-        seen << d.str();
+        w.punct.btnApostropheClick();
+        seen << w.str();
     }
     EXPECT_EQ(seen, QStringList({S("Dog's "), S("Dog' "), S("Dog'd "), S("Dog'll "), S("Dog've "),
                                  S("Dog're "), S("Dog'm "), S("Dog '"), S("Dog's ")}));
-}
 
-TEST(Punctuation, ApostropheSubPanelInsertsOrReplaces)
-{
-    ComposeDesk d;
-    d.word(S("she"));
-    d.punct.apostrophePanelClick(4);
-    EXPECT_EQ(d.str(), S("She'll "));
-    EXPECT_EQ(d.st().FormIndex, 4);
-    EXPECT_EQ(d.st().CurrentWord, S("-'ll"));
-    d.punct.apostrophePanelClick(3);
-    EXPECT_EQ(d.str(), S("She'd "));
+    // The sub-panel inserts or replaces, and the main button goes on from it.
+    ComposeDesk sp;
+    sp.word(S("she"));
+    sp.punct.apostrophePanelClick(4);
+    EXPECT_EQ(sp.str(), S("She'll "));
+    EXPECT_EQ(sp.st().FormIndex, 4);
+    EXPECT_EQ(sp.st().CurrentWord, S("-'ll"));
+    sp.punct.apostrophePanelClick(3);
+    EXPECT_EQ(sp.str(), S("She'd "));
     // The main button continues the cycle from the panel's form.
-    d.punct.btnApostropheClick();
-    EXPECT_EQ(d.str(), S("She'll "));
+    sp.punct.btnApostropheClick();
+    EXPECT_EQ(sp.str(), S("She'll "));
 }
 
 TEST(Punctuation, WrappingPutsTheCaretPastTheClosingMarkAndItsSpaces)
@@ -129,16 +121,14 @@ TEST(Punctuation, WrappingPutsTheCaretPastTheClosingMarkAndItsSpaces)
     EXPECT_EQ(p.str(), S("(It ends.)  Next"));
     EXPECT_EQ(p.text.caret(), 12); // past the mark and both spaces
     EXPECT_EQ(p.st().LastAction, before);
-}
 
-TEST(Punctuation, RemoveAfterWrappingDoesNotCutTheText)
-{
-    ComposeDesk d(S("say hello there"));
-    d.text.select(4, 5);
-    d.keys.RichEdit1MouseUp(false);
-    d.punct.btnQuotesClick();
-    d.keys.btnRemoveClick();
-    EXPECT_TRUE(d.str().startsWith(S("say \"hello")));
+    // Remove after wrapping does not cut the text.
+    ComposeDesk r(S("say hello there"));
+    r.text.select(4, 5);
+    r.keys.RichEdit1MouseUp(false);
+    r.punct.btnQuotesClick();
+    r.keys.btnRemoveClick();
+    EXPECT_TRUE(r.str().startsWith(S("say \"hello")));
 }
 
 } // namespace

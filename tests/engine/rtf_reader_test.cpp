@@ -103,6 +103,13 @@ TEST(RtfReader, CharacterFormatting)
     EXPECT_TRUE(all.fontItalic() && all.fontUnderline());
     EXPECT_EQ(all.fontWeight(), QFont::Bold);
     EXPECT_EQ(formatOf(*r.doc, "reset").fontWeight(), QFont::Normal);
+
+    // A font table without entry groups.
+    const Read fonts = readRtf("{\\rtf1\\deff1{\\fonttbl\\f0\\fnil Courier;\\f1\\fswiss Verdana;}"
+                               "x{\\f0 y}}");
+    ASSERT_TRUE(fonts.ok);
+    EXPECT_EQ(family(formatOf(*fonts.doc, "x")), "Verdana");
+    EXPECT_EQ(family(formatOf(*fonts.doc, "y")), "Courier");
 }
 
 TEST(RtfReader, ParagraphsAlignmentAndIndents)
@@ -135,7 +142,7 @@ TEST(RtfReader, ParagraphsAlignmentAndIndents)
     EXPECT_EQ(blockOf(*last.doc, 0).alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
 }
 
-TEST(RtfReader, SpecialCharacters)
+TEST(RtfReader, SpecialAndUnicodeCharacters)
 {
     const Read r = readRtf("{\\rtf1 a\\tab b\\line c\\emdash\\endash\\lquote\\rquote\\ldblquote"
                            "\\rdblquote\\bullet\\~\\-\\_ \\{\\}\\\\}");
@@ -144,16 +151,13 @@ TEST(RtfReader, SpecialCharacters)
     EXPECT_EQ(rawText(*r.doc),
               QString::fromUtf8("a\tb\u2028c\u2014\u2013\u2018\u2019\u201C\u201D\u2022"
                                 "\u00A0\u00AD\u2011 {}\\"));
-}
 
-TEST(RtfReader, UnicodeWithFallbackSkipping)
-{
     // \uc1 default: one fallback character is skipped; \uc2 skips two, and
     // a \'hh counts as one. Negative values and surrogate pairs are read.
-    const Read r = readRtf("{\\rtf1 caf\\u233\\'e9 {\\uc2\\u8364\\'80\\'80 x}"
-                           "\\u-10179?\\u-8704? \\u8212?y\\u8212 z}");
-    ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.doc->toPlainText(),
+    const Read uni = readRtf("{\\rtf1 caf\\u233\\'e9 {\\uc2\\u8364\\'80\\'80 x}"
+                             "\\u-10179?\\u-8704? \\u8212?y\\u8212 z}");
+    ASSERT_TRUE(uni.ok);
+    EXPECT_EQ(uni.doc->toPlainText(),
               QString::fromUtf8("caf\u00E9 \u20AC x\U0001F600 \u2014y\u2014"));
     // The skip ends with the group.
     EXPECT_EQ(readRtf("{\\rtf1 {\\uc3\\u233}kept}").doc->toPlainText(),
@@ -202,15 +206,6 @@ TEST(RtfReader, SkipsDestinationsThatAreNotText)
     ASSERT_TRUE(r.ok) << r.error.toStdString();
     EXPECT_EQ(r.doc->toPlainText(), "ABClinkshownDE");
     EXPECT_EQ(family(formatOf(*r.doc, "A")), "Arial");
-}
-
-TEST(RtfReader, FontTableWithoutEntryGroups)
-{
-    const Read r = readRtf("{\\rtf1\\deff1{\\fonttbl\\f0\\fnil Courier;\\f1\\fswiss Verdana;}"
-                           "x{\\f0 y}}");
-    ASSERT_TRUE(r.ok);
-    EXPECT_EQ(family(formatOf(*r.doc, "x")), "Verdana");
-    EXPECT_EQ(family(formatOf(*r.doc, "y")), "Courier");
 }
 
 TEST(RtfReader, InsertsAtTheCursorOfAnExistingDocument)

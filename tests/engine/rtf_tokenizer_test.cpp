@@ -23,7 +23,7 @@ std::vector<Token> tokenize(const QByteArray &data)
     }
 }
 
-TEST(RtfTokenizer, SplitsGroupsWordsAndTextWithOffsets)
+TEST(RtfTokenizer, SplitsGroupsWordsTextAndParametersWithOffsets)
 {
     const auto tokens = tokenize("{\\rtf1 Hi\\b0 there}");
     ASSERT_EQ(tokens.size(), 7u);
@@ -44,23 +44,21 @@ TEST(RtfTokenizer, SplitsGroupsWordsAndTextWithOffsets)
     EXPECT_EQ(tokens[5].type, Type::GroupEnd);
     EXPECT_EQ(tokens[5].offset, 18);
     EXPECT_EQ(tokens[6].type, Type::End);
-}
 
-TEST(RtfTokenizer, ParametersAndDelimiters)
-{
-    const auto tokens = tokenize("\\fi-360\\li720  x\\b\\i-y");
-    EXPECT_EQ(tokens[0].word, "fi");
-    EXPECT_EQ(tokens[0].parameter, -360);
-    EXPECT_EQ(tokens[1].word, "li");
-    EXPECT_EQ(tokens[1].parameter, 720);
+    // Parameters and delimiters.
+    const auto params = tokenize("\\fi-360\\li720  x\\b\\i-y");
+    EXPECT_EQ(params[0].word, "fi");
+    EXPECT_EQ(params[0].parameter, -360);
+    EXPECT_EQ(params[1].word, "li");
+    EXPECT_EQ(params[1].parameter, 720);
     // Only one space is the delimiter; the second belongs to the text.
-    EXPECT_EQ(tokens[2].text, " x");
-    EXPECT_EQ(tokens[3].word, "b");
-    EXPECT_FALSE(tokens[3].hasParameter);
+    EXPECT_EQ(params[2].text, " x");
+    EXPECT_EQ(params[3].word, "b");
+    EXPECT_FALSE(params[3].hasParameter);
     // A hyphen without digits is not a sign.
-    EXPECT_EQ(tokens[4].word, "i");
-    EXPECT_FALSE(tokens[4].hasParameter);
-    EXPECT_EQ(tokens[5].text, "-y");
+    EXPECT_EQ(params[4].word, "i");
+    EXPECT_FALSE(params[4].hasParameter);
+    EXPECT_EQ(params[5].text, "-y");
 }
 
 TEST(RtfTokenizer, SymbolsHexAndEscapes)

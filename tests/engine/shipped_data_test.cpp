@@ -202,20 +202,6 @@ TEST(ShippedVerbTables, FiveNonEmptyFormsPerVerbAndEnoughVerbs)
     }
 }
 
-TEST(ShippedVerbTables, NoInfinitiveIsRepeated)
-{
-    for (const VerbDesc &desc : kVerbTables) {
-        const QStringList lines = readEntries(wordsPath(desc.name));
-        QSet<QString> seen;
-        for (int i = 0; i + 4 < lines.size(); i += 5) {
-            const QString infinitive = lines[i].toLower();
-            EXPECT_FALSE(seen.contains(infinitive))
-                << desc.name << " repeats \"" << lines[i].toStdString() << "\"";
-            seen.insert(infinitive);
-        }
-    }
-}
-
 TEST(ShippedVerbTables, InfinitivesAreInCaseInsensitiveOrder)
 {
     for (const VerbDesc &desc : kVerbTables) {

@@ -50,20 +50,18 @@ TEST(WordList, LoadingAWholeFileGivesTheListThatFilingEachWordMakes)
     EXPECT_EQ(held.at(held.find("cafe3")), "CAFE3");
 }
 
-TEST(WordList, SortedListFilesAccentedWordsAmongTheirLetter)
+TEST(WordList, SortedListFilesAccentedWordsAmongTheirLetterAndAnEmptyEntryFirst)
 {
     WordList list;
     list.addAll({"zebra", "\u00c9clair", "apple", "resume", "r\u00e9sum\u00e9"});
     EXPECT_EQ(entries(list),
               QStringList({"apple", "\u00c9clair", "resume", "r\u00e9sum\u00e9", "zebra"}))
         << "accents distinguish words; only case is ignored";
-}
 
-TEST(WordList, EmptyEntryOfASortedListComesFirst)
-{
-    WordList list;
-    list.addAll({"b", "", "a"});
-    EXPECT_EQ(entries(list), QStringList({"", "a", "b"}));
+    // An empty entry of a sorted list comes first.
+    WordList withEmpty;
+    withEmpty.addAll({"b", "", "a"});
+    EXPECT_EQ(entries(withEmpty), QStringList({"", "a", "b"}));
 }
 
 TEST(WordList, FileOrderListAppendsAndKeepsDuplicates)
@@ -102,7 +100,7 @@ TEST(VerbTable, RowsFollowTheirSortedInfinitive)
                                             "swimming", "swam", "swum"}));
 }
 
-TEST(VerbTable, RepeatedInfinitiveInAFileDropsTheWholeRepeatedRow)
+TEST(VerbTable, RepeatedInfinitiveDropsItsRowAndAnIncompleteLastVerbIsKept)
 {
     VerbTable table;
     table.loadLines({"go",    "goes", "going", "went",    "gone",   "be",    "is",
@@ -114,19 +112,17 @@ TEST(VerbTable, RepeatedInfinitiveInAFileDropsTheWholeRepeatedRow)
     EXPECT_EQ(table.row(0), QStringList({"be", "is", "being", "was", "been"}));
     EXPECT_EQ(table.row(1), QStringList({"go", "goes", "going", "went", "gone"}));
     EXPECT_EQ(table.row(2), QStringList({"walk", "walks", "walking", "walked", "walked"}));
-}
 
-TEST(VerbTable, IncompleteLastVerbIsKeptWithEmptyFormsAndCounted)
-{
-    VerbTable table;
-    EXPECT_EQ(table.loadLines({"walk", "walks", "walking", "walked", "walked", "be", "is"}), 2);
-    ASSERT_EQ(table.size(), 2);
+    // An incomplete last verb is kept with empty forms and counted.
+    VerbTable cut;
+    EXPECT_EQ(cut.loadLines({"walk", "walks", "walking", "walked", "walked", "be", "is"}), 2);
+    ASSERT_EQ(cut.size(), 2);
     for (int c = 0; c < VerbTable::ColumnCount; ++c)
-        EXPECT_EQ(table.column(VerbTable::Column(c)).size(), 2) << "column " << c;
-    EXPECT_EQ(table.row(0), QStringList({"be", "is", "", "", ""}));
-    EXPECT_EQ(table.form(1, VerbTable::Ed), "walked");
-    // Nothing of the file is lost when the table is written back.
-    EXPECT_EQ(table.toLines().size(), 10);
+        EXPECT_EQ(cut.column(VerbTable::Column(c)).size(), 2) << "column " << c;
+    EXPECT_EQ(cut.row(0), QStringList({"be", "is", "", "", ""}));
+    EXPECT_EQ(cut.form(1, VerbTable::Ed), "walked");
+    // Nothing of the file is lost when the cut is written back.
+    EXPECT_EQ(cut.toLines().size(), 10);
     EXPECT_EQ(VerbTable().loadLines({"go", "goes", "going", "went", "gone"}), 0);
 }
 

@@ -1,43 +1,20 @@
-#include "controls/color_button.h"
-#include "panels/ui/board.h"
 #include "panels/ui/right_column.h"
 #include "window_fixture.h"
 
-#include <QLineEdit>
-#include <QListWidget>
 #include <QSet>
-#include <QTest>
 
 namespace {
 
-class CategoryButtonsTest : public WindowFixture
-{
-protected:
-    void click(const char *name)
-    {
-        QTest::mouseClick(window->board()->button(QString::fromLatin1(name)), Qt::LeftButton);
-    }
-    QListWidget *list(const char *name) const
-    {
-        return window->findChild<QListWidget *>(QString::fromLatin1(name));
-    }
-    // A click on a row as the mouse gives it.
-    void pickRow(const char *name, int row)
-    {
-        QListWidget *l = list(name);
-        QListWidgetItem *item = l->item(row);
-        l->scrollToItem(item);
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          l->visualItemRect(item).center());
-    }
-};
+using CategoryButtonsTest = WindowFixture;
 
 // Delete and Edit show themselves by the cursor over the list; leaving the
 // panel puts the ordinary cursor back.
 TEST_F(CategoryButtonsTest, PickListModesShowTheirCursor)
 {
     open();
-    const auto cursor = [this] { return list("lbWordPick")->viewport()->cursor().shape(); };
+    const auto cursor = [this] {
+        return child<QListWidget>("lbWordPick")->viewport()->cursor().shape();
+    };
     QTest::mouseClick(window->board()->button(QStringLiteral("btnPlant")), Qt::RightButton);
     click("btnDeleteWordPick");
     EXPECT_EQ(cursor(), Qt::ForbiddenCursor);
@@ -56,7 +33,7 @@ TEST_F(CategoryButtonsTest, RightColumnFillsTheRoomBeyondTheBoard)
     w.resize(1000, 450);
     QApplication::processEvents();
     EXPECT_EQ(w.rightColumns(), 4);
-    QListWidget *right = list("lbRight");
+    QListWidget *right = child<QListWidget>("lbRight");
     ASSERT_GT(right->count(), 30);
     QSet<int> lefts;
     for (int i = 0; i < right->count(); ++i) {
@@ -72,7 +49,7 @@ TEST_F(CategoryButtonsTest, RightColumnFillsTheRoomBeyondTheBoard)
     const QPoint corner = right->mapTo(&w, QPoint(right->width(), 0));
     EXPECT_EQ(corner.x(), w.width() - w.rightColumn()->margin());
     // A click leaves no row selected.
-    pickRow("lbRight", 2);
+    pick("lbRight", 2);
     EXPECT_EQ(right->selectedItems().size(), 0);
 
     // The box is corrected once it holds two characters, and the count

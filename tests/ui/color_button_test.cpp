@@ -74,7 +74,7 @@ TEST(ColorButton, AssistiveTechnologySeesAPushButtonNamedByItsCaption)
     EXPECT_EQ(access->text(QAccessible::Name), QStringLiteral("Exit"));
 }
 
-TEST(ColorButton, SettersClampBevelAndSpacing)
+TEST(ColorButton, SettersClampBevelAndSpacingAndColoursShade)
 {
     TColorButton button;
     button.setBevelSize(0);
@@ -87,10 +87,7 @@ TEST(ColorButton, SettersClampBevelAndSpacing)
     EXPECT_EQ(button.spacing(), 0);
     button.setSpacing(4);
     EXPECT_EQ(button.spacing(), 4);
-}
 
-TEST(ColorButton, ColourValuesAndShading)
-{
     EXPECT_EQ(TColorButton::toBgr(Face), 0x00855C3Au);
     EXPECT_EQ(TColorButton::fromBgr(128), QColor(128, 0, 0));
 
@@ -176,7 +173,7 @@ TEST(ColorButton, CaptionOriginForEveryAlignment)
     EXPECT_EQ(button.captionOrigin(QSize(100, 10)), QPoint(-12, 7));
 }
 
-TEST(ColorButton, PicturePlacement)
+TEST(ColorButton, PicturePlacementAndAutoSize)
 {
     TColorButton button;
     button.resize(100, 40);
@@ -209,20 +206,18 @@ TEST(ColorButton, PicturePlacement)
     const QImage image = render(button);
     EXPECT_EQ(countPixels(image, Qt::red), 11 * 7);
     EXPECT_EQ(countPixels(image, Qt::red, QRect(QPoint(5, 16), size)), 11 * 7);
-}
 
-TEST(ColorButton, AutoSizeFitsThePicture)
-{
-    TColorButton button;
-    button.setBevelSize(3);
-    QPixmap picture(30, 20);
-    picture.fill(Qt::blue);
-    button.setPicture(picture);
-    EXPECT_EQ(button.size(), QSize(75, 25));
-    button.setStyle(button.style() | TColorButton::bsAutoSize);
-    EXPECT_EQ(button.size(), QSize(36, 26));
-    button.setBevelSize(1);
-    EXPECT_EQ(button.size(), QSize(32, 22));
+    // Auto size fits the picture.
+    TColorButton sized;
+    sized.setBevelSize(3);
+    QPixmap blue(30, 20);
+    blue.fill(Qt::blue);
+    sized.setPicture(blue);
+    EXPECT_EQ(sized.size(), QSize(75, 25));
+    sized.setStyle(sized.style() | TColorButton::bsAutoSize);
+    EXPECT_EQ(sized.size(), QSize(36, 26));
+    sized.setBevelSize(1);
+    EXPECT_EQ(sized.size(), QSize(32, 22));
 }
 
 TEST(ColorButton, AmpersandMarksTheAcceleratorKey)
@@ -302,49 +297,39 @@ TEST(ColorButton, AltKeyClicksWithOrWithoutShowKey)
     EXPECT_EQ(clicks.count(), 4);
 }
 
-TEST(ColorButton, RightReleaseOverTheButtonEmitsRightClicked)
+TEST(ColorButton, RightReleaseDoubleClickAndEnterEmitTheirOwnSignals)
 {
     TColorButton button;
     QSignalSpy clicks(&button, &TColorButton::clicked);
     QSignalSpy rightClicks(&button, &TColorButton::rightClicked);
+    QSignalSpy doubleClicks(&button, &TColorButton::doubleClicked);
 
     QTest::mouseClick(&button, Qt::RightButton);
     EXPECT_EQ(rightClicks.count(), 1);
     EXPECT_EQ(clicks.count(), 0);
     EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
-
+    // A right release off the button is no right click.
     QTest::mousePress(&button, Qt::RightButton);
     QTest::mouseRelease(&button, Qt::RightButton, {}, QPoint(-3, 5));
     EXPECT_EQ(rightClicks.count(), 1);
-}
 
-TEST(ColorButton, DoubleClickEmitsDoubleClickedNotASecondClick)
-{
-    TColorButton button;
-    QSignalSpy clicks(&button, &TColorButton::clicked);
-    QSignalSpy doubleClicks(&button, &TColorButton::doubleClicked);
-
-    // What the system delivers: press, release, double click, release.
+    // What the system delivers for a double click: press, release, double
+    // click, release. It is no second click.
     QTest::mouseClick(&button, Qt::LeftButton);
     QTest::mouseDClick(&button, Qt::LeftButton);
     QTest::mouseRelease(&button, Qt::LeftButton);
     EXPECT_EQ(clicks.count(), 1);
     EXPECT_EQ(doubleClicks.count(), 1);
     EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
-
     // The next single click is an ordinary click again.
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(clicks.count(), 2);
-}
 
-TEST(ColorButton, EnterClicksOnPress)
-{
-    TColorButton button;
-    QSignalSpy clicks(&button, &TColorButton::clicked);
+    // Enter clicks on press.
     QTest::keyPress(&button, Qt::Key_Return);
-    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(clicks.count(), 3);
     QTest::keyClick(&button, Qt::Key_Enter);
-    EXPECT_EQ(clicks.count(), 2);
+    EXPECT_EQ(clicks.count(), 4);
     EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
 }
 
@@ -367,18 +352,14 @@ TEST(ColorButton, DisabledButtonIgnoresItsOwnInput)
     EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
     QTest::mouseClick(&button, Qt::RightButton);
     EXPECT_EQ(rightClicks.count(), 1);
-}
 
-TEST(ColorButton, DisablingWhileRightPressedDoesNotRightClickLater)
-{
-    TColorButton button;
-    QSignalSpy rightClicks(&button, &TColorButton::rightClicked);
+    // Disabled while right-pressed, it does not right click later.
     QTest::mousePress(&button, Qt::RightButton);
     EXPECT_EQ(button.faceState(), TColorButton::FaceState::Down);
     button.setEnabled(false);
     button.setEnabled(true);
     QTest::mouseRelease(&button, Qt::RightButton);
-    EXPECT_EQ(rightClicks.count(), 0);
+    EXPECT_EQ(rightClicks.count(), 1);
     EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
 }
 

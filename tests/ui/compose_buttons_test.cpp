@@ -1,10 +1,7 @@
-#include "controls/color_button.h"
-#include "panels/ui/board.h"
 #include "shell/ui/document_editor.h"
 #include "window_fixture.h"
 
 #include <QApplication>
-#include <QTest>
 
 namespace {
 
@@ -24,20 +21,9 @@ protected:
         window->editor()->setFocus();
         QApplication::processEvents();
     }
-    TColorButton *button(const char *name) const
-    {
-        TColorButton *b = window->board()->button(QString::fromLatin1(name));
-        EXPECT_NE(b, nullptr) << name;
-        return b;
-    }
     QWidget *panel(const char *name) const
     {
         return window->board()->findChild<QWidget *>(QString::fromLatin1(name));
-    }
-    void click(const char *name, Qt::MouseButton mouse = Qt::LeftButton)
-    {
-        TColorButton *b = button(name);
-        QTest::mouseClick(b, mouse, Qt::NoModifier, b->rect().center());
     }
 };
 

@@ -21,41 +21,37 @@ public Q_SLOTS:
 
 using HelpManual = WindowFixture;
 
-TEST_F(HelpManual, TheMenuHasTheShellOpenTheManualOfTheProgramDirectory)
+// With a shell that takes the manual, one that takes nothing (the offscreen
+// platform has none), and with the manual missing.
+TEST_F(HelpManual, TheMenuHasTheShellOpenTheManualOrSaysWhyNot)
 {
-    ShellCatcher shell;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &shell, "open");
-    open();
-    window->findChild<QAction *>(QStringLiteral("HelpManualItem"))->trigger();
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    ASSERT_EQ(shell.opened.size(), 1);
-    EXPECT_EQ(QFileInfo(shell.opened.first().toLocalFile()).canonicalFilePath(),
-              QFileInfo(programFile(QStringLiteral("manual.html"))).canonicalFilePath());
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-}
-
-TEST_F(HelpManual, AMissingManualIsReportedInsteadOfOpened)
-{
-    ShellCatcher shell;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &shell, "open");
-    QFile::remove(programFile(QStringLiteral("manual.html")));
-    open();
-    window->findChild<QAction *>(QStringLiteral("HelpManualItem"))->trigger();
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    EXPECT_TRUE(shell.opened.isEmpty());
-    ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages.first().contains(QStringLiteral("manual.html")));
-}
-
-TEST_F(HelpManual, AManualNoBrowserCouldOpenIsNamedInAMessage)
-{
-    // The offscreen platform has no shell to hand the manual to.
-    open();
-    window->findChild<QAction *>(QStringLiteral("HelpManualItem"))->trigger();
-    ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages.first().contains(
-        QDir::toNativeSeparators(programFile(QStringLiteral("manual.html")))))
-        << dialogs.messages.first().toStdString();
+    const QString manual = programFile(QStringLiteral("manual.html"));
+    for (const char *when : {"shell", "no shell", "missing"}) {
+        SCOPED_TRACE(when);
+        const QString w = QLatin1String(when);
+        ShellCatcher shell;
+        if (w != QLatin1String("no shell"))
+            QDesktopServices::setUrlHandler(QStringLiteral("file"), &shell, "open");
+        if (w == QLatin1String("missing"))
+            QFile::remove(manual);
+        dialogs.messages.clear();
+        open();
+        window->findChild<QAction *>(QStringLiteral("HelpManualItem"))->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        if (w == QLatin1String("shell")) {
+            ASSERT_EQ(shell.opened.size(), 1);
+            EXPECT_EQ(QFileInfo(shell.opened.first().toLocalFile()).canonicalFilePath(),
+                      QFileInfo(manual).canonicalFilePath());
+            EXPECT_TRUE(dialogs.messages.isEmpty());
+            continue;
+        }
+        EXPECT_TRUE(shell.opened.isEmpty());
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_TRUE(dialogs.messages.first().contains(w == QLatin1String("missing")
+                                                          ? QStringLiteral("manual.html")
+                                                          : QDir::toNativeSeparators(manual)))
+            << dialogs.messages.first().toStdString();
+    }
 }
 
 // The build lays the manual and its pictures beside the program.

@@ -1,14 +1,9 @@
-#include "controls/color_button.h"
 #include "shell/ui/document_editor.h"
-#include "vocab/ui/add_verb_panel.h"
 #include "window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
-#include <QTest>
 
 namespace {
 
@@ -35,46 +30,17 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
 
-    template <typename T = QWidget> T *widget(const char *name) const
-    {
-        T *w = window->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-    void menu(const char *name) { widget<QAction>(name)->trigger(); }
-    void click(const char *name)
-    {
-        QWidget *w = widget(name);
-        ASSERT_TRUE(w->isVisible()) << name;
-        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
-    }
-    void pick(const char *name, int row)
-    {
-        auto *list = widget<QListWidget>(name);
-        QListWidgetItem *item = list->item(row);
-        ASSERT_NE(item, nullptr);
-        list->scrollToItem(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          list->visualItemRect(item).center());
-    }
-    void type(const char *name, const QString &text)
-    {
-        auto *edit = widget<QLineEdit>(name);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-    }
+    void menu(const char *name) { child<QAction>(name)->trigger(); }
     void key(Qt::Key k)
     {
         QWidget *focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);
         QTest::keyClick(focus, k);
     }
-    QString fieldText(const char *name) const { return widget<QLineEdit>(name)->text(); }
+    QString fieldText(const char *name) const { return child<QLineEdit>(name)->text(); }
     QStringList rows(const char *name) const
     {
-        auto *list = widget<QListWidget>(name);
+        auto *list = child<QListWidget>(name);
         QStringList all;
         for (int i = 0; i < list->count(); ++i)
             all << list->item(i)->text();
@@ -85,7 +51,7 @@ protected:
         return {fieldText("editTo"), fieldText("editS"), fieldText("editIng"), fieldText("editEd"),
                 fieldText("editEn")};
     }
-    bool deleteEnabled(const char *name) const { return widget(name)->isEnabled(); }
+    bool deleteEnabled(const char *name) const { return child(name)->isEnabled(); }
     QString focusName() const
     {
         QWidget *focus = QApplication::focusWidget();
@@ -98,38 +64,33 @@ protected:
     }
 };
 
+// Filing, the blank-word message and the field cleared after Enter are in
+// word_list_editor.wls; here, what a person sees of focus and buttons.
 TEST_F(ListEditorsTest, WordListEditorLeavesFieldAndFocusReadyForTheNextWord)
 {
     writeFile("words/modal.txt", "can\r\nmust\r\nwill");
     start();
     menu("miWordLists");
-    ASSERT_TRUE(widget("pAddWord")->isVisible());
+    ASSERT_TRUE(child("pAddWord")->isVisible());
     EXPECT_EQ(focusName(), "editWord");
     EXPECT_FALSE(deleteEnabled("btnDeleteWord"));
     // No list chosen: nothing is added and the word stays in the field.
-    type("editWord", "orphan");
+    typeInto("editWord", "orphan");
     click("btnAcceptWord");
     EXPECT_EQ(fieldText("editWord"), "orphan");
 
     click("rbModal");
     pick("lbWordList", 0);
-    EXPECT_EQ(fieldText("editWord"), "can");
     EXPECT_TRUE(deleteEnabled("btnDeleteWord"));
-    type("editWord", "could");
+    typeInto("editWord", "could");
     key(Qt::Key_Return);
-    EXPECT_EQ(rows("lbWordList"), QStringList({"could", "must", "will"}));
-    EXPECT_EQ(fieldText("editWord"), "");
     EXPECT_EQ(focusName(), "editWord");
-    EXPECT_EQ(widget<QListWidget>("lbWordList")->selectedItems().size(), 0);
+    EXPECT_EQ(child<QListWidget>("lbWordList")->selectedItems().size(), 0);
     EXPECT_FALSE(deleteEnabled("btnDeleteWord"));
     EXPECT_TRUE(text().isEmpty()); // nothing goes into the document
-
-    // Accept on an empty field says so; Enter there does nothing at all.
-    click("btnAcceptWord");
-    EXPECT_EQ(dialogs.messages, QStringList("Blank word detected.  Word not added."));
-    widget("editWord")->setFocus();
+    // Enter on the empty field does nothing at all.
     key(Qt::Key_Return);
-    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 
     pick("lbWordList", 1);
     click("btnDeleteWord");
@@ -137,7 +98,7 @@ TEST_F(ListEditorsTest, WordListEditorLeavesFieldAndFocusReadyForTheNextWord)
     EXPECT_FALSE(deleteEnabled("btnDeleteWord"));
 
     click("btnExitWord");
-    EXPECT_FALSE(widget("pAddWord")->isVisible());
+    EXPECT_FALSE(child("pAddWord")->isVisible());
     EXPECT_TRUE(window->editor()->hasFocus());
 }
 
@@ -147,9 +108,9 @@ TEST_F(ListEditorsTest, LongListScrollsToTheChangedEntryWithoutSelectingIt)
     menu("miWordLists");
     click("rbAdj");
     pick("lbWordList", 2);
-    type("editWord", "zzzfresh");
+    typeInto("editWord", "zzzfresh");
     click("btnAcceptWord");
-    auto *list = widget<QListWidget>("lbWordList");
+    auto *list = child<QListWidget>("lbWordList");
     QListWidgetItem *added = list->item(list->count() - 1);
     EXPECT_EQ(added->text(), "zzzfresh");
     EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(added).center()));
@@ -163,31 +124,31 @@ TEST_F(ListEditorsTest, VerbProposalsAndWhereTheCaretWaits)
     start();
     menu("miWordLists");
     menu("miVerbLists");
-    EXPECT_FALSE(widget("pAddWord")->isVisible());
-    ASSERT_TRUE(widget("pAddVerb")->isVisible());
-    EXPECT_TRUE(widget<QRadioButton>("rbVerbs")->isChecked());
+    EXPECT_FALSE(child("pAddWord")->isVisible());
+    ASSERT_TRUE(child("pAddVerb")->isVisible());
+    EXPECT_TRUE(child<QRadioButton>("rbVerbs")->isChecked());
     EXPECT_EQ(rows("lbVerbPick"), QStringList({"run", "sing"}));
     EXPECT_EQ(focusName(), "editTo");
 
     // The proposals themselves are VerbProposals'; here, where the caret
     // waits: on Accept, or before "ing" so a doubled consonant can be checked.
-    type("editTo", "walk");
+    typeInto("editTo", "walk");
     key(Qt::Key_Return);
     EXPECT_EQ(fields(), QStringList({"walk", "walks", "walking", "walked", "walked"}));
     EXPECT_EQ(focusName(), "btnAccept");
-    type("editTo", "stop");
+    typeInto("editTo", "stop");
     key(Qt::Key_Return);
     EXPECT_EQ(focusName(), "editIng");
-    EXPECT_EQ(widget<QLineEdit>("editIng")->cursorPosition(), 5);
+    EXPECT_EQ(child<QLineEdit>("editIng")->cursorPosition(), 5);
     key(Qt::Key_Return);
     EXPECT_EQ(focusName(), "editEd");
-    EXPECT_EQ(widget<QLineEdit>("editEd")->cursorPosition(), 5);
+    EXPECT_EQ(child<QLineEdit>("editEd")->cursorPosition(), 5);
     key(Qt::Key_Down);
     EXPECT_EQ(focusName(), "editEn");
-    EXPECT_EQ(widget<QLineEdit>("editEn")->cursorPosition(), 5);
+    EXPECT_EQ(child<QLineEdit>("editEn")->cursorPosition(), 5);
     key(Qt::Key_Up);
     EXPECT_EQ(focusName(), "editEd");
-    EXPECT_EQ(widget<QLineEdit>("editEd")->cursorPosition(), 7);
+    EXPECT_EQ(child<QLineEdit>("editEd")->cursorPosition(), 7);
     key(Qt::Key_Up);
     key(Qt::Key_Up);
     EXPECT_EQ(focusName(), "editS");
@@ -195,10 +156,10 @@ TEST_F(ListEditorsTest, VerbProposalsAndWhereTheCaretWaits)
     EXPECT_EQ(focusName(), "editTo");
     key(Qt::Key_Down);
     EXPECT_EQ(focusName(), "editS");
-    EXPECT_EQ(widget<QLineEdit>("editS")->cursorPosition(), 5);
+    EXPECT_EQ(child<QLineEdit>("editS")->cursorPosition(), 5);
     key(Qt::Key_Return);
     EXPECT_EQ(focusName(), "editIng");
-    EXPECT_EQ(widget<QLineEdit>("editIng")->cursorPosition(), 5);
+    EXPECT_EQ(child<QLineEdit>("editIng")->cursorPosition(), 5);
     key(Qt::Key_Down);
     key(Qt::Key_Down);
     key(Qt::Key_Return);
@@ -222,18 +183,14 @@ TEST_F(ListEditorsTest, StoredVerbLoadsAndAnEditMovesItWithAllItsForms)
                                 "walk\r\nwalks\r\nwalking\r\nwalked\r\nwalked");
     start();
     menu("miVerbLists");
-    type("editTo", "Sing");
-    key(Qt::Key_Return);
-    EXPECT_EQ(fields(), QStringList({"sing", "sings", "singing", "sang", "sung"}));
-    EXPECT_TRUE(deleteEnabled("btnDeleteVerb"));
-
     pick("lbVerbPick", 0);
+    EXPECT_TRUE(deleteEnabled("btnDeleteVerb"));
     EXPECT_EQ(fields(), QStringList({"run", "runs", "running", "ran", "run"}));
-    type("editTo", "trot");
-    type("editS", "trots");
-    type("editIng", "trotting");
-    type("editEd", "trotted");
-    type("editEn", "trotted");
+    typeInto("editTo", "trot");
+    typeInto("editS", "trots");
+    typeInto("editIng", "trotting");
+    typeInto("editEd", "trotted");
+    typeInto("editEn", "trotted");
     click("btnAccept");
     EXPECT_EQ(rows("lbVerbPick"), QStringList({"sing", "trot", "walk"}));
     EXPECT_FALSE(deleteEnabled("btnDeleteVerb"));
@@ -249,11 +206,11 @@ TEST_F(ListEditorsTest, StoredVerbLoadsAndAnEditMovesItWithAllItsForms)
     window->vocabulary().markModified(Vocabulary::List::VerbTable);
     EXPECT_EQ(rows("lbVerbPick"), QStringList("sing"));
     EXPECT_FALSE(deleteEnabled("btnDeleteVerb"));
-    type("editTo", "trot");
-    type("editS", "trots");
-    type("editIng", "trotting");
-    type("editEd", "trotted");
-    type("editEn", "trotted");
+    typeInto("editTo", "trot");
+    typeInto("editS", "trots");
+    typeInto("editIng", "trotting");
+    typeInto("editEd", "trotted");
+    typeInto("editEn", "trotted");
     click("btnAccept");
     EXPECT_EQ(rows("lbVerbPick"), QStringList({"sing", "trot"}));
 
@@ -262,50 +219,8 @@ TEST_F(ListEditorsTest, StoredVerbLoadsAndAnEditMovesItWithAllItsForms)
     EXPECT_EQ(rows("lbVerbPick").first(),
               window->vocabulary().verbTable(Vocabulary::List::GoVerbTable).form(0, VerbTable::To));
     click("btnExitVerb");
-    EXPECT_FALSE(widget("pAddVerb")->isVisible());
+    EXPECT_FALSE(child("pAddVerb")->isVisible());
     EXPECT_EQ(fields(), QStringList({"", "", "", "", ""}));
-
-    closeAnswering(Dialogs::Answer::Yes);
-    EXPECT_EQ(readFile("words/verb.txt"), "sing\r\nsings\r\nsinging\r\nsang\r\nsung\r\n"
-                                          "trot\r\ntrots\r\ntrotting\r\ntrotted\r\ntrotted");
-}
-
-TEST_F(ListEditorsTest, PickListAddInsertsTheAcceptedVerbAndEditLoadsARow)
-{
-    writeFile("words/sayVerb.txt", "call\r\ncalls\r\ncalling\r\ncalled\r\ncalled\r\n"
-                                   "say\r\nsays\r\nsaying\r\nsaid\r\nsaid");
-    start();
-    window->fixedWordClick(QStringLiteral("he"));
-    AddVerbPanel *panel = window->addVerbPanel();
-    panel->openFor(Vocabulary::List::SayVerbTable, -1, true);
-    EXPECT_TRUE(widget<QRadioButton>("rbSay")->isChecked());
-    EXPECT_EQ(rows("lbVerbPick"), QStringList({"call", "say"}));
-    EXPECT_EQ(focusName(), "editTo");
-    type("editTo", "mutter");
-    key(Qt::Key_Return);
-    click("btnAccept");
-    EXPECT_EQ(text(), "He mutters ");
-    EXPECT_FALSE(widget("pAddVerb")->isVisible());
-    EXPECT_EQ(window->composition().state.LastAction, "say");
-
-    panel->openFor(Vocabulary::List::SayVerbTable, 2, false);
-    EXPECT_EQ(fields(), QStringList({"say", "says", "saying", "said", "said"}));
-    EXPECT_TRUE(deleteEnabled("btnDeleteVerb"));
-    type("editEn", "sayed");
-    click("btnAccept");
-    EXPECT_TRUE(widget("pAddVerb")->isVisible());
-    EXPECT_EQ(text(), "He mutters ");
-
-    // Opened from the menu afterwards, Accept no longer writes into the text.
-    click("btnExitVerb");
-    menu("miVerbLists");
-    type("editTo", "hiss");
-    key(Qt::Key_Return);
-    click("btnAccept");
-    EXPECT_EQ(text(), "He mutters ");
-    EXPECT_EQ(rows("lbVerbPick"), QStringList({"call", "hiss", "mutter", "say"}));
-    EXPECT_EQ(window->vocabulary().verbTable(Vocabulary::List::SayVerbTable).row(3),
-              QStringList({"say", "says", "saying", "said", "sayed"}));
 }
 
 } // namespace

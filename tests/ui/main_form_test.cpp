@@ -1,27 +1,11 @@
-#include "shell/ui/document_editor.h"
 #include "window_fixture.h"
 
-#include <QComboBox>
 #include <QMenu>
-#include <QMimeData>
 #include <QProcess>
-#include <QTest>
-#include <QUrl>
 
 namespace {
 
 using MainForm = WindowFixture;
-
-// Drops go to the widget that took the drag when it entered.
-void dropFile(QWidget &target, const QString &path)
-{
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(path)});
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&target, &enter);
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&target, &drop);
-}
 
 TEST_F(MainForm, EditMenuReadsUndoRedoCutCopyPasteSelectAllWithTheirKeysAsTheManualSays)
 {
@@ -48,36 +32,6 @@ TEST_F(MainForm, EditMenuReadsUndoRedoCutCopyPasteSelectAllWithTheirKeysAsTheMan
         << listed.toStdString();
 }
 
-TEST_F(MainForm, WordInsertionsStayOutOfTheEditorsUndoHistory)
-{
-    TMainForm &w = open();
-    w.editor()->setFocus();
-    QTest::keyClicks(w.editor(), QStringLiteral("xy"));
-    EXPECT_TRUE(w.editor()->document()->isUndoAvailable());
-    w.fixedWordClick(QStringLiteral("and"));
-    EXPECT_FALSE(w.editor()->document()->isUndoAvailable());
-    EXPECT_TRUE(w.editor()->document()->isModified());
-}
-
-TEST_F(MainForm, DroppedFileOpensWholeEvenWithALongPath)
-{
-    TMainForm &w = open();
-    QString dir = programFile(QStringLiteral("drop"));
-    while (dir.size() < 300)
-        dir += QStringLiteral("/a_rather_long_folder_name");
-    ASSERT_TRUE(QDir().mkpath(dir));
-    const QString path = dir + QStringLiteral("/poem.txt");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("roses are red\n");
-    f.close();
-
-    dropFile(w, path);
-    EXPECT_EQ(dialogs.messages, QStringList());
-    EXPECT_EQ(text(), QStringLiteral("roses are red\n"));
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("poem.txt - Wordloom"));
-}
-
 TEST_F(MainForm, StartingWithAMissingDocumentOpensNothingQuietly)
 {
     StartOptions options;
@@ -88,22 +42,6 @@ TEST_F(MainForm, StartingWithAMissingDocumentOpensNothingQuietly)
     w.show();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Untitled - Wordloom"));
     EXPECT_TRUE(dialogs.messages.isEmpty());
-}
-
-TEST_F(MainForm, CloseWritesPreferencesThatTheNextStartReadsBack)
-{
-    TMainForm &w = open();
-    w.preferences().setPastTense(true);
-    w.preferences().setPoetryMode(false);
-    dialogs.answers.push_back(Dialogs::Answer::No); // the document question
-    w.fixedWordClick(QStringLiteral("or"));
-    EXPECT_TRUE(w.close());
-
-    TMainForm &again = open();
-    EXPECT_TRUE(again.preferences().PastTense);
-    EXPECT_FALSE(again.preferences().PoetryMode);
-    EXPECT_EQ(again.findChild<QComboBox *>(QStringLiteral("cbTense"))->currentText(),
-              QStringLiteral("past tense"));
 }
 
 // Makes directories read-only for the length of a test: by their mode, or

@@ -10,7 +10,6 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTest>
 #include <QTextBlock>
 #include <QUrl>
 
@@ -269,17 +268,23 @@ TEST_F(MainWindowDocument, PrintsTheDocumentIntoAPdfUnderItsName)
         process.readAllStandardOutput().contains(path(QStringLiteral("named.rtf")).toUtf8()));
 }
 
-TEST_F(MainWindowDocument, CancelAtSaveChangesKeepsTheDocumentOnDropAndClose)
+TEST_F(MainWindowDocument, CancelAtSaveChangesKeepsTheDocumentOnDropAndCloseAndNoOpensTheDrop)
 {
     start(false);
-    QFile other(path(QStringLiteral("other.txt")));
+    // A long path is opened whole.
+    QString dir = path(QStringLiteral("drop"));
+    while (dir.size() < 300)
+        dir += QStringLiteral("/a_rather_long_folder_name");
+    ASSERT_TRUE(QDir().mkpath(dir));
+    const QString file = dir + QStringLiteral("/other.txt");
+    QFile other(file);
     ASSERT_TRUE(other.open(QIODevice::WriteOnly));
-    other.write("other text");
+    other.write("other text\n");
     other.close();
     insert(QStringLiteral("unsaved work"));
 
     dialogs.answers.push_back(Dialogs::Answer::Cancel);
-    dropFile(path(QStringLiteral("other.txt")));
+    dropFile(file);
     EXPECT_EQ(editor()->toPlainText(), QStringLiteral("unsaved work"));
 
     dialogs.answers.push_back(Dialogs::Answer::Cancel);
@@ -291,7 +296,8 @@ TEST_F(MainWindowDocument, CancelAtSaveChangesKeepsTheDocumentOnDropAndClose)
 
     // No at the question opens the dropped file.
     dialogs.answers.push_back(Dialogs::Answer::No);
-    dropFile(path(QStringLiteral("other.txt")));
-    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("other text"));
+    dropFile(file);
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("other text\n"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("other.txt - Wordloom"));
+    EXPECT_EQ(dialogs.messages, QStringList());
 }

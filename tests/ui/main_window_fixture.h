@@ -35,14 +35,7 @@ protected:
     void start(bool plainText)
     {
         QApplication::setApplicationName(QStringLiteral("Wordloom"));
-        QFile prefs(programFile(QStringLiteral("prefs.ini")));
-        ASSERT_TRUE(prefs.open(QIODevice::ReadOnly));
-        QList<QByteArray> lines = prefs.readAll().split('\n');
-        prefs.close();
-        lines[11] = plainText ? "true\r" : "false\r";
-        ASSERT_TRUE(prefs.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        prefs.write(lines.join('\n'));
-        prefs.close();
+        setPrefsLine(12, plainText ? QStringLiteral("true") : QStringLiteral("false"));
 
         StartOptions options;
         options.programDir = m_dir.path();
@@ -52,13 +45,6 @@ protected:
         ASSERT_TRUE(window->startupOk());
         window->show();
         QApplication::processEvents();
-    }
-
-    template <class T> T *child(const char *name) const
-    {
-        T *found = window->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_TRUE(found) << name;
-        return found;
     }
 
     QString path(const QString &name) const { return programFile(name); }

@@ -2,12 +2,17 @@
 
 #include "../engine/fake_dialogs.h"
 #include "compose/random_source.h"
+#include "controls/color_button.h"
+#include "panels/ui/board.h"
 #include "shell/ui/main_form.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -34,6 +39,78 @@ protected:
     }
 
     QString programFile(const QString &rel) const { return QDir(m_dir.path()).filePath(rel); }
+
+    // The lines of a program file, which the program writes with CR LF.
+    QStringList fileLines(const QString &rel) const
+    {
+        QFile f(programFile(rel));
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"));
+    }
+
+    // Line n (from 1) of prefs.ini, changed before the window opens.
+    void setPrefsLine(int n, const QString &value)
+    {
+        QStringList prefs = fileLines(QStringLiteral("prefs.ini"));
+        prefs[n - 1] = value;
+        QFile f(programFile(QStringLiteral("prefs.ini")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(prefs.join(QStringLiteral("\r\n")).toUtf8());
+    }
+
+    // A button of the board or of one of its panels.
+    TColorButton *button(const char *name) const
+    {
+        TColorButton *b = window->board()->button(QString::fromLatin1(name));
+        EXPECT_NE(b, nullptr) << name;
+        return b;
+    }
+
+    // The control named name; panels not built yet are built first.
+    template <class T = QWidget> T *child(const char *name) const
+    {
+        window->board()->buildPending();
+        T *found = window->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    // Replaces the text of a box by typing, as a person does.
+    void typeInto(const char *name, const QString &text)
+    {
+        auto *box = child<QLineEdit>(name);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, text);
+    }
+
+    // A click on row of a list box, as the mouse gives it.
+    void pick(const char *name, int row)
+    {
+        auto *list = child<QListWidget>(name);
+        QListWidgetItem *item = list->item(row);
+        ASSERT_NE(item, nullptr);
+        list->scrollToItem(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list->visualItemRect(item).center());
+    }
+
+    // A person's click on a control in view; panels not built yet are built
+    // when the control is not found, as the script runner does.
+    void click(const char *name, Qt::MouseButton mouse = Qt::LeftButton)
+    {
+        const QString objectName = QString::fromLatin1(name);
+        auto *w = window->findChild<QWidget *>(objectName);
+        if (!w) {
+            window->board()->buildPending();
+            w = window->findChild<QWidget *>(objectName);
+        }
+        ASSERT_NE(w, nullptr) << name;
+        ASSERT_TRUE(w->isVisible()) << name << " is not in view";
+        QTest::mouseClick(w, mouse, Qt::NoModifier, w->rect().center());
+    }
     QString text() const { return window->composition().surface().text(); }
 
     static void copyTree(const QString &from, const QString &to)

@@ -1,44 +1,25 @@
-#include "controls/color_button.h"
-#include "panels/ui/board.h"
+#include "panels/verb_panel_tables.h"
 #include "panels/word_panel_tables.h"
 #include "shell/ui/document_editor.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
-#include <QTest>
 
 namespace {
 
 class WordPanelsWidgetTest : public WindowFixture
 {
 protected:
-    QStringList lines(const QString &name) const
-    {
-        QFile f(programFile(name));
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"));
-    }
     // Every category button opens its panel (lines 13 to 19 of prefs.ini).
     void panelsOnLeftClick()
     {
-        QStringList all = lines(QStringLiteral("prefs.ini"));
         for (int line = 13; line <= 19; ++line)
-            all[line - 1] = QStringLiteral("0");
-        QFile f(programFile(QStringLiteral("prefs.ini")));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(all.join(QStringLiteral("\r\n")).toUtf8());
+            setPrefsLine(line, QStringLiteral("0"));
     }
     void start()
     {
         open();
         ASSERT_TRUE(window->startupOk());
-    }
-    TColorButton *button(const char *name) const
-    {
-        TColorButton *b = window->board()->button(QString::fromLatin1(name));
-        EXPECT_NE(b, nullptr) << name;
-        return b;
     }
     // As the script runner looks a control up: a panel not built yet is
     // built first.
@@ -46,12 +27,6 @@ protected:
     {
         window->board()->buildPending();
         return window->findChild<QWidget *>(QString::fromLatin1(name));
-    }
-    void click(const char *name, Qt::MouseButton mouse = Qt::LeftButton)
-    {
-        TColorButton *b = button(name);
-        ASSERT_TRUE(b->isVisible()) << name << " is not in view";
-        QTest::mouseClick(b, mouse, Qt::NoModifier, b->rect().center());
     }
 };
 
@@ -66,7 +41,6 @@ TEST_F(WordPanelsWidgetTest, EveryPanelOpensAndItsExitClosesIt)
         const char *panel;
         const char *exit;
     };
-    // The pronoun panels are among the verb panels of InflectionButtonsTest.
     const Case cases[] = {
         {"btnConjunction", false, "pConjunction", "btnExitConj"},
         {"btnPreposition", false, "pPreposition", "btnExitPrep"},
@@ -89,27 +63,27 @@ TEST_F(WordPanelsWidgetTest, EveryPanelOpensAndItsExitClosesIt)
         click(c.exit);
         EXPECT_FALSE(p->isVisible());
     }
+    // The verb and pronoun sub-panels open on the right button and show the
+    // words of their table.
+    for (const VerbPanelTables::VerbPanel &desc : VerbPanelTables::verbPanels()) {
+        SCOPED_TRACE(desc.panel);
+        QWidget *p = panel(desc.panel);
+        ASSERT_NE(p, nullptr);
+        EXPECT_FALSE(p->isVisible());
+        click(desc.opener, Qt::RightButton);
+        EXPECT_TRUE(p->isVisible());
+        for (const ButtonDesc &item : desc.items) {
+            TColorButton *b = button(item.name);
+            ASSERT_NE(b, nullptr);
+            EXPECT_EQ(b->parentWidget(), p);
+            EXPECT_EQ(b->caption(), QString::fromUtf8(item.word));
+        }
+        EXPECT_EQ(button(desc.exit.name)->caption(), QLatin1String("EXIT"));
+        click(desc.exit.name);
+        EXPECT_FALSE(p->isVisible());
+    }
     // Opening and leaving panels inserts nothing.
     EXPECT_EQ(text(), QString());
-}
-
-TEST_F(WordPanelsWidgetTest, KeepOpenButtonsStayUpAndClosingOnesHideThePanel)
-{
-    panelsOnLeftClick();
-    start();
-    QWidget *conj = panel("pConjunction");
-    click("btnConjunction");
-    click("btnAs2");
-    click("btnFar");
-    EXPECT_TRUE(conj->isVisible());
-    click("btnAs3");
-    EXPECT_FALSE(conj->isVisible());
-    // A pronoun ending closes its panel too.
-    click("btnPronoun");
-    click("btnNo");
-    click("btn_One");
-    EXPECT_FALSE(panel("pPronoun")->isVisible());
-    EXPECT_EQ(text(), QLatin1String("As far as no one "));
 }
 
 TEST_F(WordPanelsWidgetTest, CustomCaptionsSurviveARestart)
@@ -137,10 +111,10 @@ TEST_F(WordPanelsWidgetTest, CustomCaptionsSurviveARestart)
     EXPECT_TRUE(window->close());
     window.reset();
 
-    const QStringList prefs = lines(QStringLiteral("prefs.ini"));
+    const QStringList prefs = fileLines(QStringLiteral("prefs.ini"));
     EXPECT_EQ(prefs.value(34), QLatin1String("whereas"));
     EXPECT_EQ(prefs.value(48), QLatin1String("over there"));
-    EXPECT_EQ(lines(QStringLiteral("affixes.ini")).value(1), QLatin1String("re-"));
+    EXPECT_EQ(fileLines(QStringLiteral("affixes.ini")).value(1), QLatin1String("re-"));
 
     start();
     EXPECT_EQ(button("btnConj3")->caption(), QLatin1String("whereas"));
@@ -157,8 +131,8 @@ TEST_F(WordPanelsWidgetTest, CustomCaptionsSurviveARestart)
     EXPECT_EQ(window->board()->builtButton(QStringLiteral("btnConj3")), nullptr);
     dialogs.answers.push_back(Dialogs::Answer::No);
     EXPECT_TRUE(window->close());
-    EXPECT_EQ(lines(QStringLiteral("prefs.ini")).value(34), QLatin1String("whereas"));
-    EXPECT_EQ(lines(QStringLiteral("affixes.ini")).value(1), QLatin1String("re-"));
+    EXPECT_EQ(fileLines(QStringLiteral("prefs.ini")).value(34), QLatin1String("whereas"));
+    EXPECT_EQ(fileLines(QStringLiteral("affixes.ini")).value(1), QLatin1String("re-"));
 }
 
 // The rows are laid out so that captions keep (nearly) the board's size.
