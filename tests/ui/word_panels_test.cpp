@@ -170,8 +170,9 @@ TEST_F(WordPanelsWidgetTest, ButtonsHaveSpokenNames)
     for (const auto &[name, spoken] :
          {std::pair{"btnA", "a"}, std::pair{"btnWordLeft", "word left"},
           std::pair{"btnWordRight", "word right"}, std::pair{"btnQuotes", "double quote"},
-          std::pair{"btnApostrophe", "apostrophe"}, std::pair{"btnConj1", "empty custom button"}})
-        EXPECT_EQ(spokenName(button(name)), QLatin1String(spoken)) << name;
+          std::pair{"btnApostrophe", "apostrophe"}, std::pair{"btnConj1", "empty custom button"},
+          std::pair{"edFontSize", "Size:"}, std::pair{"edColWidth", "Minimum Column Width:"}})
+        EXPECT_EQ(spokenName(child(name)), QLatin1String(spoken)) << name;
     EXPECT_EQ(spokenName(window->editor()), QLatin1String("document"));
     click("btnConjunction");
     dialogs.texts.push_back(QStringLiteral("whereas"));
