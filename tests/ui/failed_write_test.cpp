@@ -131,8 +131,11 @@ TEST_F(FailedWrite, EveryKindOfFileKeepsItsOldBytesAndIsNamedWhenTheSizeLimitSto
          change(List::VerbTable, {"stroll", "strolls", "strolling", "strolled", "strolled"}),
          closeAnsweringYes},
         {"settings written on closing",
-         {"prefs.ini", "affixes.ini", "words/nounButtons.txt"},
-         [](FailedWrite &t) { t.put("affixes.ini", "un\r\nre\r\npre\r\nmis\r\ndis\r\n"); },
+         {"prefs.ini", "affixes.ini", "view.ini", "words/nounButtons.txt"},
+         [](FailedWrite &t) {
+             t.put("affixes.ini", "un\r\nre\r\npre\r\nmis\r\ndis\r\n");
+             t.put("view.ini", "zoom=150\nhighContrast=1\n");
+         },
          closeAnsweringYes},
     };
     for (const Case &c : cases) {

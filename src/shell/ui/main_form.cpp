@@ -113,6 +113,7 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
     m_editCommands->plainText = [this] { return m_document->plainText(); };
     setupFileActions();
     setupEditActions();
+    setupViewActions();
     setupHelpActions();
     setupToolBar();
     setupStatusBar();
@@ -229,6 +230,31 @@ void TMainForm::setupEditActions()
         m_addVerb->miVerbListsClick();
     });
     add("miOptions", tr("&Options"), QKeySequence(), [this] { m_prefsPanel->miOptionsClick(); });
+}
+
+void TMainForm::setupViewActions()
+{
+    QMenu *menu = menuBar()->addMenu(tr("&View"));
+    menu->setObjectName(QStringLiteral("View1"));
+    auto add = [&](const char *name, const QString &text, const QKeySequence &key,
+                   const std::function<void()> &handler) {
+        return addMenuAction(menu, name, text, key, handler);
+    };
+    // Ctrl+= too: on most keyboards "+" needs Shift, and Ctrl+Shift+= is
+    // what the key gives.
+    QAction *zoomIn = add("miZoomIn", tr("Zoom &In"), QKeySequence(QStringLiteral("Ctrl++")),
+                          [this] { m_view.zoomIn(); });
+    zoomIn->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
+    add("miZoomOut", tr("Zoom &Out"), QKeySequence(QStringLiteral("Ctrl+-")),
+        [this] { m_view.zoomOut(); });
+    add("miZoomReset", tr("&Actual Size"), QKeySequence(QStringLiteral("Ctrl+0")),
+        [this] { m_view.setZoom(ViewSettings::kMinZoom); });
+    menu->addSeparator();
+    QAction *contrast = add("miHighContrast", tr("&High Contrast"), QKeySequence(), [] {});
+    contrast->setCheckable(true);
+    connect(contrast, &QAction::toggled, &m_view, &ViewSettings::setHighContrast);
+    connect(&m_view, &ViewSettings::highContrastChanged, contrast, &QAction::setChecked);
 }
 
 void TMainForm::setupHelpActions()
@@ -390,6 +416,11 @@ void TMainForm::FormCreate()
         return;
     }
     applyPreferences();
+    // Unreadable view settings cost only the zoom and the contrast: the
+    // program starts with their defaults.
+    QString viewError;
+    if (!m_view.read(QDir(m_programDir).filePath(QStringLiteral("view.ini")), &viewError))
+        m_dialogs->message(viewError);
     // From here on the parts follow the preferences as they change.
     connect(&m_prefs, &Preferences::changed, this, &TMainForm::preferencesChanged);
     connect(&m_vocab, &Vocabulary::nounCaptionsChanged, this, &TMainForm::applyBoardLook);
@@ -474,6 +505,8 @@ bool TMainForm::FormCloseQuery()
     QStringList failures;
     QString error;
     if (!m_prefs.write(QDir(m_programDir).filePath(QStringLiteral("prefs.ini")), &error))
+        failures << error;
+    if (!m_view.write(QDir(m_programDir).filePath(QStringLiteral("view.ini")), &error))
         failures << error;
     if (!m_wordPanels->writeAffixCaptions(m_programDir, &error))
         failures << error;

@@ -2,6 +2,7 @@
 
 #include "compose/composition.h"
 #include "prefs/preferences.h"
+#include "prefs/view_settings.h"
 #include "vocab/vocabulary.h"
 
 #include <QMainWindow>
@@ -68,6 +69,7 @@ public:
     EditCommands *editCommands() const { return m_editCommands; }
     Ruler *ruler() const { return m_ruler; }
     Preferences &preferences() { return m_prefs; }
+    ViewSettings &viewSettings() { return m_view; }
     Vocabulary &vocabulary() { return m_vocab; }
     RightColumn *rightColumn() const { return m_rightColumn; }
     AddVerbPanel *addVerbPanel() const { return m_addVerb; }
@@ -94,6 +96,7 @@ private:
                            const QKeySequence &key, const std::function<void()> &handler);
     void setupFileActions();
     void setupEditActions();
+    void setupViewActions();
     void setupHelpActions();
     void setupToolBar();
     void setupCentralArea();
@@ -125,6 +128,7 @@ private:
 
     Composition m_composition;
     Preferences m_prefs;
+    ViewSettings m_view;
     Vocabulary m_vocab;
     std::unique_ptr<EditorSurface> m_surface;
     std::unique_ptr<Dialogs> m_ownDialogs;
