@@ -6,8 +6,75 @@
 
 namespace {
 
+// One row per line of the file other than zoom and contrast: its key and
+// where its value lives in the two groups.
+struct Field
+{
+    const char *key;
+    bool SpeechSettings::*speechFlag = nullptr;
+    int SpeechSettings::*speechNumber = nullptr;
+    QString SpeechSettings::*speechText = nullptr;
+    int ScanSettings::*scanNumber = nullptr;
+    QString ScanSettings::*scanText = nullptr;
+};
+
+const Field kFields[] = {
+    {"speakWords", &SpeechSettings::speakWords},
+    {"speakSentences", &SpeechSettings::speakSentences},
+    {"speakFocus", &SpeechSettings::speakFocus},
+    {"voice", nullptr, nullptr, &SpeechSettings::voice},
+    {"rate", nullptr, &SpeechSettings::rate},
+    {"volume", nullptr, &SpeechSettings::volume},
+    {"scanInterval", nullptr, nullptr, nullptr, &ScanSettings::interval},
+    {"scanHold", nullptr, nullptr, nullptr, &ScanSettings::holdForRightClick},
+    {"scanMoveKey", nullptr, nullptr, nullptr, nullptr, &ScanSettings::moveKey},
+    {"scanChooseKey", nullptr, nullptr, nullptr, nullptr, &ScanSettings::chooseKey},
+};
+
 const QString kZoomKey = QStringLiteral("zoom");
 const QString kHighContrastKey = QStringLiteral("highContrast");
+const QString kScanModeKey = QStringLiteral("scanMode");
+
+SpeechSettings inRange(SpeechSettings speech)
+{
+    speech.rate = std::clamp(speech.rate, -10, 10);
+    speech.volume = std::clamp(speech.volume, 0, 100);
+    return speech;
+}
+
+ScanSettings inRange(ScanSettings scan)
+{
+    scan.interval = std::clamp(scan.interval, 500, 5000);
+    scan.holdForRightClick = std::clamp(scan.holdForRightClick, 200, 5000);
+    if (scan.moveKey.isEmpty())
+        scan.moveKey = ScanSettings().moveKey;
+    if (scan.chooseKey.isEmpty())
+        scan.chooseKey = ScanSettings().chooseKey;
+    return scan;
+}
+
+// False when key is none of kFields.
+bool readField(const QString &key, const QString &value, SpeechSettings *speech, ScanSettings *scan)
+{
+    for (const Field &field : kFields) {
+        if (key != QLatin1String(field.key))
+            continue;
+        bool ok = false;
+        const int number = value.toInt(&ok);
+        if (field.speechFlag && ok && (number == 0 || number == 1))
+            speech->*field.speechFlag = number == 1;
+        else if (field.speechNumber && ok)
+            speech->*field.speechNumber = number;
+        else if (field.speechText)
+            speech->*field.speechText = value;
+        else if (field.scanNumber && ok)
+            scan->*field.scanNumber = number;
+        else if (field.scanText)
+            scan->*field.scanText = value;
+        return true;
+    }
+    return false;
+}
 
 } // namespace
 
@@ -33,6 +100,24 @@ void ViewSettings::setHighContrast(bool on)
     Q_EMIT highContrastChanged(on);
 }
 
+void ViewSettings::setSpeech(const SpeechSettings &speech)
+{
+    const SpeechSettings fitted = inRange(speech);
+    if (fitted == m_speech)
+        return;
+    m_speech = fitted;
+    Q_EMIT speechChanged();
+}
+
+void ViewSettings::setScan(const ScanSettings &scan)
+{
+    const ScanSettings fitted = inRange(scan);
+    if (fitted == m_scan)
+        return;
+    m_scan = fitted;
+    Q_EMIT scanChanged();
+}
+
 bool ViewSettings::read(const QString &path, QString *error)
 {
     if (!QFileInfo::exists(path))
@@ -41,6 +126,8 @@ bool ViewSettings::read(const QString &path, QString *error)
     if (!TextFile::read(path, &content, error))
         return false;
     m_unknown.clear();
+    SpeechSettings speech = m_speech;
+    ScanSettings scan = m_scan;
     for (const QString &line : TextFile::splitLines(content.text)) {
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals <= 0)
@@ -55,10 +142,15 @@ bool ViewSettings::read(const QString &path, QString *error)
         } else if (key == kHighContrastKey) {
             if (ok && (number == 0 || number == 1))
                 setHighContrast(number == 1);
-        } else {
+        } else if (key == kScanModeKey) {
+            if (ok && (number == 0 || number == 1))
+                scan.mode = ScanSettings::Mode(number);
+        } else if (!readField(key, value, &speech, &scan)) {
             m_unknown.append({key, value});
         }
     }
+    setSpeech(speech);
+    setScan(scan);
     return true;
 }
 
@@ -70,6 +162,20 @@ bool ViewSettings::write(const QString &path, QString *error) const
     };
     line(kZoomKey, QString::number(m_zoom));
     line(kHighContrastKey, QString::number(m_highContrast ? 1 : 0));
+    line(kScanModeKey, QString::number(int(m_scan.mode)));
+    for (const Field &field : kFields) {
+        const QString key = QString::fromLatin1(field.key);
+        if (field.speechFlag)
+            line(key, QString::number(m_speech.*field.speechFlag ? 1 : 0));
+        else if (field.speechNumber)
+            line(key, QString::number(m_speech.*field.speechNumber));
+        else if (field.speechText)
+            line(key, m_speech.*field.speechText);
+        else if (field.scanNumber)
+            line(key, QString::number(m_scan.*field.scanNumber));
+        else
+            line(key, m_scan.*field.scanText);
+    }
     for (const auto &[key, value] : m_unknown)
         line(key, value);
     return TextFile::write(path, text, TextFile::Encoding::Utf8, error);

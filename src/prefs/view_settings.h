@@ -11,6 +11,30 @@
 // prefs.ini is read by line number and its 57 lines are fixed. view.ini is
 // "key=value" lines, so a setting can be added without moving another, and
 // a line this version does not know is kept for the version that wrote it.
+// What is said aloud, and when.
+struct SpeechSettings
+{
+    bool speakWords = false;     // each word as it is inserted
+    bool speakSentences = false; // a sentence when its end mark is put
+    bool speakFocus = true;      // the caption of the button that takes the focus
+    QString voice;               // a voice name; empty for the engine's default
+    int rate = 0;                // -10 (slowest) to 10 (fastest)
+    int volume = 80;             // 0 to 100
+    bool operator==(const SpeechSettings &) const = default;
+};
+
+// How switch scanning steps and chooses.
+struct ScanSettings
+{
+    enum class Mode { OneSwitch, TwoSwitches };
+    Mode mode = Mode::OneSwitch;
+    int interval = 1500;          // ms between automatic steps, 500 to 5000
+    int holdForRightClick = 1000; // ms the choose switch is held for a right click
+    QString moveKey = QStringLiteral("Space");
+    QString chooseKey = QStringLiteral("Return");
+    bool operator==(const ScanSettings &) const = default;
+};
+
 class ViewSettings : public QObject
 {
     Q_OBJECT
@@ -33,6 +57,12 @@ public:
     bool highContrast() const { return m_highContrast; }
     void setHighContrast(bool on);
 
+    const SpeechSettings &speech() const { return m_speech; }
+    // Out-of-range numbers are brought into range.
+    void setSpeech(const SpeechSettings &speech);
+    const ScanSettings &scan() const { return m_scan; }
+    void setScan(const ScanSettings &scan);
+
     // A missing file leaves the defaults and is no error; a line that
     // cannot be read leaves its setting at the default. False (and *error
     // says why) only when the file is there and cannot be read.
@@ -44,10 +74,14 @@ public:
 Q_SIGNALS:
     void zoomChanged(int percent);
     void highContrastChanged(bool on);
+    void speechChanged();
+    void scanChanged();
 
 private:
     int m_zoom = kMinZoom;
     bool m_highContrast = false;
+    SpeechSettings m_speech;
+    ScanSettings m_scan;
     // Lines of keys this version does not use, in file order.
     QList<QPair<QString, QString>> m_unknown;
 };

@@ -1,4 +1,5 @@
 #include "prefs/preferences.h"
+#include "prefs/view_settings.h"
 #include "program_dir_fixture.h"
 
 #include <QDir>
@@ -263,4 +264,39 @@ TEST(Preferences, UnwritableFileIsReported)
     QString error;
     EXPECT_FALSE(Preferences::defaults().write(program.filePath("no/such/dir/prefs.ini"), &error));
     EXPECT_TRUE(error.contains("prefs.ini"));
+}
+
+TEST(ViewSettings, ReadKeepsWhatItCannotUseAndBringsNumbersIntoRange)
+{
+    ProgramDirFixture program;
+    program.write("view.ini", "zoom=260\nhighContrast=1\nrate=99\nscanMode=1\nscanInterval=40\n"
+                              "voice=  en-gb \nnot a line\nfutureKey=7\nspeakWords=yes\n");
+    ViewSettings view;
+    int zoomed = 0;
+    QObject::connect(&view, &ViewSettings::zoomChanged, [&zoomed] { ++zoomed; });
+    QString error;
+    ASSERT_TRUE(view.read(program.filePath("view.ini"), &error));
+    EXPECT_EQ(view.zoom(), 250) << "rounded down to a 25 % step";
+    EXPECT_EQ(zoomed, 1);
+    EXPECT_TRUE(view.highContrast());
+    EXPECT_EQ(view.speech().rate, 10);
+    EXPECT_EQ(view.speech().voice, "en-gb");
+    EXPECT_FALSE(view.speech().speakWords) << "an unreadable value keeps the default";
+    EXPECT_EQ(view.scan().mode, ScanSettings::Mode::TwoSwitches);
+    EXPECT_EQ(view.scan().interval, 500);
+
+    for (int i = 0; i < 10; ++i)
+        view.zoomIn();
+    EXPECT_EQ(view.zoom(), ViewSettings::kMaxZoom);
+    ASSERT_TRUE(view.write(program.filePath("view.ini"), &error)) << error.toStdString();
+    ViewSettings again;
+    ASSERT_TRUE(again.read(program.filePath("view.ini"), &error));
+    EXPECT_EQ(again.zoom(), 300);
+    EXPECT_EQ(again.speech(), view.speech());
+    EXPECT_EQ(again.scan(), view.scan());
+    EXPECT_TRUE(program.read("view.ini").contains("futureKey=7\n"));
+
+    ViewSettings fresh;
+    EXPECT_TRUE(fresh.read(program.filePath("missing.ini"), &error));
+    EXPECT_EQ(fresh.zoom(), 100);
 }
