@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,6 +23,7 @@
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -38,7 +40,7 @@ constexpr CommandForm kCommands[] = {
     {"click", 1},    {"dblclick", 1}, {"rclick", 1},  {"key", -2}, {"type", -1}, {"caret", 1},
     {"clickend", 0}, {"select", 2},   {"choose", -3}, {"pick", 2}, {"set", -3},  {"word", -1},
     {"answer", -1},  {"open", -1},    {"save", -1},   {"show", 1}, {"print", 0}, {"state", 0},
-    {"expect", -1},  {"shot", -1},    {"quit", 0},
+    {"expect", -1},  {"shot", -1},    {"quit", 0},    {"wait", 1},
 };
 
 const CommandForm *findForm(const QString &name)
@@ -151,7 +153,7 @@ bool ScriptRunner::parse(const QStringList &lines, QList<Command> *commands)
         }
         if (ok &&
             (command.name == QLatin1String("caret") || command.name == QLatin1String("select") ||
-             command.name == QLatin1String("pick")))
+             command.name == QLatin1String("pick") || command.name == QLatin1String("wait")))
             ok = std::all_of(words.begin() + (command.name == QLatin1String("pick") ? 1 : 0),
                              words.end(), isNumber);
         if (ok && (command.name == QLatin1String("open") || command.name == QLatin1String("save") ||
@@ -292,6 +294,15 @@ bool ScriptRunner::execute(const Command &command)
         const QString path = unescape(command.rest);
         if (!m_window->grab().save(path))
             return fail(command.line, QStringLiteral("cannot write picture %1").arg(path));
+        return true;
+    }
+    if (name == QLatin1String("wait")) {
+        // Timers fire and events arrive as they would while a person
+        // waits.
+        QEventLoop loop;
+        QTimer::singleShot(std::max(0, command.rest.trimmed().toInt()), &loop, &QEventLoop::quit);
+        loop.exec();
+        settle();
         return true;
     }
     if (name == QLatin1String("quit")) {
