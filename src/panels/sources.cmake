@@ -5,6 +5,8 @@ target_sources(
           panels/affix_tables.cpp
           panels/affix_tables.h
           panels/button_desc.h
+          panels/button_rows.cpp
+          panels/button_rows.h
           panels/label_desc.h
           panels/main_board_table.cpp
           panels/main_board_table.h

@@ -1,5 +1,4 @@
 #include "../engine/fake_dialogs.h"
-#include "qstring_printer.h"
 #include "compose/composition.h"
 #include "compose/memory_surface.h"
 #include "compose/random_source.h"
@@ -8,6 +7,7 @@
 #include "panels/ui/board.h"
 #include "panels/ui/right_column.h"
 #include "prefs/preferences.h"
+#include "qstring_printer.h"
 #include "vocab/ui/category_buttons.h"
 #include "vocab/vocabulary.h"
 
@@ -66,7 +66,8 @@ TEST_F(BoardParts, CategoryButtonsDrawFromAndPickInTheirList)
     window.show();
     click("btnAnimal");
     const QString first = text();
-    EXPECT_TRUE(first == QStringLiteral("Owl ") || first == QStringLiteral("Yak ")) << first.toStdString();
+    EXPECT_TRUE(first == QStringLiteral("Owl ") || first == QStringLiteral("Yak "))
+        << first.toStdString();
     click("btnAnimal");
     EXPECT_NE(text(), first) << "a repeated click draws the other word in place";
     click("btnAnimal", Qt::RightButton);
@@ -76,3 +77,26 @@ TEST_F(BoardParts, CategoryButtonsDrawFromAndPickInTheirList)
 }
 
 } // namespace
+
+TEST_F(BoardParts, RowsUpFollowThePanelOnTop)
+{
+    InflectionButtons buttons(board, composition, vocabulary, random, prefs);
+    window.show();
+    const auto names = [this] {
+        QStringList rows;
+        for (const auto &row : board.rowsUp()) {
+            QStringList line;
+            for (TColorButton *b : row)
+                line << b->objectName();
+            rows << line.join(' ');
+        }
+        return rows;
+    };
+    const QStringList main = names();
+    ASSERT_GE(main.size(), 5);
+    EXPECT_TRUE(main[0].startsWith("btnA btnThe btnNumber")) << main[0].toStdString();
+    EXPECT_EQ(board.panelUp(), board.mainPanel());
+    click("btnHave", Qt::RightButton);
+    EXPECT_EQ(board.panelUp()->objectName(), "pHave");
+    EXPECT_FALSE(names().join(' ').contains("btnA ")) << "the covered board is not in the rows";
+}

@@ -1,17 +1,44 @@
 #include "panels/ui/board.h"
 
 #include "controls/color_button.h"
+#include "panels/button_rows.h"
 #include "panels/main_board_table.h"
 
 #include <QFontMetrics>
 #include <QLabel>
+
+namespace {
+
+// Marks the widgets that are panels of the board, as against the buttons,
+// labels and boxes on them.
+const char kPanelProperty[] = "boardPanel";
+
+QWidget *markedPanel(QWidget *panel)
+{
+    panel->setProperty(kPanelProperty, true);
+    return panel;
+}
+
+// The panel child of parent that is up and on top, or null.
+QWidget *topPanelOf(const QWidget *parent)
+{
+    const QObjectList &children = parent->children();
+    for (auto it = children.crbegin(); it != children.crend(); ++it) {
+        auto *panel = qobject_cast<QWidget *>(*it);
+        if (panel && panel->property(kPanelProperty).toBool() && panel->isVisibleTo(parent))
+            return panel;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 Board::Board(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("pBackPanel"));
     setFixedSize(kBoardWidth, kBoardHeight);
-    m_main = new QWidget(this);
+    m_main = markedPanel(new QWidget(this));
     m_main->setObjectName(QStringLiteral("pMain"));
     m_main->setGeometry(0, 0, kBoardWidth, kBoardHeight);
     buildButtons(m_main, mainBoardButtons());
@@ -48,9 +75,39 @@ void Board::buildPending() const
         m_pending.takeFirst()();
 }
 
+QWidget *Board::panelUp() const
+{
+    QWidget *up = topPanelOf(this);
+    if (!up)
+        up = m_main;
+    while (QWidget *inner = topPanelOf(up))
+        up = inner;
+    return up;
+}
+
+QList<QList<TColorButton *>> Board::rowsUp() const
+{
+    QWidget *panel = panelUp();
+    QList<TColorButton *> buttons;
+    QList<QRect> places;
+    for (TColorButton *button : panel->findChildren<TColorButton *>()) {
+        if (!button->isVisibleTo(panel))
+            continue;
+        buttons.append(button);
+        places.append(QRect(button->mapTo(panel, QPoint(0, 0)), button->size()));
+    }
+    QList<QList<TColorButton *>> rows;
+    for (const QList<int> &row : buttonRows(places)) {
+        rows.append(QList<TColorButton *>());
+        for (int index : row)
+            rows.last().append(buttons[index]);
+    }
+    return rows;
+}
+
 QWidget *Board::addOverlay(const QString &name)
 {
-    auto *panel = new QWidget(this);
+    auto *panel = markedPanel(new QWidget(this));
     panel->setObjectName(name);
     panel->setGeometry(0, 0, kBoardWidth, kBoardHeight);
     panel->setAutoFillBackground(true);
@@ -60,7 +117,7 @@ QWidget *Board::addOverlay(const QString &name)
 
 QWidget *Board::addSubPanel(QWidget *parent, const QString &name, const QRect &rect)
 {
-    auto *panel = new QWidget(parent);
+    auto *panel = markedPanel(new QWidget(parent));
     panel->setObjectName(name);
     panel->setGeometry(rect);
     panel->setAutoFillBackground(true);

@@ -47,6 +47,13 @@ public:
     void addPending(const std::function<void()> &build);
     void buildPending() const;
 
+    // The panel a person works on now: the innermost of the overlays and
+    // sub-panels that are up (the last one raised wins), else pMain.
+    QWidget *panelUp() const;
+    // The buttons of panelUp() that show, in the order of buttonRows():
+    // row by row from the top, each row from the left.
+    QList<QList<TColorButton *>> rowsUp() const;
+
     // The caption font of board buttons: white bold Arial, 16 pixels, made
     // smaller only where a caption would not fit its button.
     static void fitCaptionFont(TColorButton *button);
