@@ -157,6 +157,7 @@ void Composition::InsertWord(const QString &word)
     agreeArticle(word);
     putText(joinAffixes(w));
     s.LastAction = s.ActionTag;
+    Q_EMIT wordInserted(word);
 }
 
 QString Composition::withCapitals(const QString &word)

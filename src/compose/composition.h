@@ -50,6 +50,9 @@ public:
 
 Q_SIGNALS:
     void indicatorsChanged();
+    // InsertWord put word in (as given: "-. " for a full stop), the caret
+    // now after it. Speech follows the text through it.
+    void wordInserted(const QString &word);
 
 private:
     // The steps of InsertWord, in order: the capitals a pending mode asks

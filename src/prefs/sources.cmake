@@ -3,4 +3,5 @@ target_sources(
   PRIVATE prefs/preferences.cpp prefs/preferences.h prefs/prefs_box_rules.cpp
           prefs/prefs_box_rules.h prefs/startup_loader.cpp prefs/startup_loader.h
           prefs/view_settings.cpp prefs/view_settings.h)
-target_sources(wordloom_ui PRIVATE prefs/ui/preferences_panel.cpp prefs/ui/preferences_panel.h)
+target_sources(wordloom_ui PRIVATE prefs/ui/preferences_panel.cpp prefs/ui/preferences_panel.h
+                                   prefs/ui/speech_tab.cpp prefs/ui/speech_tab.h)

@@ -1,6 +1,8 @@
 #include "compose/random_source.h"
 #include "script/script_runner.h"
 #include "script/scripted_dialogs.h"
+#include "shell/speech/speech_commands.h"
+#include "shell/speech/speech_engine.h"
 #include "shell/ui/main_form.h"
 
 #include <QApplication>
@@ -157,9 +159,17 @@ int main(int argc, char **argv)
     ScriptedDialogs dialogs;
     options.dialogs = &dialogs;
     options.printer = &dialogs;
+    // No sound in script mode: what would be said goes to standard error.
+    SilentSpeechEngine speech;
+    options.speech = &speech;
     TMainForm window(options);
     if (!window.startupOk())
         return 1;
+    window.speech()->speaker().echo = [](const QString &text) {
+        const QByteArray line = "speak: " + ScriptedDialogs::escape(text).toUtf8() + '\n';
+        std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+        std::fflush(stderr);
+    };
     window.show();
     ScriptRunner runner(&window, &dialogs, scriptFile);
     return runner.run(lines);

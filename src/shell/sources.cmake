@@ -44,6 +44,16 @@ target_sources(
           shell/ui/widget_dialogs.cpp
           shell/ui/widget_dialogs.h)
 
+# Speech: the engines, the speaker, and when the program speaks.
+target_sources(
+  wordloom_ui
+  PRIVATE shell/speech/speaker.cpp
+          shell/speech/speaker.h
+          shell/speech/speech_commands.cpp
+          shell/speech/speech_commands.h
+          shell/speech/speech_engine.cpp
+          shell/speech/speech_engine.h)
+
 # Script mode: the commands of --play, the dialogs answered from a queue and
 # the mouse and key input it delivers.
 target_sources(

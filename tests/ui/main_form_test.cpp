@@ -38,6 +38,7 @@ TEST_F(MainForm, StartingWithAMissingDocumentOpensNothingQuietly)
     options.programDir = m_dir.path();
     options.dialogs = &dialogs;
     options.documentArg = programFile(QStringLiteral("no-such-file.txt"));
+    options.speech = &speech;
     TMainForm w(options);
     w.show();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Untitled - Wordloom"));

@@ -41,6 +41,7 @@ protected:
         options.programDir = m_dir.path();
         options.dialogs = &dialogs;
         options.printer = &printer;
+        options.speech = &speech;
         window = std::make_unique<TMainForm>(options);
         ASSERT_TRUE(window->startupOk());
         window->show();

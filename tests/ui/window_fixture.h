@@ -4,6 +4,7 @@
 #include "compose/random_source.h"
 #include "controls/color_button.h"
 #include "panels/ui/board.h"
+#include "shell/speech/speech_engine.h"
 #include "shell/ui/main_form.h"
 
 #include <QDir>
@@ -33,6 +34,7 @@ protected:
         options.programDir = m_dir.path();
         options.dialogs = &dialogs;
         options.random = &random;
+        options.speech = &speech;
         window = std::make_unique<TMainForm>(options);
         window->show();
         return *window;
@@ -126,6 +128,7 @@ protected:
 
     QTemporaryDir m_dir;
     FakeDialogs dialogs;
+    SilentSpeechEngine speech;
     SeededRandom random{1};
     std::unique_ptr<TMainForm> window;
 };

@@ -177,6 +177,8 @@ void PreferencesPanel::ensureBuilt()
     buildLeftClickTab();
     buildButtonTextTab();
     buildRightTab();
+    if (m_view)
+        m_speechTab = new SpeechTab(PageControl1, *m_view, m_speechEngine, this);
 
     // Until it is built the panel has nothing to show. Then, while it is
     // down, its boxes follow the settings, so that it opens on what is in
@@ -197,6 +199,14 @@ void PreferencesPanel::ensureBuilt()
         putCaretAtEnd(edColWidth);
     });
     load();
+}
+
+void PreferencesPanel::attachSpeechTab(ViewSettings &view, SpeechTab::EngineQuery engine)
+{
+    m_view = &view;
+    m_speechEngine = std::move(engine);
+    if (pPrefs && !m_speechTab)
+        m_speechTab = new SpeechTab(PageControl1, *m_view, m_speechEngine, this);
 }
 
 QWidget *PreferencesPanel::addTab(const char *objectName, const QString &caption)
@@ -637,6 +647,8 @@ void PreferencesPanel::miOptionsClick()
     m_rightOrder = m_vocabulary.wordList(Vocabulary::List::RightList).entries();
     m_rightBefore = m_prefs.values();
     m_right.collectPreferences(m_rightBefore);
+    if (m_speechTab)
+        m_speechTab->load();
     pPrefs->show();
     pPrefs->raise();
     Q_EMIT shownChanged(true);
@@ -673,6 +685,8 @@ void PreferencesPanel::btnOKprefsClick()
             nouns[box.nounCategory] = text;
     }
     m_vocabulary.setNounCaptions(nouns);
+    if (m_speechTab)
+        m_speechTab->apply();
 
     close();
     m_prefs.assign(edited);

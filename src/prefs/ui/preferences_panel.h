@@ -1,6 +1,7 @@
 #pragma once
 
 #include "prefs/preferences.h"
+#include "prefs/ui/speech_tab.h"
 
 #include <QObject>
 #include <QStringList>
@@ -22,6 +23,7 @@ class QWidget;
 class RightColumn;
 class TColorButton;
 class Vocabulary;
+class ViewSettings;
 
 // The preferences panel pPrefs over the board (Edit > Options): seven tabs
 // of settings, OK and Cancel. The boxes are a copy of the preferences: OK
@@ -45,6 +47,10 @@ public:
         ensureBuilt();
         return pPrefs;
     }
+
+    // Adds the tab of speech and switch scanning (the last tab), which
+    // edits view settings rather than the preferences.
+    void attachSpeechTab(ViewSettings &view, SpeechTab::EngineQuery engine);
 
     // "&Options".
     void miOptionsClick();
@@ -136,4 +142,8 @@ private:
     // The right-hand column as it was when the panel opened, for Cancel.
     QStringList m_rightOrder;
     PreferenceValues m_rightBefore;
+
+    ViewSettings *m_view = nullptr;
+    SpeechTab::EngineQuery m_speechEngine;
+    SpeechTab *m_speechTab = nullptr;
 };

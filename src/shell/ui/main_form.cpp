@@ -9,6 +9,8 @@
 #include "panels/ui/word_panels.h"
 #include "prefs/startup_loader.h"
 #include "prefs/ui/preferences_panel.h"
+#include "shell/speech/speech_commands.h"
+#include "shell/speech/speech_engine.h"
 #include "shell/ui/about_box.h"
 #include "shell/ui/document.h"
 #include "shell/ui/document_editor.h"
@@ -104,6 +106,11 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
         printer = m_ownPrinter.get();
     }
     m_printer = std::make_unique<DocumentPrinter>(printer, m_dialogs);
+    m_speechEngine = options.speech;
+    if (!m_speechEngine) {
+        m_ownSpeech = std::make_unique<QtSpeechEngine>();
+        m_speechEngine = m_ownSpeech.get();
+    }
 
     setupCentralArea();
     m_surface = std::make_unique<EditorSurface>(RichEdit1);
@@ -255,6 +262,13 @@ void TMainForm::setupViewActions()
     contrast->setCheckable(true);
     connect(contrast, &QAction::toggled, &m_view, &ViewSettings::setHighContrast);
     connect(&m_view, &ViewSettings::highContrastChanged, contrast, &QAction::setChecked);
+    setupSpeech(menu);
+}
+
+void TMainForm::setupSpeech(QMenu *menu)
+{
+    m_speech = new SpeechCommands(*m_speechEngine, m_view, m_composition, RichEdit1, *m_dialogs, this);
+    m_speech->addActions(menu);
 }
 
 void TMainForm::setupHelpActions()
@@ -348,6 +362,10 @@ void TMainForm::setupBoard()
     m_prefsPanel =
         new PreferencesPanel(*m_board, m_prefs, m_vocab, *m_dialogs, *m_rightColumn, this);
     connect(m_prefsPanel, &PreferencesPanel::shownChanged, this, &TMainForm::lockForPreferences);
+    m_prefsPanel->attachSpeechTab(m_view, [this] {
+        return SpeechTab::Engine{m_speech->speaker().unavailableReason(),
+                                 m_speech->speaker().voices()};
+    });
     // Pasted text takes the document's font.
     m_editCommands->pasteFont = [this] { return RichEdit1->font(); };
     m_compose = new ComposeButtons(

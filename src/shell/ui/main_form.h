@@ -35,6 +35,8 @@ class RandomSource;
 class RightColumn;
 class TColorButton;
 class WordPanels;
+class SpeechEngine;
+class SpeechCommands;
 
 // Where the program finds its files and how it was started.
 struct StartOptions
@@ -44,6 +46,7 @@ struct StartOptions
     Dialogs *dialogs = nullptr;        // not owned; real dialogs when null
     RandomSource *random = nullptr;    // not owned; seeded from the clock when null
     PrinterChooser *printer = nullptr; // not owned; the print dialog when null
+    SpeechEngine *speech = nullptr;    // not owned; Qt's text-to-speech when null
 };
 
 // The main window: owns the editor, the board, the document, the settings
@@ -70,6 +73,7 @@ public:
     Ruler *ruler() const { return m_ruler; }
     Preferences &preferences() { return m_prefs; }
     ViewSettings &viewSettings() { return m_view; }
+    SpeechCommands *speech() const { return m_speech; }
     Vocabulary &vocabulary() { return m_vocab; }
     RightColumn *rightColumn() const { return m_rightColumn; }
     AddVerbPanel *addVerbPanel() const { return m_addVerb; }
@@ -125,6 +129,7 @@ private:
     void FilePrint();
     void HelpManualItemClick();
     void HelpAbout();
+    void setupSpeech(QMenu *menu);
 
     Composition m_composition;
     Preferences m_prefs;
@@ -135,6 +140,9 @@ private:
     std::unique_ptr<RandomSource> m_ownRandom;
     std::unique_ptr<PrinterChooser> m_ownPrinter;
     std::unique_ptr<DocumentPrinter> m_printer;
+    std::unique_ptr<SpeechEngine> m_ownSpeech;
+    SpeechEngine *m_speechEngine = nullptr;
+    SpeechCommands *m_speech = nullptr;
     Dialogs *m_dialogs = nullptr;
     RandomSource *m_random = nullptr;
 

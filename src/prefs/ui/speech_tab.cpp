@@ -1,0 +1,177 @@
+#include "speech_tab.h"
+
+#include "prefs/view_settings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTabWidget>
+
+namespace {
+
+QLabel *caption(const QString &text, QWidget *parent, QWidget *names)
+{
+    auto *l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText);
+    l->setBuddy(names);
+    return l;
+}
+
+QSpinBox *numberBox(const char *name, int min, int max, int step, QWidget *parent)
+{
+    auto *box = new QSpinBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setRange(min, max);
+    box->setSingleStep(step);
+    return box;
+}
+
+QComboBox *keyBox(const char *name, QWidget *parent)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->addItems({QStringLiteral("Space"), QStringLiteral("Return"), QStringLiteral("Tab"),
+                   QStringLiteral("Backspace"), QStringLiteral("1"), QStringLiteral("2")});
+    for (int f = 1; f <= 12; ++f)
+        box->addItem(QStringLiteral("F%1").arg(f));
+    return box;
+}
+
+// A stored key this list lacks is kept as a choice of its own.
+void chooseKey(QComboBox *box, const QString &key)
+{
+    if (box->findText(key) < 0)
+        box->addItem(key);
+    box->setCurrentText(key);
+}
+
+} // namespace
+
+SpeechTab::SpeechTab(QTabWidget *tabs, ViewSettings &view, EngineQuery engine, QObject *parent)
+    : QObject(parent)
+    , m_view(view)
+    , m_engine(std::move(engine))
+{
+    auto *page = new QWidget(tabs);
+    page->setObjectName(QStringLiteral("tabSpeech"));
+    tabs->addTab(page, tr(" Speech "));
+    auto *row = new QHBoxLayout(page);
+    row->addWidget(buildSpeechGroup(page), 1);
+    row->addWidget(buildScanGroup(page), 1);
+}
+
+QWidget *SpeechTab::buildSpeechGroup(QWidget *page)
+{
+    auto *group = new QGroupBox(tr("Speech"), page);
+    auto *form = new QFormLayout(group);
+    cbSpeakWords = new QCheckBox(tr("Speak each word as it is put in"), group);
+    cbSpeakWords->setObjectName(QStringLiteral("cbSpeakWords"));
+    cbSpeakSentences = new QCheckBox(tr("Speak each sentence when it ends"), group);
+    cbSpeakSentences->setObjectName(QStringLiteral("cbSpeakSentences"));
+    cbSpeakFocus = new QCheckBox(tr("Speak the button the keyboard or switch moves to"), group);
+    cbSpeakFocus->setObjectName(QStringLiteral("cbSpeakFocus"));
+    cbVoice = new QComboBox(group);
+    cbVoice->setObjectName(QStringLiteral("cbVoice"));
+    edRate = numberBox("edRate", -10, 10, 1, group);
+    edVolume = numberBox("edVolume", 0, 100, 5, group);
+    lbNoSpeech = new QLabel(group);
+    lbNoSpeech->setObjectName(QStringLiteral("lbNoSpeech"));
+    lbNoSpeech->setWordWrap(true);
+    lbNoSpeech->hide();
+    form->addRow(cbSpeakWords);
+    form->addRow(cbSpeakSentences);
+    form->addRow(cbSpeakFocus);
+    form->addRow(caption(tr("Voice:"), group, cbVoice), cbVoice);
+    form->addRow(caption(tr("Rate (-10 to 10):"), group, edRate), edRate);
+    form->addRow(caption(tr("Volume (0 to 100):"), group, edVolume), edVolume);
+    form->addRow(lbNoSpeech);
+    return group;
+}
+
+QWidget *SpeechTab::buildScanGroup(QWidget *page)
+{
+    auto *group = new QGroupBox(tr("Switch scanning"), page);
+    auto *form = new QFormLayout(group);
+    cbScanMode = new QComboBox(group);
+    cbScanMode->setObjectName(QStringLiteral("cbScanMode"));
+    cbScanMode->addItems({tr("one switch (automatic)"), tr("two switches (step)")});
+    edScanInterval = numberBox("edScanInterval", 500, 5000, 100, group);
+    edHoldTime = numberBox("edHoldTime", 200, 5000, 100, group);
+    cbMoveKey = keyBox("cbMoveKey", group);
+    cbChooseKey = keyBox("cbChooseKey", group);
+    form->addRow(caption(tr("Scanning:"), group, cbScanMode), cbScanMode);
+    form->addRow(caption(tr("Step every (ms):"), group, edScanInterval), edScanInterval);
+    form->addRow(caption(tr("Hold for right click (ms):"), group, edHoldTime), edHoldTime);
+    form->addRow(caption(tr("Move switch key:"), group, cbMoveKey), cbMoveKey);
+    form->addRow(caption(tr("Choose switch key:"), group, cbChooseKey), cbChooseKey);
+    return group;
+}
+
+void SpeechTab::showEngine(const Engine &engine)
+{
+    const QString current = cbVoice->currentText();
+    cbVoice->clear();
+    cbVoice->addItem(tr("(default voice)"));
+    cbVoice->addItems(engine.voices);
+    const bool usable = engine.unavailableReason.isEmpty();
+    // Said once, beside the boxes, and again over each box it stills.
+    lbNoSpeech->setText(engine.unavailableReason);
+    lbNoSpeech->setVisible(!usable);
+    for (QWidget *box : std::initializer_list<QWidget *>{cbSpeakWords, cbSpeakSentences,
+                                                         cbSpeakFocus, cbVoice, edRate, edVolume}) {
+        box->setEnabled(usable);
+        box->setToolTip(engine.unavailableReason);
+    }
+    if (!current.isEmpty())
+        cbVoice->setCurrentText(current);
+}
+
+void SpeechTab::load()
+{
+    showEngine(m_engine ? m_engine() : Engine{});
+    const SpeechSettings &speech = m_view.speech();
+    cbSpeakWords->setChecked(speech.speakWords);
+    cbSpeakSentences->setChecked(speech.speakSentences);
+    cbSpeakFocus->setChecked(speech.speakFocus);
+    if (speech.voice.isEmpty())
+        cbVoice->setCurrentIndex(0);
+    else {
+        if (cbVoice->findText(speech.voice) < 0)
+            cbVoice->addItem(speech.voice);
+        cbVoice->setCurrentText(speech.voice);
+    }
+    edRate->setValue(speech.rate);
+    edVolume->setValue(speech.volume);
+
+    const ScanSettings &scan = m_view.scan();
+    cbScanMode->setCurrentIndex(scan.mode == ScanSettings::Mode::TwoSwitches ? 1 : 0);
+    edScanInterval->setValue(scan.interval);
+    edHoldTime->setValue(scan.holdForRightClick);
+    chooseKey(cbMoveKey, scan.moveKey);
+    chooseKey(cbChooseKey, scan.chooseKey);
+}
+
+void SpeechTab::apply()
+{
+    SpeechSettings speech = m_view.speech();
+    speech.speakWords = cbSpeakWords->isChecked();
+    speech.speakSentences = cbSpeakSentences->isChecked();
+    speech.speakFocus = cbSpeakFocus->isChecked();
+    speech.voice = cbVoice->currentIndex() <= 0 ? QString() : cbVoice->currentText();
+    speech.rate = edRate->value();
+    speech.volume = edVolume->value();
+    m_view.setSpeech(speech);
+
+    ScanSettings scan = m_view.scan();
+    scan.mode =
+        cbScanMode->currentIndex() == 1 ? ScanSettings::Mode::TwoSwitches : ScanSettings::Mode::OneSwitch;
+    scan.interval = edScanInterval->value();
+    scan.holdForRightClick = edHoldTime->value();
+    scan.moveKey = cbMoveKey->currentText();
+    scan.chooseKey = cbChooseKey->currentText();
+    m_view.setScan(scan);
+}

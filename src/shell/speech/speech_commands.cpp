@@ -1,0 +1,123 @@
+#include "speech_commands.h"
+
+#include "compose/composition.h"
+#include "compose/dialogs.h"
+#include "controls/color_button.h"
+#include "prefs/view_settings.h"
+#include "speech_engine.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QMenu>
+#include <QTextEdit>
+
+SpeechCommands::SpeechCommands(SpeechEngine &engine, ViewSettings &view, Composition &composition,
+                               QTextEdit *editor, Dialogs &dialogs, QObject *parent)
+    : QObject(parent)
+    , m_dialogs(dialogs)
+    , m_view(view)
+    , m_composition(composition)
+    , m_editor(editor)
+    , m_speaker(engine)
+{
+    connect(&m_composition, &Composition::wordInserted, this, &SpeechCommands::wordInserted);
+    connect(&m_view, &ViewSettings::speechChanged, this, &SpeechCommands::settingsChanged);
+    qApp->installEventFilter(this);
+    settingsChanged();
+}
+
+void SpeechCommands::addActions(QMenu *menu)
+{
+    auto *read = new QAction(tr("&Read Aloud"), this);
+    read->setObjectName(QStringLiteral("miReadAloud"));
+    read->setShortcut(QKeySequence(Qt::Key_F9));
+    connect(read, &QAction::triggered, this, [this] { readAloud(false); });
+    auto *whole = new QAction(tr("Read &Whole Document"), this);
+    whole->setObjectName(QStringLiteral("miReadDocument"));
+    whole->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F9));
+    connect(whole, &QAction::triggered, this, [this] { readAloud(true); });
+    m_stop = new QAction(tr("&Stop Speaking"), this);
+    m_stop->setObjectName(QStringLiteral("miStopSpeech"));
+    m_stop->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_stop->setEnabled(false);
+    connect(m_stop, &QAction::triggered, &m_speaker, &Speaker::stop);
+    connect(&m_speaker, &Speaker::speakingChanged, m_stop, &QAction::setEnabled);
+    menu->addSeparator();
+    menu->addActions({read, whole, m_stop});
+}
+
+void SpeechCommands::readAloud(bool wholeDocument)
+{
+    // Asked for in so many words, so the user hears once why nothing comes.
+    if (!m_speaker.available()) {
+        if (!m_toldUnavailable) {
+            m_toldUnavailable = true;
+            m_dialogs.message(tr("Wordloom cannot speak: %1").arg(m_speaker.unavailableReason()));
+        }
+        return;
+    }
+    const QString text = m_editor->toPlainText();
+    QString said;
+    if (wholeDocument)
+        said = text;
+    else if (m_editor->textCursor().hasSelection())
+        said = m_editor->textCursor().selectedText();
+    else
+        said = sentenceBefore(text, m_editor->textCursor().position());
+    m_speaker.say(Speaker::Kind::Reading, said);
+}
+
+void SpeechCommands::settingsChanged()
+{
+    m_speaker.applySettings(m_view.speech());
+}
+
+void SpeechCommands::wordInserted(const QString &word)
+{
+    const SpeechSettings &settings = m_view.speech();
+    const TextSurface &surface = m_composition.surface();
+    QString mark = word;
+    mark.remove(QLatin1Char('-'));
+    mark = mark.trimmed();
+    if (mark.size() == 1 && TextRules::isSentenceEnd(mark.at(0))) {
+        int at = surface.caret() - 1;
+        while (at > 0 && surface.charAt(at).isSpace())
+            --at;
+        // A stop after a stop is an ellipsis, not a second end.
+        const bool ellipsis = at > 0 && surface.charAt(at - 1) == mark.at(0);
+        if (settings.speakSentences && !ellipsis)
+            m_speaker.say(Speaker::Kind::Sentence, sentenceBefore(surface.text(), at + 1));
+        return;
+    }
+    if (!settings.speakWords ||
+        std::none_of(word.begin(), word.end(), [](QChar c) { return c.isLetterOrNumber(); }))
+        return;
+    // A prefix or suffix is heard as the word it made.
+    const bool joins = word.startsWith(QLatin1Char('-')) || word.endsWith(QLatin1Char('-'));
+    m_speaker.say(Speaker::Kind::Word,
+                  joins ? wordBefore(surface.text(), surface.caret()) : word.trimmed());
+}
+
+bool SpeechCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    // Whether the last thing the person did was on the keyboard: a focus
+    // move the program makes on its own then came from a key.
+    if (event->type() == QEvent::KeyPress)
+        m_keyInput = true;
+    else if (event->type() == QEvent::MouseButtonPress)
+        m_keyInput = false;
+    if (event->type() != QEvent::FocusIn || !m_view.speech().speakFocus)
+        return false;
+    auto *button = qobject_cast<TColorButton *>(watched);
+    if (!button)
+        return false;
+    // Only a move the person made from the keyboard (or a switch that sends
+    // keys): who clicks a button sees it, and the program's own moves (at
+    // start, as a panel closes) would only chatter.
+    if (!m_keyInput || static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason)
+        return false;
+    const QString name = button->accessibleName();
+    m_speaker.say(Speaker::Kind::Focus, name.isEmpty() ? button->text() : name);
+    return false;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "speaker.h"
+
+#include <QObject>
+
+class Composition;
+class Dialogs;
+class QAction;
+class QMenu;
+class QTextEdit;
+class SpeechEngine;
+class ViewSettings;
+
+// When the program speaks: each word as it goes in, a sentence when its end
+// mark goes in, the caption of a board button that the keyboard (or the
+// switch) moves to, and Read Aloud and Stop in a menu. Each follows the
+// speech settings as they change.
+class SpeechCommands : public QObject
+{
+    Q_OBJECT
+public:
+    SpeechCommands(SpeechEngine &engine, ViewSettings &view, Composition &composition,
+                   QTextEdit *editor, Dialogs &dialogs, QObject *parent = nullptr);
+
+    Speaker &speaker() { return m_speaker; }
+    // miReadAloud (F9, Shift+F9 for the whole document) and miStopSpeech
+    // (Esc, only while something is being said, so that Esc still closes
+    // what it closes when nothing is).
+    void addActions(QMenu *menu);
+    // The selection, else the sentence before the caret; or the whole text.
+    void readAloud(bool wholeDocument);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void wordInserted(const QString &word);
+    void settingsChanged();
+
+    Dialogs &m_dialogs;
+    ViewSettings &m_view;
+    Composition &m_composition;
+    QTextEdit *m_editor;
+    Speaker m_speaker;
+    QAction *m_stop = nullptr;
+    bool m_toldUnavailable = false;
+    bool m_keyInput = false;
+};
