@@ -84,8 +84,9 @@ void SpeechCommands::wordInserted(const QString &word)
         int at = surface.caret() - 1;
         while (at > 0 && surface.charAt(at).isSpace())
             --at;
-        // A stop after a stop is an ellipsis, not a second end.
-        const bool ellipsis = at > 0 && surface.charAt(at - 1) == mark.at(0);
+        // A stop after a stop is an ellipsis, after "?" or "!" it adds to
+        // an end already said.
+        const bool ellipsis = at > 0 && TextRules::isSentenceEnd(surface.charAt(at - 1));
         if (settings.speakSentences && !ellipsis)
             m_speaker.say(Speaker::Kind::Sentence, sentenceBefore(surface.text(), at + 1));
         return;
