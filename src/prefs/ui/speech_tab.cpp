@@ -49,6 +49,15 @@ void chooseKey(QComboBox *box, const QString &key)
     box->setCurrentText(key);
 }
 
+// The board's height holds six rows only when they sit close.
+QFormLayout *tightForm(QWidget *group)
+{
+    auto *form = new QFormLayout(group);
+    form->setContentsMargins(6, 2, 6, 2);
+    form->setVerticalSpacing(1);
+    return form;
+}
+
 } // namespace
 
 SpeechTab::SpeechTab(QTabWidget *tabs, ViewSettings &view, EngineQuery engine, QObject *parent)
@@ -59,20 +68,24 @@ SpeechTab::SpeechTab(QTabWidget *tabs, ViewSettings &view, EngineQuery engine, Q
     auto *page = new QWidget(tabs);
     page->setObjectName(QStringLiteral("tabSpeech"));
     tabs->addTab(page, tr(" Speech "));
+    // An eighth tab does not fit beside the seven at the board's width:
+    // the bar scrolls rather than cut a caption.
+    tabs->setUsesScrollButtons(true);
     auto *row = new QHBoxLayout(page);
-    row->addWidget(buildSpeechGroup(page), 1);
-    row->addWidget(buildScanGroup(page), 1);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->addWidget(buildSpeechGroup(page), 4);
+    row->addWidget(buildScanGroup(page), 5);
 }
 
 QWidget *SpeechTab::buildSpeechGroup(QWidget *page)
 {
     auto *group = new QGroupBox(tr("Speech"), page);
-    auto *form = new QFormLayout(group);
-    cbSpeakWords = new QCheckBox(tr("Speak each word as it is put in"), group);
+    auto *form = tightForm(group);
+    cbSpeakWords = new QCheckBox(tr("Speak each word as it goes in"), group);
     cbSpeakWords->setObjectName(QStringLiteral("cbSpeakWords"));
     cbSpeakSentences = new QCheckBox(tr("Speak each sentence when it ends"), group);
     cbSpeakSentences->setObjectName(QStringLiteral("cbSpeakSentences"));
-    cbSpeakFocus = new QCheckBox(tr("Speak the button the keyboard or switch moves to"), group);
+    cbSpeakFocus = new QCheckBox(tr("Speak the button that takes the focus"), group);
     cbSpeakFocus->setObjectName(QStringLiteral("cbSpeakFocus"));
     cbVoice = new QComboBox(group);
     cbVoice->setObjectName(QStringLiteral("cbVoice"));
@@ -95,7 +108,7 @@ QWidget *SpeechTab::buildSpeechGroup(QWidget *page)
 QWidget *SpeechTab::buildScanGroup(QWidget *page)
 {
     auto *group = new QGroupBox(tr("Switch scanning"), page);
-    auto *form = new QFormLayout(group);
+    auto *form = tightForm(group);
     cbScanMode = new QComboBox(group);
     cbScanMode->setObjectName(QStringLiteral("cbScanMode"));
     cbScanMode->addItems({tr("one switch (automatic)"), tr("two switches (step)")});
@@ -167,8 +180,8 @@ void SpeechTab::apply()
     m_view.setSpeech(speech);
 
     ScanSettings scan = m_view.scan();
-    scan.mode =
-        cbScanMode->currentIndex() == 1 ? ScanSettings::Mode::TwoSwitches : ScanSettings::Mode::OneSwitch;
+    scan.mode = cbScanMode->currentIndex() == 1 ? ScanSettings::Mode::TwoSwitches
+                                                : ScanSettings::Mode::OneSwitch;
     scan.interval = edScanInterval->value();
     scan.holdForRightClick = edHoldTime->value();
     scan.moveKey = cbMoveKey->currentText();
