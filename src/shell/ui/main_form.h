@@ -121,6 +121,7 @@ private:
     bool FormCloseQuery();
 
     void updateIndicators();
+    void applyHighContrast(bool on);
     void updateCaption();
     void FilePrint();
     void HelpManualItemClick();
