@@ -352,8 +352,8 @@ void TColorButton::paintEvent(QPaintEvent *)
 
 void TColorButton::drawArmedMarker(QPainter &painter, const QRect &inner) const
 {
-    // A caption-coloured outline and a corner flag: the armed state must
-    // not rest on the face colour alone.
+    // A caption-coloured outline: the armed state must not rest on the face
+    // colour alone. It keeps clear of the caption, which fills the button.
     const QColor mark = paintedCaptionColor();
     const QRect r = inner.adjusted(1, 1, -1, -1);
     if (r.width() < 4 || r.height() < 4)
@@ -362,12 +362,6 @@ void TColorButton::drawArmedMarker(QPainter &painter, const QRect &inner) const
     painter.fillRect(QRect(r.left(), r.bottom() - 1, r.width(), 2), mark);
     painter.fillRect(QRect(r.left(), r.top(), 2, r.height()), mark);
     painter.fillRect(QRect(r.right() - 1, r.top(), 2, r.height()), mark);
-    const int flag = std::min(r.height(), r.width()) / 2;
-    const QPoint corner[] = {r.topLeft(), r.topLeft() + QPoint(flag, 0),
-                             r.topLeft() + QPoint(0, flag)};
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(mark);
-    painter.drawPolygon(corner, 3);
 }
 
 void TColorButton::drawBevel(QPainter &painter, QRect &rect) const
