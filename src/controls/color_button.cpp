@@ -1,8 +1,11 @@
 #include "controls/color_button.h"
 
+#include "panels/face_contrast.h"
+
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -17,6 +20,17 @@ QColor shifted(const QColor &color, int delta)
     const QColor rgb = color.toRgb();
     auto clamp = [delta](int c) { return std::clamp(c + delta, 0, 255); };
     return QColor(clamp(rgb.red()), clamp(rgb.green()), clamp(rgb.blue()), rgb.alpha());
+}
+
+FaceContrast::Rgb rgbOf(const QColor &color)
+{
+    const QColor c = color.toRgb();
+    return {c.red(), c.green(), c.blue()};
+}
+
+QColor colorOf(const FaceContrast::Rgb &rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 } // namespace
@@ -93,6 +107,8 @@ void TColorButton::setCaption(const QString &caption)
     if (caption == text())
         return;
     setText(caption);
+    if (!m_hintLeft.isEmpty())
+        refreshHint();
     // The face underlines the character after the first "&"; the key is
     // that character's, also where Qt would read the "&"s otherwise.
     setShortcut(accelerator(caption));
@@ -103,6 +119,82 @@ TColorButton::FaceState TColorButton::faceState() const
     if (!isEnabled())
         return FaceState::Disabled;
     return isDown() ? FaceState::Down : FaceState::Up;
+}
+
+void TColorButton::setHint(const QString &left, const QString &right)
+{
+    m_hintLeft = left;
+    m_hintRight = right;
+    refreshHint();
+}
+
+QString TColorButton::hint() const
+{
+    QString text = m_hintLeft;
+    text.replace(QStringLiteral("%1"), strippedCaption(this->text()).trimmed());
+    if (m_hasRightClick && !m_hintRight.isEmpty())
+        text += QStringLiteral("; right click: ") + m_hintRight;
+    return text;
+}
+
+void TColorButton::refreshHint()
+{
+    const QString text = hint();
+    setToolTip(text);
+    setStatusTip(text);
+    // The description carries the state too: colour alone tells a screen
+    // reader nothing.
+    setAccessibleDescription(m_armed && !text.isEmpty() ? QStringLiteral("armed; ") + text : text);
+}
+
+void TColorButton::setArmed(bool armed)
+{
+    if (armed == m_armed)
+        return;
+    m_armed = armed;
+    refreshHint();
+    update();
+}
+
+void TColorButton::connectNotify(const QMetaMethod &signal)
+{
+    if (signal == QMetaMethod::fromSignal(&TColorButton::rightClicked) && !m_hasRightClick) {
+        m_hasRightClick = true;
+        refreshHint();
+    }
+    QAbstractButton::connectNotify(signal);
+}
+
+bool TColorButton::highContrast() const
+{
+    return window()->property(kHighContrastProperty).toBool();
+}
+
+QColor TColorButton::paintedColor() const
+{
+    FaceContrast::Rgb face = rgbOf(m_color);
+    if (highContrast())
+        face = FaceContrast::darkenedFor(face, rgbOf(m_fontColor));
+    if (faceState() == FaceState::Disabled) {
+        // Half way to the board's own grey, so a button that does nothing
+        // now looks faded whatever its colour.
+        const FaceContrast::Rgb board = rgbOf(palette().color(QPalette::Window));
+        face = {(face.red + board.red) / 2, (face.green + board.green) / 2,
+                (face.blue + board.blue) / 2};
+    }
+    return colorOf(face);
+}
+
+QColor TColorButton::paintedCaptionColor() const
+{
+    if (faceState() != FaceState::Disabled)
+        return m_fontColor;
+    return colorOf(FaceContrast::readableOn(rgbOf(paintedColor())));
+}
+
+int TColorButton::paintedBevelSize() const
+{
+    return m_bevelSize + (highContrast() ? 1 : 0);
 }
 
 QColor TColorButton::fromBgr(quint32 bgr)
@@ -244,29 +336,46 @@ void TColorButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setFont(font());
     QRect inner = rect();
-    painter.fillRect(inner, m_color);
+    painter.fillRect(inner, paintedColor());
     if (m_bevelStyle != bbNone)
         drawBevel(painter, inner);
     if (m_focused && (m_style & bsShowFocus) && hasFocus())
         drawFocus(painter, inner);
     if (!m_picture.isNull())
         painter.drawPixmap(pictureRect(), m_picture);
+    if (m_armed)
+        drawArmedMarker(painter, inner);
     if (text().isEmpty())
         return;
-    if (faceState() == FaceState::Disabled) {
-        drawCaption(painter, lighten(m_color), 1);
-        drawCaption(painter, darken(m_color), 0);
-    } else {
-        drawCaption(painter, m_fontColor, 0);
-    }
+    drawCaption(painter, paintedCaptionColor(), 0);
+}
+
+void TColorButton::drawArmedMarker(QPainter &painter, const QRect &inner) const
+{
+    // A caption-coloured outline: the armed state must not rest on the face
+    // colour alone. It keeps clear of the caption, which fills the button.
+    const QColor mark = paintedCaptionColor();
+    const QRect r = inner.adjusted(1, 1, -1, -1);
+    if (r.width() < 4 || r.height() < 4)
+        return;
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), 2), mark);
+    painter.fillRect(QRect(r.left(), r.bottom() - 1, r.width(), 2), mark);
+    painter.fillRect(QRect(r.left(), r.top(), 2, r.height()), mark);
+    painter.fillRect(QRect(r.right() - 1, r.top(), 2, r.height()), mark);
 }
 
 void TColorButton::drawBevel(QPainter &painter, QRect &rect) const
 {
+    const QColor face = paintedColor();
     const bool raisedLook = (faceState() == FaceState::Down) == (m_bevelStyle == bbLowered);
-    const QColor topLeft = raisedLook ? lighten(m_color) : darken(m_color);
-    const QColor bottomRight = raisedLook ? darken(m_color) : lighten(m_color);
-    for (int i = 0; i < m_bevelSize && rect.width() > 0 && rect.height() > 0; ++i) {
+    QColor topLeft = raisedLook ? lighten(face) : darken(face);
+    QColor bottomRight = raisedLook ? darken(face) : lighten(face);
+    // A disabled button lies flat: one shade all round, neither raised nor
+    // sunk.
+    if (faceState() == FaceState::Disabled)
+        topLeft = bottomRight = darken(face);
+    const int size = paintedBevelSize();
+    for (int i = 0; i < size && rect.width() > 0 && rect.height() > 0; ++i) {
         // The bottom-right edges own both far corners, as in a classic 3D frame.
         painter.fillRect(QRect(rect.left(), rect.top(), rect.width() - 1, 1), topLeft);
         painter.fillRect(QRect(rect.left(), rect.top(), 1, rect.height() - 1), topLeft);

@@ -88,6 +88,27 @@ public:
 
     FaceState faceState() const;
 
+    // What a click does, for the tooltip, the status bar and screen readers.
+    // "%1" in left stands for the caption as drawn; right shows only once
+    // something listens to the right button.
+    void setHint(const QString &left, const QString &right);
+    QString hint() const;
+    // An indicator whose mode is on: marked on the face, and said first in
+    // the description.
+    void setArmed(bool armed);
+    bool isArmed() const { return m_armed; }
+
+    // The window asks for faces whose caption reads at least 4.5:1 and a
+    // thicker frame by its "highContrast" property; buttons keep their own
+    // colours and only paint differently.
+    static constexpr const char *kHighContrastProperty = "highContrast";
+    bool highContrast() const;
+    // The colours as painted now: the face after high contrast and the
+    // disabled dimming, the caption after the disabled choice.
+    QColor paintedColor() const;
+    QColor paintedCaptionColor() const;
+    int paintedBevelSize() const;
+
     // Colour values are stored as $00BBGGRR integers.
     static QColor fromBgr(quint32 bgr);
     static quint32 toBgr(const QColor &color);
@@ -135,6 +156,7 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void connectNotify(const QMetaMethod &signal) override;
 
 private:
     void applyAutoSize();
@@ -142,6 +164,8 @@ private:
     void drawBevel(QPainter &painter, QRect &rect) const;
     void drawFocus(QPainter &painter, const QRect &inner) const;
     void drawCaption(QPainter &painter, const QColor &color, int d) const;
+    void drawArmedMarker(QPainter &painter, const QRect &inner) const;
+    void refreshHint();
 
     TAlignment m_alignment = alMiddleCenter;
     TButtonBevel m_bevelStyle = bbRaised;
@@ -152,6 +176,10 @@ private:
     int m_spacing = 2;
     TButtonStyles m_style = TButtonStyles(bsCenter | bsShowFocus | bsShowKey);
     int m_tag = 0;
+    QString m_hintLeft;
+    QString m_hintRight;
+    bool m_hasRightClick = false;
+    bool m_armed = false;
     bool m_focused = false;
     // The right button holds the face down; only its own release may
     // report a right click.

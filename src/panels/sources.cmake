@@ -5,9 +5,13 @@ target_sources(
           panels/affix_tables.cpp
           panels/affix_tables.h
           panels/button_desc.h
+          panels/button_hints.cpp
+          panels/button_hints.h
           panels/button_rows.cpp
           panels/button_rows.h
           panels/label_desc.h
+          panels/face_contrast.cpp
+          panels/face_contrast.h
           panels/main_board_table.cpp
           panels/main_board_table.h
           panels/modal_table.cpp

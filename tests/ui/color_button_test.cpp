@@ -1,4 +1,5 @@
 #include "controls/color_button.h"
+#include "panels/face_contrast.h"
 
 #include <QAccessible>
 #include <QFont>
@@ -363,23 +364,28 @@ TEST(ColorButton, DisabledButtonIgnoresItsOwnInput)
     EXPECT_EQ(button.faceState(), TColorButton::FaceState::Up);
 }
 
-TEST(ColorButton, DisabledCaptionIsEmbossed)
+// Disabled reads as disabled without going unreadable: a faded face, a
+// caption that still contrasts with it, and a flat frame.
+TEST(ColorButton, DisabledCaptionReadsOnAFadedFlatFace)
 {
     auto button = boardButton(QStringLiteral("EXIT"));
     button->setEnabled(false);
     QImage image = render(*button);
-    const QRect inside = button->rect().adjusted(1, 1, -1, -1);
-    EXPECT_EQ(countPixels(image, Qt::white), 0);
-    EXPECT_GT(countPixels(image, Light, inside), 0);
-    EXPECT_GT(countPixels(image, Dark, inside), 0);
-    // Still raised: the bevel does not sink with the disabled face.
-    EXPECT_EQ(image.pixelColor(0, 0), Light);
+    const QColor face = button->paintedColor();
+    const QColor caption = button->paintedCaptionColor();
+    EXPECT_NE(face, Face);
+    EXPECT_GE(FaceContrast::ratio({face.red(), face.green(), face.blue()},
+                                  {caption.red(), caption.green(), caption.blue()}),
+              FaceContrast::kReadable);
+    EXPECT_GT(countPixels(image, caption, button->rect().adjusted(1, 1, -1, -1)), 0);
+    EXPECT_EQ(image.pixelColor(0, 0), TColorButton::darken(face));
+    EXPECT_EQ(image.pixelColor(0, 0), image.pixelColor(button->width() - 1, 1));
 
     button->setEnabled(true);
     image = render(*button);
     EXPECT_GT(countPixels(image, Qt::white), 0);
-    EXPECT_EQ(countPixels(image, Light, inside), 0);
-    EXPECT_EQ(countPixels(image, Dark, inside), 0);
+    EXPECT_EQ(image.pixelColor(0, 0), Light);
+    EXPECT_EQ(image.pixelColor(2, 2), Face);
 }
 
 TEST(ColorButton, FocusRectangleOnlyWithShowFocus)

@@ -1,11 +1,14 @@
 #include "panels/ui/board.h"
 
 #include "controls/color_button.h"
+#include "panels/button_hints.h"
 #include "panels/button_rows.h"
 #include "panels/main_board_table.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPainter>
 
 namespace {
 
@@ -30,6 +33,49 @@ QWidget *topPanelOf(const QWidget *parent)
     }
     return nullptr;
 }
+
+// The outline of a sub-panel lying over part of another: without it the
+// buttons it covers look cut rather than covered. Drawn over the panel's own
+// edge, above its buttons, and deaf to the mouse.
+class PanelFrame : public QWidget
+{
+public:
+    explicit PanelFrame(QWidget *panel)
+        : QWidget(panel)
+    {
+        setObjectName(QStringLiteral("panelFrame"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(panel->rect());
+        panel->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == parent()) {
+            if (event->type() == QEvent::Resize)
+                setGeometry(parentWidget()->rect());
+            else if (event->type() == QEvent::ChildAdded || event->type() == QEvent::Show)
+                raise();
+        }
+        return false;
+    }
+
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QRect r = rect();
+        const QColor outer = Qt::black;
+        const QColor inner = Qt::white;
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), 2), outer);
+        painter.fillRect(QRect(r.left(), r.bottom() - 1, r.width(), 2), outer);
+        painter.fillRect(QRect(r.left(), r.top(), 2, r.height()), outer);
+        painter.fillRect(QRect(r.right() - 1, r.top(), 2, r.height()), outer);
+        painter.setPen(inner);
+        painter.drawRect(r.adjusted(2, 2, -3, -3));
+    }
+};
 
 } // namespace
 
@@ -121,6 +167,7 @@ QWidget *Board::addSubPanel(QWidget *parent, const QString &name, const QRect &r
     panel->setObjectName(name);
     panel->setGeometry(rect);
     panel->setAutoFillBackground(true);
+    new PanelFrame(panel);
     panel->hide();
     return panel;
 }
@@ -206,6 +253,10 @@ QList<TColorButton *> Board::buildButtons(QWidget *panel, std::span<const Button
                                                   : TColorButton::fromBgr(desc.color));
         button->setBevelSize(1);
         fitCaptionFont(button);
+        const ButtonHints::Hint hint =
+            ButtonHints::hintFor(name, panel->objectName(), QString::fromUtf8(desc.caption),
+                                 QString::fromUtf8(desc.word));
+        button->setHint(hint.left, hint.right);
         m_buttons.insert(name, button);
         made.append(button);
     }

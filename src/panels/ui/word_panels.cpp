@@ -3,6 +3,7 @@
 #include "compose/dialogs.h"
 #include "controls/color_button.h"
 #include "panels/affix_tables.h"
+#include "panels/button_hints.h"
 #include "panels/modal_table.h"
 #include "panels/panel_layout.h"
 #include "panels/ui/board.h"
@@ -369,6 +370,8 @@ void WordPanels::addCustomButton(TColorButton *button, const QString &prompt,
                                  CustomButton::Kind kind)
 {
     m_customs.append({button, prompt, kind});
+    const ButtonHints::Hint hint = ButtonHints::customHint(kind != CustomButton::Word);
+    button->setHint(hint.left, hint.right);
     const CustomButton custom = m_customs.last();
     connectClick(button, [this, custom] { customLeftClick(custom); });
     connect(button, &TColorButton::rightClicked, this,

@@ -97,6 +97,11 @@ constexpr CaptionDesc kCaptions[] = {
 
 constexpr quint32 kSwatches[] = {0x00226718, 0x00BA7474, 0x007B3F81, 0x009A1BA5, 0x004F9948,
                                  0x00909091, 0x00146AB8, 0x00855C3A, 0x00436170, 0x00848442};
+// What a screen reader calls each swatch, since its face has no caption.
+constexpr const char *kSwatchNames[] = {"dark green",  "slate blue", "plum",  "magenta",
+                                        "leaf green",  "grey",       "ochre", "steel blue",
+                                        "olive brown", "teal"};
+static_assert(std::size(kSwatchNames) == std::size(kSwatches));
 
 const QString kExample = QStringLiteral("The quick brown fox jumps over the lazy dog.");
 
@@ -434,6 +439,7 @@ void PreferencesPanel::buildButtonTextTab()
         box.sample->setFixedSize(84, kBoardButtonHeight);
         box.sample->setColor(real->color());
         box.sample->setBevelSize(1);
+        box.sample->setHint(tr("shows how the caption will look on the board"), QString());
         const int row = i % 5;
         const int column = (i / 5) * 4;
         if (desc.label)
@@ -498,6 +504,9 @@ void PreferencesPanel::buildRightTab()
         swatch->setFixedSize(50, 42);
         swatch->setColor(TColorButton::fromBgr(kSwatches[i]));
         swatch->setBevelSize(1);
+        const QString colour = QString::fromLatin1(kSwatchNames[i]);
+        swatch->setAccessibleName(tr("%1 colour").arg(colour));
+        swatch->setHint(tr("colour the right-hand column %1").arg(colour), QString());
         connect(swatch, &TColorButton::clicked, this, [this, i] { btnColorClick(i); });
         swatches->addWidget(swatch);
         m_swatches[i] = swatch;

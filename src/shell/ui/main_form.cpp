@@ -262,13 +262,25 @@ void TMainForm::setupViewActions()
     contrast->setCheckable(true);
     connect(contrast, &QAction::toggled, &m_view, &ViewSettings::setHighContrast);
     connect(&m_view, &ViewSettings::highContrastChanged, contrast, &QAction::setChecked);
+    connect(&m_view, &ViewSettings::highContrastChanged, this, &TMainForm::applyHighContrast);
     setupSpeech(menu);
 }
 
 void TMainForm::setupSpeech(QMenu *menu)
 {
-    m_speech = new SpeechCommands(*m_speechEngine, m_view, m_composition, RichEdit1, *m_dialogs, this);
+    m_speech =
+        new SpeechCommands(*m_speechEngine, m_view, m_composition, RichEdit1, *m_dialogs, this);
     m_speech->addActions(menu);
+}
+
+void TMainForm::applyHighContrast(bool on)
+{
+    // The buttons read the mode from their window when they paint, so faces
+    // set later (the indicators, the preferences) follow it too, and
+    // switching off gives back exactly the faces they were given.
+    setProperty(TColorButton::kHighContrastProperty, on);
+    for (TColorButton *button : findChildren<TColorButton *>())
+        button->update();
 }
 
 void TMainForm::setupHelpActions()
@@ -393,10 +405,13 @@ void TMainForm::setupBoard()
 
 void TMainForm::updateIndicators()
 {
-    m_board->button(QStringLiteral("btnRepeatOK"))
-        ->setColor(m_composition.repeatLit() ? kIndicatorOn : kIndicatorOff);
-    m_board->button(QStringLiteral("btnGrab"))
-        ->setColor(m_composition.grabLit() ? kIndicatorOn : kIndicatorOff);
+    auto show = [this](const char *name, bool lit) {
+        TColorButton *button = m_board->button(QString::fromLatin1(name));
+        button->setColor(lit ? kIndicatorOn : kIndicatorOff);
+        button->setArmed(lit);
+    };
+    show("btnRepeatOK", m_composition.repeatLit());
+    show("btnGrab", m_composition.grabLit());
 }
 
 void TMainForm::fixedWordClick(const QString &word)
@@ -439,6 +454,7 @@ void TMainForm::FormCreate()
     QString viewError;
     if (!m_view.read(QDir(m_programDir).filePath(QStringLiteral("view.ini")), &viewError))
         m_dialogs->message(viewError);
+    applyHighContrast(m_view.highContrast());
     // From here on the parts follow the preferences as they change.
     connect(&m_prefs, &Preferences::changed, this, &TMainForm::preferencesChanged);
     connect(&m_vocab, &Vocabulary::nounCaptionsChanged, this, &TMainForm::applyBoardLook);

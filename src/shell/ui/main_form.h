@@ -125,6 +125,7 @@ private:
     bool FormCloseQuery();
 
     void updateIndicators();
+    void applyHighContrast(bool on);
     void updateCaption();
     void FilePrint();
     void HelpManualItemClick();
