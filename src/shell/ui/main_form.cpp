@@ -6,6 +6,7 @@
 #include "morph/ui/inflection_buttons.h"
 #include "panels/ui/board.h"
 #include "panels/ui/right_column.h"
+#include "panels/ui/switch_scanner.h"
 #include "panels/ui/word_panels.h"
 #include "prefs/startup_loader.h"
 #include "prefs/ui/preferences_panel.h"
@@ -118,6 +119,7 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
     setupToolBar();
     setupStatusBar();
     setupBoard();
+    setupScanning();
     resize(640, 450);
     setAcceptDrops(true);
     FormCreate();
@@ -255,6 +257,18 @@ void TMainForm::setupViewActions()
     contrast->setCheckable(true);
     connect(contrast, &QAction::toggled, &m_view, &ViewSettings::setHighContrast);
     connect(&m_view, &ViewSettings::highContrastChanged, contrast, &QAction::setChecked);
+}
+
+void TMainForm::setupScanning()
+{
+    m_scanner = new SwitchScanner(m_board, this, &m_view);
+    QMenu *menu = findChild<QMenu *>(QStringLiteral("View1"));
+    menu->addSeparator();
+    QAction *scanning = addMenuAction(menu, "miScanning", tr("Switch &Scanning"),
+                                      QKeySequence(QStringLiteral("F7")), [] {});
+    scanning->setCheckable(true);
+    connect(scanning, &QAction::toggled, m_scanner, &SwitchScanner::setScanning);
+    connect(m_scanner, &SwitchScanner::scanningChanged, scanning, &QAction::setChecked);
 }
 
 void TMainForm::setupHelpActions()
