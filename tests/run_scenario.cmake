@@ -4,7 +4,8 @@
 # program directory), "#! stderr TEXT" (a line standard error must hold),
 # "#! remove PATH" (deletes a file of the copy) and "#! prefs LINE TEXT"
 # (puts TEXT on line LINE of the copy's prefs.ini, so a scenario can run with
-# other preferences).
+# other preferences) and "#! view TEXT" (adds the line TEXT to the copy's
+# view.ini).
 cmake_policy(SET CMP0007 NEW)
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
@@ -28,6 +29,8 @@ foreach(line ${header})
     list(APPEND stderr_needles "${CMAKE_MATCH_1}")
   elseif(line MATCHES "^#! remove (.*)")
     file(REMOVE_RECURSE ${WORK}/${CMAKE_MATCH_1})
+  elseif(line MATCHES "^#! view (.*)")
+    file(APPEND ${WORK}/view.ini "${CMAKE_MATCH_1}\n")
   elseif(line MATCHES "^#! prefs ([0-9]+) ?(.*)")
     math(EXPR index "${CMAKE_MATCH_1} - 1")
     set(value "${CMAKE_MATCH_2}")

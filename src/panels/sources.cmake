@@ -36,5 +36,7 @@ target_sources(
           panels/ui/board.h
           panels/ui/right_column.cpp
           panels/ui/right_column.h
+          panels/ui/switch_scanner.cpp
+          panels/ui/switch_scanner.h
           panels/ui/word_panels.cpp
           panels/ui/word_panels.h)

@@ -244,6 +244,9 @@ void ComposeButtons::keyUp(int key)
     // they must not undo what the command they ran has just set.
     if (isModifierKey(key))
         return;
+    // Function keys run commands (F7 switch scanning); none edits the text.
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F35)
+        return;
     if ((m_releaseModifiers & (Qt::ControlModifier | Qt::AltModifier)) && !isMoveOrEditKey(key))
         return;
     m_keys.RichEdit1KeyUp(key, m_prose());

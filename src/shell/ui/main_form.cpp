@@ -6,6 +6,7 @@
 #include "morph/ui/inflection_buttons.h"
 #include "panels/ui/board.h"
 #include "panels/ui/right_column.h"
+#include "panels/ui/switch_scanner.h"
 #include "panels/ui/word_panels.h"
 #include "prefs/startup_loader.h"
 #include "prefs/ui/preferences_panel.h"
@@ -125,6 +126,7 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
     setupToolBar();
     setupStatusBar();
     setupBoard();
+    setupScanning();
     resize(640, 450);
     setAcceptDrops(true);
     FormCreate();
@@ -281,6 +283,18 @@ void TMainForm::applyHighContrast(bool on)
     setProperty(TColorButton::kHighContrastProperty, on);
     for (TColorButton *button : findChildren<TColorButton *>())
         button->update();
+}
+
+void TMainForm::setupScanning()
+{
+    m_scanner = new SwitchScanner(m_board, this, &m_view);
+    QMenu *menu = findChild<QMenu *>(QStringLiteral("View1"));
+    menu->addSeparator();
+    QAction *scanning = addMenuAction(menu, "miScanning", tr("Switch &Scanning"),
+                                      QKeySequence(QStringLiteral("F7")), [] {});
+    scanning->setCheckable(true);
+    connect(scanning, &QAction::toggled, m_scanner, &SwitchScanner::setScanning);
+    connect(m_scanner, &SwitchScanner::scanningChanged, scanning, &QAction::setChecked);
 }
 
 void TMainForm::setupHelpActions()

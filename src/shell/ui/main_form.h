@@ -28,6 +28,7 @@ class PreferencesPanel;
 class PrinterChooser;
 class Ruler;
 class StatusPanel;
+class SwitchScanner;
 class InflectionButtons;
 class QComboBox;
 class QLineEdit;
@@ -68,6 +69,7 @@ public:
     DocumentEditor *editor() const { return RichEdit1; }
     Document *document() const { return m_document; }
     Board *board() const { return m_board; }
+    SwitchScanner *scanner() const { return m_scanner; }
     FormatBar *formatBar() const { return m_formatBar; }
     EditCommands *editCommands() const { return m_editCommands; }
     Ruler *ruler() const { return m_ruler; }
@@ -106,6 +108,8 @@ private:
     void setupCentralArea();
     void setupStatusBar();
     void setupBoard();
+    // Switch scanning of the board, and its View menu command.
+    void setupScanning();
     void FormCreate();
     void applyPreferences();
     void collectPreferences();
@@ -150,6 +154,7 @@ private:
     DocumentEditor *RichEdit1 = nullptr;
     Document *m_document = nullptr;
     Board *m_board = nullptr;
+    SwitchScanner *m_scanner = nullptr;
     ComposeButtons *m_compose = nullptr;
     WordPanels *m_wordPanels = nullptr;
     AddWordPanel *m_addWord = nullptr;
