@@ -108,7 +108,7 @@ bool SpeechCommands::eventFilter(QObject *watched, QEvent *event)
         m_keyInput = true;
     else if (event->type() == QEvent::MouseButtonPress)
         m_keyInput = false;
-    if (event->type() != QEvent::FocusIn || !m_view.speech().speakFocus)
+    if (event->type() != QEvent::FocusIn || !m_view.speech().speakFocus || m_scanning)
         return false;
     auto *button = qobject_cast<TColorButton *>(watched);
     if (!button)

@@ -30,6 +30,9 @@ public:
     void addActions(QMenu *menu);
     // The selection, else the sentence before the caret; or the whole text.
     void readAloud(bool wholeDocument);
+    // While switch scanning runs, the scanner says what it highlights
+    // (rows too, not only buttons), so focus moves are not spoken twice.
+    void setScanning(bool on) { m_scanning = on; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -46,4 +49,5 @@ private:
     QAction *m_stop = nullptr;
     bool m_toldUnavailable = false;
     bool m_keyInput = false;
+    bool m_scanning = false;
 };

@@ -295,6 +295,11 @@ void TMainForm::setupScanning()
     scanning->setCheckable(true);
     connect(scanning, &QAction::toggled, m_scanner, &SwitchScanner::setScanning);
     connect(m_scanner, &SwitchScanner::scanningChanged, scanning, &QAction::setChecked);
+    connect(m_scanner, &SwitchScanner::scanningChanged, m_speech, &SpeechCommands::setScanning);
+    connect(m_scanner, &SwitchScanner::highlightSpoken, this, [this](const QString &text) {
+        if (m_view.speech().speakFocus)
+            m_speech->speaker().say(Speaker::Kind::Focus, text);
+    });
 }
 
 void TMainForm::setupHelpActions()
