@@ -102,6 +102,7 @@ private:
     void setupCentralArea();
     void setupStatusBar();
     void setupBoard();
+    void setupKeyboard();
     void FormCreate();
     void applyPreferences();
     void collectPreferences();
