@@ -153,6 +153,8 @@ private:
     TButtonStyles m_style = TButtonStyles(bsCenter | bsShowFocus | bsShowKey);
     int m_tag = 0;
     bool m_focused = false;
+    // The focus came by keyboard (or was put here), not by a click.
+    bool m_keyFocus = false;
     // The right button holds the face down; only its own release may
     // report a right click.
     bool m_rightHeld = false;
