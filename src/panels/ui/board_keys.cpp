@@ -290,7 +290,10 @@ void BoardKeys::act(QWidget *source, const std::function<void()> &run)
     if (focus && focus != m_document && focus != from && showsIn(focus, after))
         return;
     if (after == before) {
-        if (from && (from == m_list ? from->isVisible() : showsIn(from, after)))
+        // A button its own click disabled (nothing left to delete) cannot
+        // hold the focus.
+        if (from && from->isEnabled() &&
+            (from == m_list ? from->isVisible() : showsIn(from, after)))
             from->setFocus(Qt::OtherFocusReason);
         else
             focusFirstUp();
