@@ -387,6 +387,23 @@ void TColorButton::drawBevel(QPainter &painter, QRect &rect) const
 
 void TColorButton::drawFocus(QPainter &painter, const QRect &inner) const
 {
+    if (m_keyFocus) {
+        // Focus reached by keyboard must show from across the room on any
+        // face: black, yellow and black rings, the outer one against the
+        // board, over the bevel so the caption keeps its room.
+        const QColor rings[] = {Qt::black, QColor(255, 221, 0), Qt::black};
+        QRect r = rect();
+        for (const QColor &ring : rings) {
+            if (r.width() < 2 || r.height() < 2)
+                return;
+            painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), ring);
+            painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), ring);
+            painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), ring);
+            painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), ring);
+            r.adjust(1, 1, -1, -1);
+        }
+        return;
+    }
     const QRect r =
         inner.adjusted(m_spacing, m_spacing, -m_spacing, -m_spacing).adjusted(-1, -1, 1, 1);
     if (r.width() < 1 || r.height() < 1)
@@ -505,6 +522,9 @@ void TColorButton::keyPressEvent(QKeyEvent *event)
 void TColorButton::focusInEvent(QFocusEvent *event)
 {
     m_focused = true;
+    // The mouse shows where it is by itself; every other way of arriving
+    // gets the plain ring.
+    m_keyFocus = event->reason() != Qt::MouseFocusReason && event->reason() != Qt::PopupFocusReason;
     update();
     QAbstractButton::focusInEvent(event);
 }

@@ -181,6 +181,8 @@ private:
     bool m_hasRightClick = false;
     bool m_armed = false;
     bool m_focused = false;
+    // The focus came by keyboard (or was put here), not by a click.
+    bool m_keyFocus = false;
     // The right button holds the face down; only its own release may
     // report a right click.
     bool m_rightHeld = false;

@@ -34,6 +34,8 @@ target_sources(
   wordloom_ui
   PRIVATE panels/ui/board.cpp
           panels/ui/board.h
+          panels/ui/board_keys.cpp
+          panels/ui/board_keys.h
           panels/ui/right_column.cpp
           panels/ui/right_column.h
           panels/ui/switch_scanner.cpp

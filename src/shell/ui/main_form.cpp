@@ -5,6 +5,7 @@
 #include "controls/color_button.h"
 #include "morph/ui/inflection_buttons.h"
 #include "panels/ui/board.h"
+#include "panels/ui/board_keys.h"
 #include "panels/ui/right_column.h"
 #include "panels/ui/switch_scanner.h"
 #include "panels/ui/word_panels.h"
@@ -126,6 +127,7 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
     setupToolBar();
     setupStatusBar();
     setupBoard();
+    setupKeyboard();
     setupScanning();
     resize(640, 450);
     setAcceptDrops(true);
@@ -438,6 +440,13 @@ void TMainForm::fixedWordClick(const QString &word)
     CompositionState &s = m_composition.state;
     m_composition.insert(word, word, false);
     s.CurrentWord = s.LastAction;
+}
+
+// The board, its panels and the right-hand column by keyboard: F6, arrows,
+// Enter, the Menu key and Esc.
+void TMainForm::setupKeyboard()
+{
+    new BoardKeys(*m_board, RichEdit1, m_rightColumn, m_board);
 }
 
 void TMainForm::FormCreate()

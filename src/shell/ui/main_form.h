@@ -108,6 +108,7 @@ private:
     void setupCentralArea();
     void setupStatusBar();
     void setupBoard();
+    void setupKeyboard();
     // Switch scanning of the board, and its View menu command.
     void setupScanning();
     void FormCreate();
