@@ -468,7 +468,7 @@ void TMainForm::moveEvent(QMoveEvent *event)
 void TMainForm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    if (event->size() != m_zoomTarget)
+    if (!m_zoomResizing && event->size() != m_zoomTarget)
         m_zoomGrowth = QSize(0, 0);
     recordGeometry();
     if (m_view.zoom() != ViewSettings::kMinZoom)
@@ -703,9 +703,18 @@ void TMainForm::applyZoom()
         const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
         target = target.boundedTo(screen->availableGeometry().size() - frame);
     }
-    m_zoomGrowth = (m_zoomGrowth + target - size()).expandedTo(QSize(0, 0));
+    const QSize was = size();
     m_zoomTarget = target;
+    m_zoomResizing = true;
+    // The window's minimum follows the board's new size first: an old one
+    // would stop a shrink.
+    layout()->activate();
     resize(target);
+    // The board's new minimum holds now, not at the next layout pass.
+    layout()->activate();
+    m_zoomResizing = false;
+    m_zoomGrowth = (m_zoomGrowth + size() - was).expandedTo(QSize(0, 0));
+    m_zoomTarget = size();
     FormResize();
 }
 

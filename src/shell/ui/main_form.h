@@ -166,6 +166,7 @@ private:
     // a size the user gives the window ends it.
     QSize m_zoomGrowth{0, 0};
     QSize m_zoomTarget;
+    bool m_zoomResizing = false;
 
     // Where the caret was when the preferences panel opened.
     QTextCursor m_caretBeforePanel;
