@@ -5,10 +5,18 @@
 #include "panels/button_rows.h"
 #include "panels/main_board_table.h"
 
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListView>
 #include <QPainter>
+#include <QTabBar>
+#include <QTabWidget>
 
 namespace {
 
@@ -117,8 +125,12 @@ void Board::buildPending() const
 {
     // A builder may itself look a button up and so come back here: each
     // one leaves the list before it runs.
-    while (!m_pending.isEmpty())
+    while (!m_pending.isEmpty()) {
         m_pending.takeFirst()();
+        // A panel built while zoomed comes out zoomed.
+        if (m_zoom != 100)
+            const_cast<Board *>(this)->zoomAll();
+    }
 }
 
 QWidget *Board::panelUp() const
@@ -158,6 +170,7 @@ QWidget *Board::addOverlay(const QString &name)
     panel->setGeometry(0, 0, kBoardWidth, kBoardHeight);
     panel->setAutoFillBackground(true);
     panel->hide();
+    panel->installEventFilter(this);
     return panel;
 }
 
@@ -169,6 +182,7 @@ QWidget *Board::addSubPanel(QWidget *parent, const QString &name, const QRect &r
     panel->setAutoFillBackground(true);
     new PanelFrame(panel);
     panel->hide();
+    panel->installEventFilter(this);
     return panel;
 }
 
@@ -195,10 +209,12 @@ void Board::fitCaptionFont(TColorButton *button)
 {
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
-    int pixels = 16;
+    const double scale = zoomOf(button) / 100.0;
+    int pixels = qRound(16 * scale);
+    const int smallest = qRound(9 * scale);
     const QString caption = button->caption().remove(QLatin1Char('&'));
     const int room = button->width() - 2 * button->bevelSize() - 2;
-    for (; pixels > 9; --pixels) {
+    for (; pixels > smallest; --pixels) {
         font.setPixelSize(pixels);
         if (QFontMetrics(font).horizontalAdvance(caption) <= room)
             break;
@@ -206,6 +222,8 @@ void Board::fitCaptionFont(TColorButton *button)
     font.setPixelSize(pixels);
     button->setFont(font);
     button->setFontColor(Qt::white);
+    // Zooming fits it again rather than scaling it.
+    button->setProperty("fittedCaption", true);
 }
 
 namespace {
@@ -264,4 +282,157 @@ QList<TColorButton *> Board::buildButtons(QWidget *panel, std::span<const Button
         for (const auto &use : m_waiting.take(button->objectName()))
             use(button);
     return made;
+}
+
+int Board::zoomOf(const QWidget *widget)
+{
+    for (; widget; widget = widget->parentWidget())
+        if (const auto *board = qobject_cast<const Board *>(widget))
+            return board->m_zoom;
+    return 100;
+}
+
+void Board::setZoom(int percent)
+{
+    if (percent == m_zoom || percent <= 0)
+        return;
+    m_zoom = percent;
+    zoomAll();
+}
+
+bool Board::eventFilter(QObject *watched, QEvent *event)
+{
+    // A panel shown for the first time may just have been built, or its
+    // owner may have placed things on it anew.
+    if (m_zoom != 100 && event->type() == QEvent::ShowToParent)
+        zoomAll();
+    return QWidget::eventFilter(watched, event);
+}
+
+int Board::zoomed(int value) const
+{
+    return qRound(value * m_zoom / 100.0);
+}
+
+Board::Unzoomed &Board::unzoomed(QObject *object)
+{
+    Unzoomed &u = m_unzoomed[object];
+    if (!u.object) {
+        u = Unzoomed();
+        u.object = object;
+    }
+    return u;
+}
+
+void Board::zoomAll()
+{
+    Unzoomed &self = unzoomed(this);
+    if (self.geometry.isNull()) {
+        self.geometry = QRect(0, 0, kBoardWidth, kBoardHeight);
+        self.font = font();
+    }
+    setFixedSize(zoomed(kBoardWidth), zoomed(kBoardHeight));
+    QFont f = self.font;
+    if (f.pixelSize() > 0)
+        f.setPixelSize(zoomed(f.pixelSize()));
+    else
+        f.setPointSizeF(f.pointSizeF() * m_zoom / 100.0);
+    setFont(f);
+    for (QObject *child : children())
+        if (auto *widget = qobject_cast<QWidget *>(child); widget && !widget->isWindow())
+            zoomTree(widget, true);
+}
+
+void Board::zoomTree(QWidget *widget, bool place)
+{
+    zoomWidget(widget, place);
+    if (QLayout *layout = widget->layout())
+        zoomLayout(layout);
+    // The parts inside a box, a list or a button are laid out by it.
+    if (qobject_cast<QAbstractScrollArea *>(widget) || qobject_cast<QComboBox *>(widget) ||
+        qobject_cast<QAbstractSpinBox *>(widget) || qobject_cast<QAbstractButton *>(widget) ||
+        qobject_cast<QLineEdit *>(widget) || qobject_cast<QTabBar *>(widget))
+        return;
+    // A tab widget places its bar and pages itself; a layout places what it holds.
+    const bool placeChildren = !widget->layout() && !qobject_cast<QTabWidget *>(widget);
+    for (QObject *child : widget->children())
+        if (auto *inner = qobject_cast<QWidget *>(child); inner && !inner->isWindow())
+            zoomTree(inner, placeChildren);
+}
+
+void Board::zoomWidget(QWidget *widget, bool place)
+{
+    const bool fresh = !m_unzoomed.value(widget).object;
+    Unzoomed &u = unzoomed(widget);
+    auto size = [this](QSize s) {
+        return QSize(s.width() >= QWIDGETSIZE_MAX ? s.width() : zoomed(s.width()),
+                     s.height() >= QWIDGETSIZE_MAX ? s.height() : zoomed(s.height()));
+    };
+    if (fresh || widget->minimumSize() != u.minimumSet)
+        u.minimum = widget->minimumSize();
+    if (fresh || widget->maximumSize() != u.maximumSet)
+        u.maximum = widget->maximumSize();
+    if (!u.minimum.isNull() || u.maximum != QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)) {
+        widget->setMinimumSize(size(u.minimum));
+        widget->setMaximumSize(size(u.maximum));
+    }
+    u.minimumSet = widget->minimumSize();
+    u.maximumSet = widget->maximumSize();
+
+    if (place) {
+        if (fresh || widget->geometry() != u.placed)
+            u.geometry = widget->geometry();
+        const QRect &g = u.geometry;
+        widget->setGeometry(zoomed(g.x()), zoomed(g.y()), zoomed(g.width()), zoomed(g.height()));
+        u.placed = widget->geometry();
+    }
+
+    // A list's rows and columns grow with its words.
+    if (auto *list = qobject_cast<QListView *>(widget)) {
+        if (fresh || list->gridSize() != u.gridSet)
+            u.grid = list->gridSize();
+        if (u.grid.isValid())
+            list->setGridSize(size(u.grid));
+        u.gridSet = list->gridSize();
+    }
+
+    auto *button = qobject_cast<TColorButton *>(widget);
+    if (button && button->property("fittedCaption").toBool()) {
+        fitCaptionFont(button);
+        return;
+    }
+    // A font of the widget's own scales; any other comes from the board's.
+    if (widget->testAttribute(Qt::WA_SetFont) && (fresh || widget->font() != u.fontSet)) {
+        u.font = widget->font();
+        u.ownFont = true;
+    }
+    if (!u.ownFont)
+        return;
+    QFont f = u.font;
+    if (f.pixelSize() > 0)
+        f.setPixelSize(zoomed(f.pixelSize()));
+    else
+        f.setPointSizeF(f.pointSizeF() * m_zoom / 100.0);
+    widget->setFont(f);
+    u.fontSet = widget->font();
+}
+
+void Board::zoomLayout(QLayout *layout)
+{
+    const bool fresh = !m_unzoomed.value(layout).object;
+    Unzoomed &u = unzoomed(layout);
+    if (fresh || layout->contentsMargins() != u.marginsSet)
+        u.margins = layout->contentsMargins();
+    if (fresh || layout->spacing() != u.spacingSet)
+        u.spacing = layout->spacing();
+    const QMargins &m = u.margins;
+    layout->setContentsMargins(zoomed(m.left()), zoomed(m.top()), zoomed(m.right()),
+                               zoomed(m.bottom()));
+    if (u.spacing >= 0)
+        layout->setSpacing(zoomed(u.spacing));
+    u.marginsSet = layout->contentsMargins();
+    u.spacingSet = layout->spacing();
+    for (int i = 0; i < layout->count(); ++i)
+        if (QLayout *inner = layout->itemAt(i)->layout())
+            zoomLayout(inner);
 }

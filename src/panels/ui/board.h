@@ -3,7 +3,10 @@
 #include "panels/button_desc.h"
 #include "panels/label_desc.h"
 
+#include <QFont>
 #include <QHash>
+#include <QMargins>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <span>
@@ -56,9 +59,46 @@ public:
 
     // The caption font of board buttons: white bold Arial, 16 pixels, made
     // smaller only where a caption would not fit its button.
+    // At a zoom the 16 pixels grow with it.
     static void fitCaptionFont(TColorButton *button);
 
+    // The zoom in percent: 100 is the tables' own layout. Every panel, the
+    // widgets on it and their fonts follow from their size at 100, also
+    // panels that are built later while zoomed.
+    void setZoom(int percent);
+    int zoom() const { return m_zoom; }
+    // The zoom of the board that holds widget, 100 outside a board.
+    static int zoomOf(const QWidget *widget);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // What a widget or layout was at 100, and what zooming last made of it:
+    // a widget whose place differs from that was moved since, and its new
+    // place is taken as its place at 100.
+    struct Unzoomed
+    {
+        // Null once the object is gone and another may have its address.
+        QPointer<QObject> object;
+        QRect geometry, placed;
+        QSize minimum, maximum, minimumSet, maximumSet;
+        QFont font, fontSet;
+        QSize grid, gridSet;
+        bool ownFont = false;
+        QMargins margins, marginsSet;
+        int spacing = -1, spacingSet = -1;
+    };
+    Unzoomed &unzoomed(QObject *object);
+    int zoomed(int value) const;
+    void zoomTree(QWidget *widget, bool place);
+    void zoomWidget(QWidget *widget, bool place);
+    void zoomLayout(QLayout *layout);
+    void zoomAll();
+
+    int m_zoom = 100;
+    QHash<QObject *, Unzoomed> m_unzoomed;
+
     QWidget *m_main;
     QHash<QString, TColorButton *> m_buttons;
     QHash<QString, QList<std::function<void(TColorButton *)>>> m_waiting;

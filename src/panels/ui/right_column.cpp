@@ -153,6 +153,9 @@ void RightColumn::FormResize(int windowWidth)
 
 std::optional<QString> RightColumn::layOut(int windowWidth)
 {
+    // Zoomed, the board and the columns are both wider: the count is that
+    // of the window at 100.
+    windowWidth = qRound(windowWidth * 100.0 / m_zoom);
     if (windowWidth <= RightWords::BoardRoom)
         return std::nullopt;
     QString writeBack;
@@ -182,13 +185,15 @@ void RightColumn::resizeEvent(QResizeEvent *event)
 
 void RightColumn::placeFillers()
 {
-    const int listWidth = std::max(0, width() - kLeftWidth - m_margin);
-    pFillerLeft->setGeometry(0, 0, kLeftWidth, height());
-    pFillerTop->setGeometry(kLeftWidth, 0, listWidth, kTopHeight);
-    pFillerRight->setGeometry(kLeftWidth + listWidth, kTopHeight, m_margin,
-                              std::max(0, height() - kTopHeight));
-    lbRight->setGeometry(kLeftWidth, kTopHeight, listWidth, std::max(0, height() - kTopHeight));
-    pFillerRightTop->setGeometry(kLeftWidth + listWidth - 2, 0, m_margin + 2, kTopHeight);
+    const int left = zoomed(kLeftWidth);
+    const int top = zoomed(kTopHeight);
+    const int margin = zoomed(m_margin);
+    const int listWidth = std::max(0, width() - left - margin);
+    pFillerLeft->setGeometry(0, 0, left, height());
+    pFillerTop->setGeometry(left, 0, listWidth, top);
+    pFillerRight->setGeometry(left + listWidth, top, margin, std::max(0, height() - top));
+    lbRight->setGeometry(left, top, listWidth, std::max(0, height() - top));
+    pFillerRightTop->setGeometry(left + listWidth - 2, 0, margin + 2, top);
     updateGrid();
 }
 
@@ -196,7 +201,23 @@ void RightColumn::updateGrid()
 {
     // Each column takes an equal share of the list's width.
     const int columnWidth = std::max(1, lbRight->viewport()->width() / std::max(1, m_columns));
-    lbRight->setGridSize(QSize(columnWidth, kItemHeight));
+    lbRight->setGridSize(QSize(columnWidth, zoomed(kItemHeight)));
+}
+
+void RightColumn::setZoom(int percent)
+{
+    if (percent == m_zoom || percent <= 0)
+        return;
+    if (m_zoom == 100)
+        m_unzoomedFont = lbRight->font();
+    m_zoom = percent;
+    QFont font = m_unzoomedFont;
+    if (font.pixelSize() > 0)
+        font.setPixelSize(zoomed(font.pixelSize()));
+    else
+        font.setPointSizeF(font.pointSizeF() * percent / 100.0);
+    lbRight->setFont(font);
+    layOut(window()->width());
 }
 
 bool RightColumn::eventFilter(QObject *watched, QEvent *event)

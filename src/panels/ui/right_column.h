@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 #include <optional>
 
@@ -49,6 +50,8 @@ public:
     // $00BBGGRR or a system colour, for the list and every filler.
     void setColour(quint32 colour);
     quint32 colour() const { return m_colour; }
+    // The zoom in percent, as the board's: rows, strips and words grow with it.
+    void setZoom(int percent);
 
 Q_SIGNALS:
     void pickRequested();
@@ -66,6 +69,7 @@ private:
     std::optional<QString> layOut(int windowWidth);
     void placeFillers();
     void updateGrid();
+    int zoomed(int value) const { return qRound(value * m_zoom / 100.0); }
 
     Composition &m_composition;
     Vocabulary &m_vocabulary;
@@ -79,4 +83,6 @@ private:
     int m_columns = 1;
     int m_margin = 4;
     quint32 m_colour = 0x00855C3A;
+    int m_zoom = 100;
+    QFont m_unzoomedFont;
 };

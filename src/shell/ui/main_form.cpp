@@ -46,6 +46,8 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryFile>
 #include <QToolBar>
 #include <QUrl>
@@ -156,8 +158,14 @@ void TMainForm::setupCentralArea()
     auto *row = new QHBoxLayout(bottom);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    m_board = new Board(bottom);
-    row->addWidget(m_board, 0, Qt::AlignTop);
+    // The board scrolls where a zoomed board is bigger than the screen.
+    m_boardArea = new QScrollArea(bottom);
+    m_boardArea->setObjectName(QStringLiteral("sbBoard"));
+    m_boardArea->setFrameShape(QFrame::NoFrame);
+    m_board = new Board;
+    m_boardArea->setWidget(m_board);
+    m_boardArea->setFixedSize(m_board->size());
+    row->addWidget(m_boardArea, 0, Qt::AlignTop);
     m_rightColumn = new RightColumn(m_composition, m_vocab, bottom);
     m_rightColumn->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     row->addWidget(m_rightColumn, 1);
@@ -483,6 +491,9 @@ void TMainForm::FormCreate()
     if (!m_view.read(QDir(m_programDir).filePath(QStringLiteral("view.ini")), &viewError))
         m_dialogs->message(viewError);
     applyHighContrast(m_view.highContrast());
+    if (m_view.zoom() != ViewSettings::kMinZoom)
+        applyZoom();
+    connect(&m_view, &ViewSettings::zoomChanged, this, &TMainForm::applyZoom);
     // From here on the parts follow the preferences as they change.
     connect(&m_prefs, &Preferences::changed, this, &TMainForm::preferencesChanged);
     connect(&m_vocab, &Vocabulary::nounCaptionsChanged, this, &TMainForm::applyBoardLook);
@@ -519,7 +530,11 @@ void TMainForm::moveEvent(QMoveEvent *event)
 void TMainForm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    if (!m_zoomResizing && event->size() != m_zoomTarget)
+        m_zoomGrowth = QSize(0, 0);
     recordGeometry();
+    if (m_view.zoom() != ViewSettings::kMinZoom)
+        fitBoardArea();
     FormResize();
 }
 
@@ -696,7 +711,73 @@ void TMainForm::recordGeometry()
     if (!isVisible() ||
         (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
         return;
-    m_prefs.setNormalGeometry(geometry());
+    // The user's size, not what zooming added to it.
+    m_prefs.setNormalGeometry(QRect(geometry().topLeft(), size() - m_zoomGrowth));
+}
+
+QSize TMainForm::fitBoardArea()
+{
+    const QSize board = m_board->size();
+    QSize room = board;
+    if (const QScreen *screen = this->screen()) {
+        // What the screen leaves for the board beside the window's frame,
+        // bars and a few lines of the document.
+        const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
+        const QSize available = screen->availableGeometry().size() - frame;
+        // Before the first layout the bars' heights are not known yet.
+        const int others =
+            isVisible() ? height() - m_boardArea->parentWidget()->height() - RichEdit1->height()
+                        : 120;
+        room = room.boundedTo(QSize(available.width(), available.height() - others -
+                                                           RichEdit1->minimumSizeHint().height()));
+    }
+    QSize area = board.boundedTo(room.expandedTo(QSize(100, 60)));
+    const bool across = area.width() < board.width();
+    if (area.height() < board.height())
+        area.rwidth() += m_boardArea->verticalScrollBar()->sizeHint().width();
+    if (across)
+        area.rheight() += m_boardArea->horizontalScrollBar()->sizeHint().height();
+    area = area.boundedTo(board + QSize(100, 100));
+    m_boardArea->setFixedSize(area);
+    m_boardArea->parentWidget()->setFixedHeight(area.height());
+    return area;
+}
+
+void TMainForm::applyZoom()
+{
+    const int zoom = m_view.zoom();
+    const QSize before = m_boardArea->size();
+    m_board->setZoom(zoom);
+    m_rightColumn->setZoom(zoom);
+    const QSize after = fitBoardArea();
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    // Growing takes what the board needs; shrinking gives back no more
+    // than growing took.
+    QSize grow(std::max(0, after.width() - m_boardArea->parentWidget()->width()),
+               after.height() - before.height());
+    if (after.width() < before.width())
+        grow.setWidth(-std::min(before.width() - after.width(), m_zoomGrowth.width()));
+    if (grow.height() < 0)
+        grow.setHeight(-std::min(-grow.height(), m_zoomGrowth.height()));
+    QSize target = size() + grow;
+    if (const QScreen *screen = this->screen()) {
+        const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
+        target = target.boundedTo(screen->availableGeometry().size() - frame);
+    }
+    const QSize was = size();
+    m_zoomTarget = target;
+    m_zoomResizing = true;
+    // The window's minimum follows the board's new size first: an old one
+    // would stop a shrink.
+    layout()->activate();
+    resize(target);
+    // The board's new minimum holds now, not at the next layout pass.
+    layout()->activate();
+    m_zoomResizing = false;
+    m_zoomGrowth = (m_zoomGrowth + size() - was).expandedTo(QSize(0, 0));
+    m_zoomTarget = size();
+    FormResize();
 }
 
 void TMainForm::lockForPreferences(bool locked)

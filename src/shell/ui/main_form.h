@@ -31,6 +31,7 @@ class StatusPanel;
 class SwitchScanner;
 class InflectionButtons;
 class QComboBox;
+class QScrollArea;
 class QLineEdit;
 class RandomSource;
 class RightColumn;
@@ -128,6 +129,11 @@ private:
     void lockForPreferences(bool locked);
     void FormResize();
     bool FormCloseQuery();
+    // The board, the right-hand column and the window at the zoom of the
+    // view settings.
+    void applyZoom();
+    // The board's scroll area as big as the board where the screen has room.
+    QSize fitBoardArea();
 
     void updateIndicators();
     void applyHighContrast(bool on);
@@ -170,6 +176,12 @@ private:
     RightColumn *m_rightColumn = nullptr;
     InflectionButtons *m_inflection = nullptr;
     QLineEdit *edNoPaste = nullptr;
+    QScrollArea *m_boardArea = nullptr;
+    // What zooming added to the window's size, given back on zooming out;
+    // a size the user gives the window ends it.
+    QSize m_zoomGrowth{0, 0};
+    QSize m_zoomTarget;
+    bool m_zoomResizing = false;
 
     // Where the caret was when the preferences panel opened.
     QTextCursor m_caretBeforePanel;

@@ -1,0 +1,83 @@
+#include "panels/main_board_table.h"
+#include "panels/ui/right_column.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace {
+
+// The rect of every named widget the board places itself (not one a layout
+// or a tab widget places), every panel built.
+QHash<QString, QRect> boardRects(TMainForm &window)
+{
+    window.board()->buildPending();
+    QHash<QString, QRect> rects;
+    for (QWidget *w : window.board()->findChildren<QWidget *>()) {
+        QWidget *parent = w->parentWidget();
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")) &&
+            !parent->layout() && !qobject_cast<QTabWidget *>(parent) &&
+            !qobject_cast<QTabBar *>(parent))
+            rects.insert(w->objectName(), QRect(w->mapTo(window.board(), QPoint()), w->size()));
+    }
+    return rects;
+}
+
+void zoomIn(TMainForm &window, int times)
+{
+    for (int i = 0; i < times; ++i)
+        window.findChild<QAction *>(QStringLiteral("miZoomIn"))->trigger();
+}
+
+} // namespace
+
+using ZoomTest = WindowFixture;
+
+// At 100 the board is its table; four steps make every place on it twice
+// as big, whether its panel was built before the zoom or first built at
+// 200; the zoom comes back after a restart.
+TEST_F(ZoomTest, TwoHundredDoublesEveryPlaceAndSurvivesARestart)
+{
+    TMainForm &first = open();
+    for (const ButtonDesc &desc : mainBoardButtons()) {
+        if (desc.width > 0) {
+            EXPECT_EQ(first.board()->button(QString::fromLatin1(desc.name))->geometry(),
+                      QRect(desc.left, desc.top, desc.width, desc.height))
+                << desc.name;
+        }
+    }
+    const QHash<QString, QRect> at100 = boardRects(first);
+    ASSERT_GT(at100.size(), 200);
+    ASSERT_TRUE(at100.contains(QStringLiteral("pModal")));
+    auto *list = first.rightColumn()->findChild<QListWidget *>(QStringLiteral("lbRight"));
+    const QSize grid = list->gridSize();
+    const int pixels = QFontInfo(list->font()).pixelSize();
+    const int label = first.board()->findChild<QLabel *>()->font().pixelSize();
+
+    zoomIn(first, 4);
+    EXPECT_EQ(first.viewSettings().zoom(), 200);
+    EXPECT_EQ(first.board()->button(QStringLiteral("btnA"))->width(), 2 * at100["btnA"].width());
+    EXPECT_EQ(list->gridSize().height(), 2 * grid.height());
+    EXPECT_NEAR(QFontInfo(list->font()).pixelSize(), 2 * pixels, 1);
+    EXPECT_EQ(first.board()->findChild<QLabel *>()->font().pixelSize(), 2 * label);
+    const QHash<QString, QRect> zoomed = boardRects(first);
+    for (auto it = at100.begin(); it != at100.end(); ++it)
+        EXPECT_EQ(zoomed.value(it.key()), QRect(it->topLeft() * 2, it->size() * 2))
+            << it.key().toStdString();
+    ASSERT_TRUE(first.close());
+
+    // Built lazily at 200: the panels come out zoomed too.
+    TMainForm &second = open();
+    EXPECT_EQ(second.viewSettings().zoom(), 200);
+    const QHash<QString, QRect> restarted = boardRects(second);
+    for (auto it = at100.begin(); it != at100.end(); ++it)
+        EXPECT_EQ(restarted.value(it.key()), QRect(it->topLeft() * 2, it->size() * 2))
+            << it.key().toStdString();
+    // Back at 100 it is the table again.
+    second.findChild<QAction *>(QStringLiteral("miZoomReset"))->trigger();
+    EXPECT_EQ(boardRects(second), at100);
+}
