@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -57,7 +58,15 @@ TEST_F(ZoomTest, TwoHundredDoublesEveryPlaceAndSurvivesARestart)
     const QSize grid = list->gridSize();
     const int pixels = QFontInfo(list->font()).pixelSize();
     const int label = first.board()->findChild<QLabel *>()->font().pixelSize();
+    const QSize userSize = first.size();
 
+    zoomIn(first, 4);
+    // The window grew for the board, within the screen, and gives the
+    // growth back when the zoom goes back.
+    EXPECT_GT(first.width(), userSize.width());
+    EXPECT_LE(first.frameGeometry().width(), first.screen()->availableGeometry().width());
+    first.findChild<QAction *>(QStringLiteral("miZoomReset"))->trigger();
+    EXPECT_EQ(first.size(), userSize);
     zoomIn(first, 4);
     EXPECT_EQ(first.viewSettings().zoom(), 200);
     EXPECT_EQ(first.board()->button(QStringLiteral("btnA"))->width(), 2 * at100["btnA"].width());

@@ -48,6 +48,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTemporaryFile>
 #include <QToolBar>
 #include <QUrl>
@@ -165,6 +166,12 @@ void TMainForm::setupCentralArea()
     m_board = new Board;
     m_boardArea->setWidget(m_board);
     m_boardArea->setFixedSize(m_board->size());
+    // A zoomed board that scrolls brings the button the keyboard or the
+    // scanning moves to into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && m_board->isAncestorOf(now))
+            m_boardArea->ensureWidgetVisible(now, 4, 4);
+    });
     row->addWidget(m_boardArea, 0, Qt::AlignTop);
     m_rightColumn = new RightColumn(m_composition, m_vocab, bottom);
     m_rightColumn->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -530,8 +537,12 @@ void TMainForm::moveEvent(QMoveEvent *event)
 void TMainForm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    if (!m_zoomResizing && event->size() != m_zoomTarget)
-        m_zoomGrowth = QSize(0, 0);
+    // A window manager may apply a zoom's resize later, when m_zoomResizing
+    // is over: that size is known by being the one asked for. A window
+    // pushed out to its new minimum by a bigger board was not sized by
+    // the user either.
+    if (!m_zoomResizing && event->size() != m_zoomTarget && event->size() != minimumSize())
+        m_userSize = event->size();
     recordGeometry();
     if (m_view.zoom() != ViewSettings::kMinZoom)
         fitBoardArea();
@@ -712,7 +723,8 @@ void TMainForm::recordGeometry()
         (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
         return;
     // The user's size, not what zooming added to it.
-    m_prefs.setNormalGeometry(QRect(geometry().topLeft(), size() - m_zoomGrowth));
+    m_prefs.setNormalGeometry(
+        QRect(geometry().topLeft(), m_userSize.isValid() ? m_userSize : size()));
 }
 
 QSize TMainForm::fitBoardArea()
@@ -721,15 +733,19 @@ QSize TMainForm::fitBoardArea()
     QSize room = board;
     if (const QScreen *screen = this->screen()) {
         // What the screen leaves for the board beside the window's frame,
-        // bars and a few lines of the document.
+        // the bars and a few lines of the document. The bars' own hints,
+        // not their current heights: before the first layout those are
+        // not known.
         const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
         const QSize available = screen->availableGeometry().size() - frame;
-        // Before the first layout the bars' heights are not known yet.
-        const int others =
-            isVisible() ? height() - m_boardArea->parentWidget()->height() - RichEdit1->height()
-                        : 120;
-        room = room.boundedTo(QSize(available.width(), available.height() - others -
-                                                           RichEdit1->minimumSizeHint().height()));
+        int others = RichEdit1->minimumSizeHint().height();
+        for (const QWidget *bar :
+             {static_cast<QWidget *>(menuBar()), static_cast<QWidget *>(statusBar()),
+              static_cast<QWidget *>(m_ruler)})
+            others += bar->sizeHint().height();
+        for (const QToolBar *bar : findChildren<QToolBar *>())
+            others += bar->sizeHint().height();
+        room = room.boundedTo(QSize(available.width(), available.height() - others));
     }
     QSize area = board.boundedTo(room.expandedTo(QSize(100, 60)));
     const bool across = area.width() < board.width();
@@ -737,7 +753,7 @@ QSize TMainForm::fitBoardArea()
         area.rwidth() += m_boardArea->verticalScrollBar()->sizeHint().width();
     if (across)
         area.rheight() += m_boardArea->horizontalScrollBar()->sizeHint().height();
-    area = area.boundedTo(board + QSize(100, 100));
+    area = area.boundedTo(room.expandedTo(QSize(100, 60)));
     m_boardArea->setFixedSize(area);
     m_boardArea->parentWidget()->setFixedHeight(area.height());
     return area;
@@ -745,38 +761,36 @@ QSize TMainForm::fitBoardArea()
 
 void TMainForm::applyZoom()
 {
+    if (!m_userSize.isValid())
+        m_userSize = size();
     const int zoom = m_view.zoom();
-    const QSize before = m_boardArea->size();
+    // The board's growth pushes the window out to its new minimum on the
+    // way: not the user's doing.
+    m_zoomResizing = true;
     m_board->setZoom(zoom);
     m_rightColumn->setZoom(zoom);
-    const QSize after = fitBoardArea();
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+    fitBoardArea();
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        m_zoomResizing = false;
         return;
-    // Growing takes what the board needs; shrinking gives back no more
-    // than growing took.
-    QSize grow(std::max(0, after.width() - m_boardArea->parentWidget()->width()),
-               after.height() - before.height());
-    if (after.width() < before.width())
-        grow.setWidth(-std::min(before.width() - after.width(), m_zoomGrowth.width()));
-    if (grow.height() < 0)
-        grow.setHeight(-std::min(-grow.height(), m_zoomGrowth.height()));
-    QSize target = size() + grow;
+    }
+    // The window's minimum follows the board's new size: resizing to the
+    // user's size then grows the window just as far as the board needs,
+    // and a zoom back out returns to the user's size.
+    // Inner layouts first: the window's layout caches what they said.
+    m_boardArea->parentWidget()->layout()->invalidate();
+    centralWidget()->layout()->invalidate();
+    layout()->invalidate();
+    centralWidget()->layout()->activate();
+    layout()->activate();
+    QSize target = m_userSize.expandedTo(minimumSize());
     if (const QScreen *screen = this->screen()) {
         const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
         target = target.boundedTo(screen->availableGeometry().size() - frame);
     }
-    const QSize was = size();
     m_zoomTarget = target;
-    m_zoomResizing = true;
-    // The window's minimum follows the board's new size first: an old one
-    // would stop a shrink.
-    layout()->activate();
     resize(target);
-    // The board's new minimum holds now, not at the next layout pass.
-    layout()->activate();
     m_zoomResizing = false;
-    m_zoomGrowth = (m_zoomGrowth + size() - was).expandedTo(QSize(0, 0));
-    m_zoomTarget = size();
     FormResize();
 }
 

@@ -179,7 +179,10 @@ private:
     QScrollArea *m_boardArea = nullptr;
     // What zooming added to the window's size, given back on zooming out;
     // a size the user gives the window ends it.
-    QSize m_zoomGrowth{0, 0};
+    // The size the user gave the window (or the one it started with): a
+    // zoom grows the window from it where the board needs more, and
+    // zooming back out returns to it.
+    QSize m_userSize;
     QSize m_zoomTarget;
     bool m_zoomResizing = false;
 
