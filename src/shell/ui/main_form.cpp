@@ -66,12 +66,14 @@ bool canWriteIn(const QString &dir)
 const QColor kIndicatorOn(128, 0, 0);
 const QColor kIndicatorOff(Qt::black);
 
-// The arrow pictures of the word-left and word-right buttons.
-QPixmap arrowPicture(bool left)
+// The arrow pictures of the word-left and word-right buttons, 16 by 12
+// pixels times the zoom.
+QPixmap arrowPicture(bool left, double scale = 1.0)
 {
-    QPixmap pix(16, 12);
+    QPixmap pix(qRound(16 * scale), qRound(12 * scale));
     pix.fill(Qt::transparent);
     QPainter p(&pix);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
@@ -769,6 +771,9 @@ void TMainForm::applyZoom()
     m_zoomResizing = true;
     m_board->setZoom(zoom);
     m_rightColumn->setZoom(zoom);
+    m_board->button(QStringLiteral("btnWordLeft"))->setPicture(arrowPicture(true, m_view.scale()));
+    m_board->button(QStringLiteral("btnWordRight"))
+        ->setPicture(arrowPicture(false, m_view.scale()));
     fitBoardArea();
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
         m_zoomResizing = false;
