@@ -116,7 +116,9 @@ QWidget *SpeechTab::buildScanGroup(QWidget *page)
     edHoldTime = numberBox("edHoldTime", 200, 5000, 100, group);
     cbMoveKey = keyBox("cbMoveKey", group);
     cbChooseKey = keyBox("cbChooseKey", group);
-    form->addRow(caption(tr("Scanning:"), group, cbScanMode), cbScanMode);
+    // The mode's name needs the group's whole width to be read whole.
+    form->addRow(caption(tr("Scanning:"), group, cbScanMode));
+    form->addRow(cbScanMode);
     form->addRow(caption(tr("Step every (ms):"), group, edScanInterval), edScanInterval);
     form->addRow(caption(tr("Hold for right click (ms):"), group, edHoldTime), edHoldTime);
     form->addRow(caption(tr("Move switch key:"), group, cbMoveKey), cbMoveKey);
