@@ -7,6 +7,7 @@
 #include "panels/ui/right_column.h"
 #include "prefs/preferences.h"
 #include "prefs/prefs_box_rules.h"
+#include "prefs/ui/buddy_label.h"
 #include "shell/ui/document.h"
 #include "shell/ui/document_editor.h"
 #include "shell/ui/edit_commands.h"
@@ -108,16 +109,6 @@ const QString kExample = QStringLiteral("The quick brown fox jumps over the lazy
 QString name(const char *text)
 {
     return QString::fromLatin1(text);
-}
-
-// A caption; the box it names takes it as its name for a screen reader.
-QLabel *label(const QString &text, QWidget *parent, QWidget *names = nullptr)
-{
-    auto *l = new QLabel(text, parent);
-    l->setTextFormat(Qt::PlainText);
-    if (names)
-        l->setBuddy(names);
-    return l;
 }
 
 // The same directory, however it was spelled.
@@ -274,10 +265,10 @@ void PreferencesPanel::buildFontTab()
     reFontExample->setPlainText(kExample);
 
     auto *row = new QHBoxLayout;
-    row->addWidget(label(tr("Font:"), page, cbFontName));
+    row->addWidget(buddyLabel(tr("Font:"), page, cbFontName));
     row->addWidget(cbFontName);
     row->addSpacing(16);
-    row->addWidget(label(tr("Size:"), page, edFontSize));
+    row->addWidget(buddyLabel(tr("Size:"), page, edFontSize));
     row->addWidget(edFontSize);
     row->addWidget(spin);
     row->addStretch(1);
@@ -302,9 +293,9 @@ void PreferencesPanel::buildDirectoriesTab()
         browse->setObjectName(name(browseName));
         auto *captions = new QVBoxLayout;
         captions->setSpacing(0);
-        captions->addWidget(label(caption, page));
+        captions->addWidget(buddyLabel(caption, page));
         if (!note.isEmpty())
-            captions->addWidget(label(note, page));
+            captions->addWidget(buddyLabel(note, page));
         grid->addLayout(captions, r, 0);
         grid->addWidget(box, r, 1);
         grid->addWidget(browse, r, 2);
@@ -324,7 +315,8 @@ void PreferencesPanel::buildDirectoriesTab()
         edVocabDir->setText(Vocabulary::chooseVocabDir(edVocabDir->text(), m_dialogs));
     });
     grid->addWidget(
-        label(tr("Next time you run Wordloom, it will use these directories by default..."), page),
+        buddyLabel(tr("Next time you run Wordloom, it will use these directories by default..."),
+                   page),
         3, 0, 1, 3);
     grid->setColumnStretch(1, 1);
 }
@@ -347,21 +339,21 @@ void PreferencesPanel::buildWindowTab()
     }
     auto *size = new QHBoxLayout;
     size->addWidget(edPixelsWide);
-    size->addWidget(label(tr("x"), page));
+    size->addWidget(buddyLabel(tr("x"), page));
     size->addWidget(edPixelsTall);
-    size->addWidget(label(tr("pixels"), page));
+    size->addWidget(buddyLabel(tr("pixels"), page));
     size->addStretch(1);
 
-    grid->addWidget(label(tr("When Wordloom starts, its window should:"), page), 0, 0);
+    grid->addWidget(buddyLabel(tr("When Wordloom starts, its window should:"), page), 0, 0);
     // Each is only as wide as its caption, so a click lands on it.
     grid->addWidget(rbMaximized, 1, 0, Qt::AlignLeft);
     grid->addWidget(rbNormal, 2, 0, Qt::AlignLeft);
-    grid->addWidget(label(tr("Normal (non-Maximized) Window Size:"), page), 0, 1);
+    grid->addWidget(buddyLabel(tr("Normal (non-Maximized) Window Size:"), page), 0, 1);
     grid->addLayout(size, 1, 1);
-    auto *note = label(tr("To change the normal size and place, make the window\n"
-                          "the size you like by dragging its edges, then press OK\n"
-                          "here (Wordloom also remembers it when you close it)."),
-                       page);
+    auto *note = buddyLabel(tr("To change the normal size and place, make the window\n"
+                               "the size you like by dragging its edges, then press OK\n"
+                               "here (Wordloom also remembers it when you close it)."),
+                            page);
     grid->addWidget(note, 2, 1, 2, 1, Qt::AlignTop);
     grid->setRowStretch(4, 1);
 
@@ -443,7 +435,7 @@ void PreferencesPanel::buildButtonTextTab()
         const int row = i % 5;
         const int column = (i / 5) * 4;
         if (desc.label)
-            grid->addWidget(label(name(desc.label), page), row, column);
+            grid->addWidget(buddyLabel(name(desc.label), page), row, column);
         grid->addWidget(box.edit, row, column + 1);
         grid->addWidget(box.sample, row, column + 2);
         TColorButton *sample = box.sample;
@@ -485,15 +477,15 @@ void PreferencesPanel::buildRightTab()
     });
 
     auto *boxes = new QHBoxLayout;
-    boxes->addWidget(label(tr("Minimum Column Width:"), page, edColWidth));
+    boxes->addWidget(buddyLabel(tr("Minimum Column Width:"), page, edColWidth));
     boxes->addWidget(edColWidth);
     boxes->addWidget(spinWidth);
-    boxes->addWidget(label(tr("pixels"), page));
+    boxes->addWidget(buddyLabel(tr("pixels"), page));
     boxes->addSpacing(24);
-    boxes->addWidget(label(tr("Width of Right Margin:"), page, edRightMargin));
+    boxes->addWidget(buddyLabel(tr("Width of Right Margin:"), page, edRightMargin));
     boxes->addWidget(edRightMargin);
     boxes->addWidget(spinMargin);
-    boxes->addWidget(label(tr("pixels"), page));
+    boxes->addWidget(buddyLabel(tr("pixels"), page));
     boxes->addStretch(1);
 
     auto *swatches = new QHBoxLayout;
@@ -515,7 +507,7 @@ void PreferencesPanel::buildRightTab()
 
     column->addWidget(cbAlphabetize, 0, Qt::AlignLeft);
     column->addLayout(boxes);
-    column->addWidget(label(tr("Background color:"), page));
+    column->addWidget(buddyLabel(tr("Background color:"), page));
     column->addLayout(swatches);
     column->addStretch(1);
 }

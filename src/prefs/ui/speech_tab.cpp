@@ -1,5 +1,6 @@
 #include "speech_tab.h"
 
+#include "prefs/ui/buddy_label.h"
 #include "prefs/view_settings.h"
 
 #include <QCheckBox>
@@ -12,14 +13,6 @@
 #include <QTabWidget>
 
 namespace {
-
-QLabel *caption(const QString &text, QWidget *parent, QWidget *names)
-{
-    auto *l = new QLabel(text, parent);
-    l->setTextFormat(Qt::PlainText);
-    l->setBuddy(names);
-    return l;
-}
 
 QSpinBox *numberBox(const char *name, int min, int max, int step, QWidget *parent)
 {
@@ -98,9 +91,9 @@ QWidget *SpeechTab::buildSpeechGroup(QWidget *page)
     form->addRow(cbSpeakWords);
     form->addRow(cbSpeakSentences);
     form->addRow(cbSpeakFocus);
-    form->addRow(caption(tr("Voice:"), group, cbVoice), cbVoice);
-    form->addRow(caption(tr("Rate (-10 to 10):"), group, edRate), edRate);
-    form->addRow(caption(tr("Volume (0 to 100):"), group, edVolume), edVolume);
+    form->addRow(buddyLabel(tr("Voice:"), group, cbVoice), cbVoice);
+    form->addRow(buddyLabel(tr("Rate (-10 to 10):"), group, edRate), edRate);
+    form->addRow(buddyLabel(tr("Volume (0 to 100):"), group, edVolume), edVolume);
     form->addRow(lbNoSpeech);
     return group;
 }
@@ -117,12 +110,12 @@ QWidget *SpeechTab::buildScanGroup(QWidget *page)
     cbMoveKey = keyBox("cbMoveKey", group);
     cbChooseKey = keyBox("cbChooseKey", group);
     // The mode's name needs the group's whole width to be read whole.
-    form->addRow(caption(tr("Scanning:"), group, cbScanMode));
+    form->addRow(buddyLabel(tr("Scanning:"), group, cbScanMode));
     form->addRow(cbScanMode);
-    form->addRow(caption(tr("Step every (ms):"), group, edScanInterval), edScanInterval);
-    form->addRow(caption(tr("Hold for right click (ms):"), group, edHoldTime), edHoldTime);
-    form->addRow(caption(tr("Move switch key:"), group, cbMoveKey), cbMoveKey);
-    form->addRow(caption(tr("Choose switch key:"), group, cbChooseKey), cbChooseKey);
+    form->addRow(buddyLabel(tr("Step every (ms):"), group, edScanInterval), edScanInterval);
+    form->addRow(buddyLabel(tr("Hold for right click (ms):"), group, edHoldTime), edHoldTime);
+    form->addRow(buddyLabel(tr("Move switch key:"), group, cbMoveKey), cbMoveKey);
+    form->addRow(buddyLabel(tr("Choose switch key:"), group, cbChooseKey), cbChooseKey);
     return group;
 }
 
