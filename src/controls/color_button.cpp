@@ -128,6 +128,12 @@ void TColorButton::setHint(const QString &left, const QString &right)
     refreshHint();
 }
 
+QString TColorButton::spokenName() const
+{
+    const QString name = accessibleName();
+    return name.isEmpty() ? strippedCaption(text()) : name;
+}
+
 QString TColorButton::hint() const
 {
     QString text = m_hintLeft;

@@ -118,6 +118,9 @@ public:
     // The caption as drawn: without its first "&", and the index in that text
     // of the character the "&" marked (-1 when there is none).
     static QString strippedCaption(const QString &caption, int *keyIndex = nullptr);
+    // What a screen reader, speech and scanning call the button: its
+    // accessible name where it has one, else its caption as drawn.
+    QString spokenName() const;
     // Alt plus the marked character, or empty.
     static QKeySequence accelerator(const QString &caption);
 

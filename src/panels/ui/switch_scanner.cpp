@@ -58,12 +58,6 @@ private:
     bool m_dashed = false;
 };
 
-QString spokenName(const TColorButton *button)
-{
-    const QString name = button->accessibleName();
-    return name.isEmpty() ? TColorButton::strippedCaption(button->caption()) : name;
-}
-
 Qt::Key keyNamed(const QString &name)
 {
     const QKeySequence sequence = QKeySequence::fromString(name);
@@ -250,13 +244,13 @@ void SwitchScanner::showHighlight()
     frame->frame(place, m_phase == Phase::Buttons && !button);
     if (button) {
         button->setFocus(Qt::TabFocusReason);
-        Q_EMIT highlightSpoken(spokenName(button));
+        Q_EMIT highlightSpoken(button->spokenName());
     } else if (m_phase == Phase::Buttons) {
         Q_EMIT highlightSpoken(tr("back to rows"));
     } else {
         QStringList names;
         for (TColorButton *b : row)
-            names.append(spokenName(b));
+            names.append(b->spokenName());
         Q_EMIT highlightSpoken(names.join(QStringLiteral(", ")));
     }
 }

@@ -1,5 +1,6 @@
 #include "speaker.h"
 
+#include "compose/composition.h"
 #include "prefs/view_settings.h"
 #include "speech_engine.h"
 
@@ -85,11 +86,6 @@ void Speaker::stop()
 
 namespace {
 
-bool isEndMark(QChar c)
-{
-    return c == QLatin1Char('.') || c == QLatin1Char('!') || c == QLatin1Char('?');
-}
-
 bool isBreak(QChar c)
 {
     return c == QLatin1Char('\n') || c == QChar::ParagraphSeparator || c == QChar::LineSeparator ||
@@ -118,9 +114,9 @@ QString sentenceBefore(const QString &text, int pos)
         const QChar c = text.at(start - 1);
         if (isBreak(c))
             break;
-        if (c.isSpace() && start >= 2 && isEndMark(text.at(start - 2)))
+        if (c.isSpace() && start >= 2 && TextRules::isSentenceEnd(text.at(start - 2)))
             break;
-        if (c.isSpace() && start >= 3 && isEndMark(text.at(start - 3)) &&
+        if (c.isSpace() && start >= 3 && TextRules::isSentenceEnd(text.at(start - 3)) &&
             !isWordChar(text.at(start - 2)))
             break;
         --start;

@@ -118,7 +118,6 @@ bool SpeechCommands::eventFilter(QObject *watched, QEvent *event)
     // start, as a panel closes) would only chatter.
     if (!m_keyInput || static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason)
         return false;
-    const QString name = button->accessibleName();
-    m_speaker.say(Speaker::Kind::Focus, name.isEmpty() ? button->text() : name);
+    m_speaker.say(Speaker::Kind::Focus, button->spokenName());
     return false;
 }
