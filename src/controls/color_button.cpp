@@ -1,5 +1,6 @@
 #include "controls/color_button.h"
 
+#include "controls/frame_paint.h"
 #include "panels/face_contrast.h"
 
 #include <QFocusEvent>
@@ -364,10 +365,7 @@ void TColorButton::drawArmedMarker(QPainter &painter, const QRect &inner) const
     const QRect r = inner.adjusted(1, 1, -1, -1);
     if (r.width() < 4 || r.height() < 4)
         return;
-    painter.fillRect(QRect(r.left(), r.top(), r.width(), 2), mark);
-    painter.fillRect(QRect(r.left(), r.bottom() - 1, r.width(), 2), mark);
-    painter.fillRect(QRect(r.left(), r.top(), 2, r.height()), mark);
-    painter.fillRect(QRect(r.right() - 1, r.top(), 2, r.height()), mark);
+    fillFrame(painter, r, 2, mark);
 }
 
 void TColorButton::drawBevel(QPainter &painter, QRect &rect) const
@@ -402,10 +400,7 @@ void TColorButton::drawFocus(QPainter &painter, const QRect &inner) const
         for (const QColor &ring : rings) {
             if (r.width() < 2 || r.height() < 2)
                 return;
-            painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), ring);
-            painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), ring);
-            painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), ring);
-            painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), ring);
+            fillFrame(painter, r, 1, ring);
             r.adjust(1, 1, -1, -1);
         }
         return;

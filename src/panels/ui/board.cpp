@@ -1,6 +1,7 @@
 #include "panels/ui/board.h"
 
 #include "controls/color_button.h"
+#include "controls/frame_paint.h"
 #include "panels/button_hints.h"
 #include "panels/button_rows.h"
 #include "panels/main_board_table.h"
@@ -74,14 +75,8 @@ protected:
     {
         QPainter painter(this);
         const QRect r = rect();
-        const QColor outer = Qt::black;
-        const QColor inner = Qt::white;
-        painter.fillRect(QRect(r.left(), r.top(), r.width(), 2), outer);
-        painter.fillRect(QRect(r.left(), r.bottom() - 1, r.width(), 2), outer);
-        painter.fillRect(QRect(r.left(), r.top(), 2, r.height()), outer);
-        painter.fillRect(QRect(r.right() - 1, r.top(), 2, r.height()), outer);
-        painter.setPen(inner);
-        painter.drawRect(r.adjusted(2, 2, -3, -3));
+        fillFrame(painter, r, 2, Qt::black);
+        fillFrame(painter, r.adjusted(2, 2, -2, -2), 1, Qt::white);
     }
 };
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QColor>
+#include <QPainter>
+#include <QRect>
+
+// A solid outline width pixels thick just inside rect: the rings that mark
+// focus, an armed state or a panel's edge, in whole pixels whatever the
+// pen would make of them.
+inline void fillFrame(QPainter &painter, const QRect &rect, int width, const QColor &color)
+{
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), width), color);
+    painter.fillRect(QRect(rect.left(), rect.bottom() - width + 1, rect.width(), width), color);
+    painter.fillRect(QRect(rect.left(), rect.top(), width, rect.height()), color);
+    painter.fillRect(QRect(rect.right() - width + 1, rect.top(), width, rect.height()), color);
+}
