@@ -309,6 +309,15 @@ int Board::zoomed(int value) const
     return qRound(value * m_zoom / 100.0);
 }
 
+QFont Board::zoomed(QFont font) const
+{
+    if (font.pixelSize() > 0)
+        font.setPixelSize(zoomed(font.pixelSize()));
+    else
+        font.setPointSizeF(font.pointSizeF() * m_zoom / 100.0);
+    return font;
+}
+
 Board::Unzoomed &Board::unzoomed(QObject *object)
 {
     Unzoomed &u = m_unzoomed[object];
@@ -327,12 +336,7 @@ void Board::zoomAll()
         self.font = font();
     }
     setFixedSize(zoomed(kBoardWidth), zoomed(kBoardHeight));
-    QFont f = self.font;
-    if (f.pixelSize() > 0)
-        f.setPixelSize(zoomed(f.pixelSize()));
-    else
-        f.setPointSizeF(f.pointSizeF() * m_zoom / 100.0);
-    setFont(f);
+    setFont(zoomed(self.font));
     for (QObject *child : children())
         if (auto *widget = qobject_cast<QWidget *>(child); widget && !widget->isWindow())
             zoomTree(widget, true);
@@ -403,12 +407,7 @@ void Board::zoomWidget(QWidget *widget, bool place)
     }
     if (!u.ownFont)
         return;
-    QFont f = u.font;
-    if (f.pixelSize() > 0)
-        f.setPixelSize(zoomed(f.pixelSize()));
-    else
-        f.setPointSizeF(f.pointSizeF() * m_zoom / 100.0);
-    widget->setFont(f);
+    widget->setFont(zoomed(u.font));
     u.fontSet = widget->font();
 }
 
