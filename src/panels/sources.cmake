@@ -41,4 +41,5 @@ target_sources(
           panels/ui/switch_scanner.cpp
           panels/ui/switch_scanner.h
           panels/ui/word_panels.cpp
-          panels/ui/word_panels.h)
+          panels/ui/word_panels.h
+          panels/ui/zoom_scale.h)

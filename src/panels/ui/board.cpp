@@ -5,6 +5,7 @@
 #include "panels/button_hints.h"
 #include "panels/button_rows.h"
 #include "panels/main_board_table.h"
+#include "panels/ui/zoom_scale.h"
 
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
@@ -306,16 +307,7 @@ bool Board::eventFilter(QObject *watched, QEvent *event)
 
 int Board::zoomed(int value) const
 {
-    return qRound(value * m_zoom / 100.0);
-}
-
-QFont Board::zoomed(QFont font) const
-{
-    if (font.pixelSize() > 0)
-        font.setPixelSize(zoomed(font.pixelSize()));
-    else
-        font.setPointSizeF(font.pointSizeF() * m_zoom / 100.0);
-    return font;
+    return zoomedBy(value, m_zoom);
 }
 
 Board::Unzoomed &Board::unzoomed(QObject *object)
@@ -336,7 +328,7 @@ void Board::zoomAll()
         self.font = font();
     }
     setFixedSize(zoomed(kBoardWidth), zoomed(kBoardHeight));
-    setFont(zoomed(self.font));
+    setFont(zoomedBy(self.font, m_zoom));
     for (QObject *child : children())
         if (auto *widget = qobject_cast<QWidget *>(child); widget && !widget->isWindow())
             zoomTree(widget, true);
@@ -407,7 +399,7 @@ void Board::zoomWidget(QWidget *widget, bool place)
     }
     if (!u.ownFont)
         return;
-    widget->setFont(zoomed(u.font));
+    widget->setFont(zoomedBy(u.font, m_zoom));
     u.fontSet = widget->font();
 }
 

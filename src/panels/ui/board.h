@@ -91,7 +91,6 @@ private:
     };
     Unzoomed &unzoomed(QObject *object);
     int zoomed(int value) const;
-    QFont zoomed(QFont font) const;
     void zoomTree(QWidget *widget, bool place);
     void zoomWidget(QWidget *widget, bool place);
     void zoomLayout(QLayout *layout);

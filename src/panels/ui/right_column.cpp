@@ -3,6 +3,8 @@
 #include "compose/composition.h"
 #include "controls/color_button.h"
 #include "panels/right_words.h"
+#include "panels/ui/zoom_scale.h"
+#include "panels/ui/zoom_scale.h"
 #include "prefs/preferences.h"
 #include "vocab/vocabulary.h"
 
@@ -204,6 +206,11 @@ void RightColumn::updateGrid()
     lbRight->setGridSize(QSize(columnWidth, zoomed(kItemHeight)));
 }
 
+int RightColumn::zoomed(int value) const
+{
+    return zoomedBy(value, m_zoom);
+}
+
 void RightColumn::setZoom(int percent)
 {
     if (percent == m_zoom || percent <= 0)
@@ -211,12 +218,7 @@ void RightColumn::setZoom(int percent)
     if (m_zoom == 100)
         m_unzoomedFont = lbRight->font();
     m_zoom = percent;
-    QFont font = m_unzoomedFont;
-    if (font.pixelSize() > 0)
-        font.setPixelSize(zoomed(font.pixelSize()));
-    else
-        font.setPointSizeF(font.pointSizeF() * percent / 100.0);
-    lbRight->setFont(font);
+    lbRight->setFont(zoomedBy(m_unzoomedFont, m_zoom));
     layOut(window()->width());
 }
 

@@ -69,7 +69,7 @@ private:
     std::optional<QString> layOut(int windowWidth);
     void placeFillers();
     void updateGrid();
-    int zoomed(int value) const { return qRound(value * m_zoom / 100.0); }
+    int zoomed(int value) const;
 
     Composition &m_composition;
     Vocabulary &m_vocabulary;
