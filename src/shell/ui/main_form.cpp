@@ -729,17 +729,24 @@ void TMainForm::recordGeometry()
         QRect(geometry().topLeft(), m_userSize.isValid() ? m_userSize : size()));
 }
 
+QSize TMainForm::screenRoom() const
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return QSize();
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+    return screen->availableGeometry().size() - frame;
+}
+
 QSize TMainForm::fitBoardArea()
 {
     const QSize board = m_board->size();
     QSize room = board;
-    if (const QScreen *screen = this->screen()) {
+    if (const QSize available = screenRoom(); available.isValid()) {
         // What the screen leaves for the board beside the window's frame,
         // the bars and a few lines of the document. The bars' own hints,
         // not their current heights: before the first layout those are
         // not known.
-        const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
-        const QSize available = screen->availableGeometry().size() - frame;
         int others = RichEdit1->minimumSizeHint().height();
         for (const QWidget *bar :
              {static_cast<QWidget *>(menuBar()), static_cast<QWidget *>(statusBar()),
@@ -789,9 +796,8 @@ void TMainForm::applyZoom()
     centralWidget()->layout()->activate();
     layout()->activate();
     QSize target = m_userSize.expandedTo(minimumSize());
-    if (const QScreen *screen = this->screen()) {
-        const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
-        target = target.boundedTo(screen->availableGeometry().size() - frame);
+    if (const QSize available = screenRoom(); available.isValid()) {
+        target = target.boundedTo(available);
     }
     m_zoomTarget = target;
     resize(target);

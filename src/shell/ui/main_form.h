@@ -134,6 +134,9 @@ private:
     void applyZoom();
     // The board's scroll area as big as the board where the screen has room.
     QSize fitBoardArea();
+    // The size the screen leaves for the window's inside: its available
+    // area less the window's frame; invalid without a screen.
+    QSize screenRoom() const;
 
     void updateIndicators();
     void applyHighContrast(bool on);
