@@ -194,9 +194,14 @@ QColor TColorButton::paintedColor() const
 
 QColor TColorButton::paintedCaptionColor() const
 {
+    return captionColorOn(paintedColor());
+}
+
+QColor TColorButton::captionColorOn(const QColor &face) const
+{
     if (faceState() != FaceState::Disabled)
         return m_fontColor;
-    return colorOf(FaceContrast::readableOn(rgbOf(paintedColor())));
+    return colorOf(FaceContrast::readableOn(rgbOf(face)));
 }
 
 int TColorButton::paintedBevelSize() const
@@ -343,34 +348,35 @@ void TColorButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setFont(font());
     QRect inner = rect();
-    painter.fillRect(inner, paintedColor());
+    // Worked out once: in high contrast the face is searched for.
+    const QColor face = paintedColor();
+    const QColor caption = captionColorOn(face);
+    painter.fillRect(inner, face);
     if (m_bevelStyle != bbNone)
-        drawBevel(painter, inner);
+        drawBevel(painter, inner, face);
     if (m_focused && (m_style & bsShowFocus) && hasFocus())
         drawFocus(painter, inner);
     if (!m_picture.isNull())
         painter.drawPixmap(pictureRect(), m_picture);
     if (m_armed)
-        drawArmedMarker(painter, inner);
+        drawArmedMarker(painter, inner, caption);
     if (text().isEmpty())
         return;
-    drawCaption(painter, paintedCaptionColor(), 0);
+    drawCaption(painter, caption, 0);
 }
 
-void TColorButton::drawArmedMarker(QPainter &painter, const QRect &inner) const
+void TColorButton::drawArmedMarker(QPainter &painter, const QRect &inner, const QColor &mark) const
 {
     // A caption-coloured outline: the armed state must not rest on the face
     // colour alone. It keeps clear of the caption, which fills the button.
-    const QColor mark = paintedCaptionColor();
     const QRect r = inner.adjusted(1, 1, -1, -1);
     if (r.width() < 4 || r.height() < 4)
         return;
     fillFrame(painter, r, 2, mark);
 }
 
-void TColorButton::drawBevel(QPainter &painter, QRect &rect) const
+void TColorButton::drawBevel(QPainter &painter, QRect &rect, const QColor &face) const
 {
-    const QColor face = paintedColor();
     const bool raisedLook = (faceState() == FaceState::Down) == (m_bevelStyle == bbLowered);
     QColor topLeft = raisedLook ? lighten(face) : darken(face);
     QColor bottomRight = raisedLook ? darken(face) : lighten(face);

@@ -164,10 +164,11 @@ protected:
 private:
     void applyAutoSize();
     int margin() const { return m_bevelSize + m_spacing; }
-    void drawBevel(QPainter &painter, QRect &rect) const;
+    void drawBevel(QPainter &painter, QRect &rect, const QColor &face) const;
     void drawFocus(QPainter &painter, const QRect &inner) const;
     void drawCaption(QPainter &painter, const QColor &color, int d) const;
-    void drawArmedMarker(QPainter &painter, const QRect &inner) const;
+    void drawArmedMarker(QPainter &painter, const QRect &inner, const QColor &mark) const;
+    QColor captionColorOn(const QColor &face) const;
     void refreshHint();
 
     TAlignment m_alignment = alMiddleCenter;
