@@ -1,7 +1,8 @@
 // Big inputs: opening documents at the size limits (many short lines, long
 // prose) and one past the line limit, start-up with a word list of a million
 // unsorted lines, and a word click after a word of a megabyte without a
-// space. Each is timed to the point the window has handled its events.
+// space or in the longest paragraph a document may hold. Each is timed to
+// the point the window has handled its events.
 #include "compose/composition.h"
 #include "shell/script/scripted_dialogs.h"
 #include "shell/ui/document.h"
@@ -142,19 +143,29 @@ void startupWithUnsortedList(benchmark::State &state)
     }
 }
 
-// The word is put after the long word in its paragraph, or at the end of
-// the short paragraph after it.
-void clickAfterAMegabyteWord(benchmark::State &state, bool sameParagraph)
+enum class ClickPlace { AfterLongWord, LineAfterLongWord, InLongParagraph };
+
+// The word is put after a word of a megabyte in its paragraph, at the end of
+// the short paragraph after it, or in the middle of the longest paragraph of
+// prose a document may hold.
+void clickNearAMegabyte(benchmark::State &state, ClickPlace place)
 {
     Program program;
-    const QString path =
-        program.write(QStringLiteral("word.txt"),
-                      "A " + QByteArray(1024 * 1024, 'x') + " and then\nA short line after it.");
+    const qsizetype megabyte = 1024 * 1024;
+    const QByteArray text =
+        place == ClickPlace::InLongParagraph
+            ? prose(Document::kMaxParagraphLength).replace('\n', ' ') + "\nA short line after it."
+            : "A " + QByteArray(megabyte, 'x') + " and then\nA short line after it.";
+    const QString path = program.write(QStringLiteral("word.txt"), text);
     auto form = program.start();
     form->document()->OpenDocument(path);
     QApplication::processEvents();
     Composition &composition = form->composition();
     TextSurface &t = composition.surface();
+    const int caret = place == ClickPlace::AfterLongWord ? megabyte + 11
+                      : place == ClickPlace::LineAfterLongWord
+                          ? t.length()
+                          : int(text.indexOf(' ', text.size() / 2)) + 1;
     for (auto _ : state) {
         CompositionState &s = composition.state;
         s.ActionTag = QStringLiteral("cat");
@@ -162,7 +173,7 @@ void clickAfterAMegabyteWord(benchmark::State &state, bool sameParagraph)
         s.ReplaceMode = 0;
         s.CapsMode = CapsNone;
         s.ArticleState = ArticleNone;
-        t.setCaret(sameParagraph ? 1024 * 1024 + 11 : t.length());
+        t.setCaret(caret);
         const auto start = Clock::now();
         composition.InsertWord(QStringLiteral("cat"));
         QApplication::processEvents();
@@ -191,10 +202,12 @@ const bool registered = [] {
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond)
         ->Iterations(3);
-    for (const bool same : {true, false}) {
-        benchmark::RegisterBenchmark(same ? "BigInput/click/after_1MB_word"
-                                          : "BigInput/click/line_after_1MB_word",
-                                     clickAfterAMegabyteWord, same)
+    const std::pair<const char *, ClickPlace> clicks[] = {
+        {"BigInput/click/after_1MB_word", ClickPlace::AfterLongWord},
+        {"BigInput/click/line_after_1MB_word", ClickPlace::LineAfterLongWord},
+        {"BigInput/click/in_longest_paragraph", ClickPlace::InLongParagraph}};
+    for (const auto &[name, place] : clicks) {
+        benchmark::RegisterBenchmark(name, clickNearAMegabyte, place)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond)
             ->Iterations(20);

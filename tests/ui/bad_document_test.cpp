@@ -5,8 +5,14 @@
 #include "window_fixture.h"
 
 #include <QFile>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <optional>
 #include <random>
 #include <sys/stat.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -57,6 +63,22 @@ QByteArray binaryBytes()
     return bytes;
 }
 
+// Whether a block far larger than the C library maps on its own comes from
+// the heap instead; unknown under a sanitizer, whose allocator is its own.
+std::optional<bool> bigBlockFromHeap()
+{
+#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__)
+    const size_t mapsBefore = mallinfo2().hblks;
+    auto *block = static_cast<volatile char *>(std::malloc(64 * 1024 * 1024));
+    block[0] = 1;
+    const bool mapped = mallinfo2().hblks > mapsBefore;
+    std::free(const_cast<char *>(block));
+    return !mapped;
+#else
+    return std::nullopt;
+#endif
+}
+
 } // namespace
 
 TEST_F(BadDocument, BinaryFileIsNotOpenedAsText)
@@ -93,6 +115,17 @@ TEST_F(BadDocument, HundredMegabyteTextIsRefusedBeforeItIsRead)
     const QString lines = writeFile("lines.txt", QByteArray("a b\n").repeated(500001));
     EXPECT_FALSE(window->document()->OpenDocument(lines));
     expectRefused({lines, "500001 lines", "up to 500000 lines"});
+
+    // So does a paragraph of millions of characters, every click in which
+    // lays it out again.
+    const QByteArray words = QByteArray("word ").repeated(300001);
+    for (const QString &paragraph :
+         {writeFile("paragraph.txt", "Title\n" + words),
+          writeFile("paragraph.rtf", "{\\rtf1\\ansi Title\\par " + words + "}")}) {
+        dialogs.messages.clear();
+        EXPECT_FALSE(window->document()->OpenDocument(paragraph));
+        expectRefused({paragraph, "a paragraph of 1500005 characters", "up to 1500000 characters"});
+    }
 }
 
 TEST_F(BadDocument, AWordLongerThanAnyLineIsBrokenAnywhereOnlyInItsDocument)
@@ -103,6 +136,43 @@ TEST_F(BadDocument, AWordLongerThanAnyLineIsBrokenAnywhereOnlyInItsDocument)
     EXPECT_EQ(window->editor()->wordWrapMode(), QTextOption::WrapAnywhere);
     ASSERT_TRUE(window->document()->OpenDocument(prose));
     EXPECT_EQ(window->editor()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
+TEST_F(BadDocument, AParagraphOfAHundredThousandCharactersIsLaidOutWithoutShaping)
+{
+    const QString paragraph =
+        writeFile("paragraph.txt", QByteArray("the river sang ").repeated(7000) + "\nShort.\n");
+    const QString prose = writeFile("prose.txt", "Plain words.\n");
+    const auto shaped = [this] {
+        return !(window->editor()->document()->defaultFont().styleStrategy() &
+                 QFont::PreferNoShaping);
+    };
+    ASSERT_TRUE(shaped());
+    ASSERT_TRUE(window->document()->OpenDocument(paragraph));
+    EXPECT_FALSE(shaped());
+    EXPECT_EQ(window->editor()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // Its layout is kept between edits, and the short one after it is not.
+    EXPECT_TRUE(window->editor()->document()->firstBlock().layout()->cacheEnabled());
+    EXPECT_FALSE(window->editor()->document()->lastBlock().layout()->cacheEnabled());
+    if (const auto fromHeap = bigBlockFromHeap()) {
+        EXPECT_TRUE(*fromHeap);
+    }
+
+    // A font chosen meanwhile is laid out the same way, and is remembered
+    // as chosen.
+    PreferenceValues values = window->preferences();
+    values.fontSize = 21;
+    window->preferences().assign(values);
+    EXPECT_EQ(window->editor()->font().pointSize(), 21);
+    EXPECT_FALSE(shaped());
+    EXPECT_FALSE(window->document()->editorFont().styleStrategy() & QFont::PreferNoShaping);
+
+    ASSERT_TRUE(window->document()->OpenDocument(prose));
+    EXPECT_TRUE(shaped());
+    EXPECT_EQ(window->editor()->document()->defaultFont().pointSize(), 21);
+    if (const auto fromHeap = bigBlockFromHeap()) {
+        EXPECT_FALSE(*fromHeap);
+    }
 }
 
 TEST_F(BadDocument, RtfNestedAHundredThousandGroupsDeepIsRefused)

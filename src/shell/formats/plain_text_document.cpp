@@ -3,6 +3,7 @@
 #include "vocab/write_encoding.h"
 
 #include <QTextDocument>
+#include <algorithm>
 
 QString PlainTextFormat::platformLineEnd()
 {
@@ -13,17 +14,26 @@ QString PlainTextFormat::platformLineEnd()
 #endif
 }
 
-QString tooManyLinesMessage(const QString &path, qsizetype lines, qsizetype maxLines)
+QString limitsRefusal(const QString &path, qsizetype lines, qsizetype longestParagraph,
+                      const DocumentLimits &limits)
 {
-    return QStringLiteral("Cannot open %1: it has %2 lines, and Wordloom opens documents of up "
-                          "to %3 lines.")
-        .arg(path)
-        .arg(lines)
-        .arg(maxLines);
+    if (limits.lines >= 0 && lines > limits.lines)
+        return QStringLiteral("Cannot open %1: it has %2 lines, and Wordloom opens documents of "
+                              "up to %3 lines.")
+            .arg(path)
+            .arg(lines)
+            .arg(limits.lines);
+    if (limits.paragraphLength >= 0 && longestParagraph > limits.paragraphLength)
+        return QStringLiteral("Cannot open %1: it has a paragraph of %2 characters, and Wordloom "
+                              "opens paragraphs of up to %3 characters.")
+            .arg(path)
+            .arg(longestParagraph)
+            .arg(limits.paragraphLength);
+    return {};
 }
 
 bool readPlainTextDocument(const QString &path, QTextDocument *document, PlainTextFormat *format,
-                           QString *error, qsizetype maxLines)
+                           QString *error, const DocumentLimits &limits)
 {
     TextFile::Content content;
     if (!TextFile::read(path, &content, error))
@@ -35,8 +45,11 @@ bool readPlainTextDocument(const QString &path, QTextDocument *document, PlainTe
         return false;
     }
     const QStringList lines = TextFile::splitLines(content.text);
-    if (maxLines >= 0 && lines.size() > maxLines) {
-        *error = tooManyLinesMessage(path, lines.size(), maxLines);
+    qsizetype longest = 0;
+    for (const QString &line : lines)
+        longest = std::max(longest, line.size());
+    if (QString refusal = limitsRefusal(path, lines.size(), longest, limits); !refusal.isEmpty()) {
+        *error = refusal;
         return false;
     }
     *format = PlainTextFormat();

@@ -17,11 +17,22 @@ struct PlainTextFormat
     QString lineEnd = platformLineEnd();
 };
 
-// A file of more than maxLines lines is refused before it reaches the
-// document (see tooManyLinesMessage).
+// What a document may hold. The editor lays out each paragraph whole, so
+// very many lines, or one paragraph of millions of characters, would leave it
+// too slow to use. Negative: no limit.
+struct DocumentLimits
+{
+    qsizetype lines = -1;
+    qsizetype paragraphLength = -1;
+};
+// Why a document of this many lines and this longest paragraph is refused,
+// or nothing when it is within the limits.
+QString limitsRefusal(const QString &path, qsizetype lines, qsizetype longestParagraph,
+                      const DocumentLimits &limits);
+
+// A file past the limits is refused before it reaches the document.
 bool readPlainTextDocument(const QString &path, QTextDocument *document, PlainTextFormat *format,
-                           QString *error, qsizetype maxLines = -1);
-QString tooManyLinesMessage(const QString &path, qsizetype lines, qsizetype maxLines);
+                           QString *error, const DocumentLimits &limits = {});
 // A Windows-1252 file whose text gained a character that code page cannot
 // hold is written as UTF-8, so nothing turns into "?".
 bool writePlainTextDocument(const QString &path, const QTextDocument &document,

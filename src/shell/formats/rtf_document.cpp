@@ -1,6 +1,5 @@
 #include "shell/formats/rtf_document.h"
 
-#include "shell/formats/plain_text_document.h"
 #include "shell/formats/rtf_reader.h"
 #include "shell/formats/rtf_writer.h"
 #include "vocab/atomic_file_writer.h"
@@ -11,9 +10,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <algorithm>
 
 bool readRtfDocument(const QString &path, QTextDocument *document, QString *error, QString *warning,
-                     qsizetype maxLines)
+                     const DocumentLimits &limits)
 {
     if (const QString refusal = TextFile::notARegularFileMessage(path); !refusal.isEmpty()) {
         *error = refusal;
@@ -38,8 +38,12 @@ bool readRtfDocument(const QString &path, QTextDocument *document, QString *erro
         *error = QStringLiteral("Cannot open %1: %2").arg(path, reader.errorString());
         return false;
     }
-    if (maxLines >= 0 && scratch.blockCount() > maxLines) {
-        *error = tooManyLinesMessage(path, scratch.blockCount(), maxLines);
+    qsizetype longest = 0;
+    for (QTextBlock block = scratch.begin(); block.isValid(); block = block.next())
+        longest = std::max<qsizetype>(longest, block.length() - 1);
+    if (QString refusal = limitsRefusal(path, scratch.blockCount(), longest, limits);
+        !refusal.isEmpty()) {
+        *error = refusal;
         return false;
     }
     if (!whole && warning)

@@ -2,6 +2,7 @@
 
 #include "compose/dialogs.h"
 #include "shell/formats/rtf_document.h"
+#include "shell/heap_reuse.h"
 #include "vocab/text_file.h"
 
 #include <QDir>
@@ -13,39 +14,87 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTextLayout>
 
 Document::Document(QTextEdit *editor, Dialogs *dialogs, QObject *parent)
     : QObject(parent)
     , m_editor(editor)
     , m_dialogs(dialogs)
+    , m_font(editor->font())
 {
     connect(m_editor->document(), &QTextDocument::contentsChange, this,
-            [this](int from, int, int added) { checkWrapping(from, added); });
+            [this](int from, int, int added) { checkLongParagraphs(from, added); });
 }
 
-void Document::checkWrapping(int from, int added)
+Document::~Document()
+{
+    if (m_longParagraphs)
+        keepFreedBuffersForReuse(false);
+}
+
+namespace {
+
+// A run of characters with nowhere to break a line between words.
+bool hasLongUnbrokenRun(const QString &text, int longest)
+{
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() || c == QLatin1Char('-') ? 0 : run + 1;
+        if (run > longest)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void Document::checkLongParagraphs(int from, int added)
 {
     QTextDocument *doc = m_editor->document();
-    // A whole new text (open, new) starts with the usual wrapping again.
-    if (from == 0 && added >= doc->characterCount() - 1)
-        m_editor->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    if (m_editor->wordWrapMode() == QTextOption::WrapAnywhere || added < 1000)
-        return;
-    // Only the paragraphs touched by a large insertion (an open, a paste)
-    // are looked at: typing makes no run long enough to matter.
+    // A whole new text (open, new) starts with the usual layout again.
+    const bool wholeText = from == 0 && added >= doc->characterCount() - 1;
+    bool anywhere = !wholeText && m_editor->wordWrapMode() == QTextOption::WrapAnywhere;
+    bool longParagraphs = !wholeText && m_longParagraphs;
+    // Only a large insertion (an open, a paste) is searched for long runs:
+    // typing makes none long enough to matter.
+    const bool searchRuns = added >= 1000;
     const int end = std::min(from + added, doc->characterCount() - 1);
-    QTextBlock block = doc->findBlock(from);
-    while (block.isValid() && block.position() <= end) {
-        int run = 0;
-        for (const QChar c : block.text()) {
-            run = c.isSpace() || c == QLatin1Char('-') ? 0 : run + 1;
-            if (run > kLongestUnbrokenRun) {
-                m_editor->setWordWrapMode(QTextOption::WrapAnywhere);
-                return;
-            }
+    for (QTextBlock block = doc->findBlock(from); block.isValid() && block.position() <= end;
+         block = block.next()) {
+        if (block.length() > kLongParagraph) {
+            longParagraphs = true;
+            // Kept as laid out: otherwise placing the caret after an edit
+            // and painting it would each take the paragraph apart again.
+            block.layout()->setCacheEnabled(true);
         }
-        block = block.next();
+        if (searchRuns && !anywhere)
+            anywhere = hasLongUnbrokenRun(block.text(), kLongestUnbrokenRun);
     }
+    m_editor->setWordWrapMode(anywhere ? QTextOption::WrapAnywhere
+                                       : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    if (longParagraphs != m_longParagraphs) {
+        m_longParagraphs = longParagraphs;
+        keepFreedBuffersForReuse(longParagraphs);
+        applyFont();
+    }
+}
+
+void Document::setEditorFont(const QFont &font)
+{
+    m_font = font;
+    applyFont();
+}
+
+void Document::applyFont()
+{
+    QFont font = m_font;
+    // Shaping the whole of a long paragraph on every edit costs a third of
+    // the time; Latin text loses only its kerning and ligatures, and the
+    // scripts that need shaping to be legible keep it.
+    if (m_longParagraphs)
+        font.setStyleStrategy(QFont::PreferNoShaping);
+    m_editor->document()->setDefaultFont(font);
+    m_editor->setFont(font);
 }
 
 QString Document::caption() const
@@ -174,14 +223,14 @@ bool Document::OpenDocument(const QString &path, bool readOnly)
     m_editor->setTextCursor(start);
     QString error;
     QString warning;
+    const DocumentLimits limits{kMaxDocumentLines, kMaxParagraphLength};
     bool ok;
     if (readsAsRichText(path)) {
-        ok = readRtfDocument(path, m_editor->document(), &error, &warning, kMaxDocumentLines);
+        ok = readRtfDocument(path, m_editor->document(), &error, &warning, limits);
         if (ok)
             m_plainFormat = PlainTextFormat();
     } else {
-        ok = readPlainTextDocument(path, m_editor->document(), &m_plainFormat, &error,
-                                   kMaxDocumentLines);
+        ok = readPlainTextDocument(path, m_editor->document(), &m_plainFormat, &error, limits);
     }
     QTextCursor caret = ok ? QTextCursor(m_editor->document()) : before;
     caret.setKeepPositionOnInsert(false);

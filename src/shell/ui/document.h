@@ -2,11 +2,11 @@
 
 #include "shell/formats/plain_text_document.h"
 
+#include <QFont>
 #include <QObject>
 #include <functional>
 
 class Dialogs;
-class QFont;
 class QTextEdit;
 
 // The document in the editor: its file name, loading and saving as rich or
@@ -18,6 +18,7 @@ class Document : public QObject
     Q_OBJECT
 public:
     Document(QTextEdit *editor, Dialogs *dialogs, QObject *parent = nullptr);
+    ~Document() override;
 
     QString DocumentName() const { return m_name; }
     bool isUntitled() const { return m_name == untitled(); }
@@ -34,6 +35,9 @@ public:
     // Turning rich text into plain: the whole text loses bold, italic and
     // underline, takes font and is left aligned.
     void stripFormatting(const QFont &font);
+    // The font of the document's own text, the one the preferences give.
+    const QFont &editorFont() const { return m_font; }
+    void setEditorFont(const QFont &font);
     // After the file format changed: the document is named with the new
     // format's suffix, or "Untitled" when a file of that name exists already
     // (so a save never overwrites another file unasked).
@@ -53,11 +57,20 @@ public:
     // (the layout of many short lines costs more than that of long ones).
     static constexpr qint64 kMaxDocumentBytes = 20 * 1024 * 1024;
     static constexpr qsizetype kMaxDocumentLines = 500000;
+    // A click in a paragraph lays it out again whole, about 50 ms for each
+    // million characters on a slow machine: held to this, a click stays
+    // within a tenth of a second.
+    static constexpr qsizetype kMaxParagraphLength = 1500000;
     // A run of characters without a space longer than this is laid out one
     // line at a time only when words may be broken anywhere: with the usual
     // wrapping each line measures the rest of the run again, and a click
     // after a word a megabyte long took half a minute.
     static constexpr int kLongestUnbrokenRun = 10000;
+    // Every edit lays its paragraph out again whole. A paragraph longer than
+    // this keeps its layout between edits, the document is laid out without
+    // shaping, and big freed buffers are kept for the next edit: together a
+    // click in a paragraph of a megabyte is four times as fast.
+    static constexpr int kLongParagraph = 100000;
     static QString tooLargeMessage(const QString &path, qint64 bytes);
     bool saveTo(const QString &path);
 
@@ -84,11 +97,14 @@ private:
     int filterIndex() const { return m_plainText ? 1 : 0; }
     static QString suffixOf(const QString &path);
     void markSaved();
-    void checkWrapping(int from, int added);
+    void checkLongParagraphs(int from, int added);
+    void applyFont();
 
     QTextEdit *m_editor;
     Dialogs *m_dialogs;
     QString m_name = untitled();
     bool m_plainText = false;
     PlainTextFormat m_plainFormat;
+    QFont m_font;
+    bool m_longParagraphs = false;
 };

@@ -701,9 +701,8 @@ void TMainForm::applyDocumentSettings()
 {
     QFont font(m_prefs.fontName);
     font.setPointSize(std::max(4, m_prefs.fontSize));
-    const QFont oldFont = RichEdit1->font();
-    RichEdit1->document()->setDefaultFont(font);
-    RichEdit1->setFont(font);
+    const QFont oldFont = m_document->editorFont();
+    m_document->setEditorFont(font);
     const bool plain = m_prefs.plainText;
     if (plain != m_document->plainText()) {
         if (plain)
