@@ -4,7 +4,9 @@
 #include "shell/ui/document_editor.h"
 #include "window_fixture.h"
 
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <optional>
@@ -173,6 +175,33 @@ TEST_F(BadDocument, AParagraphOfAHundredThousandCharactersIsLaidOutWithoutShapin
     if (const auto fromHeap = bigBlockFromHeap()) {
         EXPECT_FALSE(*fromHeap);
     }
+}
+
+TEST_F(BadDocument, APasteThatWouldMakeAParagraphTooLongIsRefused)
+{
+    DocumentEditor *editor = window->editor();
+    editor->setParagraphLimit(30);
+    const auto pasteOver = [editor](int start, int length, const QString &text) {
+        QTextCursor c = editor->textCursor();
+        c.setPosition(start);
+        c.setPosition(start + length, QTextCursor::KeepAnchor);
+        editor->setTextCursor(c);
+        QGuiApplication::clipboard()->setText(text);
+        editor->paste();
+    };
+    // 21 characters, less the 4 of "poem", and 14 more.
+    pasteOver(2, 4, QStringLiteral("0123456789abcd"));
+    expectRefused({"Cannot paste", "a paragraph of 31 characters", "up to 30 characters"});
+
+    // A break in the text ends the paragraph the text goes into; the text
+    // after the last break begins the next.
+    dialogs.messages.clear();
+    pasteOver(2, 4, QStringLiteral("0123456789abc\n") + QString(31, u'z'));
+    expectRefused({"a paragraph of 46 characters"});
+    dialogs.messages.clear();
+    pasteOver(2, 4, QStringLiteral("0123456789abc"));
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
+    EXPECT_EQ(editor->toPlainText(), "A 0123456789abc not yet saved.");
 }
 
 TEST_F(BadDocument, RtfNestedAHundredThousandGroupsDeepIsRefused)

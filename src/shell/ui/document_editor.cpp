@@ -1,7 +1,10 @@
 #include "shell/ui/document_editor.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QTextBlock>
+#include <algorithm>
 
 DocumentEditor::DocumentEditor(QWidget *parent)
     : QTextEdit(parent)
@@ -44,4 +47,36 @@ void DocumentEditor::mouseReleaseEvent(QMouseEvent *event)
     QTextEdit::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton)
         Q_EMIT mouseUp(event->position().toPoint());
+}
+
+qsizetype DocumentEditor::longestParagraphWith(const QString &text) const
+{
+    const QTextCursor c = textCursor();
+    const QTextBlock first = document()->findBlock(c.selectionStart());
+    const QTextBlock last = document()->findBlock(c.selectionEnd());
+    qsizetype longest = 0;
+    qsizetype run = c.selectionStart() - first.position();
+    for (const QChar ch : text) {
+        if (ch == QLatin1Char('\n') || ch == QLatin1Char('\r') || ch == QChar::ParagraphSeparator) {
+            longest = std::max(longest, run);
+            run = 0;
+        } else {
+            ++run;
+        }
+    }
+    // The block's length counts its paragraph mark.
+    run += last.position() + last.length() - 1 - c.selectionEnd();
+    return std::max(longest, run);
+}
+
+void DocumentEditor::insertFromMimeData(const QMimeData *source)
+{
+    if (m_paragraphLimit >= 0 && source->hasText()) {
+        const qsizetype longest = longestParagraphWith(source->text());
+        if (longest > m_paragraphLimit) {
+            Q_EMIT pasteRefused(longest, m_paragraphLimit);
+            return;
+        }
+    }
+    QTextEdit::insertFromMimeData(source);
 }

@@ -123,6 +123,16 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
     m_surface = std::make_unique<EditorSurface>(RichEdit1);
     m_composition.setSurface(m_surface.get());
     m_document = new Document(RichEdit1, m_dialogs, this);
+    RichEdit1->setParagraphLimit(Document::kMaxParagraphLength);
+    connect(RichEdit1, &DocumentEditor::pasteRefused, this,
+            [this](qsizetype length, qsizetype limit) {
+                m_dialogs->message(
+                    QStringLiteral("Cannot paste: the text would make a paragraph of %1 "
+                                   "characters, and Wordloom holds paragraphs of up to %2 "
+                                   "characters.")
+                        .arg(length)
+                        .arg(limit));
+            });
     m_editCommands = new EditCommands(RichEdit1, &m_composition.state, this);
     m_editCommands->plainText = [this] { return m_document->plainText(); };
     setupFileActions();
