@@ -9,9 +9,9 @@ target_sources(
           panels/button_hints.h
           panels/button_rows.cpp
           panels/button_rows.h
-          panels/label_desc.h
           panels/face_contrast.cpp
           panels/face_contrast.h
+          panels/label_desc.h
           panels/main_board_table.cpp
           panels/main_board_table.h
           panels/modal_table.cpp

@@ -5,12 +5,6 @@
 #include <QPair>
 #include <QString>
 
-// How the program is seen and worked: the zoom of the board and its high
-// contrast faces, and whatever later settings of the same kind join them.
-// They live in "view.ini" beside prefs.ini rather than in it, because
-// prefs.ini is read by line number and its 57 lines are fixed. view.ini is
-// "key=value" lines, so a setting can be added without moving another, and
-// a line this version does not know is kept for the version that wrote it.
 // What is said aloud, and when.
 struct SpeechSettings
 {
@@ -35,6 +29,13 @@ struct ScanSettings
     bool operator==(const ScanSettings &) const = default;
 };
 
+// How the program is seen and worked: the zoom of the board and its high
+// contrast faces, speech and switch scanning, and whatever later settings of
+// the same kind join them. They live in "view.ini" beside prefs.ini rather
+// than in it, because prefs.ini is read by line number and its 57 lines are
+// fixed. view.ini is "key=value" lines, so a setting can be added without
+// moving another, and a line this version does not know is kept for the
+// version that wrote it.
 class ViewSettings : public QObject
 {
     Q_OBJECT

@@ -4,7 +4,6 @@
 #include "controls/color_button.h"
 #include "panels/right_words.h"
 #include "panels/ui/zoom_scale.h"
-#include "panels/ui/zoom_scale.h"
 #include "prefs/preferences.h"
 #include "vocab/vocabulary.h"
 

@@ -1,4 +1,4 @@
-#include "speech_tab.h"
+#include "prefs/ui/speech_tab.h"
 
 #include "prefs/ui/buddy_label.h"
 #include "prefs/view_settings.h"

@@ -1,8 +1,8 @@
-#include "speaker.h"
+#include "shell/speech/speaker.h"
 
 #include "compose/composition.h"
 #include "prefs/view_settings.h"
-#include "speech_engine.h"
+#include "shell/speech/speech_engine.h"
 
 Speaker::Speaker(SpeechEngine &engine, QObject *parent)
     : QObject(parent)

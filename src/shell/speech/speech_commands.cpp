@@ -1,10 +1,10 @@
-#include "speech_commands.h"
+#include "shell/speech/speech_commands.h"
 
 #include "compose/composition.h"
 #include "compose/dialogs.h"
 #include "controls/color_button.h"
 #include "prefs/view_settings.h"
-#include "speech_engine.h"
+#include "shell/speech/speech_engine.h"
 
 #include <QAction>
 #include <QApplication>

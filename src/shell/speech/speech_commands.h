@@ -1,6 +1,6 @@
 #pragma once
 
-#include "speaker.h"
+#include "shell/speech/speaker.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "speech_engine.h"
+#include "shell/speech/speech_engine.h"
 
 #include <QTextToSpeech>
 #include <QVoice>

@@ -180,8 +180,6 @@ private:
     InflectionButtons *m_inflection = nullptr;
     QLineEdit *edNoPaste = nullptr;
     QScrollArea *m_boardArea = nullptr;
-    // What zooming added to the window's size, given back on zooming out;
-    // a size the user gives the window ends it.
     // The size the user gave the window (or the one it started with): a
     // zoom grows the window from it where the board needs more, and
     // zooming back out returns to it.
