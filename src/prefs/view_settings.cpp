@@ -37,15 +37,17 @@ const QString kScanModeKey = QStringLiteral("scanMode");
 
 SpeechSettings inRange(SpeechSettings speech)
 {
-    speech.rate = std::clamp(speech.rate, -10, 10);
-    speech.volume = std::clamp(speech.volume, 0, 100);
+    speech.rate = std::clamp(speech.rate, SpeechSettings::kSlowest, SpeechSettings::kFastest);
+    speech.volume = std::clamp(speech.volume, 0, SpeechSettings::kLoudest);
     return speech;
 }
 
 ScanSettings inRange(ScanSettings scan)
 {
-    scan.interval = std::clamp(scan.interval, 500, 5000);
-    scan.holdForRightClick = std::clamp(scan.holdForRightClick, 200, 5000);
+    scan.interval =
+        std::clamp(scan.interval, ScanSettings::kShortestInterval, ScanSettings::kLongestWait);
+    scan.holdForRightClick =
+        std::clamp(scan.holdForRightClick, ScanSettings::kShortestHold, ScanSettings::kLongestWait);
     if (scan.moveKey.isEmpty())
         scan.moveKey = ScanSettings().moveKey;
     if (scan.chooseKey.isEmpty())

@@ -8,12 +8,16 @@
 // What is said aloud, and when.
 struct SpeechSettings
 {
+    static constexpr int kSlowest = -10;
+    static constexpr int kFastest = 10;
+    static constexpr int kLoudest = 100;
+
     bool speakWords = false;     // each word as it is inserted
     bool speakSentences = false; // a sentence when its end mark is put
     bool speakFocus = true;      // the caption of the button that takes the focus
     QString voice;               // a voice name; empty for the engine's default
-    int rate = 0;                // -10 (slowest) to 10 (fastest)
-    int volume = 80;             // 0 to 100
+    int rate = 0;                // kSlowest to kFastest
+    int volume = 80;             // 0 to kLoudest
     bool operator==(const SpeechSettings &) const = default;
 };
 
@@ -21,8 +25,12 @@ struct SpeechSettings
 struct ScanSettings
 {
     enum class Mode { OneSwitch, TwoSwitches };
+    static constexpr int kShortestInterval = 500;
+    static constexpr int kShortestHold = 200;
+    static constexpr int kLongestWait = 5000; // of a step or a hold
+
     Mode mode = Mode::OneSwitch;
-    int interval = 1500;          // ms between automatic steps, 500 to 5000
+    int interval = 1500;          // ms between automatic steps
     int holdForRightClick = 1000; // ms the choose switch is held for a right click
     QString moveKey = QStringLiteral("Space");
     QString chooseKey = QStringLiteral("Return");

@@ -34,12 +34,12 @@ QComboBox *keyBox(const char *name, QWidget *parent)
     return box;
 }
 
-// A stored key this list lacks is kept as a choice of its own.
-void chooseKey(QComboBox *box, const QString &key)
+// A stored choice (a key, a voice) this list lacks is kept as one of its own.
+void chooseStored(QComboBox *box, const QString &text)
 {
-    if (box->findText(key) < 0)
-        box->addItem(key);
-    box->setCurrentText(key);
+    if (box->findText(text) < 0)
+        box->addItem(text);
+    box->setCurrentText(text);
 }
 
 // The board's height holds six rows only when they sit close.
@@ -82,8 +82,8 @@ QWidget *SpeechTab::buildSpeechGroup(QWidget *page)
     cbSpeakFocus->setObjectName(QStringLiteral("cbSpeakFocus"));
     cbVoice = new QComboBox(group);
     cbVoice->setObjectName(QStringLiteral("cbVoice"));
-    edRate = numberBox("edRate", -10, 10, 1, group);
-    edVolume = numberBox("edVolume", 0, 100, 5, group);
+    edRate = numberBox("edRate", SpeechSettings::kSlowest, SpeechSettings::kFastest, 1, group);
+    edVolume = numberBox("edVolume", 0, SpeechSettings::kLoudest, 5, group);
     lbNoSpeech = new QLabel(group);
     lbNoSpeech->setObjectName(QStringLiteral("lbNoSpeech"));
     lbNoSpeech->setWordWrap(true);
@@ -105,8 +105,10 @@ QWidget *SpeechTab::buildScanGroup(QWidget *page)
     cbScanMode = new QComboBox(group);
     cbScanMode->setObjectName(QStringLiteral("cbScanMode"));
     cbScanMode->addItems({tr("one switch (automatic)"), tr("two switches (step)")});
-    edScanInterval = numberBox("edScanInterval", 500, 5000, 100, group);
-    edHoldTime = numberBox("edHoldTime", 200, 5000, 100, group);
+    edScanInterval = numberBox("edScanInterval", ScanSettings::kShortestInterval,
+                               ScanSettings::kLongestWait, 100, group);
+    edHoldTime = numberBox("edHoldTime", ScanSettings::kShortestHold, ScanSettings::kLongestWait,
+                           100, group);
     cbMoveKey = keyBox("cbMoveKey", group);
     cbChooseKey = keyBox("cbChooseKey", group);
     // The mode's name needs the group's whole width to be read whole.
@@ -147,11 +149,8 @@ void SpeechTab::load()
     cbSpeakFocus->setChecked(speech.speakFocus);
     if (speech.voice.isEmpty())
         cbVoice->setCurrentIndex(0);
-    else {
-        if (cbVoice->findText(speech.voice) < 0)
-            cbVoice->addItem(speech.voice);
-        cbVoice->setCurrentText(speech.voice);
-    }
+    else
+        chooseStored(cbVoice, speech.voice);
     edRate->setValue(speech.rate);
     edVolume->setValue(speech.volume);
 
@@ -159,8 +158,8 @@ void SpeechTab::load()
     cbScanMode->setCurrentIndex(scan.mode == ScanSettings::Mode::TwoSwitches ? 1 : 0);
     edScanInterval->setValue(scan.interval);
     edHoldTime->setValue(scan.holdForRightClick);
-    chooseKey(cbMoveKey, scan.moveKey);
-    chooseKey(cbChooseKey, scan.chooseKey);
+    chooseStored(cbMoveKey, scan.moveKey);
+    chooseStored(cbChooseKey, scan.chooseKey);
 }
 
 void SpeechTab::apply()
