@@ -75,6 +75,19 @@ TEST_F(Speech, SentenceEndsAndWholeDocument)
     window->fixedWordClick(QStringLiteral("so"));
     trigger("miReadDocument");
     EXPECT_EQ(speech.said.last(), window->editor()->toPlainText().simplified());
+
+    // A sentence is said from its own paragraph; a suffix is heard as the
+    // word it made.
+    click("btnEnter");
+    for (const char *w : {"dogs", "ran"})
+        window->fixedWordClick(QLatin1String(w));
+    click("btnPeriod");
+    EXPECT_EQ(speech.said.last(), "dogs ran.");
+    on.speakWords = true;
+    window->viewSettings().setSpeech(on);
+    window->fixedWordClick(QStringLiteral("fast"));
+    click("btnEr");
+    EXPECT_EQ(speech.said.last(), "faster");
 }
 
 TEST_F(Speech, FocusIsSpokenWhenTheKeyboardMovesIt)

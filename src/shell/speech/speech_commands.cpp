@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QMenu>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 
 SpeechCommands::SpeechCommands(SpeechEngine &engine, ViewSettings &view, Composition &composition,
@@ -57,15 +59,27 @@ void SpeechCommands::readAloud(bool wholeDocument)
         }
         return;
     }
-    const QString text = m_editor->toPlainText();
+    const QTextCursor caret = m_editor->textCursor();
     QString said;
-    if (wholeDocument)
-        said = text;
-    else if (m_editor->textCursor().hasSelection())
-        said = m_editor->textCursor().selectedText();
-    else
-        said = sentenceBefore(text, m_editor->textCursor().position());
+    if (wholeDocument) {
+        said = m_editor->toPlainText();
+    } else if (caret.hasSelection()) {
+        said = caret.selectedText();
+    } else {
+        const QTextBlock paragraph = caret.block();
+        said = sentenceBefore(paragraph.text(), caret.position() - paragraph.position());
+    }
     m_speaker.say(Speaker::Kind::Reading, said);
+}
+
+// A sentence or a word said never crosses a paragraph, so only the
+// paragraph is read: a copy of the whole document would slow every click
+// in a long one.
+QString SpeechCommands::paragraphBefore(int pos, int *posInParagraph) const
+{
+    const QTextBlock paragraph = m_editor->document()->findBlock(pos);
+    *posInParagraph = pos - paragraph.position();
+    return paragraph.text();
 }
 
 void SpeechCommands::settingsChanged()
@@ -87,8 +101,11 @@ void SpeechCommands::wordInserted(const QString &word)
         // A stop after a stop is an ellipsis, after "?" or "!" it adds to
         // an end already said.
         const bool ellipsis = at > 0 && TextRules::isSentenceEnd(surface.charAt(at - 1));
-        if (settings.speakSentences && !ellipsis)
-            m_speaker.say(Speaker::Kind::Sentence, sentenceBefore(surface.text(), at + 1));
+        if (settings.speakSentences && !ellipsis) {
+            int end = 0;
+            const QString paragraph = paragraphBefore(at + 1, &end);
+            m_speaker.say(Speaker::Kind::Sentence, sentenceBefore(paragraph, end));
+        }
         return;
     }
     if (!settings.speakWords ||
@@ -96,8 +113,13 @@ void SpeechCommands::wordInserted(const QString &word)
         return;
     // A prefix or suffix is heard as the word it made.
     const bool joins = word.startsWith(QLatin1Char('-')) || word.endsWith(QLatin1Char('-'));
-    m_speaker.say(Speaker::Kind::Word,
-                  joins ? wordBefore(surface.text(), surface.caret()) : word.trimmed());
+    if (!joins) {
+        m_speaker.say(Speaker::Kind::Word, word.trimmed());
+        return;
+    }
+    int caret = 0;
+    const QString paragraph = paragraphBefore(surface.caret(), &caret);
+    m_speaker.say(Speaker::Kind::Word, wordBefore(paragraph, caret));
 }
 
 bool SpeechCommands::eventFilter(QObject *watched, QEvent *event)

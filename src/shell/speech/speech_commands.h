@@ -39,6 +39,8 @@ protected:
 
 private:
     void wordInserted(const QString &word);
+    // The text of the paragraph holding pos, and pos within it.
+    QString paragraphBefore(int pos, int *posInParagraph) const;
     void settingsChanged();
 
     Dialogs &m_dialogs;
