@@ -205,9 +205,9 @@ void Board::fitCaptionFont(TColorButton *button)
 {
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
-    const double scale = zoomOf(button) / 100.0;
-    int pixels = qRound(16 * scale);
-    const int smallest = qRound(9 * scale);
+    const int zoom = zoomOf(button);
+    int pixels = zoomedBy(16, zoom);
+    const int smallest = zoomedBy(9, zoom);
     const QString caption = button->caption().remove(QLatin1Char('&'));
     const int room = button->width() - 2 * button->bevelSize() - 2;
     for (; pixels > smallest; --pixels) {

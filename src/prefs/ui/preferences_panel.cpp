@@ -173,8 +173,7 @@ void PreferencesPanel::ensureBuilt()
     buildLeftClickTab();
     buildButtonTextTab();
     buildRightTab();
-    if (m_view)
-        m_speechTab = new SpeechTab(PageControl1, *m_view, m_speechEngine, this);
+    buildSpeechTab();
 
     // Until it is built the panel has nothing to show. Then, while it is
     // down, its boxes follow the settings, so that it opens on what is in
@@ -201,7 +200,13 @@ void PreferencesPanel::attachSpeechTab(ViewSettings &view, SpeechTab::EngineQuer
 {
     m_view = &view;
     m_speechEngine = std::move(engine);
-    if (pPrefs && !m_speechTab)
+    buildSpeechTab();
+}
+
+void PreferencesPanel::buildSpeechTab()
+{
+    // Whichever comes last, the panel's tabs or the view settings, builds it.
+    if (pPrefs && m_view && !m_speechTab)
         m_speechTab = new SpeechTab(PageControl1, *m_view, m_speechEngine, this);
 }
 

@@ -76,6 +76,7 @@ private:
     };
 
     void ensureBuilt();
+    void buildSpeechTab();
     QWidget *addTab(const char *name, const QString &caption);
     void buildFontTab();
     void buildDirectoriesTab();
