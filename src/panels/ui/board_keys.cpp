@@ -292,19 +292,22 @@ void BoardKeys::act(QWidget *source, const std::function<void()> &run)
     if (after == before) {
         // A button its own click disabled (nothing left to delete) cannot
         // hold the focus.
-        if (from && from->isEnabled() &&
-            (from == m_list ? from->isVisible() : showsIn(from, after)))
+        if (canTakeFocusBack(from, after) && from->isEnabled())
             from->setFocus(Qt::OtherFocusReason);
         else
             focusFirstUp();
     } else if (showsIn(before, &m_board) || before == m_board.mainPanel()) {
         focusFirstUp(); // a panel opened
-    } else if (beforeOpener && beforeOpener->isVisible() &&
-               (beforeOpener == m_list || showsIn(beforeOpener, after))) {
+    } else if (canTakeFocusBack(beforeOpener, after)) {
         beforeOpener->setFocus(Qt::OtherFocusReason);
     } else {
         focusFirstUp();
     }
+}
+
+bool BoardKeys::canTakeFocusBack(const QWidget *widget, const QWidget *up) const
+{
+    return widget && widget->isVisible() && (widget == m_list || showsIn(widget, up));
 }
 
 bool BoardKeys::closePanelUp()
@@ -324,7 +327,7 @@ bool BoardKeys::closePanelUp()
     if (showsIn(up, &m_board))
         return true;
     syncPanels();
-    if (opener && opener->isVisible() && (opener == m_list || showsIn(opener, m_board.panelUp())))
+    if (canTakeFocusBack(opener, m_board.panelUp()))
         opener->setFocus(Qt::OtherFocusReason);
     else if (wasOnBoard)
         focusFirstUp();

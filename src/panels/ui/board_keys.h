@@ -47,6 +47,9 @@ private:
     // it closed, or back on source.
     void act(QWidget *source, const std::function<void()> &act);
     bool closePanelUp();
+    // Whether the focus can go back to widget: the right-hand list while it
+    // shows, or a button showing on the panel up.
+    bool canTakeFocusBack(const QWidget *widget, const QWidget *up) const;
     // Notes a change of the panel that is up: who opened it, and which
     // buttons it covers.
     void syncPanels();
