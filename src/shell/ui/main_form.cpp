@@ -765,13 +765,15 @@ QSize TMainForm::fitBoardArea()
             others += bar->sizeHint().height();
         room = room.boundedTo(QSize(available.width(), available.height() - others));
     }
-    QSize area = board.boundedTo(room.expandedTo(QSize(100, 60)));
+    // However small the screen, a corner of the board stays to scroll.
+    room = room.expandedTo(QSize(100, 60));
+    QSize area = board.boundedTo(room);
     const bool across = area.width() < board.width();
     if (area.height() < board.height())
         area.rwidth() += m_boardArea->verticalScrollBar()->sizeHint().width();
     if (across)
         area.rheight() += m_boardArea->horizontalScrollBar()->sizeHint().height();
-    area = area.boundedTo(room.expandedTo(QSize(100, 60)));
+    area = area.boundedTo(room);
     m_boardArea->setFixedSize(area);
     m_boardArea->parentWidget()->setFixedHeight(area.height());
     return area;
