@@ -206,8 +206,12 @@ void PreferencesPanel::attachSpeechTab(ViewSettings &view, SpeechTab::EngineQuer
 void PreferencesPanel::buildSpeechTab()
 {
     // Whichever comes last, the panel's tabs or the view settings, builds it.
-    if (pPrefs && m_view && !m_speechTab)
-        m_speechTab = new SpeechTab(PageControl1, *m_view, m_speechEngine, this);
+    if (!pPrefs || !m_view || m_speechTab)
+        return;
+    // An eighth tab does not fit beside the seven at the board's width:
+    // the bar scrolls rather than cut a caption.
+    PageControl1->setUsesScrollButtons(true);
+    m_speechTab = new SpeechTab(addTab("tabSpeech", tr(" Speech ")), *m_view, m_speechEngine, this);
 }
 
 QWidget *PreferencesPanel::addTab(const char *objectName, const QString &caption)

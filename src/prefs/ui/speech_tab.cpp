@@ -10,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSpinBox>
-#include <QTabWidget>
 
 namespace {
 
@@ -53,17 +52,11 @@ QFormLayout *tightForm(QWidget *group)
 
 } // namespace
 
-SpeechTab::SpeechTab(QTabWidget *tabs, ViewSettings &view, EngineQuery engine, QObject *parent)
+SpeechTab::SpeechTab(QWidget *page, ViewSettings &view, EngineQuery engine, QObject *parent)
     : QObject(parent)
     , m_view(view)
     , m_engine(std::move(engine))
 {
-    auto *page = new QWidget(tabs);
-    page->setObjectName(QStringLiteral("tabSpeech"));
-    tabs->addTab(page, tr(" Speech "));
-    // An eighth tab does not fit beside the seven at the board's width:
-    // the bar scrolls rather than cut a caption.
-    tabs->setUsesScrollButtons(true);
     auto *row = new QHBoxLayout(page);
     row->setContentsMargins(4, 2, 4, 2);
     row->addWidget(buildSpeechGroup(page), 4);

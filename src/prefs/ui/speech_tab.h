@@ -8,7 +8,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QSpinBox;
-class QTabWidget;
 class QWidget;
 class ViewSettings;
 
@@ -29,7 +28,8 @@ public:
     };
     using EngineQuery = std::function<Engine()>;
 
-    SpeechTab(QTabWidget *tabs, ViewSettings &view, EngineQuery engine, QObject *parent = nullptr);
+    // Fills page, the panel's tab for it.
+    SpeechTab(QWidget *page, ViewSettings &view, EngineQuery engine, QObject *parent = nullptr);
 
     void load();
     void apply();
