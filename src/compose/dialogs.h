@@ -23,6 +23,13 @@ public:
     virtual void about(const QString &text) { message(text); }
     // A confirmation box with Yes, No and Cancel.
     virtual Answer question(const QString &text) = 0;
+    // A confirmation box with only Yes and No, for a choice that cannot be
+    // put off; closing it counts as No.
+    virtual Answer yesNoQuestion(const QString &text)
+    {
+        const Answer answer = question(text);
+        return answer == Answer::Yes ? Answer::Yes : Answer::No;
+    }
     // A text input box; nothing when cancelled.
     virtual std::optional<QString> textInput(const QString &title, const QString &prompt,
                                              const QString &initial) = 0;

@@ -28,5 +28,6 @@ bool AffixCaptionsFile::write(const QString &programDir, QString *error) const
     for (const QString &caption : suffixes)
         lines.append(caption);
     return TextFile::write(QDir(programDir).filePath(QString::fromLatin1(FileName)),
-                           lines.join(QStringLiteral("\r\n")), TextFile::Encoding::Utf8, error);
+                           lines.join(QStringLiteral("\r\n")), TextFile::Encoding::Utf8, error,
+                           TextFile::ReadOnlyFile::Replace);
 }

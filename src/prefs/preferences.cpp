@@ -273,8 +273,10 @@ PreferenceValues::PreferenceValues()
 void PreferenceValues::fromLines(const QStringList &lines, QList<int> *resetLines)
 {
     for (const LineDesc &desc : kLines) {
-        // A file that ends early reads its missing lines as empty.
-        if (apply(*this, desc, lines.value(desc.line - 1)))
+        // A line the file does not hold (it ends early) takes its default,
+        // and is named like a line that could not be read: read as empty,
+        // a caption would come out blank.
+        if (desc.line <= lines.size() && apply(*this, desc, lines.at(desc.line - 1)))
             continue;
         apply(*this, desc, QString::fromLatin1(desc.defaultText));
         if (resetLines)
@@ -325,7 +327,8 @@ bool PreferenceValues::read(const QString &path, QString *resetMessage, QString 
 bool PreferenceValues::write(const QString &path, QString *error) const
 {
     const QString text = toText();
-    return TextFile::write(path, text, writeEncodingFor(text, encoding), error);
+    return TextFile::write(path, text, writeEncodingFor(text, encoding), error,
+                           TextFile::ReadOnlyFile::Replace);
 }
 
 QString PreferenceValues::resolveDir(const QString &line, const QString &placeholder,

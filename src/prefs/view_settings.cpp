@@ -180,5 +180,6 @@ bool ViewSettings::write(const QString &path, QString *error) const
     }
     for (const auto &[key, value] : m_unknown)
         line(key, value);
-    return TextFile::write(path, text, TextFile::Encoding::Utf8, error);
+    return TextFile::write(path, text, TextFile::Encoding::Utf8, error,
+                           TextFile::ReadOnlyFile::Replace);
 }

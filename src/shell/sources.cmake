@@ -2,7 +2,9 @@ target_sources(wordloom_engine PRIVATE shell/heap_reuse.cpp shell/heap_reuse.h s
                                       shell/ruler_scale.h)
 target_sources(
   wordloom_doc
-  PRIVATE shell/formats/plain_text_document.cpp
+  PRIVATE shell/formats/embedded_resources.cpp
+          shell/formats/embedded_resources.h
+          shell/formats/plain_text_document.cpp
           shell/formats/plain_text_document.h
           shell/formats/rtf_code_page.cpp
           shell/formats/rtf_code_page.h

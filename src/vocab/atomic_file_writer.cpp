@@ -5,7 +5,9 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,26 +17,72 @@ namespace {
 // writer hand over many small pieces.
 constexpr qsizetype kBlock = 256 * 1024;
 
-// The temporary file's name: hidden, beside the target, and never longer
-// than the file system allows, whatever the length of the target's name.
-QByteArray temporaryName(const QByteArray &dir, const QByteArray &name)
+// The temporary files of a target all start with this: hidden, beside the
+// target, and never longer than the file system allows with the suffix,
+// whatever the length of the target's name.
+constexpr int kRandomLetters = 8;
+constexpr int kSuffixLength = 2 + kRandomLetters; // ".~" and the letters
+const char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+
+QByteArray temporaryPrefix(const QByteArray &dir, const QByteArray &name)
 {
     long max = ::pathconf(dir.isEmpty() ? "." : dir.constData(), _PC_NAME_MAX);
     if (max <= 0)
         max = 255;
-    QByteArray suffix = ".~";
-    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    for (int i = 0; i < 8; ++i)
-        suffix.append(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)]);
     QString base = QFile::decodeName(name);
     QByteArray out;
     for (;;) {
-        out = "." + QFile::encodeName(base) + suffix;
-        if (out.size() <= max || base.isEmpty())
+        out = "." + QFile::encodeName(base);
+        if (out.size() + kSuffixLength <= max || base.isEmpty())
             break;
         base.chop(base.size() > 1 && base.at(base.size() - 1).isLowSurrogate() ? 2 : 1);
     }
-    return dir.isEmpty() ? out : dir + '/' + out;
+    return out;
+}
+
+QByteArray temporaryName(const QByteArray &dir, const QByteArray &prefix)
+{
+    QByteArray suffix = ".~";
+    for (int i = 0; i < kRandomLetters; ++i)
+        suffix.append(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)]);
+    return dir.isEmpty() ? prefix + suffix : dir + '/' + prefix + suffix;
+}
+
+// Whether entry is one of the temporaries named from prefix.
+bool isTemporaryOf(const char *entry, const QByteArray &prefix)
+{
+    const QByteArray name(entry);
+    if (name.size() != prefix.size() + kSuffixLength || !name.startsWith(prefix) ||
+        name.mid(prefix.size(), 2) != ".~")
+        return false;
+    for (const char c : name.right(kRandomLetters))
+        if ((c < 'a' || c > 'z') && (c < '0' || c > '9'))
+            return false;
+    return true;
+}
+
+// Removes the temporaries of earlier saves that died before their rename.
+void removeStaleTemporaries(const QByteArray &dir, const QByteArray &prefix)
+{
+    DIR *entries = ::opendir(dir.isEmpty() ? "." : dir.constData());
+    if (!entries)
+        return;
+    while (const dirent *entry = ::readdir(entries)) {
+        if (!isTemporaryOf(entry->d_name, prefix))
+            continue;
+        const QByteArray path =
+            dir.isEmpty() ? QByteArray(entry->d_name) : dir + '/' + QByteArray(entry->d_name);
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat st;
+        // Only a regular file nobody holds: a live save of the same file in
+        // another window keeps its lock.
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.constData());
+        ::close(fd);
+    }
+    ::closedir(entries);
 }
 
 bool writeAll(int fd, const char *data, qint64 size, int *error)
@@ -142,12 +190,20 @@ bool AtomicFileWriter::open(OpenMode mode)
         if (!S_ISREG(st.st_mode))
             return fail(QStringLiteral("it is not a regular file"));
         // Root may write anything, so the mode is asked as well as access().
-        if (::access(m_target.constData(), W_OK) != 0 || (st.st_mode & 0222) == 0)
+        const bool readOnly = ::access(m_target.constData(), W_OK) != 0 || (st.st_mode & 0222) == 0;
+        if (readOnly && !m_replaceReadOnly)
             return fail(QStringLiteral("the file is read-only"));
         m_replaces = true;
         m_mode = st.st_mode & 07777;
         m_owner = st.st_uid;
         m_group = st.st_gid;
+        if (readOnly) {
+            // The new file is the user's own and writable by them, so the
+            // next save does not meet the same wall.
+            m_mode |= S_IRUSR | S_IWUSR;
+            m_owner = ::geteuid();
+            m_group = ::getegid();
+        }
     } else if (errno != ENOENT) {
         return fail(errno);
     } else {
@@ -157,8 +213,12 @@ bool AtomicFileWriter::open(OpenMode mode)
     const qsizetype slash = m_target.lastIndexOf('/');
     const QByteArray dir = slash < 0 ? QByteArray() : m_target.left(qMax<qsizetype>(slash, 1));
     const QByteArray name = slash < 0 ? m_target : m_target.mid(slash + 1);
+    const QByteArray prefix = temporaryPrefix(dir, name);
+    // Before the new temporary is made: the room a dead one took may be
+    // what this save needs.
+    removeStaleTemporaries(dir, prefix);
     for (int attempt = 0; attempt < 16; ++attempt) {
-        m_temp = temporaryName(dir, name);
+        m_temp = temporaryName(dir, prefix);
         m_fd = ::open(m_temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (m_fd >= 0 || errno != EEXIST)
             break;
@@ -168,6 +228,9 @@ bool AtomicFileWriter::open(OpenMode mode)
         m_temp.clear();
         return fail(error);
     }
+    // Held until the temporary is renamed or removed; the kernel lets go
+    // of it when the process dies, which is what marks a leftover.
+    ::flock(m_fd, LOCK_EX | LOCK_NB);
     return QIODevice::open(WriteOnly | Unbuffered);
 }
 
@@ -262,9 +325,11 @@ void AtomicFileWriter::discard()
         QIODevice::close();
 }
 
-bool AtomicFileWriter::writeFile(const QString &path, const QByteArray &bytes, QString *reason)
+bool AtomicFileWriter::writeFile(const QString &path, const QByteArray &bytes, QString *reason,
+                                 bool replaceReadOnly)
 {
     AtomicFileWriter file(path);
+    file.setReplaceReadOnly(replaceReadOnly);
     const bool ok =
         file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     if (!ok && reason)

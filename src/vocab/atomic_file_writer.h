@@ -17,11 +17,22 @@
 // read-only file with a writable one. This writer refuses a read-only file,
 // a folder or any other non-regular file, and keeps the replaced file's mode
 // and owner.
+//
+// A save killed half way leaves its hidden temporary behind. Each open
+// removes such leftovers of the same file: every writer holds a lock on its
+// temporary while it writes, so a temporary nobody holds is known dead.
 class AtomicFileWriter : public QIODevice
 {
 public:
     explicit AtomicFileWriter(const QString &path);
     ~AtomicFileWriter() override;
+
+    // A read-only file (or one of another owner) in a folder the program
+    // may write in is replaced by a writable one of the program's user,
+    // instead of being refused. For the program's own settings, which a
+    // start as another user or a copy from read-only media leaves
+    // unwritable; never for documents, where read-only is the user's word.
+    void setReplaceReadOnly(bool on) { m_replaceReadOnly = on; }
 
     // Only QIODevice::WriteOnly: checks the target and creates the
     // temporary file.
@@ -38,7 +49,8 @@ public:
     QString reason() const { return m_reason; }
 
     // The whole of bytes as the file's new content; *reason as above.
-    static bool writeFile(const QString &path, const QByteArray &bytes, QString *reason);
+    static bool writeFile(const QString &path, const QByteArray &bytes, QString *reason,
+                          bool replaceReadOnly = false);
     // A plain phrase for an errno value.
     static QString reasonFor(int error);
 
@@ -60,6 +72,7 @@ private:
     int m_fd = -1;
     bool m_failed = false;
     bool m_replaces = false;
+    bool m_replaceReadOnly = false;
     unsigned m_mode = 0;
     unsigned m_owner = 0;
     unsigned m_group = 0;

@@ -71,6 +71,41 @@ QByteArray encodeUtf16(const QString &text, bool littleEndian)
 
 } // namespace
 
+namespace {
+
+// Whether text, read as UTF-16 from body, is what a UTF-16 file holds
+// rather than 8-bit text that happens to start with the bytes FF FE ("ÿþ"
+// in Windows-1252). Two bytes of 8-bit text make a character that exists,
+// mostly an ideograph, so the test is in the line ends: 8-bit text has
+// its line ends in single bytes, which UTF-16 reads as halves of other
+// characters, and no character of a UTF-16 file is a line end then. A
+// file read as Windows-1252 by mistake still goes back byte for byte.
+bool looksLikeUtf16(const QString &text)
+{
+    bool lineEnd16 = false;
+    bool lineEndByte = false;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\n' || u == u'\r') {
+            lineEnd16 = true;
+            continue;
+        }
+        if (u == u'\t')
+            continue;
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_NotAssigned || category == QChar::Other_Control ||
+            c.isNonCharacter())
+            return false;
+        const int low = u & 0xFF;
+        const int high = u >> 8;
+        if (low == '\n' || low == '\r' || high == '\n' || high == '\r')
+            lineEndByte = true;
+    }
+    return lineEnd16 || !lineEndByte;
+}
+
+} // namespace
+
 QString decode(const QByteArray &bytes, Encoding *encoding)
 {
     const bool le = bytes.startsWith("\xFF\xFE");
@@ -80,7 +115,7 @@ QString decode(const QByteArray &bytes, Encoding *encoding)
         QStringDecoder utf16(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
                              QStringDecoder::Flag::Stateless);
         QString text = utf16.decode(bytes.mid(2));
-        if (!utf16.hasError() && bytes.size() % 2 == 0) {
+        if (!utf16.hasError() && bytes.size() % 2 == 0 && looksLikeUtf16(text)) {
             if (encoding)
                 *encoding = le ? Encoding::Utf16LE : Encoding::Utf16BE;
             return text;
@@ -157,10 +192,12 @@ bool read(const QString &path, Content *content, QString *error)
     return true;
 }
 
-bool write(const QString &path, const QString &text, Encoding encoding, QString *error)
+bool write(const QString &path, const QString &text, Encoding encoding, QString *error,
+           ReadOnlyFile readOnly)
 {
     QString reason;
-    if (!AtomicFileWriter::writeFile(path, encode(text, encoding), &reason)) {
+    if (!AtomicFileWriter::writeFile(path, encode(text, encoding), &reason,
+                                     readOnly == ReadOnlyFile::Replace)) {
         if (error)
             *error = QStringLiteral("Cannot write %1: %2.").arg(path, reason);
         return false;

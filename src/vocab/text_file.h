@@ -33,9 +33,13 @@ bool read(const QString &path, Content *content, QString *error);
 // "Cannot open PATH: it is a folder." and the like for a path that is not a
 // regular file; empty for a regular file or one that does not exist.
 QString notARegularFileMessage(const QString &path);
+// What a write does with a read-only file: refuse it, or (for the program's
+// own settings) replace it when the folder allows.
+enum class ReadOnlyFile { Refuse, Replace };
 // Writes through AtomicFileWriter: on failure the old file is left byte for
 // byte, false is returned and *error says why.
-bool write(const QString &path, const QString &text, Encoding encoding, QString *error);
+bool write(const QString &path, const QString &text, Encoding encoding, QString *error,
+           ReadOnlyFile readOnly = ReadOnlyFile::Refuse);
 
 // Lines separated by CR LF, LF or CR; a line end after the last line adds no
 // empty entry.

@@ -237,8 +237,26 @@ bool Vocabulary::LoadVocabulary(const QString &vocabDir, const QString &exceptio
         dialogs.message(missingFileMessage(QLatin1String(NounButtonsFile)));
         ok = false;
     } else if (readLines(captionsPath, &lines, &m_nounCaptionsEncoding, dialogs)) {
-        for (int i = 0; i < NounCategoryCount; ++i)
+        // A caption the file does not hold (it ends early, or the line is
+        // blank) would leave a button with nothing on it: it takes its
+        // default, and the user is told which lines those were.
+        const QStringList defaults = defaultNounCaptions();
+        QStringList missing;
+        for (int i = 0; i < NounCategoryCount; ++i) {
             m_nounCaptions[i] = lines.value(i);
+            if (m_nounCaptions[i].trimmed().isEmpty()) {
+                m_nounCaptions[i] = defaults.value(i);
+                missing.append(QString::number(i + 1));
+            }
+        }
+        if (!missing.isEmpty())
+            dialogs.message(
+                QStringLiteral("%1 has no caption on line%2 %3; the default "
+                               "caption%2 %4 used.")
+                    .arg(QLatin1String(NounButtonsFile),
+                         missing.size() > 1 ? QStringLiteral("s") : QString(),
+                         missing.join(QStringLiteral(", ")),
+                         missing.size() > 1 ? QStringLiteral("are") : QStringLiteral("is")));
     } else {
         ok = false;
     }

@@ -29,6 +29,12 @@ WordList::WordList(Order order)
 
 int WordList::compare(const QString &a, const QString &b)
 {
+    // QCollator puts an empty word before every other without asking the
+    // collation, which counts a word of control characters as empty: the
+    // two would be equal to the sort keys addAll() files by and unequal
+    // here, and a word filed so could not be found again.
+    if (a.isEmpty() != b.isEmpty())
+        return collator().sortKey(a).compare(collator().sortKey(b));
     return collator().compare(a, b);
 }
 

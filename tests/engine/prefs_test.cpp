@@ -116,17 +116,19 @@ TEST(Preferences, BadNumbersAndColourTakeTheirDefaultsAndTheRestStillApplies)
               "(line 26).");
 }
 
-TEST(Preferences, FileThatEndsEarlyReadsTheMissingLinesAsEmpty)
+TEST(Preferences, FileThatEndsEarlyGivesTheMissingLinesTheirDefaultsAndNamesThem)
 {
+    QStringList lines = defaultLines();
+    lines[3] = QStringLiteral("mine"); // a caption the file does hold
     QList<int> reset;
-    const PreferenceValues p = fromLines(defaultLines().mid(0, 24), &reset);
-    EXPECT_EQ(p.capitalizeCaption, "CAPITALIZE");
-    EXPECT_FALSE(p.alphabetize);
-    EXPECT_EQ(p.columnWidth, "");
-    EXPECT_FALSE(p.PoetryMode) << "an empty line is not \"true\"";
-    EXPECT_EQ(p.DateStamp, "");
-    EXPECT_EQ(reset, QList<int>({26, 27}));
-    EXPECT_EQ(p.toLines().at(24), "80") << "an empty column width is written as 80";
+    const PreferenceValues p = fromLines(lines.mid(0, 24), &reset);
+    EXPECT_EQ(p.toLines().mid(0, 24), lines.mid(0, 24));
+    EXPECT_EQ(p.toLines().mid(24), defaultLines().mid(24));
+    QList<int> missing;
+    for (int line = 25; line <= Preferences::LineCount; ++line)
+        missing.append(line);
+    EXPECT_EQ(reset, missing);
+    EXPECT_TRUE(Preferences::resetMessageFor(reset).contains("lines 25, 26, 27"));
 }
 
 TEST(Preferences, WindowLineKeepsNewUntilTheFirstStartIsResolved)

@@ -62,14 +62,17 @@ TEST_F(VocabularyTest, LoadsEveryListInItsOwnOrderWithNothingModified)
         EXPECT_FALSE(vocab.ListModified(list));
 }
 
-TEST_F(VocabularyTest, ShortCaptionFileLeavesTheLaterCaptionsEmpty)
+TEST_F(VocabularyTest, CaptionsTheFileDoesNotHoldTakeTheirDefaultsAndAreNamed)
 {
-    program.write("words/nounButtons.txt", "mine\r\nfolk\r\n");
+    program.write("words/nounButtons.txt", "mine\r\n\r\nflora\r\n");
     ASSERT_TRUE(load());
-    EXPECT_EQ(vocab.nounCaptions().size(), Vocabulary::NounCategoryCount);
-    EXPECT_EQ(vocab.nounCaption(Vocabulary::Person), "folk");
-    EXPECT_EQ(vocab.nounCaption(Vocabulary::Plant), "");
-    EXPECT_EQ(vocab.nounCaption(Vocabulary::Concept), "");
+    QStringList expected = Vocabulary::defaultNounCaptions();
+    expected[0] = "mine";
+    expected[2] = "flora";
+    EXPECT_EQ(vocab.nounCaptions(), expected);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.at(0).startsWith("nounButtons.txt has no caption on lines 2, 4, "))
+        << dialogs.messages.at(0).toStdString();
 }
 
 TEST_F(VocabularyTest, MissingFilesAreEachReportedAndLoadingGoesOn)

@@ -15,20 +15,22 @@ QString PlainTextFormat::platformLineEnd()
 }
 
 QString limitsRefusal(const QString &path, qsizetype lines, qsizetype longestParagraph,
-                      const DocumentLimits &limits)
+                      const DocumentLimits &limits, bool counted)
 {
     if (limits.lines >= 0 && lines > limits.lines)
         return QStringLiteral("Cannot open %1: it has %2 lines, and Wordloom opens documents of "
                               "up to %3 lines.")
-            .arg(path)
-            .arg(lines)
-            .arg(limits.lines);
+            .arg(path,
+                 counted ? QString::number(lines)
+                         : QStringLiteral("more than %1").arg(limits.lines),
+                 QString::number(limits.lines));
     if (limits.paragraphLength >= 0 && longestParagraph > limits.paragraphLength)
         return QStringLiteral("Cannot open %1: it has a paragraph of %2 characters, and Wordloom "
                               "opens paragraphs of up to %3 characters.")
-            .arg(path)
-            .arg(longestParagraph)
-            .arg(limits.paragraphLength);
+            .arg(path,
+                 counted ? QString::number(longestParagraph)
+                         : QStringLiteral("more than %1").arg(limits.paragraphLength),
+                 QString::number(limits.paragraphLength));
     return {};
 }
 
@@ -43,6 +45,16 @@ bool readPlainTextDocument(const QString &path, QTextDocument *document, PlainTe
     if (content.text.contains(QChar(u'\0'))) {
         *error = QStringLiteral("Cannot open %1: it is not a text document.").arg(path);
         return false;
+    }
+    // Plain text has one kind of line break. The Unicode separators (and
+    // the characters the editor keeps for its frames) would each make a
+    // line or paragraph of the editor's, uncounted, and a save writes them
+    // as line ends anyway.
+    for (QChar &c : content.text) {
+        const char16_t u = c.unicode();
+        if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == 0xFDD0 ||
+            u == 0xFDD1)
+            c = QLatin1Char('\n');
     }
     const QStringList lines = TextFile::splitLines(content.text);
     qsizetype longest = 0;
@@ -64,8 +76,7 @@ bool readPlainTextDocument(const QString &path, QTextDocument *document, PlainTe
     return true;
 }
 
-bool writePlainTextDocument(const QString &path, const QTextDocument &document,
-                            const PlainTextFormat &format, QString *error)
+QString plainTextToWrite(const QTextDocument &document, const PlainTextFormat &format)
 {
     // toPlainText() would turn no-break spaces into plain ones; the raw text
     // keeps them, and only its paragraph, line and frame marks become line
@@ -79,5 +90,12 @@ bool writePlainTextDocument(const QString &path, const QTextDocument &document,
     }
     if (format.lineEnd != QLatin1String("\n"))
         text.replace(QLatin1Char('\n'), format.lineEnd);
+    return text;
+}
+
+bool writePlainTextDocument(const QString &path, const QTextDocument &document,
+                            const PlainTextFormat &format, QString *error)
+{
+    const QString text = plainTextToWrite(document, format);
     return TextFile::write(path, text, writeEncodingFor(text, format.encoding), error);
 }

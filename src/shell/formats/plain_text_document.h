@@ -26,13 +26,18 @@ struct DocumentLimits
     qsizetype paragraphLength = -1;
 };
 // Why a document of this many lines and this longest paragraph is refused,
-// or nothing when it is within the limits.
+// or nothing when it is within the limits. Paragraph and line separators
+// (U+2029, U+2028) are line breaks like any other. counted: the figures
+// are the whole document's, not where reading stopped.
 QString limitsRefusal(const QString &path, qsizetype lines, qsizetype longestParagraph,
-                      const DocumentLimits &limits);
+                      const DocumentLimits &limits, bool counted = true);
 
 // A file past the limits is refused before it reaches the document.
 bool readPlainTextDocument(const QString &path, QTextDocument *document, PlainTextFormat *format,
                            QString *error, const DocumentLimits &limits = {});
+// The document's text as a plain-text save writes it: every paragraph,
+// line and frame mark a line end of the format's kind.
+QString plainTextToWrite(const QTextDocument &document, const PlainTextFormat &format);
 // A Windows-1252 file whose text gained a character that code page cannot
 // hold is written as UTF-8, so nothing turns into "?".
 bool writePlainTextDocument(const QString &path, const QTextDocument &document,

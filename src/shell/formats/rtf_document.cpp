@@ -33,16 +33,25 @@ bool readRtfDocument(const QString &path, QTextDocument *document, QString *erro
     scratch.setUndoRedoEnabled(false);
     QTextCursor cursor(&scratch);
     RtfReader reader;
+    reader.setLimits(limits.lines, limits.paragraphLength);
     const bool whole = reader.read(&file, cursor);
+    if (reader.limitPassed()) {
+        // Stopped where the first limit was passed, so only that one is
+        // known to be passed.
+        *error = limitsRefusal(path, reader.linesRead(), limits.paragraphLength + 1, limits, false);
+        return false;
+    }
     if (!whole && !reader.endedEarly()) {
         *error = QStringLiteral("Cannot open %1: %2").arg(path, reader.errorString());
         return false;
     }
     qsizetype longest = 0;
-    for (QTextBlock block = scratch.begin(); block.isValid(); block = block.next())
+    qsizetype lines = 0;
+    for (QTextBlock block = scratch.begin(); block.isValid(); block = block.next()) {
         longest = std::max<qsizetype>(longest, block.length() - 1);
-    if (QString refusal = limitsRefusal(path, scratch.blockCount(), longest, limits);
-        !refusal.isEmpty()) {
+        lines += 1 + block.text().count(QChar::LineSeparator);
+    }
+    if (QString refusal = limitsRefusal(path, lines, longest, limits); !refusal.isEmpty()) {
         *error = refusal;
         return false;
     }

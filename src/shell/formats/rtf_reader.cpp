@@ -218,6 +218,9 @@ void RtfReader::reset(QTextCursor &cursor)
     m_error.clear();
     m_errorOffset = -1;
     m_endedEarly = false;
+    m_lines = 1;
+    m_paragraph = cursor.block().length() - 1;
+    m_limitPassed = false;
 }
 
 bool RtfReader::fail(qint64 offset, const QString &message)
@@ -247,6 +250,14 @@ bool RtfReader::run(RtfTokenizer &tokenizer)
         const Token t = tokenizer.next();
         if (t.type != Type::Text && t.type != Type::HexByte)
             flushBytes();
+        if (m_limitPassed) {
+            m_pendingText.clear();
+            if (m_lines > m_maxLines && m_maxLines >= 0)
+                return fail(t.offset, QStringLiteral("More than %1 lines").arg(m_maxLines));
+            return fail(
+                t.offset,
+                QStringLiteral("A paragraph of more than %1 characters").arg(m_maxParagraph));
+        }
         switch (t.type) {
         case Type::End:
             m_endedEarly = true;
@@ -413,6 +424,7 @@ void RtfReader::appendText(const QString &text)
             flushText();
         m_pendingChars = state().chars;
         m_pendingText += clean;
+        countText(clean);
         break;
     case Destination::FontTable:
         for (QChar c : clean) {
@@ -434,6 +446,15 @@ void RtfReader::appendText(const QString &text)
     }
 }
 
+void RtfReader::countText(const QString &text)
+{
+    m_lines += text.count(QChar::LineSeparator);
+    m_paragraph += text.size();
+    if ((m_maxLines >= 0 && m_lines > m_maxLines) ||
+        (m_maxParagraph >= 0 && m_paragraph > m_maxParagraph))
+        m_limitPassed = true;
+}
+
 void RtfReader::flushText()
 {
     if (m_pendingText.isEmpty())
@@ -447,6 +468,10 @@ void RtfReader::startPendingBlock()
     m_blockPending = false;
     m_cursor->insertBlock(blockFormat(state().para), charFormat(state().chars));
     m_ownsBlock = true;
+    ++m_lines;
+    m_paragraph = 0;
+    if (m_maxLines >= 0 && m_lines > m_maxLines)
+        m_limitPassed = true;
 }
 
 void RtfReader::endParagraph()

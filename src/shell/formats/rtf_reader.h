@@ -48,6 +48,21 @@ public:
     bool read(QIODevice *device, QTextCursor &cursor);
     bool read(const QByteArray &data, QTextCursor &cursor);
 
+    // Reading stops as soon as the text passes either limit (negative: no
+    // limit): a paragraph or line separator starts a new line, and the
+    // paragraph counts its characters. A file of millions of paragraph
+    // marks is refused at once instead of after it was all made into a
+    // document.
+    void setLimits(qsizetype lines, qsizetype paragraphLength)
+    {
+        m_maxLines = lines;
+        m_maxParagraph = paragraphLength;
+    }
+    // The last read stopped at a limit; errorString() says which.
+    bool limitPassed() const { return m_limitPassed; }
+    // Lines read in the last read, up to where it stopped.
+    qsizetype linesRead() const { return m_lines; }
+
     QString errorString() const { return m_error; }
     // Byte offset of the fault, -1 when there is none.
     qint64 errorOffset() const { return m_errorOffset; }
@@ -113,6 +128,7 @@ private:
     void onBytes(const QByteArray &bytes);
     void flushBytes();
     void appendText(const QString &text);
+    void countText(const QString &text);
     void flushText();
     void startPendingBlock();
     void endParagraph();
@@ -152,6 +168,12 @@ private:
     QString m_fontName;
     int m_red = 0, m_green = 0, m_blue = 0;
     bool m_colorGiven = false;
+
+    qsizetype m_maxLines = -1;
+    qsizetype m_maxParagraph = -1;
+    qsizetype m_lines = 1;
+    qsizetype m_paragraph = 0;
+    bool m_limitPassed = false;
 
     QString m_error;
     qint64 m_errorOffset = -1;

@@ -2,8 +2,10 @@
 
 #include "compose/dialogs.h"
 #include "shell/formats/rtf_document.h"
+#include "shell/formats/rtf_writer.h"
 #include "shell/heap_reuse.h"
 #include "vocab/text_file.h"
+#include "vocab/write_encoding.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +17,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <sys/stat.h>
 
 Document::Document(QTextEdit *editor, Dialogs *dialogs, QObject *parent)
     : QObject(parent)
@@ -240,12 +243,111 @@ bool Document::OpenDocument(const QString &path, bool readOnly)
         return false;
     }
     SetFileName(QFileInfo(path).absoluteFilePath());
+    remember(path);
     m_editor->setReadOnly(readOnly);
     m_editor->setFocus();
     markSaved();
     if (!warning.isEmpty())
         m_dialogs->message(warning);
     return true;
+}
+
+namespace {
+
+// Counts what is written to it and keeps nothing: the size of a file
+// before it is written.
+class ByteCounter : public QIODevice
+{
+public:
+    ByteCounter() { open(QIODevice::WriteOnly); }
+    qint64 count() const { return m_count; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64 size) override
+    {
+        m_count += size;
+        return size;
+    }
+
+private:
+    qint64 m_count = 0;
+};
+
+// RTF spends at most a few dozen bytes on one character (a run of its own
+// with every attribute), so below this many characters a document cannot
+// reach the byte limit and is not written twice to find out.
+constexpr qsizetype kCharactersThatMayReachTheByteLimit = Document::kMaxDocumentBytes / 64;
+
+} // namespace
+
+QString Document::reopenRefusal(const QString &path) const
+{
+    const QTextDocument &doc = *m_editor->document();
+    const bool rich = writesAsRichText(path);
+    // Counted as the file will be read back: a line separator ends a line
+    // in both formats, and a paragraph only in plain text.
+    qsizetype lines = 0;
+    qsizetype longest = 0;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        qsizetype run = 0;
+        ++lines;
+        for (const QChar c : text) {
+            if (c == QChar::LineSeparator) {
+                ++lines;
+                if (!rich) {
+                    longest = std::max(longest, run);
+                    run = 0;
+                    continue;
+                }
+            }
+            ++run;
+        }
+        longest = std::max(longest, run);
+    }
+    qint64 bytes = 0;
+    if (doc.characterCount() > kCharactersThatMayReachTheByteLimit) {
+        if (rich) {
+            ByteCounter counter;
+            RtfWriter().write(&counter, doc);
+            bytes = counter.count();
+        } else {
+            const QString text = plainTextToWrite(doc, m_plainFormat);
+            bytes = TextFile::encode(text, writeEncodingFor(text, m_plainFormat.encoding)).size();
+        }
+    }
+    const QString name = QDir::toNativeSeparators(path);
+    if (bytes > kMaxDocumentBytes)
+        return QStringLiteral("%1 would be %2 MB, and Wordloom opens documents of up to %3 MB.")
+            .arg(name)
+            .arg(double(bytes) / (1024 * 1024), 0, 'f', 1)
+            .arg(kMaxDocumentBytes / (1024 * 1024));
+    if (lines > kMaxDocumentLines)
+        return QStringLiteral("%1 would have %2 lines, and Wordloom opens documents of up to %3 "
+                              "lines.")
+            .arg(name)
+            .arg(lines)
+            .arg(kMaxDocumentLines);
+    if (longest > kMaxParagraphLength)
+        return QStringLiteral("%1 would have a paragraph of %2 characters, and Wordloom opens "
+                              "paragraphs of up to %3 characters.")
+            .arg(name)
+            .arg(longest)
+            .arg(kMaxParagraphLength);
+    return {};
+}
+
+bool Document::maySaveUnopenable(const QString &path)
+{
+    const QString refusal = reopenRefusal(path);
+    if (refusal.isEmpty())
+        return true;
+    // Still the user's to choose: refusing the save outright could lose
+    // the text.
+    return m_dialogs->yesNoQuestion(
+               refusal + QStringLiteral(" Wordloom could not open it again once it "
+                                        "is saved.\n\nSave it anyway?")) == Dialogs::Answer::Yes;
 }
 
 bool Document::saveTo(const QString &path)
@@ -261,7 +363,42 @@ bool Document::saveTo(const QString &path)
         m_dialogs->message(error);
         return false;
     }
+    remember(path);
     return true;
+}
+
+std::optional<Document::DiskState> Document::diskStateOf(const QString &path)
+{
+    struct stat st;
+    // Only a file is compared: a folder or the like in its place fails
+    // the save with its own message.
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    DiskState state;
+    state.size = st.st_size;
+    state.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    state.inode = st.st_ino;
+    state.device = st.st_dev;
+    return state;
+}
+
+void Document::remember(const QString &path)
+{
+    m_knownPath = QFileInfo(path).absoluteFilePath();
+    m_known = diskStateOf(path);
+}
+
+bool Document::mayOverwrite(const QString &path)
+{
+    if (!m_known || m_knownPath != QFileInfo(path).absoluteFilePath())
+        return true;
+    const auto now = diskStateOf(path);
+    // A file removed since is simply written again.
+    if (!now || *now == *m_known)
+        return true;
+    return m_dialogs->yesNoQuestion(
+               QStringLiteral("%1 was changed by another program. Overwrite it?").arg(path)) ==
+           Dialogs::Answer::Yes;
 }
 
 bool Document::FileNew()
@@ -307,7 +444,7 @@ bool Document::FileSave()
 {
     if (isUntitled())
         return FileSaveAs();
-    if (!saveTo(m_name))
+    if (!mayOverwrite(m_name) || !maySaveUnopenable(m_name) || !saveTo(m_name))
         return false;
     markSaved();
     return true;
@@ -324,7 +461,7 @@ bool Document::FileSaveAs()
         m_dialogs->question(QStringLiteral("OK to overwrite %1").arg(*file)) !=
             Dialogs::Answer::Yes)
         return false;
-    if (!saveTo(*file))
+    if (!maySaveUnopenable(*file) || !saveTo(*file))
         return false;
     SetFileName(QFileInfo(*file).absoluteFilePath());
     markSaved();

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QObject>
 #include <functional>
+#include <optional>
 
 class Dialogs;
 class QTextEdit;
@@ -72,7 +73,11 @@ public:
     // click in a paragraph of a megabyte is four times as fast.
     static constexpr int kLongParagraph = 100000;
     static QString tooLargeMessage(const QString &path, qint64 bytes);
+    // Saves without questions; a failure is reported.
     bool saveTo(const QString &path);
+    // Why the document saved as path could not be opened again (past a
+    // limit above), or nothing.
+    QString reopenRefusal(const QString &path) const;
 
     // How a file is read and written: by its suffix (.rtf, .txt); a file
     // with another suffix is read as rich text when it starts like one and
@@ -93,6 +98,25 @@ Q_SIGNALS:
     void newDocument();
 
 private:
+    // What a file looked like on disk when it was last read or written
+    // here; a file changed since by another program differs.
+    struct DiskState
+    {
+        qint64 size = -1;
+        qint64 modifiedNs = 0;
+        quint64 inode = 0;
+        quint64 device = 0;
+        bool operator==(const DiskState &) const = default;
+    };
+    static std::optional<DiskState> diskStateOf(const QString &path);
+    void remember(const QString &path);
+    // False when the file was changed on disk since and the user does not
+    // want it overwritten.
+    bool mayOverwrite(const QString &path);
+    // False when the saved file could not be opened again and the user
+    // does not want it saved so.
+    bool maySaveUnopenable(const QString &path);
+
     QString filters() const;
     int filterIndex() const { return m_plainText ? 1 : 0; }
     static QString suffixOf(const QString &path);
@@ -107,4 +131,6 @@ private:
     PlainTextFormat m_plainFormat;
     QFont m_font;
     bool m_longParagraphs = false;
+    QString m_knownPath;
+    std::optional<DiskState> m_known;
 };

@@ -1,5 +1,7 @@
 #include "shell/ui/document_editor.h"
 
+#include "shell/formats/embedded_resources.h"
+
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -78,5 +80,26 @@ void DocumentEditor::insertFromMimeData(const QMimeData *source)
             return;
         }
     }
+    if (acceptRichText() &&
+        (source->hasHtml() || source->hasFormat(QStringLiteral("application/x-qrichtext")))) {
+        // Qt lays out what is inserted at once, and a picture it cannot find
+        // among the resources it loads from the file the HTML names: the
+        // HTML is made into a document of its own first, whose look-ups
+        // read no file, and what reaches the editor holds no such picture.
+        QMimeData safe;
+        safe.setHtml(EmbeddedResources::withoutForeignImages(
+            source->hasFormat(QStringLiteral("application/x-qrichtext"))
+                ? QString::fromUtf8(source->data(QStringLiteral("application/x-qrichtext")))
+                : source->html()));
+        if (source->hasText())
+            safe.setText(source->text());
+        QTextEdit::insertFromMimeData(&safe);
+        return;
+    }
     QTextEdit::insertFromMimeData(source);
+}
+
+QVariant DocumentEditor::loadResource(int, const QUrl &name)
+{
+    return EmbeddedResources::resource(name);
 }

@@ -33,6 +33,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+    // Pictures and style sheets named by rich text come only from the data
+    // it holds, never from a file (EmbeddedResources).
+    QVariant loadResource(int type, const QUrl &name) override;
 
 private:
     // The longest paragraph there would be with text in place of the

@@ -491,8 +491,9 @@ void TMainForm::FormCreate()
     m_composition.state.CapsMode = CapsFirstArmed;
     m_composition.state.VerbForm = 1;
 
+    // Nothing reads the hidden field, and pasting the clipboard into it made
+    // a big clipboard slow the start by seconds.
     edNoPaste->clear();
-    edNoPaste->paste();
 
     if (m_programDir.isEmpty())
         m_programDir = QCoreApplication::applicationDirPath();
@@ -597,11 +598,11 @@ bool TMainForm::FormCloseQuery()
     if (!m_vocab.SaveVocabulary(*m_dialogs))
         return false;
     collectPreferences();
-    // A program directory nothing can be written in (a system-wide install)
-    // fails every one of these at every close: that is said once, and
-    // closing goes on, since staying open would not save them either. Any
-    // other failure (a full disk, a size limit) keeps the window open, so
-    // that the user can make room and close again without losing them.
+    // A settings file that cannot be written must not trap the window: the
+    // user is told which file and why, and chooses between closing without
+    // it and staying (to make room, say, and close again). A program
+    // directory nothing can be written in (a system-wide install) fails
+    // every one of these at every close: that is only said.
     QStringList failures;
     QString error;
     if (!m_prefs.write(QDir(m_programDir).filePath(QStringLiteral("prefs.ini")), &error))
@@ -613,16 +614,18 @@ bool TMainForm::FormCloseQuery()
     m_vocab.WriteNounButtonCaptions(m_prefs.VocabDir, *m_dialogs, &failures);
     if (!failures.isEmpty()) {
         if (canWriteIn(m_programDir)) {
-            m_dialogs->message(failures.join(QLatin1Char('\n')));
-            return false;
-        }
-        if (failures.size() == 1)
+            const QString question = failures.join(QLatin1Char('\n')) +
+                                     QStringLiteral("\n\nClose without saving the settings?");
+            if (m_dialogs->yesNoQuestion(question) != Dialogs::Answer::Yes)
+                return false;
+        } else if (failures.size() == 1) {
             m_dialogs->message(failures.constFirst());
-        else
+        } else {
             m_dialogs->message(
                 tr("Wordloom could not save its settings in %1, so the next start "
                    "will not have them:\n%2")
                     .arg(QDir::toNativeSeparators(m_programDir), failures.join(QLatin1Char('\n'))));
+        }
     }
     return m_document->CheckFileSave();
 }

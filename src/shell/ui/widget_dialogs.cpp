@@ -32,6 +32,14 @@ Dialogs::Answer WidgetDialogs::question(const QString &text)
     return Answer::Cancel;
 }
 
+Dialogs::Answer WidgetDialogs::yesNoQuestion(const QString &text)
+{
+    // No is the default: Enter alone does not throw anything away.
+    const auto button = QMessageBox::question(m_parent, QApplication::applicationName(), text,
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return button == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
 std::optional<QString> WidgetDialogs::textInput(const QString &title, const QString &prompt,
                                                 const QString &initial)
 {

@@ -15,6 +15,7 @@ public:
     void message(const QString &text) override;
     void about(const QString &text) override;
     Answer question(const QString &text) override;
+    Answer yesNoQuestion(const QString &text) override;
     std::optional<QString> textInput(const QString &title, const QString &prompt,
                                      const QString &initial) override;
     std::optional<QString> directory(const QString &title, const QString &start) override;
