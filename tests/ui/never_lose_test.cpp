@@ -12,8 +12,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
-#include <QTextBlock>
-#include <QTextImageFormat>
 #include <atomic>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -86,12 +84,9 @@ TEST_F(NeverLose, PastedRichTextReadsNoFileItNamesAndKeepsOnlyEmbeddedPictures)
     ::close(fd);
 
     EXPECT_FALSE(openedDuringPaste) << "the paste read the file its HTML named";
-    QStringList images;
-    for (QTextBlock b = window->editor()->document()->begin(); b.isValid(); b = b.next())
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            if (it.fragment().charFormat().isImageFormat())
-                images << it.fragment().charFormat().toImageFormat().name();
-    EXPECT_EQ(images, QStringList{kept});
+    const QString html = window->editor()->toHtml();
+    EXPECT_EQ(html.count("<img"), 1);
+    EXPECT_TRUE(html.contains(kept));
     EXPECT_EQ(window->editor()->toPlainText().simplified(), u"one two three \uFFFC four");
 }
 
