@@ -15,7 +15,6 @@ target_sources(
           compose/punctuation.cpp
           compose/punctuation.h
           compose/random_source.h
-          compose/text_surface.h
-          compose/word_undo.cpp
-          compose/word_undo.h)
-target_sources(wordloom_ui PRIVATE compose/ui/compose_buttons.cpp compose/ui/compose_buttons.h)
+          compose/text_surface.h)
+target_sources(wordloom_ui PRIVATE compose/ui/action_undo.cpp compose/ui/action_undo.h
+                                   compose/ui/compose_buttons.cpp compose/ui/compose_buttons.h)

@@ -103,7 +103,7 @@ ComposeButtons::ComposeButtons(Board *board, DocumentEditor *editor, Composition
     , m_punctuation(composition)
     , m_articles(composition)
     , m_keys(composition)
-    , m_wordUndo(composition, m_keys)
+    , m_undo(editor, composition)
 {
     Punctuation *p = &m_punctuation;
     connectButton("btnPeriod", [p] { p->btnPeriodClick(); });
@@ -145,11 +145,6 @@ ComposeButtons::ComposeButtons(Board *board, DocumentEditor *editor, Composition
     connect(m_editor, &DocumentEditor::mouseUp, this,
             [this](QPoint at) { m_keys.RichEdit1MouseUp(isBelowText(at)); });
     m_editor->installEventFilter(this);
-    // Any other change of the text makes the words Undo took stale.
-    connect(m_editor->document(), &QTextDocument::contentsChange, this, [this] {
-        if (!m_undoing)
-            m_wordUndo.forget();
-    });
 }
 
 void ComposeButtons::connectButton(const char *name, const std::function<void()> &handler)
@@ -265,31 +260,4 @@ bool ComposeButtons::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QObject::eventFilter(watched, event);
-}
-
-void ComposeButtons::EditUndo()
-{
-    if (m_editor->document()->isUndoAvailable() && m_editor->hasFocus()) {
-        m_editor->undo();
-        m_keys.resetAfterEdit();
-        return;
-    }
-    m_undoing = true;
-    m_wordUndo.undoWord();
-    m_undoing = false;
-}
-
-void ComposeButtons::EditRedo()
-{
-    m_undoing = true;
-    const bool putBack = m_wordUndo.redoWord();
-    m_undoing = false;
-    if (putBack) {
-        m_editor->setFocus();
-        return;
-    }
-    if (m_editor->document()->isRedoAvailable()) {
-        m_editor->redo();
-        m_keys.resetAfterEdit();
-    }
 }

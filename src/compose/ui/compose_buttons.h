@@ -3,7 +3,7 @@
 #include "compose/articles.h"
 #include "compose/editing_keys.h"
 #include "compose/punctuation.h"
-#include "compose/word_undo.h"
+#include "compose/ui/action_undo.h"
 
 #include <QObject>
 #include <functional>
@@ -29,13 +29,10 @@ public:
     Articles &articles() { return m_articles; }
     EditingKeys &editingKeys() { return m_keys; }
 
-    // Edit > Undo: the editor's own undo where it has one (typed text);
-    // word insertions are outside it, so otherwise Remove takes back the
-    // last inserted word.
-    void EditUndo();
-    // Edit > Redo: puts back what Undo took, word by word; the editor's own
-    // redo for typed text.
-    void EditRedo();
+    // Edit > Undo and Redo: the last action taken back or put back, with
+    // the caret and the composition state (ActionUndo).
+    void EditUndo() { m_undo.undo(); }
+    void EditRedo() { m_undo.redo(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -56,9 +53,7 @@ private:
     Punctuation m_punctuation;
     Articles m_articles;
     EditingKeys m_keys;
-    WordUndo m_wordUndo;
-    // Set while Undo or Redo changes the text, which keeps the words to redo.
-    bool m_undoing = false;
+    ActionUndo m_undo;
     // The modifiers held when the key now being released was let go.
     Qt::KeyboardModifiers m_releaseModifiers;
 };

@@ -19,6 +19,17 @@ QChar plainChar(QChar c)
     return c;
 }
 
+// Ends the edit block of a change of the program's. The editor would join
+// letters typed next to an insertion into it, as one step of its history;
+// a last entry that is no insertion (the paragraph's format, set to what it
+// is) keeps them apart, so Undo takes back the word and the typing one by
+// one.
+void endStep(QTextCursor &c)
+{
+    c.setBlockFormat(c.blockFormat());
+    c.endEditBlock();
+}
+
 } // namespace
 
 EditorSurface::EditorSurface(QTextEdit *editor)
@@ -80,11 +91,16 @@ void EditorSurface::replaceSelection(const QString &text)
     QTextCursor c = m_editor->textCursor();
     if (!c.hasSelection() && text.isEmpty())
         return;
-    // Switching the history off drops it, as the editor's undo no longer
-    // matches the text once a word was put in outside it.
-    doc->setUndoRedoEnabled(false);
+    // The same text again changes nothing, and makes no step for Undo.
+    if (c.hasSelection() && selectedText() == text) {
+        c.setPosition(c.selectionEnd());
+        m_editor->setTextCursor(c);
+        return;
+    }
+    // Into the editor's history, which Undo takes back action by action.
+    c.beginEditBlock();
     c.insertText(text);
-    doc->setUndoRedoEnabled(true);
+    endStep(c);
     m_editor->setTextCursor(c);
     doc->setModified(true);
 }
@@ -111,8 +127,24 @@ void EditorSurface::sendKey(EditKey key)
     }
     QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
     QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, text);
+    // Delete at the very end has nothing to take, yet the editor would
+    // still make an entry of its history, which Undo would then take back
+    // as an action that shows nothing.
+    if (key == EditKey::Delete && !m_editor->textCursor().hasSelection() &&
+        m_editor->textCursor().atEnd())
+        return;
+    QTextCursor c(m_editor->document());
+    const int revision = m_editor->document()->revision();
+    c.beginEditBlock();
     QApplication::sendEvent(m_editor, &press);
     QApplication::sendEvent(m_editor, &release);
+    // A key that changed nothing (Delete at the end) makes no step.
+    if (m_editor->document()->revision() == revision) {
+        c.endEditBlock();
+        return;
+    }
+    c.setPosition(m_editor->textCursor().position());
+    endStep(c);
 }
 
 void EditorSurface::setFocus()
