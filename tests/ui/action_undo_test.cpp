@@ -25,20 +25,12 @@ protected:
     {
         const CompositionState &s = window->composition().state;
         const QTextCursor c = window->editor()->textCursor();
-        return QStringList{window->editor()->toPlainText(),
-                           QString::number(c.anchor()),
-                           QString::number(c.position()),
-                           s.ActionTag,
-                           s.LastAction,
-                           s.CurrentWord,
-                           QString::number(s.WordStart),
-                           QString::number(s.WordLength),
-                           QString::number(s.CapsMode),
-                           QString::number(s.ArticleState),
-                           s.ArticleWord,
-                           QString::number(s.FormIndex),
-                           QString::number(s.VerbForm)}
-            .join(u'|');
+        QStringList parts{window->editor()->toPlainText(), s.ActionTag, s.LastAction, s.CurrentWord,
+                          s.ArticleWord};
+        for (int n : {c.anchor(), c.position(), s.WordStart, s.WordLength, s.CapsMode,
+                      s.ArticleState, s.FormIndex, s.VerbForm})
+            parts << QString::number(n);
+        return parts.join(u'|');
     }
 };
 
@@ -63,7 +55,7 @@ TEST_F(ActionUndoTest, RandomActionsAreTakenBackAndPutBackOneByOne)
                 window->fixedWordClick(words[random.bounded(5)]);
                 done << "word";
             } else {
-                QTest::keyClicks(window->editor(), QStringLiteral("ab"));
+                QTest::keyClicks(window->editor(), QStringLiteral("ab c"));
                 done << "type";
             }
             QApplication::processEvents();
@@ -84,7 +76,6 @@ TEST_F(ActionUndoTest, RandomActionsAreTakenBackAndPutBackOneByOne)
             command("EditUndoCmd");
             const qsizetype back = states.lastIndexOf(snapshot(), at - 1);
             ASSERT_GE(back, 0) << "undo gave a state there never was: " << snapshot().toStdString();
-            ASSERT_LT(back, at) << "undo changed nothing";
             ASSERT_GE(back, changed - 1) << "undo took back more than the last change";
             at = back;
             landed << at;
