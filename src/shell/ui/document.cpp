@@ -242,6 +242,8 @@ bool Document::OpenDocument(const QString &path, bool readOnly)
         m_dialogs->message(error);
         return false;
     }
+    // Undo starts from the opened text: it never takes the opening back.
+    m_editor->document()->clearUndoRedoStacks();
     SetFileName(QFileInfo(path).absoluteFilePath());
     remember(path);
     m_editor->setReadOnly(readOnly);
