@@ -48,8 +48,10 @@ void ActionUndo::restore(const Snapshot &s)
     m_editor->ensureCursorVisible();
     // After the caret: moving it may reset the state.
     m_c.state = s.state;
-    // GRAB's light went out with the Undo or Redo; it stays out.
+    // GRAB and Repeat OK go out, as after any edit: what they were armed
+    // for is gone.
     m_c.state.GrabArmed = false;
+    m_c.setIndicators(false, false);
     m_stepOpen = false;
     m_before = snapshot();
 }
