@@ -88,6 +88,16 @@ void RightColumn::applyPreferences(const PreferenceValues &preferences)
     Q_EMIT settingsApplied();
 }
 
+void RightColumn::followPreferences(const Preferences &preferences)
+{
+    applyPreferences(preferences);
+    connect(&preferences, &Preferences::changed, this,
+            [this, &preferences](Preferences::Aspect aspect) {
+                if (aspect == Preferences::Aspect::RightColumn)
+                    applyPreferences(preferences);
+            });
+}
+
 void RightColumn::collectPreferences(PreferenceValues &preferences) const
 {
     preferences.columnWidth = m_columnWidth;

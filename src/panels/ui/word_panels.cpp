@@ -10,6 +10,7 @@
 #include "panels/ui/board.h"
 #include "panels/word_panel_tables.h"
 #include "prefs/preferences.h"
+#include "vocab/vocabulary.h"
 
 #include <QLabel>
 
@@ -425,6 +426,45 @@ void WordPanels::customRightClick(const CustomButton &custom)
             customLeftClick(custom);
     }
     custom.button->parentWidget()->hide();
+}
+
+void WordPanels::followSettings()
+{
+    applyBoardLook();
+    connect(&m_preferences, &Preferences::changed, this, [this](Preferences::Aspect aspect) {
+        if (aspect == Preferences::Aspect::LeftClick || aspect == Preferences::Aspect::Captions)
+            applyBoardLook();
+    });
+    connect(&m_vocabulary, &Vocabulary::nounCaptionsChanged, this, &WordPanels::applyBoardLook);
+}
+
+void WordPanels::applyBoardLook()
+{
+    auto caption = [this](const char *name, const QString &text) {
+        TColorButton *button = m_board->button(QString::fromLatin1(name));
+        button->setCaption(text);
+        Board::fitCaptionFont(button);
+    };
+    caption("btnModal", m_preferences.modalCaption);
+    caption("btnInfinitive", m_preferences.infinitiveCaption);
+    caption("btnPluralize", m_preferences.pluralizeCaption);
+    caption("btnCapitalize", m_preferences.capitalizeCaption);
+    static const char *const nounButtons[Vocabulary::NounCategoryCount] = {
+        "btnCustom",    "btnPerson", "btnPlant",    "btnPlaceMain", "btnObject", "btnEvent",
+        "btnCharacter", "btnAnimal", "btnBodyPart", "btnSubstance", "btnConcept"};
+    for (int i = 0; i < Vocabulary::NounCategoryCount; ++i)
+        caption(nounButtons[i], m_vocabulary.nounCaption(Vocabulary::NounCategory(i)));
+
+    // A category that opens its panel has a thick bevel, one that inserts a
+    // random word a thin one.
+    static const char *const leftClickButtons[Preferences::LeftClickGroupCount] = {
+        "btnPronoun", "btnModal",  "btnPreposition", "btnConjunction",
+        "btnDegree",  "btnPlace2", "btnTime"};
+    for (int g = 0; g < Preferences::LeftClickGroupCount; ++g) {
+        TColorButton *button = m_board->button(QString::fromLatin1(leftClickButtons[g]));
+        button->setBevelSize(m_preferences.bevelWidth(Preferences::LeftClickGroup(g)));
+        Board::fitCaptionFont(button);
+    }
 }
 
 void WordPanels::applyCustomCaptions(const WordPanelDesc &desc)

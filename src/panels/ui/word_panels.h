@@ -36,6 +36,10 @@ class WordPanels : public QObject
 public:
     WordPanels(Board *board, ComposeEngine &engine, QObject *parent = nullptr);
 
+    // The captions and bevels the preferences and the noun captions give
+    // the main board's buttons, put on now and again whenever they change.
+    void followSettings();
+
     // The 27 custom captions kept in prefs.ini, onto the buttons and back.
     void applyCustomCaptions(const Preferences &preferences);
     void collectCustomCaptions(Preferences &preferences) const;
@@ -68,6 +72,7 @@ private:
     void applyCustomCaptions(const WordPanelDesc &desc);
     void applyAffixCaptions(std::span<const ButtonDesc> buttons, std::span<const QString> captions);
     static void setCustomCaption(TColorButton *button, const QString &text);
+    void applyBoardLook();
     void connectMainButtons();
     void connectCategories();
     void connectWordButton(TColorButton *button, const WordButtonDesc &desc);

@@ -372,6 +372,7 @@ void TMainForm::setupToolBar()
     cbPoetryProse->setObjectName(QStringLiteral("cbPoetryProse"));
     cbPoetryProse->addItems({QStringLiteral("poetry"), QStringLiteral("prose")});
     m_formatBar = new FormatBar(RichEdit1, bar, bar->addWidget(cbPoetryProse), m_ruler);
+    connect(m_document, &Document::plainTextChanged, m_formatBar, &FormatBar::setPlainTextMode);
     connect(cbPoetryProse, &QComboBox::activated, this, [this] {
         m_prefs.setPoetryMode(cbPoetryProse->currentText() == QLatin1String("poetry"));
         RichEdit1->setFocus();
@@ -472,9 +473,6 @@ void TMainForm::FormCreate()
     if (m_view.zoom() != ViewSettings::kMinZoom)
         applyZoom();
     connect(&m_view, &ViewSettings::zoomChanged, this, &TMainForm::applyZoom);
-    // From here on the parts follow the preferences as they change.
-    connect(&m_prefs, &Preferences::changed, this, &TMainForm::preferencesChanged);
-    connect(&m_vocab, &Vocabulary::nounCaptionsChanged, this, &TMainForm::applyBoardLook);
 
     RichEdit1->clear();
     RichEdit1->document()->setModified(false);
@@ -600,91 +598,12 @@ void TMainForm::applyPreferences()
     if (m_prefs.OpenMaximized)
         setWindowState(windowState() | Qt::WindowMaximized);
 
-    m_document->openDir = m_prefs.OpenDir;
-    m_document->saveDir = m_prefs.SaveDir;
-    m_document->setPlainText(m_prefs.plainText);
-    m_formatBar->setPlainTextMode(m_prefs.plainText);
-    applyDocumentSettings();
-    applyBoardLook();
+    // From here on each part follows the settings it shows as they change.
+    m_document->followPreferences(m_prefs);
+    m_wordPanels->followSettings();
     m_wordPanels->applyCustomCaptions(m_prefs);
     m_wordPanels->readAffixCaptions(m_programDir);
-    m_rightColumn->applyPreferences(m_prefs);
-}
-
-void TMainForm::applyBoardLook()
-{
-    auto caption = [this](const char *name, const QString &text) {
-        TColorButton *button = m_board->button(QString::fromLatin1(name));
-        button->setCaption(text);
-        Board::fitCaptionFont(button);
-    };
-    caption("btnModal", m_prefs.modalCaption);
-    caption("btnInfinitive", m_prefs.infinitiveCaption);
-    caption("btnPluralize", m_prefs.pluralizeCaption);
-    caption("btnCapitalize", m_prefs.capitalizeCaption);
-    static const char *const nounButtons[Vocabulary::NounCategoryCount] = {
-        "btnCustom",    "btnPerson", "btnPlant",    "btnPlaceMain", "btnObject", "btnEvent",
-        "btnCharacter", "btnAnimal", "btnBodyPart", "btnSubstance", "btnConcept"};
-    for (int i = 0; i < Vocabulary::NounCategoryCount; ++i)
-        caption(nounButtons[i], m_vocab.nounCaption(Vocabulary::NounCategory(i)));
-
-    // A category that opens its panel has a thick bevel, one that inserts a
-    // random word a thin one.
-    static const char *const leftClickButtons[Preferences::LeftClickGroupCount] = {
-        "btnPronoun", "btnModal",  "btnPreposition", "btnConjunction",
-        "btnDegree",  "btnPlace2", "btnTime"};
-    for (int g = 0; g < Preferences::LeftClickGroupCount; ++g) {
-        TColorButton *button = m_board->button(QString::fromLatin1(leftClickButtons[g]));
-        button->setBevelSize(m_prefs.bevelWidth(Preferences::LeftClickGroup(g)));
-        Board::fitCaptionFont(button);
-    }
-}
-
-void TMainForm::preferencesChanged(Preferences::Aspect aspect)
-{
-    using A = Preferences::Aspect;
-    switch (aspect) {
-    case A::Font:
-    case A::FileFormat:
-        applyDocumentSettings();
-        break;
-    case A::Directories:
-        m_document->openDir = m_prefs.OpenDir;
-        m_document->saveDir = m_prefs.SaveDir;
-        break;
-    case A::LeftClick:
-    case A::Captions:
-        applyBoardLook();
-        break;
-    case A::RightColumn:
-        m_rightColumn->applyPreferences(m_prefs);
-        break;
-    case A::Tense:
-    case A::Mode:
-    case A::Window:
-        break;
-    }
-}
-
-void TMainForm::applyDocumentSettings()
-{
-    QFont font(m_prefs.fontName);
-    font.setPointSize(std::max(4, m_prefs.fontSize));
-    const QFont oldFont = m_document->editorFont();
-    m_document->setEditorFont(font);
-    const bool plain = m_prefs.plainText;
-    if (plain != m_document->plainText()) {
-        if (plain)
-            m_document->stripFormatting(font);
-        m_document->setPlainText(plain);
-        m_formatBar->setPlainTextMode(plain);
-        m_document->renameForFormat();
-    } else if (plain && font != oldFont) {
-        // Plain text has one font, and it is not saved: not a change.
-        const bool modified = RichEdit1->document()->isModified();
-        m_document->stripFormatting(font);
-        RichEdit1->document()->setModified(modified);
-    }
+    m_rightColumn->followPreferences(m_prefs);
 }
 
 void TMainForm::recordGeometry()

@@ -114,13 +114,6 @@ private:
     void FormCreate();
     void applyPreferences();
     void collectPreferences();
-    // What follows a change of the preferences once the program runs.
-    void preferencesChanged(Preferences::Aspect aspect);
-    // The editor's font and the document's format from the preferences.
-    void applyDocumentSettings();
-    // Captions and bevels of the board from the preferences and the noun
-    // categories: the one place they are set.
-    void applyBoardLook();
     // The window's place and size while it is normal: the one place they
     // are recorded.
     void recordGeometry();
