@@ -22,6 +22,8 @@ target_sources(
           panels/panel_word_rules.h
           panels/right_words.cpp
           panels/right_words.h
+          panels/setting_buttons.cpp
+          panels/setting_buttons.h
           panels/verb_panel_tables.cpp
           panels/verb_panel_tables.h
           panels/word_button_desc.h

@@ -7,6 +7,7 @@
 #include "panels/button_hints.h"
 #include "panels/modal_table.h"
 #include "panels/panel_layout.h"
+#include "panels/setting_buttons.h"
 #include "panels/ui/board.h"
 #include "panels/word_panel_tables.h"
 #include "prefs/preferences.h"
@@ -20,7 +21,6 @@ namespace {
 // random word of its list, as the user prefers.
 struct Category
 {
-    const char *button;
     const char *tag;
     const char *panel;
     Vocabulary::List list;
@@ -30,27 +30,24 @@ struct Category
 };
 
 const Category kCategories[] = {
-    {"btnPronoun",
-     "pronoun",
+    {"pronoun",
      "pPronoun",
      Vocabulary::List::PronounList,
      Preferences::PronounGroup,
      {"pPreposition", "pConjunction"}},
-    {"btnPreposition",
-     "preposition",
+    {"preposition",
      "pPreposition",
      Vocabulary::List::PrepositionList,
      Preferences::PrepositionGroup,
      {"pPronoun", "pConjunction"}},
-    {"btnConjunction",
-     "conjunction",
+    {"conjunction",
      "pConjunction",
      Vocabulary::List::ConjunctionList,
      Preferences::ConjunctionGroup,
      {"pPronoun", "pPreposition"}},
-    {"btnTime", "advT", "pAdvTime", Vocabulary::List::AdvTList, Preferences::AdvTGroup, {}},
-    {"btnPlace2", "advP", "pAdvPlace", Vocabulary::List::AdvPList, Preferences::AdvPGroup, {}},
-    {"btnDegree", "advD", "pAdvD", Vocabulary::List::AdvDList, Preferences::AdvDGroup, {}},
+    {"advT", "pAdvTime", Vocabulary::List::AdvTList, Preferences::AdvTGroup, {}},
+    {"advP", "pAdvPlace", Vocabulary::List::AdvPList, Preferences::AdvPGroup, {}},
+    {"advD", "pAdvD", Vocabulary::List::AdvDList, Preferences::AdvDGroup, {}},
 };
 
 // Line breaks would shift every later line of the file the caption is kept
@@ -356,18 +353,19 @@ void WordPanels::connectCategories()
 {
     for (const Category &category : kCategories) {
         const QString tag = QString::fromLatin1(category.tag);
-        connectClick(button(category.button), [this, &category, tag] {
-            if (m_preferences.leftClick[category.group] == 0) {
-                m_engine.panelWords().categoryPanelClick(tag);
-                for (const char *other : category.hides)
-                    if (other)
-                        hidePanel(QString::fromLatin1(other));
-                showPanel(QString::fromLatin1(category.panel));
-                return;
-            }
-            m_engine.panelWords().categoryRandomClick(
-                tag, m_vocabulary.wordList(category.list).entries(), m_random);
-        });
+        connectClick(button(SettingButtons::leftClickButton(category.group)),
+                     [this, &category, tag] {
+                         if (m_preferences.leftClick[category.group] == 0) {
+                             m_engine.panelWords().categoryPanelClick(tag);
+                             for (const char *other : category.hides)
+                                 if (other)
+                                     hidePanel(QString::fromLatin1(other));
+                             showPanel(QString::fromLatin1(category.panel));
+                             return;
+                         }
+                         m_engine.panelWords().categoryRandomClick(
+                             tag, m_vocabulary.wordList(category.list).entries(), m_random);
+                     });
     }
 }
 
@@ -440,30 +438,20 @@ void WordPanels::followSettings()
 
 void WordPanels::applyBoardLook()
 {
-    auto caption = [this](const char *name, const QString &text) {
-        TColorButton *button = m_board->button(QString::fromLatin1(name));
-        button->setCaption(text);
-        Board::fitCaptionFont(button);
-    };
-    caption("btnModal", m_preferences.modalCaption);
-    caption("btnInfinitive", m_preferences.infinitiveCaption);
-    caption("btnPluralize", m_preferences.pluralizeCaption);
-    caption("btnCapitalize", m_preferences.capitalizeCaption);
-    static const char *const nounButtons[Vocabulary::NounCategoryCount] = {
-        "btnCustom",    "btnPerson", "btnPlant",    "btnPlaceMain", "btnObject", "btnEvent",
-        "btnCharacter", "btnAnimal", "btnBodyPart", "btnSubstance", "btnConcept"};
-    for (int i = 0; i < Vocabulary::NounCategoryCount; ++i)
-        caption(nounButtons[i], m_vocabulary.nounCaption(Vocabulary::NounCategory(i)));
-
+    for (const SettingButtons::Caption &shown : SettingButtons::captions()) {
+        TColorButton *b = button(shown.button);
+        b->setCaption(shown.caption
+                          ? m_preferences.*shown.caption
+                          : m_vocabulary.nounCaption(Vocabulary::NounCategory(shown.noun)));
+        Board::fitCaptionFont(b);
+    }
     // A category that opens its panel has a thick bevel, one that inserts a
     // random word a thin one.
-    static const char *const leftClickButtons[Preferences::LeftClickGroupCount] = {
-        "btnPronoun", "btnModal",  "btnPreposition", "btnConjunction",
-        "btnDegree",  "btnPlace2", "btnTime"};
     for (int g = 0; g < Preferences::LeftClickGroupCount; ++g) {
-        TColorButton *button = m_board->button(QString::fromLatin1(leftClickButtons[g]));
-        button->setBevelSize(m_preferences.bevelWidth(Preferences::LeftClickGroup(g)));
-        Board::fitCaptionFont(button);
+        const auto group = Preferences::LeftClickGroup(g);
+        TColorButton *b = button(SettingButtons::leftClickButton(group));
+        b->setBevelSize(m_preferences.bevelWidth(group));
+        Board::fitCaptionFont(b);
     }
 }
 
