@@ -8,7 +8,7 @@
 #include "engine/compose_engine.h"
 #include "prefs/preferences.h"
 #include "shell/script/scripted_dialogs.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 #include "shell/ui/main_form.h"
 
 #include <QApplication>

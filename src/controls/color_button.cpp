@@ -1,7 +1,7 @@
 #include "controls/color_button.h"
 
 #include "controls/frame_paint.h"
-#include "panels/face_contrast.h"
+#include "controls/face_contrast.h"
 
 #include <QFocusEvent>
 #include <QFontMetrics>

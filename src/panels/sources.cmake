@@ -9,8 +9,6 @@ target_sources(
           panels/button_hints.h
           panels/button_rows.cpp
           panels/button_rows.h
-          panels/face_contrast.cpp
-          panels/face_contrast.h
           panels/label_desc.h
           panels/main_board_table.cpp
           panels/main_board_table.h
@@ -44,4 +42,4 @@ target_sources(
           panels/ui/switch_scanner.h
           panels/ui/word_panels.cpp
           panels/ui/word_panels.h
-          panels/ui/zoom_scale.h)
+)

@@ -1,5 +1,5 @@
 #include "shell/ui/document.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 #include "shell/ui/format_bar.h"
 #include "shell/ui/ruler.h"
 #include "window_fixture.h"

@@ -1,6 +1,6 @@
 #include "qstring_printer.h"
 #include "shell/ui/document.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 #include "shell/ui/edit_commands.h"
 #include "shell/ui/format_bar.h"
 #include "window_fixture.h"

@@ -4,7 +4,7 @@
 #include "shell/script/scripted_dialogs.h"
 #include "shell/speech/speaker.h"
 #include "shell/speech/speech_commands.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 
 #include <QAction>
 #include <QCheckBox>

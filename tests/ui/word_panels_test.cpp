@@ -1,6 +1,6 @@
 #include "panels/verb_panel_tables.h"
 #include "panels/word_panel_tables.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 #include "window_fixture.h"
 
 #include <QAccessible>

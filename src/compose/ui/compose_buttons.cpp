@@ -4,7 +4,7 @@
 #include "engine/compose_engine.h"
 #include "panels/main_board_table.h"
 #include "panels/ui/board.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 
 #include <QFontInfo>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 #include "compose/composition.h"
 #include "controls/color_button.h"
 #include "panels/right_words.h"
-#include "panels/ui/zoom_scale.h"
+#include "controls/zoom_scale.h"
 #include "prefs/preferences.h"
 #include "vocab/vocabulary.h"
 

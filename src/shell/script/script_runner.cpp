@@ -5,7 +5,7 @@
 #include "script_events.h"
 #include "scripted_dialogs.h"
 #include "shell/ui/document.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 #include "shell/ui/main_form.h"
 
 #include <QAbstractButton>

@@ -15,7 +15,7 @@
 #include "shell/speech/speech_engine.h"
 #include "shell/ui/about_box.h"
 #include "shell/ui/document.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 #include "shell/ui/document_printer.h"
 #include "shell/ui/edit_commands.h"
 #include "shell/ui/editor_surface.h"
