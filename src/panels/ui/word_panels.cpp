@@ -479,7 +479,7 @@ void WordPanels::applyCustomCaptions(const Preferences &preferences)
         applyCustomCaptions(*desc);
 }
 
-void WordPanels::collectCustomCaptions(Preferences &preferences) const
+void WordPanels::collectCustomCaptions(PreferenceValues &preferences) const
 {
     for (const WordPanelDesc *desc : WordPanelTables::wordPanels()) {
         if (desc->customRun < 0)

@@ -13,6 +13,7 @@
 class Board;
 class ComposeEngine;
 class Dialogs;
+class PreferenceValues;
 class Preferences;
 class QWidget;
 class RandomSource;
@@ -42,7 +43,7 @@ public:
 
     // The 27 custom captions kept in prefs.ini, onto the buttons and back.
     void applyCustomCaptions(const Preferences &preferences);
-    void collectCustomCaptions(Preferences &preferences) const;
+    void collectCustomCaptions(PreferenceValues &preferences) const;
     // The custom prefix and suffix captions, kept in affixes.ini.
     void readAffixCaptions(const QString &programDir);
     bool writeAffixCaptions(const QString &programDir, QString *error) const;

@@ -3,6 +3,7 @@
 #include "compose/random_source.h"
 #include "compose/ui/compose_buttons.h"
 #include "controls/color_button.h"
+#include "controls/document_editor.h"
 #include "morph/ui/inflection_buttons.h"
 #include "panels/ui/board.h"
 #include "panels/ui/board_keys.h"
@@ -15,7 +16,6 @@
 #include "shell/speech/speech_engine.h"
 #include "shell/ui/about_box.h"
 #include "shell/ui/document.h"
-#include "controls/document_editor.h"
 #include "shell/ui/document_printer.h"
 #include "shell/ui/edit_commands.h"
 #include "shell/ui/editor_surface.h"
@@ -716,13 +716,17 @@ quint32 TMainForm::rightColour() const
 
 void TMainForm::collectPreferences()
 {
-    m_rightColumn->collectPreferences(m_prefs);
+    // What the board's buttons and the right-hand column hold now goes in
+    // through assign(), like every other change of the settings.
+    PreferenceValues values = m_prefs.values();
+    m_rightColumn->collectPreferences(values);
     // How the window opens is the preference of the Window tab, whatever
     // state it is in now; the normal size is remembered when it is normal.
-    m_prefs.windowStart = m_prefs.OpenMaximized ? Preferences::WindowStart::Maximized
-                                                : Preferences::WindowStart::Normal;
+    values.windowStart = values.OpenMaximized ? Preferences::WindowStart::Maximized
+                                              : Preferences::WindowStart::Normal;
+    m_wordPanels->collectCustomCaptions(values);
+    m_prefs.assign(values);
     recordGeometry();
-    m_wordPanels->collectCustomCaptions(m_prefs);
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent *event)
