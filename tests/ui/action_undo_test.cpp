@@ -2,8 +2,9 @@
 // the caret and the composition state as they were, for random runs of
 // word clicks, marks, transforming and editing buttons and typed text.
 #include "compose/composition.h"
+#include "controls/document_editor.h"
+#include "engine/compose_engine.h"
 #include "qstring_printer.h"
-#include "shell/ui/document_editor.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -52,7 +53,10 @@ TEST_F(ActionUndoTest, RandomActionsAreTakenBackAndPutBackOneByOne)
                 click(buttons[pick]);
                 done << buttons[pick];
             } else if (pick < 13) {
-                window->fixedWordClick(words[random.bounded(5)]);
+                {
+                    const QString word = words[random.bounded(5)];
+                    window->engine().panelWords().fixedWordClick(word, word);
+                }
                 done << "word";
             } else {
                 QTest::keyClicks(window->editor(), QStringLiteral("ab c"));

@@ -1,9 +1,9 @@
 // What the program must never do to the user's work: read a file because
 // pasted text names it, overwrite a file another program changed, or save
 // a file it cannot open again without saying so.
+#include "controls/document_editor.h"
 #include "shell/formats/embedded_resources.h"
 #include "shell/ui/document.h"
-#include "shell/ui/document_editor.h"
 #include "window_fixture.h"
 
 #include <QAbstractTextDocumentLayout>
