@@ -31,6 +31,7 @@
 #include "vocab/ui/category_buttons.h"
 #include "vocab/ui/word_pick_panel.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -41,7 +42,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
@@ -302,6 +305,20 @@ void TMainForm::setupSpeech(QMenu *menu)
     m_speech =
         new SpeechCommands(*m_speechEngine, m_view, m_composition, RichEdit1, *m_dialogs, this);
     m_speech->addActions(menu);
+    // What a screen reader is told of each insertion; it shows in the
+    // status bar too.
+    auto *announce = new QLabel(statusBar());
+    announce->setObjectName(QStringLiteral("labInserted"));
+    announce->setTextFormat(Qt::PlainText);
+    statusBar()->addPermanentWidget(announce);
+    connect(m_speech, &SpeechCommands::announced, announce, [announce](const QString &text) {
+        announce->setText(text);
+        announce->setAccessibleName(text);
+        QAccessibleEvent changed(announce, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    });
+    connect(m_speech, &SpeechCommands::speechLost, this,
+            [this](const QString &reason) { statusBar()->showMessage(reason); });
 }
 
 void TMainForm::applyHighContrast(bool on)
@@ -326,8 +343,14 @@ void TMainForm::setupScanning()
     connect(m_scanner, &SwitchScanner::scanningChanged, scanning, &QAction::setChecked);
     connect(m_scanner, &SwitchScanner::scanningChanged, m_speech, &SpeechCommands::setScanning);
     connect(m_scanner, &SwitchScanner::highlightSpoken, this, [this](const QString &text) {
-        if (m_view.speech().speakFocus)
+        if (m_speech->speaksFocus())
             m_speech->speaker().say(Speaker::Kind::Focus, text);
+    });
+    m_scanner->addSideList(m_rightColumn->findChild<QListWidget *>(QStringLiteral("lbRight")));
+    // A switch can answer "Save changes?" but cannot type a file name.
+    m_document->saveUnasked = [this] { return m_scanner->isScanning(); };
+    connect(m_document, &Document::savedUnasked, this, [this](const QString &path) {
+        statusBar()->showMessage(tr("Saved as %1").arg(QDir::toNativeSeparators(path)));
     });
 }
 
@@ -371,16 +394,21 @@ void TMainForm::setupToolBar()
     cbTense->setObjectName(QStringLiteral("cbTense"));
     cbTense->addItems({QStringLiteral("past tense"), QStringLiteral("present tense")});
     cbTense->setCurrentIndex(1);
+    cbTense->setAccessibleName(tr("tense"));
+    cbTense->setToolTip(tr("Tense of the verbs the verb buttons put in"));
     bar->addWidget(cbTense);
     bar->addSeparator();
 
     cbPoetryProse = new QComboBox(bar);
     cbPoetryProse->setObjectName(QStringLiteral("cbPoetryProse"));
     cbPoetryProse->addItems({QStringLiteral("poetry"), QStringLiteral("prose")});
+    cbPoetryProse->setAccessibleName(tr("writing mode"));
+    cbPoetryProse->setToolTip(
+        tr("Poetry starts each line with a capital; prose only each sentence"));
     m_formatBar = new FormatBar(RichEdit1, bar, bar->addWidget(cbPoetryProse), m_ruler);
+    // The box keeps the focus: who chose by keyboard goes on from there.
     connect(cbPoetryProse, &QComboBox::activated, this, [this] {
         m_prefs.setPoetryMode(cbPoetryProse->currentText() == QLatin1String("poetry"));
-        RichEdit1->setFocus();
     });
     // The boxes show the setting however it changed.
     connect(&m_prefs, &Preferences::changed, this, [this](Preferences::Aspect aspect) {
@@ -415,7 +443,12 @@ void TMainForm::setupBoard()
         new InflectionButtons(*m_board, m_composition, m_vocab, *m_random, m_prefs, this);
     connect(cbTense, &QComboBox::activated, this, [this] {
         m_prefs.setPastTense(cbTense->currentText() == QLatin1String("past tense"));
+        // Changing the verb before the caret puts the focus in the
+        // document; the box keeps it.
+        const bool had = cbTense->hasFocus();
         m_inflection->cbTenseChange();
+        if (had)
+            cbTense->setFocus(Qt::OtherFocusReason);
     });
     auto *categories = new CategoryButtons(*m_board, m_composition, m_vocab, *m_dialogs, *m_random,
                                            m_inflection->verbs(), *m_rightColumn, RichEdit1, this);
@@ -474,6 +507,9 @@ void TMainForm::fixedWordClick(const QString &word)
 void TMainForm::setupKeyboard()
 {
     new BoardKeys(*m_board, RichEdit1, m_rightColumn, m_board);
+    // Speech sees each key before the board takes it, to know that a focus
+    // move came from the keyboard (a filter installed again goes first).
+    qApp->installEventFilter(m_speech);
 }
 
 void TMainForm::FormCreate()
@@ -538,6 +574,14 @@ void TMainForm::showEvent(QShowEvent *event)
         m_document->OpenDocument(m_documentArg);
     cbTense->setCurrentIndex(m_prefs.PastTense ? 0 : 1);
     cbPoetryProse->setCurrentIndex(m_prefs.PoetryMode ? 0 : 1);
+    if (m_view.scan().startWithProgram)
+        m_scanner->setScanning(true);
+    // Once ever: how to work without a mouse.
+    if (!m_view.keysToldOnce()) {
+        m_view.setKeysToldOnce();
+        statusBar()->showMessage(
+            tr("F6 goes to the word buttons and back; F7 starts switch scanning."));
+    }
 }
 
 void TMainForm::moveEvent(QMoveEvent *event)
@@ -756,7 +800,9 @@ QSize TMainForm::fitBoardArea()
         // the bars and a few lines of the document. The bars' own hints,
         // not their current heights: before the first layout those are
         // not known.
-        int others = RichEdit1->minimumSizeHint().height();
+        // The document keeps a third of the height at any zoom, so that
+        // what is written stays in view; the board scrolls instead.
+        int others = std::max(RichEdit1->minimumSizeHint().height(), available.height() / 3);
         for (const QWidget *bar :
              {static_cast<QWidget *>(menuBar()), static_cast<QWidget *>(statusBar()),
               static_cast<QWidget *>(m_ruler)})
@@ -812,8 +858,25 @@ void TMainForm::applyZoom()
     }
     m_zoomTarget = target;
     resize(target);
+    keepOnScreen();
     m_zoomResizing = false;
     FormResize();
+}
+
+void TMainForm::keepOnScreen()
+{
+    const QScreen *screen = this->screen();
+    if (!screen || !isVisible())
+        return;
+    // A window grown by a zoom comes back inside the screen, its frame
+    // and all, where it would otherwise reach past an edge.
+    const QRect room = screen->availableGeometry();
+    const QRect frame(pos(), frameGeometry().size().expandedTo(size()));
+    QPoint to = frame.topLeft();
+    to.setX(std::max(room.left(), std::min(to.x(), room.right() + 1 - frame.width())));
+    to.setY(std::max(room.top(), std::min(to.y(), room.bottom() + 1 - frame.height())));
+    if (to != frame.topLeft())
+        move(to);
 }
 
 void TMainForm::lockForPreferences(bool locked)

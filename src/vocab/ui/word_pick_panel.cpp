@@ -4,6 +4,7 @@
 #include "morph/ui/inflection_buttons.h"
 #include "panels/label_desc.h"
 #include "panels/ui/board.h"
+#include "panels/ui/focus_ring_delegate.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -63,6 +64,11 @@ void WordPickPanel::ensureBuilt()
     lbWordPick->setGridSize(QSize(kColumnWidth, kRowHeight));
     lbWordPick->setUniformItemSizes(true);
     lbWordPick->setSelectionMode(QAbstractItemView::NoSelection);
+    lbWordPick->setFocusPolicy(Qt::StrongFocus);
+    lbWordPick->setItemDelegate(new FocusRingDelegate(lbWordPick));
+    lbWordPick->setAccessibleName(tr("word pick list"));
+    lbWordPick->setToolTip(tr("Click a word, or press Enter on it, to put it in; type its first "
+                              "letters to jump to it"));
     connect(lbWordPick, &QListWidget::clicked, this,
             [this](const QModelIndex &index) { lbWordPickClick(index.row()); });
 
