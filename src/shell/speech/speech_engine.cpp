@@ -2,10 +2,12 @@
 
 #include "shell/voice_choice.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QTextToSpeech>
 #include <QThread>
 #include <QVoice>
+#include <algorithm>
 
 struct QtSpeechEngine::Link
 {
@@ -100,12 +102,18 @@ void QtSpeechEngine::start()
     const QString &engine = m_engine;
     const QStringList installed = QTextToSpeech::availableEngines();
     QStringList tries;
+    // speech-dispatcher's stop silences everything it speaks, a screen
+    // reader too: while one runs, the offline voice, whose stop is this
+    // program's own, comes first.
+    QStringList order = {QStringLiteral("speechd"), QStringLiteral("flite")};
+    if (QAccessible::isActive())
+        std::reverse(order.begin(), order.end());
     if (!engine.isEmpty())
         tries << engine;
     else
-        for (const char *name : {"speechd", "flite"})
-            if (installed.contains(QLatin1String(name)))
-                tries << QLatin1String(name);
+        for (const QString &name : std::as_const(order))
+            if (installed.contains(name))
+                tries << name;
     if (engine.isEmpty() && tries.isEmpty() && !installed.isEmpty())
         tries << installed.constFirst();
     if (tries.isEmpty()) {

@@ -38,7 +38,8 @@ Q_SIGNALS:
 class QThread;
 
 // Qt's text-to-speech: speech-dispatcher where its daemon answers, else the
-// offline flite voice, else whatever engine Qt finds. The engine lives on a
+// offline flite voice, else whatever engine Qt finds; while a screen reader
+// runs, flite first. The engine lives on a
 // thread of its own, because starting it, and with some set-ups speaking,
 // can take seconds or never end: the window is never held up by it. An
 // engine that does not answer within a second is given up for the session.

@@ -178,6 +178,13 @@ void TMainForm::setupCentralArea()
     m_boardArea = new QScrollArea(bottom);
     m_boardArea->setObjectName(QStringLiteral("sbBoard"));
     m_boardArea->setFrameShape(QFrame::NoFrame);
+    // The buttons take the focus, never the area around them; a button the
+    // keyboard reaches is scrolled into view at any zoom.
+    m_boardArea->setFocusPolicy(Qt::NoFocus);
+    connect(qApp, &QApplication::focusChanged, m_boardArea, [this](QWidget *, QWidget *now) {
+        if (now && m_board->isAncestorOf(now))
+            m_boardArea->ensureWidgetVisible(now, 0, 0);
+    });
     m_board = new Board;
     m_boardArea->setWidget(m_board);
     m_boardArea->setFixedSize(m_board->size());
