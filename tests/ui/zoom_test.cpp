@@ -1,5 +1,6 @@
 #include "panels/main_board_table.h"
 #include "panels/ui/right_column.h"
+#include "shell/ui/document_editor.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -60,11 +61,16 @@ TEST_F(ZoomTest, TwoHundredDoublesEveryPlaceAndSurvivesARestart)
     const int label = first.board()->findChild<QLabel *>()->font().pixelSize();
     const QSize userSize = first.size();
 
+    // Placed against the right edge, the window grown by the zoom comes
+    // back inside the screen, the document keeping a third of its height.
+    const QRect screen = first.screen()->availableGeometry();
+    first.move(screen.right() - first.frameGeometry().width(), screen.top());
     zoomIn(first, 4);
+    EXPECT_TRUE(screen.contains(first.frameGeometry())) << first.frameGeometry().x();
+    EXPECT_GE(first.editor()->height() * 3, first.height());
     // The window grew for the board, within the screen, and gives the
     // growth back when the zoom goes back.
     EXPECT_GT(first.width(), userSize.width());
-    EXPECT_LE(first.frameGeometry().width(), first.screen()->availableGeometry().width());
     first.findChild<QAction *>(QStringLiteral("miZoomReset"))->trigger();
     EXPECT_EQ(first.size(), userSize);
     zoomIn(first, 4);

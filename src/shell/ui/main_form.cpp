@@ -581,6 +581,9 @@ void TMainForm::showEvent(QShowEvent *event)
         m_document->OpenDocument(m_documentArg);
     cbTense->setCurrentIndex(m_prefs.PastTense ? 0 : 1);
     cbPoetryProse->setCurrentIndex(m_prefs.PoetryMode ? 0 : 1);
+    // A window placed where it was last, at a zoom that grew it since,
+    // comes back inside the screen.
+    keepOnScreen();
     if (m_view.scan().startWithProgram)
         m_scanner->setScanning(true);
     // Once ever: how to work without a mouse.
@@ -802,20 +805,23 @@ QSize TMainForm::fitBoardArea()
 {
     const QSize board = m_board->size();
     QSize room = board;
-    if (const QSize available = screenRoom(); available.isValid()) {
+    // The bars' own hints, not their current heights: before the first
+    // layout those are not known.
+    int bars = 0;
+    for (const QWidget *bar :
+         {static_cast<QWidget *>(menuBar()), static_cast<QWidget *>(statusBar()),
+          static_cast<QWidget *>(m_ruler)})
+        bars += bar->sizeHint().height();
+    for (const QToolBar *bar : findChildren<QToolBar *>())
+        bars += bar->sizeHint().height();
+    const QSize available = screenRoom();
+    if (available.isValid()) {
         // What the screen leaves for the board beside the window's frame,
-        // the bars and a few lines of the document. The bars' own hints,
-        // not their current heights: before the first layout those are
-        // not known.
-        // The document keeps a third of the height at any zoom, so that
-        // what is written stays in view; the board scrolls instead.
-        int others = std::max(RichEdit1->minimumSizeHint().height(), available.height() / 3);
-        for (const QWidget *bar :
-             {static_cast<QWidget *>(menuBar()), static_cast<QWidget *>(statusBar()),
-              static_cast<QWidget *>(m_ruler)})
-            others += bar->sizeHint().height();
-        for (const QToolBar *bar : findChildren<QToolBar *>())
-            others += bar->sizeHint().height();
+        // the bars and the document, which keeps a third of the height at
+        // any zoom so that what is written stays in view; the board
+        // scrolls instead.
+        const int others =
+            std::max(RichEdit1->minimumSizeHint().height(), available.height() / 3) + bars;
         room = room.boundedTo(QSize(available.width(), available.height() - others));
     }
     // However small the screen, a corner of the board stays to scroll.
@@ -855,6 +861,19 @@ void TMainForm::applyZoom()
     // and a zoom back out returns to the user's size.
     // Inner layouts first: the window's layout caches what they said.
     m_boardArea->parentWidget()->layout()->invalidate();
+    centralWidget()->layout()->invalidate();
+    layout()->invalidate();
+    centralWidget()->layout()->activate();
+    layout()->activate();
+    // The window is never made so low that the document has less than a
+    // third of it: half of what the rest takes, as far as the screen goes.
+    const int document =
+        std::max(RichEdit1->minimumHeight(), RichEdit1->minimumSizeHint().height());
+    const int rest = minimumSize().height() - document;
+    int least = rest / 2;
+    if (const QSize available = screenRoom(); available.isValid())
+        least = std::min(least, available.height() - rest);
+    RichEdit1->setMinimumHeight(std::max(least, 0));
     centralWidget()->layout()->invalidate();
     layout()->invalidate();
     centralWidget()->layout()->activate();
