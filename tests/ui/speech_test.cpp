@@ -140,6 +140,21 @@ TEST_F(Speech, FocusIsSpokenWhenTheKeyboardMovesIt)
     EXPECT_EQ(speech.said.first(), next->caption());
     click("btnA");
     EXPECT_EQ(speech.said.size(), 1);
+
+    // A word put in by keyboard is heard whole: the focus going to the
+    // document and back as the key puts it in is no move to say.
+    SpeechSettings words = window->viewSettings().speech();
+    words.speakWords = true;
+    window->viewSettings().setSpeech(words);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    const qsizetype before = speech.said.size();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(speech.said.size(), before + 1) << "the word alone, not its button again";
+    EXPECT_TRUE(text().endsWith(speech.said.last() + QLatin1Char(' '), Qt::CaseInsensitive));
+    // With a screen reader running, it says where the focus is.
+    window->speech()->screenReaderRunning = [] { return true; };
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(speech.said.size(), before + 1);
 }
 
 TEST_F(Speech, TheTabAppliesOnOkAndDropsOnCancel)
