@@ -3,20 +3,23 @@
 #include "controls/frame_paint.h"
 
 #include <QAbstractItemView>
+#include <QPainter>
 
 void FocusRingDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                               const QModelIndex &index) const
 {
     QStyleOptionViewItem plain = option;
     plain.state &= ~QStyle::State_HasFocus;
-    QStyledItemDelegate::paint(painter, plain, index);
     const auto *view = qobject_cast<const QAbstractItemView *>(option.widget);
-    if (!view || !view->hasFocus() || view->currentIndex() != index)
+    if (!view || !view->hasFocus() || view->currentIndex() != index) {
+        QStyledItemDelegate::paint(painter, plain, index);
         return;
-    const int width = ringWidth(option.fontMetrics.height());
-    const int half = width / 2;
-    // Outer band yellow, inner black: one of the two stands out on any face.
-    fillFrame(*painter, option.rect, width - half, QColor(255, 214, 0));
-    const int inset = width - half;
-    fillFrame(*painter, option.rect.adjusted(inset, inset, -inset, -inset), half, Qt::black);
+    }
+    // Yellow under black text inside a black band: the word stays readable
+    // and the mark shows on a light or a dark list alike.
+    painter->fillRect(option.rect, QColor(255, 214, 0));
+    fillFrame(*painter, option.rect, ringWidth(option.fontMetrics.height()) / 2, Qt::black);
+    plain.palette.setColor(QPalette::Text, Qt::black);
+    plain.backgroundBrush = Qt::NoBrush;
+    QStyledItemDelegate::paint(painter, plain, index);
 }

@@ -2,11 +2,11 @@
 
 #include <QStyledItemDelegate>
 
-// Draws the current word of a list of words with a ring that shows at a
-// glance, on a light or a dark list and at any zoom: a yellow band and a
-// black one, together a quarter of the row's text height and never under 4
-// pixels. A list that has no selection would otherwise mark it with the
-// style's faint dotted line only.
+// Marks the current word of a list of words so that it shows at a glance,
+// on a light or a dark list and at any zoom: black text on yellow inside a
+// black band, the band half of a quarter of the row's text height and never
+// under 2 pixels. A list that has no selection would otherwise mark it with
+// the style's faint dotted line only.
 class FocusRingDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
