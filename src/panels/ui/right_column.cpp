@@ -67,8 +67,12 @@ RightColumn::RightColumn(Composition &composition, Vocabulary &vocabulary, QWidg
     lbRight->setFocusPolicy(Qt::NoFocus);
     lbRight->setItemDelegate(new FocusRingDelegate(lbRight));
     lbRight->setAccessibleName(tr("word column"));
-    lbRight->setToolTip(tr("Click a word, or press Enter on it, to put it in; the right button or "
-                           "the Menu key shows the list to pick from and edit"));
+    const QString listHint =
+        tr("Click a word, or press Enter on it, to put it in; the right button or "
+           "the Menu key shows the list to pick from and edit");
+    lbRight->setToolTip(listHint);
+    // A list view gives a screen reader no tooltip: the same words.
+    lbRight->setAccessibleDescription(listHint);
     lbRight->installEventFilter(this);
     lbRight->viewport()->installEventFilter(this);
     connect(lbRight, &QListWidget::clicked, this,

@@ -67,8 +67,11 @@ void WordPickPanel::ensureBuilt()
     lbWordPick->setFocusPolicy(Qt::StrongFocus);
     lbWordPick->setItemDelegate(new FocusRingDelegate(lbWordPick));
     lbWordPick->setAccessibleName(tr("word pick list"));
-    lbWordPick->setToolTip(tr("Click a word, or press Enter on it, to put it in; type its first "
-                              "letters to jump to it"));
+    const QString listHint = tr("Click a word, or press Enter on it, to put it in; type its first "
+                                "letters to jump to it");
+    lbWordPick->setToolTip(listHint);
+    // A list view gives a screen reader no tooltip: the same words.
+    lbWordPick->setAccessibleDescription(listHint);
     connect(lbWordPick, &QListWidget::clicked, this,
             [this](const QModelIndex &index) { lbWordPickClick(index.row()); });
 
