@@ -7,9 +7,12 @@
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolBar>
 
 namespace {
 
@@ -67,12 +70,17 @@ TEST_F(ZoomTest, TwoHundredDoublesEveryPlaceAndSurvivesARestart)
     first.move(screen.right() - first.frameGeometry().width(), screen.top());
     zoomIn(first, 4);
     EXPECT_TRUE(screen.contains(first.frameGeometry())) << first.frameGeometry().x();
+    // The menus and the tool bar grew with it.
+    const QFont menus = QApplication::font(first.menuBar());
+    EXPECT_NEAR(first.findChild<QMenu *>()->font().pointSizeF(), 2 * menus.pointSizeF(), 0.01);
+    const QSize icons = first.findChild<QToolBar *>()->iconSize();
     EXPECT_GE(first.editor()->height() * 3, first.height());
     // The window grew for the board, within the screen, and gives the
     // growth back when the zoom goes back.
     EXPECT_GT(first.width(), userSize.width());
     first.findChild<QAction *>(QStringLiteral("miZoomReset"))->trigger();
     EXPECT_EQ(first.size(), userSize);
+    EXPECT_EQ(first.findChild<QToolBar *>()->iconSize() * 2, icons);
     zoomIn(first, 4);
     EXPECT_EQ(first.viewSettings().zoom(), 200);
     EXPECT_EQ(first.board()->button(QStringLiteral("btnA"))->width(), 2 * at100["btnA"].width());

@@ -45,6 +45,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
@@ -52,6 +53,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTemporaryFile>
 #include <QToolBar>
 #include <QUrl>
@@ -848,6 +850,21 @@ void TMainForm::applyZoom()
     m_zoomResizing = true;
     m_board->setZoom(zoom);
     m_rightColumn->setZoom(zoom);
+    // The menus and the tool bar grow with the board, from the desktop's
+    // own font and icon size.
+    QFont font = QApplication::font(menuBar());
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * m_view.scale());
+    else
+        font.setPixelSize(int(font.pixelSize() * m_view.scale()));
+    const int icon = style()->pixelMetric(QStyle::PM_ToolBarIconSize);
+    menuBar()->setFont(font);
+    for (QMenu *menu : findChildren<QMenu *>())
+        menu->setFont(font);
+    for (QToolBar *bar : findChildren<QToolBar *>()) {
+        bar->setFont(font);
+        bar->setIconSize(QSize(icon, icon) * m_view.scale());
+    }
     m_board->button(QStringLiteral("btnWordLeft"))->setPicture(arrowPicture(true, m_view.scale()));
     m_board->button(QStringLiteral("btnWordRight"))
         ->setPicture(arrowPicture(false, m_view.scale()));
