@@ -1,6 +1,6 @@
+#include "controls/document_editor.h"
 #include "panels/main_board_table.h"
 #include "panels/ui/right_column.h"
-#include "shell/ui/document_editor.h"
 #include "window_fixture.h"
 
 #include <QAction>
