@@ -181,7 +181,7 @@ QColor TColorButton::paintedColor() const
 {
     FaceContrast::Rgb face = rgbOf(m_color);
     if (highContrast())
-        face = FaceContrast::darkenedFor(face, rgbOf(m_fontColor));
+        face = FaceContrast::highContrast(face, rgbOf(m_fontColor)).face;
     if (faceState() == FaceState::Disabled) {
         // Half way to the board's own grey, so a button that does nothing
         // now looks faded whatever its colour.
@@ -199,6 +199,8 @@ QColor TColorButton::paintedCaptionColor() const
 
 QColor TColorButton::captionColorOn(const QColor &face) const
 {
+    if (faceState() != FaceState::Disabled && highContrast())
+        return colorOf(FaceContrast::highContrast(rgbOf(m_color), rgbOf(m_fontColor)).caption);
     if (faceState() != FaceState::Disabled)
         return m_fontColor;
     return colorOf(FaceContrast::readableOn(rgbOf(face)));
@@ -400,14 +402,17 @@ void TColorButton::drawFocus(QPainter &painter, const QRect &inner) const
     if (m_keyFocus) {
         // Focus reached by keyboard must show from across the room on any
         // face: black, yellow and black rings, the outer one against the
-        // board, over the bevel so the caption keeps its room.
-        const QColor rings[] = {Qt::black, QColor(255, 221, 0), Qt::black};
+        // board, over the bevel so the caption keeps its room. At least 4
+        // pixels, growing with the button (and so with the zoom).
+        const int yellow = std::max(2, height() / 6 - 2);
+        const std::pair<QColor, int> rings[] = {
+            {Qt::black, 1}, {QColor(255, 221, 0), yellow}, {Qt::black, 1}};
         QRect r = rect();
-        for (const QColor &ring : rings) {
-            if (r.width() < 2 || r.height() < 2)
+        for (const auto &[ring, width] : rings) {
+            if (r.width() < 2 * width || r.height() < 2 * width)
                 return;
-            fillFrame(painter, r, 1, ring);
-            r.adjust(1, 1, -1, -1);
+            fillFrame(painter, r, width, ring);
+            r.adjust(width, width, -width, -width);
         }
         return;
     }

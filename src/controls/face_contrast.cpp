@@ -58,4 +58,30 @@ Rgb readableOn(const Rgb &face)
     return ratio(face, black) >= ratio(face, white) ? black : white;
 }
 
+Pair highContrast(const Rgb &face, const Rgb &caption)
+{
+    const Rgb white{255, 255, 255};
+    const Rgb black{0, 0, 0};
+    if (luminance(caption) > luminance(face))
+        return {darkenedFor(face, white, kHighContrast), white};
+    if (ratio(face, black) >= kHighContrast)
+        return {face, black};
+    // Mixed towards white by as little as reaches the ratio; the share of
+    // white raises the luminance steadily, so halving finds it.
+    auto mixed = [&face](double k) {
+        auto m = [k](int c) { return c + int(std::lround((255 - c) * k)); };
+        return Rgb{m(face.red), m(face.green), m(face.blue)};
+    };
+    double low = 1.0;
+    double high = 0.0;
+    for (int i = 0; i < 30; ++i) {
+        const double mid = (low + high) / 2;
+        if (ratio(mixed(mid), black) >= kHighContrast)
+            low = mid;
+        else
+            high = mid;
+    }
+    return {mixed(low), black};
+}
+
 } // namespace FaceContrast

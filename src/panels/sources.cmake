@@ -27,6 +27,8 @@ target_sources(
           panels/word_button_desc.h
           panels/word_cycles.cpp
           panels/word_cycles.h
+          panels/word_groups.cpp
+          panels/word_groups.h
           panels/word_panel_desc.h
           panels/word_panel_tables.cpp
           panels/word_panel_tables.h)
@@ -36,10 +38,13 @@ target_sources(
           panels/ui/board.h
           panels/ui/board_keys.cpp
           panels/ui/board_keys.h
+          panels/ui/focus_ring_delegate.cpp
+          panels/ui/focus_ring_delegate.h
           panels/ui/right_column.cpp
           panels/ui/right_column.h
           panels/ui/switch_scanner.cpp
           panels/ui/switch_scanner.h
+          panels/ui/word_list_clicks.h
           panels/ui/word_panels.cpp
           panels/ui/word_panels.h
 )

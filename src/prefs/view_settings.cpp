@@ -16,6 +16,7 @@ struct Field
     QString SpeechSettings::*speechText = nullptr;
     int ScanSettings::*scanNumber = nullptr;
     QString ScanSettings::*scanText = nullptr;
+    bool ScanSettings::*scanFlag = nullptr;
 };
 
 const Field kFields[] = {
@@ -29,11 +30,13 @@ const Field kFields[] = {
     {"scanHold", nullptr, nullptr, nullptr, &ScanSettings::holdForRightClick},
     {"scanMoveKey", nullptr, nullptr, nullptr, nullptr, &ScanSettings::moveKey},
     {"scanChooseKey", nullptr, nullptr, nullptr, nullptr, &ScanSettings::chooseKey},
+    {"scanAtStart", nullptr, nullptr, nullptr, nullptr, nullptr, &ScanSettings::startWithProgram},
 };
 
 const QString kZoomKey = QStringLiteral("zoom");
 const QString kHighContrastKey = QStringLiteral("highContrast");
 const QString kScanModeKey = QStringLiteral("scanMode");
+const QString kKeysToldKey = QStringLiteral("keysTold");
 
 SpeechSettings inRange(SpeechSettings speech)
 {
@@ -73,6 +76,8 @@ bool readField(const QString &key, const QString &value, SpeechSettings *speech,
             scan->*field.scanNumber = number;
         else if (field.scanText)
             scan->*field.scanText = value;
+        else if (field.scanFlag && ok && (number == 0 || number == 1))
+            scan->*field.scanFlag = number == 1;
         return true;
     }
     return false;
@@ -144,6 +149,8 @@ bool ViewSettings::read(const QString &path, QString *error)
         } else if (key == kHighContrastKey) {
             if (ok && (number == 0 || number == 1))
                 setHighContrast(number == 1);
+        } else if (key == kKeysToldKey) {
+            m_keysTold = ok && number == 1;
         } else if (key == kScanModeKey) {
             if (ok && (number == 0 || number == 1))
                 scan.mode = ScanSettings::Mode(number);
@@ -165,6 +172,7 @@ bool ViewSettings::write(const QString &path, QString *error) const
     line(kZoomKey, QString::number(m_zoom));
     line(kHighContrastKey, QString::number(m_highContrast ? 1 : 0));
     line(kScanModeKey, QString::number(int(m_scan.mode)));
+    line(kKeysToldKey, QString::number(m_keysTold ? 1 : 0));
     for (const Field &field : kFields) {
         const QString key = QString::fromLatin1(field.key);
         if (field.speechFlag)
@@ -175,6 +183,8 @@ bool ViewSettings::write(const QString &path, QString *error) const
             line(key, m_speech.*field.speechText);
         else if (field.scanNumber)
             line(key, QString::number(m_scan.*field.scanNumber));
+        else if (field.scanFlag)
+            line(key, QString::number(m_scan.*field.scanFlag ? 1 : 0));
         else
             line(key, m_scan.*field.scanText);
     }

@@ -34,6 +34,7 @@ struct ScanSettings
     int holdForRightClick = 1000; // ms the choose switch is held for a right click
     QString moveKey = QStringLiteral("Space");
     QString chooseKey = QStringLiteral("Return");
+    bool startWithProgram = false; // scanning runs from the start, no key needed
     bool operator==(const ScanSettings &) const = default;
 };
 
@@ -71,6 +72,9 @@ public:
     void setSpeech(const SpeechSettings &speech);
     const ScanSettings &scan() const { return m_scan; }
     void setScan(const ScanSettings &scan);
+    // Whether the window has once told how to reach the board by keyboard.
+    bool keysToldOnce() const { return m_keysTold; }
+    void setKeysToldOnce() { m_keysTold = true; }
 
     // A missing file leaves the defaults and is no error; a line that
     // cannot be read leaves its setting at the default. False (and *error
@@ -91,6 +95,7 @@ private:
     bool m_highContrast = false;
     SpeechSettings m_speech;
     ScanSettings m_scan;
+    bool m_keysTold = false;
     // Lines of keys this version does not use, in file order.
     QList<QPair<QString, QString>> m_unknown;
 };

@@ -1,5 +1,5 @@
 target_sources(wordloom_engine PRIVATE shell/heap_reuse.cpp shell/heap_reuse.h shell/ruler_scale.cpp
-                                      shell/ruler_scale.h)
+                                      shell/ruler_scale.h shell/voice_choice.cpp shell/voice_choice.h)
 target_sources(
   wordloom_doc
   PRIVATE shell/formats/embedded_resources.cpp

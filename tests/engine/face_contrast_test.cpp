@@ -48,3 +48,25 @@ TEST(FaceContrast, DarkensJustEnoughKeepingHue)
     for (const Rgb face : {kWhite, kBlack, Rgb{0x77, 0x77, 0x77}, Rgb{0, 0x80, 0}})
         EXPECT_GE(FaceContrast::ratio(face, FaceContrast::readableOn(face)), 4.5);
 }
+
+// High contrast: every face with any caption reaches 7:1 against pure black
+// or white, by darkening under a light caption and lightening under a dark
+// one; a face that already reads keeps its colour.
+TEST(FaceContrast, HighContrastReachesSevenToOneWithBlackOrWhite)
+{
+    for (int r = 0; r < 256; r += 51)
+        for (int g = 0; g < 256; g += 51)
+            for (int b = 0; b < 256; b += 51)
+                for (const Rgb caption : {kWhite, kBlack, Rgb{128, 128, 128}, Rgb{255, 255, 0}}) {
+                    const FaceContrast::Pair pair = FaceContrast::highContrast({r, g, b}, caption);
+                    EXPECT_TRUE(pair.caption == kWhite || pair.caption == kBlack);
+                    EXPECT_GE(FaceContrast::ratio(pair.face, pair.caption), 7.0)
+                        << r << " " << g << " " << b;
+                }
+    const FaceContrast::Pair light = FaceContrast::highContrast({0x48, 0x99, 0x4F}, kBlack);
+    EXPECT_EQ(light.caption, kBlack);
+    EXPECT_GT(light.face.green, 0x99);
+    const Rgb lessLight{light.face.red - 2, light.face.green - 2, light.face.blue - 2};
+    EXPECT_LT(FaceContrast::ratio(lessLight, kBlack), 7.0) << "lightened no more than needed";
+    EXPECT_EQ(FaceContrast::highContrast({0, 0, 128}, kWhite).face, (Rgb{0, 0, 128}));
+}

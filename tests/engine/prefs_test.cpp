@@ -332,8 +332,9 @@ TEST(Preferences, UnwritableFileIsReported)
 TEST(ViewSettings, ReadKeepsWhatItCannotUseAndBringsNumbersIntoRange)
 {
     ProgramDirFixture program;
-    program.write("view.ini", "zoom=260\nhighContrast=1\nrate=99\nscanMode=1\nscanInterval=40\n"
-                              "voice=  en-gb \nnot a line\nfutureKey=7\nspeakWords=yes\n");
+    program.write("view.ini",
+                  "zoom=260\nhighContrast=1\nrate=99\nscanMode=1\nscanInterval=40\n"
+                  "voice=  en-gb \nnot a line\nfutureKey=7\nspeakWords=yes\nscanAtStart=1\n");
     ViewSettings view;
     int zoomed = 0;
     QObject::connect(&view, &ViewSettings::zoomChanged, [&zoomed] { ++zoomed; });
@@ -347,6 +348,7 @@ TEST(ViewSettings, ReadKeepsWhatItCannotUseAndBringsNumbersIntoRange)
     EXPECT_FALSE(view.speech().speakWords) << "an unreadable value keeps the default";
     EXPECT_EQ(view.scan().mode, ScanSettings::Mode::TwoSwitches);
     EXPECT_EQ(view.scan().interval, 500);
+    EXPECT_TRUE(view.scan().startWithProgram);
 
     for (int i = 0; i < 10; ++i)
         view.zoomIn();

@@ -393,14 +393,16 @@ TEST(ColorButton, FocusRectangleOnlyWithShowFocus)
     auto button = boardButton(QString(), 2);
     const QColor dots(255 - Face.red(), 255 - Face.green(), 255 - Face.blue());
     showActive(*button);
-    // Focus by keyboard: black, yellow and black rings over the bevel.
+    // Focus by keyboard: black, yellow and black rings over the bevel, four
+    // pixels at the least.
     button->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(button->hasFocus());
     QImage ring = render(*button);
     EXPECT_EQ(ring.pixelColor(0, 0), QColor(Qt::black));
     EXPECT_EQ(ring.pixelColor(1, 5), QColor(255, 221, 0));
-    EXPECT_EQ(ring.pixelColor(2, 2), QColor(Qt::black));
-    EXPECT_EQ(ring.pixelColor(3, 3), Face);
+    EXPECT_EQ(ring.pixelColor(2, 5), QColor(255, 221, 0));
+    EXPECT_EQ(ring.pixelColor(3, 3), QColor(Qt::black));
+    EXPECT_EQ(ring.pixelColor(4, 4), Face);
     // Focus by the mouse keeps the dotted rectangle.
     button->clearFocus();
     button->setFocus(Qt::MouseFocusReason);

@@ -2,8 +2,10 @@
 #include "shell/ui/document.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -103,6 +105,28 @@ TEST_F(DocumentTest, SaveOnAnUntitledDocumentGoesToSaveAs)
     EXPECT_TRUE(document.FileSave());
     EXPECT_EQ(dialogs.calls.size(), 1);
     EXPECT_TRUE(read("poem.rtf").contains("A poem again"));
+}
+
+// Someone working by switch cannot type a name: the document goes to a new
+// file named from the date, never over one that is there.
+TEST_F(DocumentTest, ASaveWithoutAskingGoesToANewDatedFile)
+{
+    document.saveDir = dir.path();
+    document.saveUnasked = [] { return true; };
+    QSignalSpy saved(&document, &Document::savedUnasked);
+    typeText(QStringLiteral("A poem"));
+    EXPECT_TRUE(document.FileSave());
+    ASSERT_EQ(saved.size(), 1);
+    const QString name = QFileInfo(saved.first().first().toString()).fileName();
+    EXPECT_TRUE(name.startsWith(QStringLiteral("Wordloom 2"))) << name.toStdString();
+    EXPECT_TRUE(read(name).contains("A poem"));
+    EXPECT_EQ(document.DocumentName(), path(name));
+    EXPECT_TRUE(dialogs.calls.isEmpty());
+
+    const QDateTime when(QDate(2026, 12, 7), QTime(9, 30));
+    write(QStringLiteral("Wordloom 2026-12-07 09-30.rtf"), "taken");
+    EXPECT_EQ(Document::datedName(dir.path(), QStringLiteral("rtf"), when),
+              path(QStringLiteral("Wordloom 2026-12-07 09-30 (2).rtf")));
 }
 
 TEST_F(DocumentTest, DialogsOfferBothFiltersChosenByTheMode)

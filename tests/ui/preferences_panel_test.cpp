@@ -5,12 +5,14 @@
 #include "shell/ui/format_bar.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -413,3 +415,38 @@ TEST_F(PreferencesPanelTest, AnAlphabetizedColumnStartsSorted)
 }
 
 } // namespace
+
+// On every page Tab stops only where a person sees something with a name,
+// and goes round the panel without leaving it.
+TEST_F(PreferencesPanelTest, TabStopsAreSeenNamedAndStayInThePanel)
+{
+    open();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    openPanel();
+    auto *pages = child<QTabWidget>("PageControl1");
+    QWidget *panel = child("pPrefs");
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        pages->tabBar()->setFocus(Qt::TabFocusReason);
+        int stops = 0;
+        for (; stops < 60; ++stops) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *w = QApplication::focusWidget();
+            ASSERT_NE(w, nullptr);
+            if (w == pages->tabBar())
+                break;
+            const std::string at = pages->tabText(page).toStdString() + ": " +
+                                   w->metaObject()->className() + " " +
+                                   w->objectName().toStdString();
+            EXPECT_TRUE(panel->isAncestorOf(w)) << at;
+            EXPECT_TRUE(w->isVisible()) << at;
+            EXPECT_FALSE(QAccessible::queryAccessibleInterface(w)
+                             ->text(QAccessible::Name)
+                             .trimmed()
+                             .isEmpty())
+                << at;
+        }
+        EXPECT_LT(stops, 60) << "Tab came back round";
+    }
+}

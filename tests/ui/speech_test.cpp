@@ -9,7 +9,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QSignalSpy>
 #include <QSpinBox>
+#include <QTemporaryDir>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 TEST(Speaker, SameKindCutsOffOtherKindsWaitStopForgets)
 {
@@ -49,6 +55,35 @@ TEST(Speaker, AnEngineThatIsNotThereSaysWhy)
     Speaker speaker(engine);
     speaker.say(Speaker::Kind::Word, QStringLiteral("cat"));
     EXPECT_FALSE(speaker.speaking());
+}
+
+// speech-dispatcher with no working audio: its socket takes the connection
+// and never answers, and the client waits in a read for ever.
+TEST(Speaker, AnEngineThatNeverAnswersIsGivenUpWithoutHoldingTheCaller)
+{
+    QTemporaryDir dir;
+    const QByteArray path = dir.filePath(QStringLiteral("speechd.sock")).toLocal8Bit();
+    const int server = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(server, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(server, 4), 0);
+    qputenv("SPEECHD_ADDRESS", "unix_socket:" + path);
+    {
+        QtSpeechEngine engine(QStringLiteral("speechd"));
+        QSignalSpy dropped(&engine, &SpeechEngine::droppedOut);
+        // Started here: on the caller's thread this would never return.
+        engine.say(QStringLiteral("hello"));
+        ASSERT_TRUE(dropped.wait(10000));
+        EXPECT_EQ(dropped.size(), 1);
+        EXPECT_EQ(engine.unavailableReason(), dropped.first().first().toString());
+        EXPECT_FALSE(engine.speaking());
+        engine.say(QStringLiteral("again"));
+        EXPECT_FALSE(engine.speaking());
+        ::close(server); // lets the stuck client go
+    }
+    qunsetenv("SPEECHD_ADDRESS");
 }
 
 class Speech : public WindowFixture
@@ -105,6 +140,21 @@ TEST_F(Speech, FocusIsSpokenWhenTheKeyboardMovesIt)
     EXPECT_EQ(speech.said.first(), next->caption());
     click("btnA");
     EXPECT_EQ(speech.said.size(), 1);
+
+    // A word put in by keyboard is heard whole: the focus going to the
+    // document and back as the key puts it in is no move to say.
+    SpeechSettings words = window->viewSettings().speech();
+    words.speakWords = true;
+    window->viewSettings().setSpeech(words);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    const qsizetype before = speech.said.size();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(speech.said.size(), before + 1) << "the word alone, not its button again";
+    EXPECT_TRUE(text().endsWith(speech.said.last() + QLatin1Char(' '), Qt::CaseInsensitive));
+    // With a screen reader running, it says where the focus is.
+    window->speech()->screenReaderRunning = [] { return true; };
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(speech.said.size(), before + 1);
 }
 
 TEST_F(Speech, TheTabAppliesOnOkAndDropsOnCancel)

@@ -1,6 +1,7 @@
 #include "panels/ui/switch_scanner.h"
 #include "window_fixture.h"
 
+#include <QMessageBox>
 #include <QSignalSpy>
 
 namespace {
@@ -60,7 +61,7 @@ TEST_F(SwitchScannerTest, RowsTopToBottomThenButtonsLeftToRightThenBackToRows)
     EXPECT_GT(lengths.size(), 1) << "rows of one length test nothing";
     s.step();
     EXPECT_EQ(s.highlightedRow(), rows.first()) << "after the last row comes the first";
-    EXPECT_TRUE(spoken.last().at(0).toString().startsWith(QStringLiteral("a, the")));
+    EXPECT_EQ(spoken.last().at(0).toString(), QStringLiteral("row 1, a")) << "a short name";
 
     // The second row: its buttons from the left, then "back to rows", then
     // its first button again.
@@ -134,6 +135,56 @@ TEST_F(SwitchScannerTest, SkipsDisabledAndEmptyButtonsAndScansTheOverlayUp)
     QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_TRUE(child("pMore")->isVisible());
     EXPECT_EQ(text(), QStringLiteral("Even if "));
+}
+
+TEST_F(SwitchScannerTest, ASwitchHeldWithKeyRepeatIsOneRightClick)
+{
+    SwitchScanner &s = start(300);
+    scanTo(s, button("btnMore"));
+    // The desktop repeats a held key as release and press pairs, each pair
+    // with one time stamp.
+    auto send = [](QEvent::Type type, quint64 at) {
+        QKeyEvent key(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        key.setTimestamp(at);
+        QApplication::sendEvent(QApplication::focusWidget(), &key);
+    };
+    quint64 at = 1000;
+    send(QEvent::KeyPress, at);
+    for (int i = 0; i < 16; ++i) {
+        QTest::qWait(30);
+        at += 30;
+        send(QEvent::KeyRelease, at);
+        send(QEvent::KeyPress, at);
+    }
+    send(QEvent::KeyRelease, at + 30);
+    QTest::qWait(100);
+    EXPECT_TRUE(child("pMore")->isVisible());
+    EXPECT_EQ(text(), QString());
+}
+
+TEST_F(SwitchScannerTest, AQuestionUpIsScannedByItsButtons)
+{
+    SwitchScanner &s = start();
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Wordloom"),
+                    QStringLiteral("Save changes?"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, window.get());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &box);
+    QSignalSpy spoken(&s, &SwitchScanner::highlightSpoken);
+    QStringList names;
+    for (int i = 0; i < 3; ++i) {
+        s.step();
+        names << spoken.last().at(0).toString();
+        EXPECT_EQ(s.highlightedRow(), QList<TColorButton *>()) << "nothing of the board";
+    }
+    names.sort();
+    EXPECT_EQ(names, QStringList({"Cancel", "No", "Yes"}));
+    while (spoken.last().at(0).toString() != QStringLiteral("No"))
+        s.step();
+    s.choose();
+    EXPECT_EQ(box.result(), QMessageBox::No);
+    EXPECT_FALSE(box.isVisible());
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "controls/document_editor.h"
 #include "panels/main_board_table.h"
 #include "panels/ui/right_column.h"
 #include "window_fixture.h"
@@ -6,9 +7,12 @@
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolBar>
 
 namespace {
 
@@ -60,13 +64,23 @@ TEST_F(ZoomTest, TwoHundredDoublesEveryPlaceAndSurvivesARestart)
     const int label = first.board()->findChild<QLabel *>()->font().pixelSize();
     const QSize userSize = first.size();
 
+    // Placed against the right edge, the window grown by the zoom comes
+    // back inside the screen, the document keeping a third of its height.
+    const QRect screen = first.screen()->availableGeometry();
+    first.move(screen.right() - first.frameGeometry().width(), screen.top());
     zoomIn(first, 4);
+    EXPECT_TRUE(screen.contains(first.frameGeometry())) << first.frameGeometry().x();
+    // The menus and the tool bar grew with it.
+    const QFont menus = QApplication::font(first.menuBar());
+    EXPECT_NEAR(first.findChild<QMenu *>()->font().pointSizeF(), 2 * menus.pointSizeF(), 0.01);
+    const QSize icons = first.findChild<QToolBar *>()->iconSize();
+    EXPECT_GE(first.editor()->height() * 3, first.height());
     // The window grew for the board, within the screen, and gives the
     // growth back when the zoom goes back.
     EXPECT_GT(first.width(), userSize.width());
-    EXPECT_LE(first.frameGeometry().width(), first.screen()->availableGeometry().width());
     first.findChild<QAction *>(QStringLiteral("miZoomReset"))->trigger();
     EXPECT_EQ(first.size(), userSize);
+    EXPECT_EQ(first.findChild<QToolBar *>()->iconSize() * 2, icons);
     zoomIn(first, 4);
     EXPECT_EQ(first.viewSettings().zoom(), 200);
     EXPECT_EQ(first.board()->button(QStringLiteral("btnA"))->width(), 2 * at100["btnA"].width());

@@ -4,10 +4,12 @@
 #include "panels/button_rows.h"
 #include "panels/ui/board.h"
 #include "panels/ui/right_column.h"
+#include "panels/ui/word_list_clicks.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QTextEdit>
 
 namespace {
 
@@ -17,6 +19,12 @@ const char kCoveredPolicy[] = "coveredFocusPolicy";
 bool isShiftF10(const QKeyEvent *event)
 {
     return event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+}
+
+bool isTab(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Backtab ||
+           (event->key() == Qt::Key_Tab && !(event->modifiers() & ~Qt::ShiftModifier));
 }
 
 bool showsIn(const QWidget *widget, const QWidget *panel)
@@ -116,11 +124,24 @@ bool BoardKeys::ownsKey(QObject *watched, const QKeyEvent *event) const
     // Esc is someone else's while no panel is up.
     if (key == Qt::Key_Escape && mods == Qt::NoModifier)
         return m_board.panelUp() != m_board.mainPanel();
+    // Tab goes round the panel up, never out of it into the document: a
+    // box that takes Tab as text keeps it.
+    if (isTab(event) && m_board.isAncestorOf(widget)) {
+        const auto *edit = qobject_cast<QTextEdit *>(widget);
+        return !edit || edit->tabChangesFocus() || edit->isReadOnly();
+    }
     const bool onBoard = qobject_cast<TColorButton *>(widget) && m_board.isAncestorOf(widget);
-    if (!onBoard && widget != m_list)
+    if (!onBoard && !wordList(widget))
         return false;
-    if (isShiftF10(event) || mods != Qt::NoModifier)
+    if (isShiftF10(event) || (mods & ~Qt::ShiftModifier) != Qt::NoModifier)
         return isShiftF10(event);
+    // Typed letters jump to the button whose caption starts with them; a
+    // list does that itself.
+    if (onBoard && !event->text().isEmpty() && event->text().at(0).isPrint() &&
+        !event->text().at(0).isSpace())
+        return true;
+    if (mods != Qt::NoModifier)
+        return false;
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -148,8 +169,13 @@ bool BoardKeys::handleKey(QObject *watched, const QKeyEvent *event)
     }
     if (event->key() == Qt::Key_Escape)
         return closePanelUp();
-    if (watched == m_list)
-        return listKey(event);
+    if (isTab(event)) {
+        tabWithinPanel(static_cast<QWidget *>(watched),
+                       event->key() == Qt::Key_Tab && event->modifiers() == Qt::NoModifier);
+        return true;
+    }
+    if (QListWidget *list = wordList(static_cast<QWidget *>(watched)))
+        return listKey(list, event);
     return boardKey(static_cast<TColorButton *>(watched), event);
 }
 
@@ -170,6 +196,10 @@ bool BoardKeys::boardKey(TColorButton *button, const QKeyEvent *event)
         return true;
     default:
         break;
+    }
+    if (!event->text().isEmpty() && event->text().at(0).isPrint()) {
+        typeAhead(button, event->text());
+        return true;
     }
     const QList<QList<TColorButton *>> rows = m_board.rowsUp();
     QList<TColorButton *> buttons;
@@ -206,17 +236,77 @@ bool BoardKeys::boardKey(TColorButton *button, const QKeyEvent *event)
     return true;
 }
 
-bool BoardKeys::listKey(const QKeyEvent *event)
+QListWidget *BoardKeys::wordList(QWidget *widget) const
 {
-    if (event->key() == Qt::Key_Menu || isShiftF10(event)) {
-        act(m_list, [this] { Q_EMIT m_rightColumn->pickRequested(); });
+    auto *list = qobject_cast<QListWidget *>(widget);
+    return list && (list == m_list || m_board.isAncestorOf(list)) ? list : nullptr;
+}
+
+bool BoardKeys::listKey(QListWidget *list, const QKeyEvent *event)
+{
+    const int row = list->currentRow();
+    if (row < 0 || event->isAutoRepeat())
         return true;
-    }
-    const QModelIndex row = m_list->currentIndex();
-    // What a click on the row does: the list inserts on its clicked signal.
-    if (row.isValid() && !event->isAutoRepeat())
-        act(m_list, [this, row] { Q_EMIT m_list->clicked(row); });
+    // What the mouse does on the row: the right button offers the list's
+    // choices, a click inserts.
+    if (event->key() == Qt::Key_Menu || isShiftF10(event))
+        act(list, [list, row] { WordListClicks::rightClick(list, row); });
+    else
+        act(list, [list, row] { WordListClicks::click(list, row); });
     return true;
+}
+
+void BoardKeys::typeAhead(TColorButton *from, const QString &text)
+{
+    // Letters typed in quick succession make one word, as in a list.
+    if (!m_typedAt.isValid() || m_typedAt.elapsed() > QApplication::keyboardInputInterval())
+        m_typed.clear();
+    m_typedAt.start();
+    const QString typed = m_typed + text;
+    QList<TColorButton *> buttons;
+    for (const QList<TColorButton *> &row : m_board.rowsUp())
+        for (TColorButton *b : row)
+            if (b->isEnabled())
+                buttons.append(b);
+    const auto starts = [](TColorButton *b, const QString &prefix) {
+        return b->spokenName().trimmed().startsWith(prefix, Qt::CaseInsensitive);
+    };
+    const qsizetype at = buttons.indexOf(from);
+    // A further letter narrows the search from the button found so far; a
+    // first letter (or the same one again) goes on to the next button.
+    const bool further = typed.size() > 1 && typed != QString(typed.size(), typed.at(0));
+    const QString prefix = further ? typed : text;
+    for (qsizetype i = further ? 0 : 1; i <= buttons.size(); ++i) {
+        TColorButton *b = buttons.at((at + i + buttons.size()) % buttons.size());
+        if (starts(b, prefix)) {
+            b->setFocus(Qt::OtherFocusReason);
+            m_typed = typed;
+            return;
+        }
+    }
+    // Nothing starts so: the letter alone starts a new search.
+    m_typed.clear();
+    if (further)
+        typeAhead(from, text);
+}
+
+void BoardKeys::tabWithinPanel(QWidget *from, bool forward)
+{
+    syncPanels();
+    QWidget *panel = m_board.panelUp();
+    QWidget *w = from;
+    // The window's focus chain is a ring: walking it from here meets the
+    // panel's next widget, or comes round to this one.
+    for (int guard = 0; guard < 10000; ++guard) {
+        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w == from)
+            return;
+        if (panel->isAncestorOf(w) && w->isVisible() && w->isEnabled() && !w->focusProxy() &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return;
+        }
+    }
 }
 
 bool BoardKeys::rightColumnReachable() const
@@ -265,6 +355,15 @@ void BoardKeys::focusList()
 
 void BoardKeys::focusFirstUp()
 {
+    // A panel of words opens on its words.
+    QWidget *up = m_board.panelUp();
+    for (QListWidget *list : up->findChildren<QListWidget *>())
+        if (list->isVisibleTo(up) && list->isEnabled() && list->count() > 0) {
+            if (list->currentRow() < 0)
+                list->setCurrentRow(0);
+            list->setFocus(Qt::OtherFocusReason);
+            return;
+        }
     const QList<QList<TColorButton *>> rows = m_board.rowsUp();
     for (const QList<TColorButton *> &row : rows)
         for (TColorButton *b : row)

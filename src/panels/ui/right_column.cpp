@@ -2,8 +2,9 @@
 
 #include "compose/composition.h"
 #include "controls/color_button.h"
-#include "panels/right_words.h"
 #include "controls/zoom_scale.h"
+#include "panels/right_words.h"
+#include "panels/ui/focus_ring_delegate.h"
 #include "prefs/preferences.h"
 #include "vocab/vocabulary.h"
 
@@ -62,7 +63,16 @@ RightColumn::RightColumn(Composition &composition, Vocabulary &vocabulary, QWidg
     lbRight->setUniformItemSizes(true);
     // No row stays highlighted after a click.
     lbRight->setSelectionMode(QAbstractItemView::NoSelection);
+    // F6 reaches the column; Tab stays with the board.
     lbRight->setFocusPolicy(Qt::NoFocus);
+    lbRight->setItemDelegate(new FocusRingDelegate(lbRight));
+    lbRight->setAccessibleName(tr("word column"));
+    const QString listHint =
+        tr("Click a word, or press Enter on it, to put it in; the right button or "
+           "the Menu key shows the list to pick from and edit");
+    lbRight->setToolTip(listHint);
+    // A list view gives a screen reader no tooltip: the same words.
+    lbRight->setAccessibleDescription(listHint);
     lbRight->installEventFilter(this);
     lbRight->viewport()->installEventFilter(this);
     connect(lbRight, &QListWidget::clicked, this,

@@ -2,11 +2,16 @@
 
 #include "controls/color_button.h"
 #include "panels/ui/board.h"
+#include "panels/ui/word_list_clicks.h"
+#include "panels/word_groups.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -17,7 +22,7 @@ namespace {
 class HighlightFrame : public QWidget
 {
 public:
-    static constexpr int kWidth = 3;
+    static constexpr int kWidth = 4;
 
     explicit HighlightFrame(QWidget *parent)
         : QWidget(parent)
@@ -64,6 +69,22 @@ Qt::Key keyNamed(const QString &name)
     return sequence.isEmpty() ? Qt::Key_unknown : sequence[0].key();
 }
 
+QString spokenName(const QAbstractButton *button)
+{
+    if (const auto *b = qobject_cast<const TColorButton *>(button))
+        return b->spokenName();
+    if (!button->accessibleName().isEmpty())
+        return button->accessibleName();
+    return TColorButton::strippedCaption(button->text());
+}
+
+// A press this close after a release of the same key is the desktop's
+// auto-repeat, not a person pressing again.
+constexpr quint64 kRepeatGap = 1;
+constexpr int kReleaseWait = 40;
+
+const QColor kMarkFace(255, 214, 0);
+
 } // namespace
 
 SwitchScanner::SwitchScanner(Board *board, QWidget *window, const ViewSettings *view)
@@ -77,6 +98,12 @@ SwitchScanner::SwitchScanner(Board *board, QWidget *window, const ViewSettings *
     connect(&m_stepTimer, &QTimer::timeout, this, &SwitchScanner::step);
     m_holdTimer.setSingleShot(true);
     connect(&m_holdTimer, &QTimer::timeout, this, &SwitchScanner::chooseHeld);
+    m_releaseTimer.setSingleShot(true);
+    m_releaseTimer.setInterval(kReleaseWait);
+    connect(&m_releaseTimer, &QTimer::timeout, this, [this] {
+        const Switch released = std::exchange(m_released, Switch::None);
+        switchUp(released);
+    });
     connect(m_view, &ViewSettings::scanChanged, this, [this] {
         if (m_scanning)
             restartSteps();
@@ -94,10 +121,11 @@ void SwitchScanner::setScanning(bool on)
     if (on == m_scanning)
         return;
     m_scanning = on;
-    m_phase = Phase::Waiting;
-    m_row.clear();
+    m_levels.clear();
     m_down = Switch::None;
+    m_released = Switch::None;
     m_holdTimer.stop();
+    m_releaseTimer.stop();
     if (on) {
         qApp->installEventFilter(this);
         restartSteps();
@@ -107,6 +135,17 @@ void SwitchScanner::setScanning(bool on)
     }
     showHighlight();
     Q_EMIT scanningChanged(on);
+}
+
+void SwitchScanner::addLeadingRow(const QString &name,
+                                  const std::function<QList<TColorButton *>()> &buttons)
+{
+    m_leadingRows.append({name, buttons});
+}
+
+void SwitchScanner::addSideList(QListWidget *list)
+{
+    m_sideLists.append(list);
 }
 
 bool SwitchScanner::oneSwitch() const
@@ -140,44 +179,172 @@ QList<QList<TColorButton *>> SwitchScanner::scanRows() const
     return rows;
 }
 
+QWidget *SwitchScanner::scannedSurface() const
+{
+    // A question or message asks before anything else can go on.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal && modal != m_window)
+        return modal;
+    return m_board->panelUp();
+}
+
+bool SwitchScanner::ownsWindow(const QWidget *widget) const
+{
+    const QWidget *window = widget->window();
+    return window == m_window || (window == QApplication::activeModalWidget() && window != nullptr);
+}
+
+SwitchScanner::Node SwitchScanner::listNode(QListWidget *list) const
+{
+    QStringList words;
+    for (int i = 0; i < list->count(); ++i)
+        words.append(list->item(i)->text());
+    const std::function<QList<Node>(const QList<WordGroup> &)> parts = [&](const QList<WordGroup>
+                                                                               &groups) {
+        QList<Node> nodes;
+        for (const WordGroup &group : groups)
+            nodes.append(Node{group.name, {}, list, group.first, group.count, parts(group.parts)});
+        return nodes;
+    };
+    const QString name = list->accessibleName().isEmpty() ? tr("words") : list->accessibleName();
+    return Node{name, {}, list, 0, int(list->count()), parts(wordGroups(words))};
+}
+
+QList<SwitchScanner::Node> SwitchScanner::topNodes() const
+{
+    QList<Node> nodes;
+    QWidget *surface = m_surface;
+    if (!surface)
+        return nodes;
+    auto rowNode = [](const QString &name, const QList<QAbstractButton *> &buttons) {
+        Node row{name, {}, nullptr, 0, 0, {}};
+        for (QAbstractButton *b : buttons) {
+            row.buttons.append(b);
+            row.parts.append(Node{spokenName(b), {b}, nullptr, 0, 0, {}});
+        }
+        return row;
+    };
+    if (surface->window() != m_window) {
+        // A box's buttons, one by one.
+        for (QAbstractButton *b : surface->findChildren<QAbstractButton *>())
+            if (b->isVisible() && b->isEnabled())
+                nodes.append(Node{spokenName(b), {b}, nullptr, 0, 0, {}});
+        return nodes;
+    }
+    const bool resting = surface == m_board->mainPanel();
+    for (const auto &[name, buttons] : m_leadingRows) {
+        QList<QAbstractButton *> kept;
+        for (TColorButton *b : resting ? buttons() : QList<TColorButton *>())
+            if (b->isVisible() && b->isEnabled() && !b->caption().trimmed().isEmpty())
+                kept.append(b);
+        if (!kept.isEmpty())
+            nodes.append(rowNode(name, kept));
+    }
+    // The words are what a panel with a list is for: they come first.
+    for (QListWidget *list : surface->findChildren<QListWidget *>())
+        if (list->isVisibleTo(surface) && list->isEnabled() && list->count() > 0)
+            nodes.append(listNode(list));
+    int number = 0;
+    for (const QList<TColorButton *> &row : scanRows()) {
+        const QString name = tr("row %1, %2").arg(++number).arg(row.constFirst()->spokenName());
+        nodes.append(rowNode(name, QList<QAbstractButton *>(row.begin(), row.end())));
+    }
+    for (QListWidget *list : m_sideLists)
+        if (resting && list && list->isVisible() && list->isEnabled() && list->width() > 0 &&
+            list->count() > 0)
+            nodes.append(listNode(list));
+    return nodes;
+}
+
+bool SwitchScanner::stillValid() const
+{
+    for (const Level &level : m_levels)
+        for (const Node &node : level.nodes) {
+            if (node.buttons.contains(nullptr))
+                return false;
+            if (node.count > 0 && (!node.list || node.first + node.count > node.list->count()))
+                return false;
+        }
+    return true;
+}
+
+const SwitchScanner::Node *SwitchScanner::current() const
+{
+    if (m_levels.isEmpty())
+        return nullptr;
+    const Level &level = m_levels.last();
+    return level.index < level.nodes.size() ? &level.nodes.at(level.index) : nullptr;
+}
+
+const SwitchScanner::Node *SwitchScanner::parentNode() const
+{
+    if (m_levels.size() < 2)
+        return nullptr;
+    const Level &level = m_levels.at(m_levels.size() - 2);
+    return &level.nodes.at(level.index);
+}
+
+SwitchScanner::Phase SwitchScanner::phase() const
+{
+    if (m_levels.isEmpty())
+        return Phase::Waiting;
+    return m_levels.size() == 1 ? Phase::Rows : Phase::Buttons;
+}
+
 QList<TColorButton *> SwitchScanner::highlightedRow() const
 {
     QList<TColorButton *> row;
-    if (m_phase != Phase::Waiting)
-        for (const QPointer<TColorButton> &button : m_row)
-            if (button)
+    const Node *node = m_levels.size() == 1 ? current() : parentNode();
+    if (node)
+        for (const QPointer<QAbstractButton> &b : node->buttons)
+            if (auto *button = qobject_cast<TColorButton *>(b.data()))
                 row.append(button);
     return row;
 }
 
 TColorButton *SwitchScanner::highlightedButton() const
 {
-    if (m_phase != Phase::Buttons || m_button >= m_row.size())
+    const Node *node = m_levels.size() >= 2 ? current() : nullptr;
+    if (!node || node->buttons.size() != 1)
         return nullptr;
-    return m_row.at(m_button);
+    return qobject_cast<TColorButton *>(node->buttons.constFirst().data());
+}
+
+QListWidget *SwitchScanner::highlightedList(int *first, int *count) const
+{
+    const Node *node = current();
+    if (!node || !node->list)
+        return nullptr;
+    if (first)
+        *first = node->first;
+    if (count)
+        *count = node->count;
+    return node->list;
+}
+
+bool SwitchScanner::onBackStep() const
+{
+    return !m_levels.isEmpty() && !current();
 }
 
 void SwitchScanner::step()
 {
     if (!m_scanning)
         return;
-    const QList<QList<TColorButton *>> rows = scanRows();
-    // A choice may have opened or closed an overlay since the last step: the
-    // rows of the panel up now are the ones scanned, from the top.
-    const bool samePanel = m_panel == m_board->panelUp();
-    if (rows.isEmpty()) {
-        m_phase = Phase::Waiting;
-        m_row.clear();
-    } else if (m_phase == Phase::Buttons && samePanel && !highlightedRow().isEmpty()) {
-        m_button = (m_button + 1) % int(m_row.size() + 1);
+    // A choice may have opened or closed a panel or a box since the last
+    // step: the groups of what is up now are scanned, from the top.
+    QWidget *surface = scannedSurface();
+    if (m_levels.isEmpty() || surface != m_surface || !stillValid()) {
+        m_surface = surface;
+        m_levels.clear();
+        const QList<Node> top = topNodes();
+        if (!top.isEmpty())
+            m_levels.append(Level{top, 0});
     } else {
-        m_rowIndex = m_phase == Phase::Rows && samePanel ? (m_rowIndex + 1) % int(rows.size()) : 0;
-        m_phase = Phase::Rows;
-        m_row.clear();
-        for (TColorButton *button : rows.at(m_rowIndex))
-            m_row.append(button);
+        Level &level = m_levels.last();
+        const int span = int(level.nodes.size()) + (m_levels.size() > 1 ? 1 : 0);
+        level.index = (level.index + 1) % span;
     }
-    m_panel = m_board->panelUp();
     showHighlight();
 }
 
@@ -185,74 +352,153 @@ void SwitchScanner::choose()
 {
     if (!m_scanning)
         return;
-    if (m_phase == Phase::Waiting) {
+    if (m_levels.isEmpty() || scannedSurface() != m_surface || !stillValid()) {
         // Nothing is highlighted yet: the switch shows where scanning starts.
+        m_levels.clear();
         step();
         restartSteps();
         return;
     }
-    if (m_phase == Phase::Rows) {
-        m_phase = Phase::Buttons;
-        m_button = 0;
+    Level &level = m_levels.last();
+    if (level.index >= level.nodes.size()) {
+        rowsAgain();
+        return;
+    }
+    const Node node = level.nodes.at(level.index);
+    if (!node.parts.isEmpty()) {
+        m_levels.append(Level{node.parts, 0});
         showHighlight();
         restartSteps();
         return;
     }
-    TColorButton *button = highlightedButton();
-    if (!button) {
-        rowsAgain();
-        return;
-    }
-    m_phase = Phase::Waiting;
-    m_row.clear();
+    m_levels.clear();
     showHighlight();
     restartSteps();
-    button->click();
+    act(node, false);
 }
 
 void SwitchScanner::chooseHeld()
 {
-    TColorButton *button = m_down == Switch::Choose ? highlightedButton() : nullptr;
-    if (!button)
+    const Node *node = m_down == Switch::Choose ? current() : nullptr;
+    if (!node || !node->parts.isEmpty() || m_levels.size() < 2)
         return;
+    const Node held = *node;
     m_heldOut = true;
-    m_phase = Phase::Waiting;
-    m_row.clear();
+    m_levels.clear();
     showHighlight();
-    Q_EMIT button->rightClicked();
+    act(held, true);
+}
+
+void SwitchScanner::act(const Node &node, bool held)
+{
+    if (node.list) {
+        if (held)
+            WordListClicks::rightClick(node.list, node.first);
+        else
+            WordListClicks::click(node.list, node.first);
+        return;
+    }
+    if (node.buttons.isEmpty() || !node.buttons.constFirst())
+        return;
+    QAbstractButton *button = node.buttons.constFirst();
+    auto *colour = qobject_cast<TColorButton *>(button);
+    if (held && colour)
+        Q_EMIT colour->rightClicked();
+    else
+        button->click();
 }
 
 void SwitchScanner::rowsAgain()
 {
-    m_phase = Phase::Rows;
+    m_levels.removeLast();
     showHighlight();
     restartSteps();
 }
 
-void SwitchScanner::showHighlight()
+void SwitchScanner::clearMarks()
 {
-    auto *frame = static_cast<HighlightFrame *>(m_frame);
-    const QList<TColorButton *> row = highlightedRow();
-    if (!m_scanning || row.isEmpty()) {
-        frame->hide();
+    QListWidget *list = m_markedList;
+    m_markedList = nullptr;
+    if (!list)
+        return;
+    for (int i = 0; i < list->count(); ++i) {
+        list->item(i)->setData(Qt::BackgroundRole, QVariant());
+        list->item(i)->setData(Qt::ForegroundRole, QVariant());
+    }
+}
+
+void SwitchScanner::markWords(QListWidget *list, int first, int count)
+{
+    m_markedList = list;
+    for (int i = first; i < first + count && i < list->count(); ++i) {
+        list->item(i)->setBackground(kMarkFace);
+        list->item(i)->setForeground(Qt::black);
+    }
+    list->scrollToItem(list->item(first));
+    if (count == 1) {
+        list->setCurrentRow(first);
+        list->setFocus(Qt::TabFocusReason);
+    }
+}
+
+void SwitchScanner::frame(const QList<QWidget *> &widgets, bool dashed)
+{
+    QWidget *first = widgets.isEmpty() ? nullptr : widgets.constFirst();
+    if (!first) {
+        if (m_frame)
+            m_frame->hide();
         return;
     }
-    TColorButton *button = highlightedButton();
+    // Drawn on whatever holds the widgets: the board, the box asking, or
+    // the column beside the board.
+    QWidget *host = m_board->isAncestorOf(first)  ? static_cast<QWidget *>(m_board)
+                    : first->window() != m_window ? first->window()
+                                                  : first->parentWidget();
+    if (!m_frame)
+        m_frame = new HighlightFrame(host);
+    else if (m_frame->parentWidget() != host)
+        m_frame->setParent(host);
     QRect place;
-    for (TColorButton *b : button ? QList<TColorButton *>{button} : row)
-        place |= QRect(b->mapTo(m_board, QPoint(0, 0)), b->size());
-    frame->frame(place, m_phase == Phase::Buttons && !button);
-    if (button) {
-        button->setFocus(Qt::TabFocusReason);
-        Q_EMIT highlightSpoken(button->spokenName());
-    } else if (m_phase == Phase::Buttons) {
-        Q_EMIT highlightSpoken(tr("back to rows"));
-    } else {
-        QStringList names;
-        for (TColorButton *b : row)
-            names.append(b->spokenName());
-        Q_EMIT highlightSpoken(names.join(QStringLiteral(", ")));
+    for (QWidget *w : widgets)
+        place |= QRect(w->mapTo(host, QPoint(0, 0)), w->size());
+    static_cast<HighlightFrame *>(m_frame.data())->frame(place, dashed);
+}
+
+void SwitchScanner::showHighlight()
+{
+    clearMarks();
+    if (!m_scanning || m_levels.isEmpty()) {
+        frame({}, false);
+        return;
     }
+    auto widgetsOf = [](const Node &node) {
+        QList<QWidget *> widgets;
+        if (node.list)
+            widgets.append(node.list);
+        for (const QPointer<QAbstractButton> &b : node.buttons)
+            if (b)
+                widgets.append(b);
+        return widgets;
+    };
+    const Node *node = current();
+    if (!node) {
+        const Node *parent = parentNode();
+        frame(widgetsOf(*parent), true);
+        if (parent->list && parent->count < parent->list->count())
+            markWords(parent->list, parent->first, parent->count);
+        Q_EMIT highlightSpoken(m_levels.size() == 2 ? tr("back to rows") : tr("back"));
+        return;
+    }
+    const bool wholeList = node->list && node->count == node->list->count() && m_levels.size() == 1;
+    if (node->list && !wholeList) {
+        frame({}, false);
+        markWords(node->list, node->first, node->count);
+    } else {
+        frame(widgetsOf(*node), false);
+        if (m_levels.size() >= 2 && node->buttons.size() == 1)
+            node->buttons.constFirst()->setFocus(Qt::TabFocusReason);
+    }
+    Q_EMIT highlightSpoken(node->name);
 }
 
 SwitchScanner::Switch SwitchScanner::switchOf(QEvent *event) const
@@ -309,7 +555,7 @@ void SwitchScanner::switchUp(Switch which)
 bool SwitchScanner::eventFilter(QObject *watched, QEvent *event)
 {
     auto *widget = qobject_cast<QWidget *>(watched);
-    if (!widget || widget->window() != m_window)
+    if (!widget || !ownsWindow(widget))
         return false;
     switch (event->type()) {
     case QEvent::ShortcutOverride:
@@ -317,15 +563,33 @@ bool SwitchScanner::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyRelease: {
         auto *key = static_cast<QKeyEvent *>(event);
         const Switch which = switchOf(event);
-        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier &&
+            widget->window() == m_window) {
             if (event->type() == QEvent::KeyPress)
                 setScanning(false);
         } else if (which == Switch::None) {
             return false;
         } else if (event->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
-            switchDown(which);
+            // A press straight after the release of the same switch is the
+            // desktop repeating a held key: the switch is still down.
+            const bool repeat = m_releaseTimer.isActive() && m_released == which &&
+                                key->timestamp() - m_releasedAt <= kRepeatGap;
+            m_releaseTimer.stop();
+            if (!repeat) {
+                if (m_released != Switch::None)
+                    switchUp(std::exchange(m_released, Switch::None));
+                switchDown(which);
+            }
+            m_released = Switch::None;
         } else if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat()) {
-            switchUp(which);
+            if (key->timestamp() == 0) {
+                // Made by a program, not the desktop: nothing repeats.
+                switchUp(which);
+            } else {
+                m_released = which;
+                m_releasedAt = key->timestamp();
+                m_releaseTimer.start();
+            }
         }
         // Accepting the override keeps the key from any shortcut, so it
         // comes as a key press, and that the scanner keeps.

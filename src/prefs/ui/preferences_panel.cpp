@@ -191,6 +191,9 @@ void PreferencesPanel::buildSpeechTab()
     // An eighth tab does not fit beside the seven at the board's width:
     // the bar scrolls rather than cut a caption.
     PageControl1->setUsesScrollButtons(true);
+    for (QToolButton *arrow : PageControl1->tabBar()->findChildren<QToolButton *>())
+        arrow->setAccessibleName(arrow->arrowType() == Qt::LeftArrow ? tr("earlier tabs")
+                                                                     : tr("later tabs"));
     m_speechTab = new SpeechTab(addTab("tabSpeech", tr(" Speech ")), *m_view, m_speechEngine, this);
 }
 
@@ -251,6 +254,9 @@ void PreferencesPanel::buildFontTab()
     reFontExample = new QTextEdit(page);
     reFontExample->setObjectName(QStringLiteral("reFontExample"));
     reFontExample->setReadOnly(true);
+    // A sample to look at, not a stop for Tab.
+    reFontExample->setFocusPolicy(Qt::NoFocus);
+    reFontExample->setAccessibleName(tr("sample of the font"));
     reFontExample->setPlainText(kExample);
 
     auto *row = new QHBoxLayout;
@@ -282,7 +288,7 @@ void PreferencesPanel::buildDirectoriesTab()
         browse->setObjectName(name(browseName));
         auto *captions = new QVBoxLayout;
         captions->setSpacing(0);
-        captions->addWidget(buddyLabel(caption, page));
+        captions->addWidget(buddyLabel(caption, page, box));
         if (!note.isEmpty())
             captions->addWidget(buddyLabel(note, page));
         grid->addLayout(captions, r, 0);
@@ -322,6 +328,8 @@ void PreferencesPanel::buildWindowTab()
     edPixelsWide->setObjectName(QStringLiteral("edPixelsWide"));
     edPixelsTall = new QLineEdit(page);
     edPixelsTall->setObjectName(QStringLiteral("edPixelsTall"));
+    edPixelsWide->setAccessibleName(tr("normal window width in pixels"));
+    edPixelsTall->setAccessibleName(tr("normal window height in pixels"));
     for (QLineEdit *box : {edPixelsWide, edPixelsTall}) {
         box->setReadOnly(true);
         box->setFixedWidth(48);
@@ -416,6 +424,10 @@ void PreferencesPanel::buildButtonTextTab()
         box.edit = new QLineEdit(page);
         box.edit->setObjectName(name(desc.edit));
         box.edit->setFixedWidth(76);
+        // Named after the button it captions, which some rows show only
+        // as a sample beside the box.
+        box.edit->setAccessibleName(tr("caption of the %1 button").arg(real->spokenName()));
+        box.edit->setToolTip(tr("The caption the board's %1 button shows").arg(real->spokenName()));
         box.sample = new TColorButton(page);
         box.sample->setObjectName(name(desc.sample));
         box.sample->setFixedSize(84, kBoardButtonHeight);

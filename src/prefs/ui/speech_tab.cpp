@@ -75,6 +75,7 @@ QWidget *SpeechTab::buildSpeechGroup(QWidget *page)
     cbSpeakFocus->setObjectName(QStringLiteral("cbSpeakFocus"));
     cbVoice = new QComboBox(group);
     cbVoice->setObjectName(QStringLiteral("cbVoice"));
+    cbVoice->setToolTip(tr("The voice that speaks; voices of English come first"));
     edRate = numberBox("edRate", SpeechSettings::kSlowest, SpeechSettings::kFastest, 1, group);
     edVolume = numberBox("edVolume", 0, SpeechSettings::kLoudest, 5, group);
     lbNoSpeech = new QLabel(group);
@@ -104,8 +105,14 @@ QWidget *SpeechTab::buildScanGroup(QWidget *page)
                            100, group);
     cbMoveKey = keyBox("cbMoveKey", group);
     cbChooseKey = keyBox("cbChooseKey", group);
-    // The mode's name needs the group's whole width to be read whole.
-    form->addRow(buddyLabel(tr("Scanning:"), group, cbScanMode));
+    cbScanAtStart = new QCheckBox(tr("Start scanning when Wordloom starts"), group);
+    cbScanAtStart->setObjectName(QStringLiteral("cbScanAtStart"));
+    // The mode's name needs the group's whole width to be read whole; the
+    // check box above it takes the room of its label.
+    cbScanMode->setAccessibleName(tr("scanning"));
+    cbScanMode->setToolTip(tr("One switch: the highlight moves by itself and the switch chooses. "
+                              "Two switches: one moves the highlight, the other chooses."));
+    form->addRow(cbScanAtStart);
     form->addRow(cbScanMode);
     form->addRow(buddyLabel(tr("Step every (ms):"), group, edScanInterval), edScanInterval);
     form->addRow(buddyLabel(tr("Hold for right click (ms):"), group, edHoldTime), edHoldTime);
@@ -148,6 +155,7 @@ void SpeechTab::load()
     edVolume->setValue(speech.volume);
 
     const ScanSettings &scan = m_view.scan();
+    cbScanAtStart->setChecked(scan.startWithProgram);
     cbScanMode->setCurrentIndex(scan.mode == ScanSettings::Mode::TwoSwitches ? 1 : 0);
     edScanInterval->setValue(scan.interval);
     edHoldTime->setValue(scan.holdForRightClick);
@@ -167,6 +175,7 @@ void SpeechTab::apply()
     m_view.setSpeech(speech);
 
     ScanSettings scan = m_view.scan();
+    scan.startWithProgram = cbScanAtStart->isChecked();
     scan.mode = cbScanMode->currentIndex() == 1 ? ScanSettings::Mode::TwoSwitches
                                                 : ScanSettings::Mode::OneSwitch;
     scan.interval = edScanInterval->value();

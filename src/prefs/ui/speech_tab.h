@@ -48,6 +48,7 @@ private:
     QSpinBox *edRate = nullptr;
     QSpinBox *edVolume = nullptr;
     QLabel *lbNoSpeech = nullptr;
+    QCheckBox *cbScanAtStart = nullptr;
     QComboBox *cbScanMode = nullptr;
     QSpinBox *edScanInterval = nullptr;
     QSpinBox *edHoldTime = nullptr;

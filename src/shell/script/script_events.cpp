@@ -101,6 +101,18 @@ void mouseClick(QWidget *widget, Qt::MouseButton button, QPoint pos)
         mouseRelease(widget, button, pos);
 }
 
+void keyPress(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, keyText(key, modifiers));
+    QApplication::sendEvent(widget, &press);
+}
+
+void keyRelease(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, keyText(key, modifiers));
+    QApplication::sendEvent(widget, &release);
+}
+
 void keyClick(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     sendKey(widget, key, modifiers, keyText(key, modifiers));

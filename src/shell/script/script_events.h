@@ -19,6 +19,9 @@ void mouseDoubleClick(QWidget *widget, Qt::MouseButton button, QPoint pos);
 void mouseClick(QWidget *widget, Qt::MouseButton button, QPoint pos);
 
 void keyClick(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// A key held down (press) or let go (release) on its own.
+void keyPress(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers modifiers);
+void keyRelease(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers modifiers);
 // One press and release per character, carrying the character as the
 // event's text; a line break is Return and a tab is Tab.
 void keyClicks(QWidget *widget, const QString &text);

@@ -40,7 +40,7 @@ constexpr CommandForm kCommands[] = {
     {"click", 1},    {"dblclick", 1}, {"rclick", 1},  {"key", -2}, {"type", -1}, {"caret", 1},
     {"clickend", 0}, {"select", 2},   {"choose", -3}, {"pick", 2}, {"set", -3},  {"word", -1},
     {"answer", -1},  {"open", -1},    {"save", -1},   {"show", 1}, {"print", 0}, {"state", 0},
-    {"expect", -1},  {"shot", -1},    {"quit", 0},    {"wait", 1},
+    {"expect", -1},  {"shot", -1},    {"quit", 0},    {"wait", 1}, {"hold", 2},
 };
 
 const CommandForm *findForm(const QString &name)
@@ -153,8 +153,12 @@ bool ScriptRunner::parse(const QStringList &lines, QList<Command> *commands)
         }
         if (ok &&
             (command.name == QLatin1String("caret") || command.name == QLatin1String("select") ||
-             command.name == QLatin1String("pick") || command.name == QLatin1String("wait")))
-            ok = std::all_of(words.begin() + (command.name == QLatin1String("pick") ? 1 : 0),
+             command.name == QLatin1String("pick") || command.name == QLatin1String("wait") ||
+             command.name == QLatin1String("hold")))
+            ok = std::all_of(words.begin() + (command.name == QLatin1String("pick") ||
+                                                      command.name == QLatin1String("hold")
+                                                  ? 1
+                                                  : 0),
                              words.end(), isNumber);
         if (ok && (command.name == QLatin1String("open") || command.name == QLatin1String("save") ||
                    command.name == QLatin1String("shot")))
@@ -228,7 +232,7 @@ bool ScriptRunner::execute(const Command &command)
         return clickControl(command, false, true);
     if (name == QLatin1String("rclick"))
         return clickControl(command, true, false);
-    if (name == QLatin1String("key"))
+    if (name == QLatin1String("key") || name == QLatin1String("hold"))
         return pressKey(command);
     if (name == QLatin1String("type"))
         return typeText(unescape(command.rest));
@@ -367,6 +371,19 @@ bool ScriptRunner::pressKey(const Command &command)
     if (sequence.isEmpty() || sequence[0].key() == Qt::Key_unknown)
         return fail(command.line, QStringLiteral("unknown key \"%1\"").arg(words.at(0)));
     const QKeyCombination combo = sequence[0];
+    if (command.name == QLatin1String("hold")) {
+        // Held for COUNT milliseconds, as a switch is held.
+        QWidget *target =
+            QApplication::focusWidget() ? QApplication::focusWidget() : m_window->editor();
+        ScriptEvents::keyPress(target, combo.key(), combo.keyboardModifiers());
+        QEventLoop loop;
+        QTimer::singleShot(std::max(0, count), &loop, &QEventLoop::quit);
+        loop.exec();
+        target = QApplication::focusWidget() ? QApplication::focusWidget() : m_window->editor();
+        ScriptEvents::keyRelease(target, combo.key(), combo.keyboardModifiers());
+        settle();
+        return true;
+    }
     for (int i = 0; i < count; ++i) {
         QWidget *target = QApplication::focusWidget();
         if (!target)

@@ -6,6 +6,7 @@
 #include "prefs/view_settings.h"
 #include "shell/speech/speech_engine.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFocusEvent>
@@ -25,6 +26,8 @@ SpeechCommands::SpeechCommands(SpeechEngine &engine, ViewSettings &view, Composi
 {
     connect(&m_composition, &Composition::wordInserted, this, &SpeechCommands::wordInserted);
     connect(&m_view, &ViewSettings::speechChanged, this, &SpeechCommands::settingsChanged);
+    connect(&engine, &SpeechEngine::droppedOut, this, &SpeechCommands::speechLost);
+    screenReaderRunning = [] { return QAccessible::isActive(); };
     qApp->installEventFilter(this);
     settingsChanged();
 }
@@ -87,10 +90,23 @@ void SpeechCommands::settingsChanged()
     m_speaker.applySettings(m_view.speech());
 }
 
+bool SpeechCommands::speaksFocus() const
+{
+    return m_view.speech().speakFocus && !(screenReaderRunning && screenReaderRunning());
+}
+
 void SpeechCommands::wordInserted(const QString &word)
 {
     const SpeechSettings &settings = m_view.speech();
     const TextSurface &surface = m_composition.surface();
+    // As it stands in the text: with its capital, and a prefix or suffix
+    // as the word it made.
+    if (std::any_of(word.begin(), word.end(), [](QChar c) { return c.isLetterOrNumber(); })) {
+        int caret = 0;
+        const QString paragraph = paragraphBefore(surface.caret(), &caret);
+        const QString made = wordBefore(paragraph, caret);
+        Q_EMIT announced(tr("inserted: %1").arg(made.isEmpty() ? word.trimmed() : made));
+    }
     QString mark = word;
     mark.remove(QLatin1Char('-'));
     mark = mark.trimmed();
@@ -126,11 +142,15 @@ bool SpeechCommands::eventFilter(QObject *watched, QEvent *event)
 {
     // Whether the last thing the person did was on the keyboard: a focus
     // move the program makes on its own then came from a key.
-    if (event->type() == QEvent::KeyPress)
+    if (event->type() == QEvent::KeyPress) {
         m_keyInput = true;
-    else if (event->type() == QEvent::MouseButtonPress)
+        ++m_keyPresses;
+    } else if (event->type() == QEvent::MouseButtonPress) {
         m_keyInput = false;
-    if (event->type() != QEvent::FocusIn || !m_view.speech().speakFocus || m_scanning)
+    }
+    if (event->type() == QEvent::FocusOut && watched == m_saidButton)
+        m_leftDuring = m_keyPresses;
+    if (event->type() != QEvent::FocusIn || m_scanning || !speaksFocus())
         return false;
     auto *button = qobject_cast<TColorButton *>(watched);
     if (!button)
@@ -140,6 +160,9 @@ bool SpeechCommands::eventFilter(QObject *watched, QEvent *event)
     // start, as a panel closes) would only chatter.
     if (!m_keyInput || static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason)
         return false;
+    if (m_saidButton == button && m_leftDuring == m_keyPresses)
+        return false;
+    m_saidButton = button;
     m_speaker.say(Speaker::Kind::Focus, button->spokenName());
     return false;
 }

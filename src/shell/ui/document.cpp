@@ -8,6 +8,7 @@
 #include "vocab/text_file.h"
 #include "vocab/write_encoding.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -443,8 +444,30 @@ bool Document::FileOpen()
     return OpenDocument(choice->path, choice->readOnly);
 }
 
+QString Document::datedName(const QString &dir, const QString &suffix, const QDateTime &when)
+{
+    QDir().mkpath(dir);
+    const QString stem =
+        QStringLiteral("Wordloom %1").arg(when.toString(QStringLiteral("yyyy-MM-dd hh-mm")));
+    QString path = QDir(dir).filePath(stem + QLatin1Char('.') + suffix);
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = QDir(dir).filePath(QStringLiteral("%1 (%2).%3").arg(stem).arg(n).arg(suffix));
+    return path;
+}
+
 bool Document::FileSave()
 {
+    if (isUntitled() && saveUnasked && saveUnasked()) {
+        const QString nameless = datedName(
+            dialogStart(saveDir), m_plainText ? QStringLiteral("txt") : QStringLiteral("rtf"),
+            QDateTime::currentDateTime());
+        if (!saveTo(nameless))
+            return false;
+        SetFileName(QFileInfo(nameless).absoluteFilePath());
+        markSaved();
+        Q_EMIT savedUnasked(nameless);
+        return true;
+    }
     if (isUntitled())
         return FileSaveAs();
     if (!mayOverwrite(m_name) || !maySaveUnopenable(m_name) || !saveTo(m_name))

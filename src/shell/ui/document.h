@@ -9,6 +9,7 @@
 
 class Dialogs;
 class Preferences;
+class QDateTime;
 class QTextEdit;
 
 // The document in the editor: its file name, loading and saving as rich or
@@ -92,6 +93,14 @@ public:
     // The encoding and line ends a plain-text save writes.
     const PlainTextFormat &plainTextFormat() const { return m_plainFormat; }
 
+    // Whether an untitled document is saved without a dialog (someone who
+    // works by switch cannot type a name): to a new dated name in the save
+    // folder (the documents folder when that is not there).
+    std::function<bool()> saveUnasked;
+    // A name in dir made from when, "Wordloom 2026-12-07 09-30.rtf", that
+    // no file has yet; dir is made when it is not there.
+    static QString datedName(const QString &dir, const QString &suffix, const QDateTime &when);
+
     bool FileNew();
     bool FileOpen();
     bool FileSave();
@@ -99,6 +108,8 @@ public:
 
 Q_SIGNALS:
     void fileNameChanged();
+    // The document was saved to path without asking for a name.
+    void savedUnasked(const QString &path);
     // After New has cleared the editor (the composition state starts again).
     void newDocument();
     // The file format changed between rich and plain text.

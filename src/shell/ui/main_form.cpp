@@ -31,6 +31,7 @@
 #include "vocab/ui/category_buttons.h"
 #include "vocab/ui/word_pick_panel.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -41,7 +42,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
@@ -49,6 +53,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTemporaryFile>
 #include <QToolBar>
 #include <QUrl>
@@ -171,6 +176,13 @@ void TMainForm::setupCentralArea()
     m_boardArea = new QScrollArea(bottom);
     m_boardArea->setObjectName(QStringLiteral("sbBoard"));
     m_boardArea->setFrameShape(QFrame::NoFrame);
+    // The buttons take the focus, never the area around them; a button the
+    // keyboard reaches is scrolled into view at any zoom.
+    m_boardArea->setFocusPolicy(Qt::NoFocus);
+    connect(qApp, &QApplication::focusChanged, m_boardArea, [this](QWidget *, QWidget *now) {
+        if (now && m_board->isAncestorOf(now))
+            m_boardArea->ensureWidgetVisible(now, 0, 0);
+    });
     m_board = new Board;
     m_boardArea->setWidget(m_board);
     m_boardArea->setFixedSize(m_board->size());
@@ -301,6 +313,20 @@ void TMainForm::setupSpeech(QMenu *menu)
     m_speech = new SpeechCommands(*m_speechEngine, m_view, m_engine->composition(), RichEdit1,
                                   *m_dialogs, this);
     m_speech->addActions(menu);
+    // What a screen reader is told of each insertion; it shows in the
+    // status bar too.
+    auto *announce = new QLabel(statusBar());
+    announce->setObjectName(QStringLiteral("labInserted"));
+    announce->setTextFormat(Qt::PlainText);
+    statusBar()->addPermanentWidget(announce);
+    connect(m_speech, &SpeechCommands::announced, announce, [announce](const QString &text) {
+        announce->setText(text);
+        announce->setAccessibleName(text);
+        QAccessibleEvent changed(announce, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    });
+    connect(m_speech, &SpeechCommands::speechLost, this,
+            [this](const QString &reason) { statusBar()->showMessage(reason); });
 }
 
 void TMainForm::applyHighContrast(bool on)
@@ -320,8 +346,14 @@ void TMainForm::setupScanning()
     connect(m_scanner, &SwitchScanner::scanningChanged, scanning, &QAction::setChecked);
     connect(m_scanner, &SwitchScanner::scanningChanged, m_speech, &SpeechCommands::setScanning);
     connect(m_scanner, &SwitchScanner::highlightSpoken, this, [this](const QString &text) {
-        if (m_view.speech().speakFocus)
+        if (m_speech->speaksFocus())
             m_speech->speaker().say(Speaker::Kind::Focus, text);
+    });
+    m_scanner->addSideList(m_rightColumn->findChild<QListWidget *>(QStringLiteral("lbRight")));
+    // A switch can answer "Save changes?" but cannot type a file name.
+    m_document->saveUnasked = [this] { return m_scanner->isScanning(); };
+    connect(m_document, &Document::savedUnasked, this, [this](const QString &path) {
+        statusBar()->showMessage(tr("Saved as %1").arg(QDir::toNativeSeparators(path)));
     });
 }
 
@@ -365,17 +397,22 @@ void TMainForm::setupToolBar()
     cbTense->setObjectName(QStringLiteral("cbTense"));
     cbTense->addItems({QStringLiteral("past tense"), QStringLiteral("present tense")});
     cbTense->setCurrentIndex(1);
+    cbTense->setAccessibleName(tr("tense"));
+    cbTense->setToolTip(tr("Tense of the verbs the verb buttons put in"));
     bar->addWidget(cbTense);
     bar->addSeparator();
 
     cbPoetryProse = new QComboBox(bar);
     cbPoetryProse->setObjectName(QStringLiteral("cbPoetryProse"));
     cbPoetryProse->addItems({QStringLiteral("poetry"), QStringLiteral("prose")});
+    cbPoetryProse->setAccessibleName(tr("writing mode"));
+    cbPoetryProse->setToolTip(
+        tr("Poetry starts each line with a capital; prose only each sentence"));
     m_formatBar = new FormatBar(RichEdit1, bar, bar->addWidget(cbPoetryProse), m_ruler);
     connect(m_document, &Document::plainTextChanged, m_formatBar, &FormatBar::setPlainTextMode);
+    // The box keeps the focus: who chose by keyboard goes on from there.
     connect(cbPoetryProse, &QComboBox::activated, this, [this] {
         m_prefs.setPoetryMode(cbPoetryProse->currentText() == QLatin1String("poetry"));
-        RichEdit1->setFocus();
     });
     // The boxes show the setting however it changed.
     connect(&m_prefs, &Preferences::changed, this, [this](Preferences::Aspect aspect) {
@@ -400,7 +437,12 @@ void TMainForm::setupBoard()
     m_inflection = new InflectionButtons(*m_board, *m_engine, this);
     connect(cbTense, &QComboBox::activated, this, [this] {
         m_prefs.setPastTense(cbTense->currentText() == QLatin1String("past tense"));
+        // Changing the verb before the caret puts the focus in the
+        // document; the box keeps it.
+        const bool had = cbTense->hasFocus();
         m_inflection->cbTenseChange();
+        if (had)
+            cbTense->setFocus(Qt::OtherFocusReason);
     });
     auto *categories = new CategoryButtons(*m_board, *m_engine, *m_rightColumn, RichEdit1, this);
     m_prefsPanel =
@@ -433,6 +475,9 @@ void TMainForm::setupBoard()
 void TMainForm::setupKeyboard()
 {
     new BoardKeys(*m_board, RichEdit1, m_rightColumn, m_board);
+    // Speech sees each key before the board takes it, to know that a focus
+    // move came from the keyboard (a filter installed again goes first).
+    qApp->installEventFilter(m_speech);
 }
 
 void TMainForm::FormCreate()
@@ -496,6 +541,17 @@ void TMainForm::showEvent(QShowEvent *event)
         m_document->OpenDocument(m_documentArg);
     cbTense->setCurrentIndex(m_prefs.PastTense ? 0 : 1);
     cbPoetryProse->setCurrentIndex(m_prefs.PoetryMode ? 0 : 1);
+    // A window placed where it was last, at a zoom that grew it since,
+    // comes back inside the screen.
+    keepOnScreen();
+    if (m_view.scan().startWithProgram)
+        m_scanner->setScanning(true);
+    // Once ever: how to work without a mouse.
+    if (!m_view.keysToldOnce()) {
+        m_view.setKeysToldOnce();
+        statusBar()->showMessage(
+            tr("F6 goes to the word buttons and back; F7 starts switch scanning."));
+    }
 }
 
 void TMainForm::moveEvent(QMoveEvent *event)
@@ -632,17 +688,22 @@ QSize TMainForm::fitBoardArea()
 {
     const QSize board = m_board->size();
     QSize room = board;
-    if (const QSize available = screenRoom(); available.isValid()) {
+    // The bars' own hints, not their current heights: before the first
+    // layout those are not known.
+    int bars = 0;
+    for (const QWidget *bar :
+         {static_cast<QWidget *>(menuBar()), static_cast<QWidget *>(statusBar()),
+          static_cast<QWidget *>(m_ruler)})
+        bars += bar->sizeHint().height();
+    bars += m_toolBar->sizeHint().height();
+    const QSize available = screenRoom();
+    if (available.isValid()) {
         // What the screen leaves for the board beside the window's frame,
-        // the bars and a few lines of the document. The bars' own hints,
-        // not their current heights: before the first layout those are
-        // not known.
-        int others = RichEdit1->minimumSizeHint().height();
-        for (const QWidget *bar :
-             {static_cast<QWidget *>(menuBar()), static_cast<QWidget *>(statusBar()),
-              static_cast<QWidget *>(m_ruler)})
-            others += bar->sizeHint().height();
-        others += m_toolBar->sizeHint().height();
+        // the bars and the document, which keeps a third of the height at
+        // any zoom so that what is written stays in view; the board
+        // scrolls instead.
+        const int others =
+            std::max(RichEdit1->minimumSizeHint().height(), available.height() / 3) + bars;
         room = room.boundedTo(QSize(available.width(), available.height() - others));
     }
     // However small the screen, a corner of the board stays to scroll.
@@ -669,6 +730,21 @@ void TMainForm::applyZoom()
     m_zoomResizing = true;
     m_board->setZoom(zoom);
     m_rightColumn->setZoom(zoom);
+    // The menus and the tool bar grow with the board, from the desktop's
+    // own font and icon size.
+    QFont font = QApplication::font(menuBar());
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * m_view.scale());
+    else
+        font.setPixelSize(int(font.pixelSize() * m_view.scale()));
+    const int icon = style()->pixelMetric(QStyle::PM_ToolBarIconSize);
+    menuBar()->setFont(font);
+    for (QMenu *menu : findChildren<QMenu *>())
+        menu->setFont(font);
+    for (QToolBar *bar : findChildren<QToolBar *>()) {
+        bar->setFont(font);
+        bar->setIconSize(QSize(icon, icon) * m_view.scale());
+    }
     m_board->button(QStringLiteral("btnWordLeft"))->setPicture(arrowPicture(true, m_view.scale()));
     m_board->button(QStringLiteral("btnWordRight"))
         ->setPicture(arrowPicture(false, m_view.scale()));
@@ -686,14 +762,44 @@ void TMainForm::applyZoom()
     layout()->invalidate();
     centralWidget()->layout()->activate();
     layout()->activate();
+    // The window is never made so low that the document has less than a
+    // third of it: half of what the rest takes, as far as the screen goes.
+    const int document =
+        std::max(RichEdit1->minimumHeight(), RichEdit1->minimumSizeHint().height());
+    const int rest = minimumSize().height() - document;
+    int least = rest / 2;
+    if (const QSize available = screenRoom(); available.isValid())
+        least = std::min(least, available.height() - rest);
+    RichEdit1->setMinimumHeight(std::max(least, 0));
+    centralWidget()->layout()->invalidate();
+    layout()->invalidate();
+    centralWidget()->layout()->activate();
+    layout()->activate();
     QSize target = m_userSize.expandedTo(minimumSize());
     if (const QSize available = screenRoom(); available.isValid()) {
         target = target.boundedTo(available);
     }
     m_zoomTarget = target;
     resize(target);
+    keepOnScreen();
     m_zoomResizing = false;
     FormResize();
+}
+
+void TMainForm::keepOnScreen()
+{
+    const QScreen *screen = this->screen();
+    if (!screen || !isVisible())
+        return;
+    // A window grown by a zoom comes back inside the screen, its frame
+    // and all, where it would otherwise reach past an edge.
+    const QRect room = screen->availableGeometry();
+    const QRect frame(pos(), frameGeometry().size().expandedTo(size()));
+    QPoint to = frame.topLeft();
+    to.setX(std::max(room.left(), std::min(to.x(), room.right() + 1 - frame.width())));
+    to.setY(std::max(room.top(), std::min(to.y(), room.bottom() + 1 - frame.height())));
+    if (to != frame.topLeft())
+        move(to);
 }
 
 void TMainForm::lockForPreferences(bool locked)

@@ -124,6 +124,8 @@ private:
     // The board, the right-hand column and the window at the zoom of the
     // view settings.
     void applyZoom();
+    // Moves the window back inside the screen's available area.
+    void keepOnScreen();
     // The board's scroll area as big as the board where the screen has room.
     QSize fitBoardArea();
     // The size the screen leaves for the window's inside: its available

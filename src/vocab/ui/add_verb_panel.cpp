@@ -119,6 +119,8 @@ void AddVerbPanel::buildWidgets(Board *board)
         edit->setFont(panelFont());
         edit->setGeometry(kMiddleLeft + 84, top + 14, 170, 22);
         edit->installEventFilter(this);
+        edit->setAccessibleName(tr("%1 form").arg(QString::fromLatin1(desc.column)));
+        edit->setToolTip(tr("The verb as it goes in \"%1 ...\"").arg(QLatin1String(desc.example)));
         m_fields[i] = edit;
     }
 
@@ -129,6 +131,11 @@ void AddVerbPanel::buildWidgets(Board *board)
     lbVerbPick = new QListWidget(p);
     lbVerbPick->setObjectName(QStringLiteral("lbVerbPick"));
     lbVerbPick->setFont(panelFont());
+    lbVerbPick->setAccessibleName(tr("verbs of the list"));
+    const QString listHint = tr("Choose a verb to change or delete it");
+    lbVerbPick->setToolTip(listHint);
+    // A list view gives a screen reader no tooltip: the same words.
+    lbVerbPick->setAccessibleDescription(listHint);
     lbVerbPick->setGeometry(kRightLeft, 32, kRightWidth, 152);
     connect(lbVerbPick, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { lbVerbPickClick(lbVerbPick->row(item)); });

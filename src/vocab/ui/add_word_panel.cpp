@@ -133,6 +133,8 @@ void AddWordPanel::buildWidgets(Board *board)
     editWord->setFont(panelFont());
     editWord->setGeometry(4, 161, 302, 23);
     editWord->installEventFilter(this);
+    editWord->setAccessibleName(tr("new word"));
+    editWord->setToolTip(tr("Type a word and press Enter to add it to the list chosen above"));
 
     addLabel(p, QStringLiteral("To edit or delete an existing word,"),
              QRect(kRightLeft, 1, kRightWidth, 16));
@@ -141,6 +143,11 @@ void AddWordPanel::buildWidgets(Board *board)
     lbWordList = new QListWidget(p);
     lbWordList->setObjectName(QStringLiteral("lbWordList"));
     lbWordList->setFont(panelFont());
+    lbWordList->setAccessibleName(tr("words of the list"));
+    const QString listHint = tr("Choose a word to change or delete it");
+    lbWordList->setToolTip(listHint);
+    // A list view gives a screen reader no tooltip: the same words.
+    lbWordList->setAccessibleDescription(listHint);
     lbWordList->setGeometry(kRightLeft, 32, kRightWidth, 124);
     connect(lbWordList, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { lbWordListClick(lbWordList->row(item)); });

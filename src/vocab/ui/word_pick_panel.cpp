@@ -3,6 +3,7 @@
 #include "controls/color_button.h"
 #include "panels/label_desc.h"
 #include "panels/ui/board.h"
+#include "panels/ui/focus_ring_delegate.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -61,6 +62,14 @@ void WordPickPanel::ensureBuilt()
     lbWordPick->setGridSize(QSize(kColumnWidth, kRowHeight));
     lbWordPick->setUniformItemSizes(true);
     lbWordPick->setSelectionMode(QAbstractItemView::NoSelection);
+    lbWordPick->setFocusPolicy(Qt::StrongFocus);
+    lbWordPick->setItemDelegate(new FocusRingDelegate(lbWordPick));
+    lbWordPick->setAccessibleName(tr("word pick list"));
+    const QString listHint = tr("Click a word, or press Enter on it, to put it in; type its first "
+                                "letters to jump to it");
+    lbWordPick->setToolTip(listHint);
+    // A list view gives a screen reader no tooltip: the same words.
+    lbWordPick->setAccessibleDescription(listHint);
     connect(lbWordPick, &QListWidget::clicked, this,
             [this](const QModelIndex &index) { lbWordPickClick(index.row()); });
 
