@@ -81,6 +81,7 @@ public:
     bool writesAsRichText(const QString &path) const;
     // The encoding and line ends a plain-text save writes.
     const PlainTextFormat &plainTextFormat() const { return m_plainFormat; }
+    void setPlainTextFormat(const PlainTextFormat &format) { m_plainFormat = format; }
 
     bool FileNew();
     bool FileOpen();
