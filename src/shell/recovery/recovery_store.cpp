@@ -186,7 +186,6 @@ QList<RecoveryStore::Abandoned> RecoveryStore::takeOverAbandoned()
 {
     const QDir dir(m_folder);
     QList<Abandoned> found;
-    QList<QDateTime> times;
     // The runs that have copies: a lock alone is a run that has written
     // nothing yet.
     const QFileInfoList entries =
@@ -205,6 +204,17 @@ QList<RecoveryStore::Abandoned> RecoveryStore::takeOverAbandoned()
         const Kind kind =
             entry.fileName().endsWith(suffix(Kind::Document)) ? Kind::Document : Kind::WordLists;
         found.append({run, kind, entry.absoluteFilePath()});
+    }
+    // The lock of a run that died before writing anything has nothing to
+    // offer; it would only pile up.
+    const QStringList locks = dir.entryList({QStringLiteral("*.lock")}, QDir::Files);
+    for (const QString &name : locks) {
+        const QString run = QFileInfo(name).completeBaseName();
+        if (run != m_run && m_adopted.find(run) == m_adopted.end()) {
+            auto lock = makeLock(m_folder, run);
+            if (lock->tryLock(0))
+                lock->unlock();
+        }
     }
     std::stable_partition(found.begin(), found.end(),
                           [](const Abandoned &a) { return a.kind == Kind::Document; });

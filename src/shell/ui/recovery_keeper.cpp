@@ -140,13 +140,7 @@ bool RecoveryKeeper::recoverDocument(const RecoveryStore::Abandoned &copy,
     doc->setModified(true);
     // The text is this run's work now: its own copy is made at once, and
     // only then is the old one let go.
-    if (!writeDocument(&error)) {
-        m_documentDirty = true;
-        writePending();
-        return false;
-    }
-    m_documentDirty = false;
-    return true;
+    return keepOwnCopy(true);
 }
 
 bool RecoveryKeeper::recoverWordLists(const RecoveryStore::Abandoned &copy,
@@ -158,13 +152,15 @@ bool RecoveryKeeper::recoverWordLists(const RecoveryStore::Abandoned &copy,
                               .arg(QDir::toNativeSeparators(copy.path), error));
         return false;
     }
-    if (!writeWordLists(&error)) {
-        m_listsDirty = true;
-        writePending();
-        return false;
-    }
-    m_listsDirty = false;
-    return true;
+    return keepOwnCopy(false);
+}
+
+bool RecoveryKeeper::keepOwnCopy(bool document)
+{
+    bool &dirty = document ? m_documentDirty : m_listsDirty;
+    dirty = true;
+    writePending();
+    return !dirty;
 }
 
 void RecoveryKeeper::offerRecovery()

@@ -51,6 +51,9 @@ private:
     bool recoverDocument(const RecoveryStore::Abandoned &copy, const RecoveryStore::Record &record);
     bool recoverWordLists(const RecoveryStore::Abandoned &copy,
                           const RecoveryStore::Record &record);
+    // Writes this run's copy of what was just recovered; false when it
+    // could not be made yet (it is retried like any other).
+    bool keepOwnCopy(bool document);
 
     QTextEdit *m_editor;
     Document *m_document;
