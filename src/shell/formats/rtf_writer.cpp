@@ -99,7 +99,12 @@ public:
             } else if (u < 0x20 || u == 0xFFFC || u == QChar::ParagraphSeparator) {
                 continue;
             } else if (u < 0x80) {
-                literal(QByteArray(1, char(u)));
+                // Most of a document: appended as it is, without a
+                // QByteArray made for each character.
+                if (m_delimit)
+                    bytes += ' ';
+                bytes += char(u);
+                m_delimit = false;
             } else {
                 // Surrogate halves go out one by one; RTF's parameter is a
                 // signed 16-bit number.
