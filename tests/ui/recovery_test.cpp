@@ -185,11 +185,11 @@ TEST_F(RecoveryKeeperTest, YesRestoresTheTextAsModifiedUnderItsNameAndADamagedCo
     RecoveryKeeper keeper(&editor, &document, vocab, dialogs, &bar, folder());
     dialogs.answers.push_back(Dialogs::Answer::Yes);
     keeper.offerRecovery();
-    EXPECT_EQ(dialogs.questions,
-              QStringList{QStringLiteral("Wordloom was not closed properly. Recover the unsaved "
-                                         "text of /tmp/a.txt?")});
+    EXPECT_EQ(dialogs.questions, QStringList{QStringLiteral("Wordloom was not closed properly. "
+                                                            "Recover the unsaved text of %1?")
+                                                 .arg(info.name)});
     EXPECT_EQ(editor.toPlainText(), QStringLiteral("Lost words "));
-    EXPECT_EQ(document.DocumentName(), QStringLiteral("/tmp/a.txt"));
+    EXPECT_EQ(document.DocumentName(), info.name);
     EXPECT_EQ(document.plainTextFormat().encoding, TextFile::Encoding::Windows1252);
     EXPECT_EQ(document.plainTextFormat().lineEnd, QStringLiteral("\r\n"));
     EXPECT_TRUE(editor.document()->isModified());
@@ -200,6 +200,18 @@ TEST_F(RecoveryKeeperTest, YesRestoresTheTextAsModifiedUnderItsNameAndADamagedCo
     EXPECT_TRUE(dialogs.messages.first().contains(damaged))
         << dialogs.messages.first().toStdString();
     EXPECT_TRUE(QFile::exists(damaged));
+
+    // The file written since is not replaced unasked, and once only.
+    QFile newer(info.name);
+    ASSERT_TRUE(newer.open(QIODevice::WriteOnly) && newer.write("newer") == 5);
+    newer.close();
+    dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
+    EXPECT_FALSE(document.FileSave());
+    EXPECT_EQ(QFileInfo(info.name).size(), 5);
+    EXPECT_TRUE(document.FileSave() && document.FileSave());
+    EXPECT_EQ(dialogs.questions.size(), 3);
+    ASSERT_TRUE(newer.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(newer.readAll().startsWith("Lost words ")) << "saved once agreed";
 }
 
 } // namespace

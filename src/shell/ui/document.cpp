@@ -105,6 +105,7 @@ QString Document::caption() const
 void Document::SetFileName(const QString &name)
 {
     m_name = name;
+    m_askBeforeOverwriting = false;
     Q_EMIT fileNameChanged();
 }
 
@@ -307,10 +308,20 @@ bool Document::FileSave()
 {
     if (isUntitled())
         return FileSaveAs();
+    if (m_askBeforeOverwriting && !mayOverwrite(m_name))
+        return false;
     if (!saveTo(m_name))
         return false;
+    m_askBeforeOverwriting = false;
     markSaved();
     return true;
+}
+
+bool Document::mayOverwrite(const QString &path)
+{
+    return !QFileInfo::exists(path) ||
+           m_dialogs->question(QStringLiteral("OK to overwrite %1").arg(path)) ==
+               Dialogs::Answer::Yes;
 }
 
 bool Document::FileSaveAs()
@@ -320,9 +331,7 @@ bool Document::FileSaveAs()
         m_plainText ? QStringLiteral("txt") : QStringLiteral("rtf"));
     if (!file)
         return false;
-    if (QFileInfo::exists(*file) &&
-        m_dialogs->question(QStringLiteral("OK to overwrite %1").arg(*file)) !=
-            Dialogs::Answer::Yes)
+    if (!mayOverwrite(*file))
         return false;
     if (!saveTo(*file))
         return false;

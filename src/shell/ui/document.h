@@ -43,7 +43,11 @@ public:
     // (so a save never overwrites another file unasked).
     void renameForFormat();
 
+    // A new name also ends askBeforeOverwriting().
     void SetFileName(const QString &name);
+    // The text under this name did not come from its file (it was recovered
+    // after a crash), so the next Save asks before writing over the file.
+    void askBeforeOverwriting() { m_askBeforeOverwriting = true; }
     // Asks "Save changes to %s?" when modified; false when the user
     // cancelled (or a save failed), so the calling command must stop.
     bool CheckFileSave();
@@ -94,6 +98,8 @@ Q_SIGNALS:
     void newDocument();
 
 private:
+    // True when path is not there, or the user agrees to write over it.
+    bool mayOverwrite(const QString &path);
     QString filters() const;
     int filterIndex() const { return m_plainText ? 1 : 0; }
     static QString suffixOf(const QString &path);
@@ -104,6 +110,7 @@ private:
     QTextEdit *m_editor;
     Dialogs *m_dialogs;
     QString m_name = untitled();
+    bool m_askBeforeOverwriting = false;
     bool m_plainText = false;
     PlainTextFormat m_plainFormat;
     QFont m_font;

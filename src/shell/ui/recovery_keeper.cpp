@@ -133,6 +133,9 @@ bool RecoveryKeeper::recoverDocument(const RecoveryStore::Abandoned &copy,
     // As after opening a file, the recovered text is not something to undo.
     doc->clearUndoRedoStacks();
     m_document->SetFileName(info.name);
+    // Since the crash, another program or another copy of Wordloom may
+    // have written newer text to the file.
+    m_document->askBeforeOverwriting();
     m_document->setPlainTextFormat(info.plainFormat);
     QTextCursor caret(doc);
     caret.setPosition(info.caret);
