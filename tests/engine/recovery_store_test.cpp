@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -30,14 +31,16 @@ TEST(RecoveryStore, OnlyCopiesOfRunsThatAreGoneAreOfferedOnceAndReadBackWhole)
     record.fields.insert(QStringLiteral("name"), QStringLiteral("C:\\poems\\a\nb.rtf"));
     // The body may hold what the header is made of.
     record.body = QByteArray("line\n\nsize=3\nmd5=x\n\0end", 24);
-    auto alive = std::make_unique<RecoveryStore>(dir.path());
+    auto alive = std::make_unique<RecoveryStore>(dir.filePath("own"));
     QString error;
     ASSERT_TRUE(alive->write(Kind::Document, record, &error)) << error.toStdString();
-    RecoveryStore other(dir.path());
+    EXPECT_EQ(QFileInfo(dir.filePath("own")).permissions().toInt() & 0x0077, 0)
+        << "private to the user";
+    RecoveryStore other(dir.filePath("own"));
     EXPECT_TRUE(other.takeOverAbandoned().isEmpty()) << "a running copy's work is not offered";
 
     const QString crashed =
-        leaveAsCrashed(alive->path(Kind::Document), dir.filePath("42-x.document"));
+        leaveAsCrashed(alive->path(Kind::Document), dir.filePath("own/42-x.document"));
     const QList<RecoveryStore::Abandoned> found = other.takeOverAbandoned();
     ASSERT_EQ(found.size(), 1);
     EXPECT_EQ(found.first().path, crashed);
@@ -46,7 +49,7 @@ TEST(RecoveryStore, OnlyCopiesOfRunsThatAreGoneAreOfferedOnceAndReadBackWhole)
     EXPECT_EQ(back.fields, record.fields);
     EXPECT_EQ(back.body, record.body);
     // While one start holds it, a third copy starting does not offer it too.
-    EXPECT_TRUE(RecoveryStore(dir.path()).takeOverAbandoned().isEmpty());
+    EXPECT_TRUE(RecoveryStore(dir.filePath("own")).takeOverAbandoned().isEmpty());
 
     const QString own = alive->path(Kind::Document);
     alive.reset();

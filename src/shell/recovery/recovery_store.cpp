@@ -111,12 +111,17 @@ bool RecoveryStore::lockRun(QString *error)
 {
     if (m_lock)
         return true;
+    const bool made = !QFileInfo::exists(m_folder);
     if (!QDir().mkpath(m_folder)) {
         const QFileInfo info(m_folder);
         *error = QStringLiteral("the folder %1 cannot be made")
                      .arg(QDir::toNativeSeparators(info.exists() ? m_folder : info.absolutePath()));
         return false;
     }
+    // Unsaved text is as private as the user's documents: a folder made
+    // here is the user's alone.
+    if (made)
+        QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString base = QStringLiteral("%1-%2")
                              .arg(QCoreApplication::applicationPid())
                              .arg(QDateTime::currentMSecsSinceEpoch(), 0, 36);
