@@ -133,17 +133,19 @@ bool RecoveryStore::lockRun(QString *error)
             QFileInfo::exists(QDir(m_folder).filePath(run + suffix(Kind::WordLists))))
             continue;
         auto lock = makeLock(m_folder, run);
+        errno = 0;
         if (lock->tryLock(0)) {
             m_run = run;
             m_lock = std::move(lock);
             return true;
         }
         // Taken by a run of the same name is the one failure worth another
-        // name; any other is the folder's.
+        // name; any other is the folder's, and the failed creation of the
+        // lock file left its cause in errno.
+        const int cause = errno;
         if (lock->error() != QLockFile::LockFailedError) {
-            *error = lock->error() == QLockFile::PermissionError
-                         ? AtomicFileWriter::reasonFor(EACCES)
-                         : QStringLiteral("its lock file cannot be written there");
+            *error = AtomicFileWriter::reasonFor(
+                lock->error() == QLockFile::PermissionError || cause == 0 ? EACCES : cause);
             return false;
         }
     }

@@ -112,9 +112,12 @@ void RecoveryKeeper::writePending()
     m_longest.start();
     if (!m_failureShown.isEmpty())
         return;
-    m_failureShown = tr("Wordloom cannot keep a recovery copy of your work in %1: %2. It will "
-                        "try again.")
-                         .arg(QDir::toNativeSeparators(m_store.folder()), error);
+    // The cause first: a long folder name is what the status bar cuts off.
+    QString folder = QDir::toNativeSeparators(m_store.folder());
+    const QString home = QDir::toNativeSeparators(QDir::homePath());
+    if (folder.startsWith(home + QDir::separator()))
+        folder.replace(0, home.size(), QStringLiteral("~"));
+    m_failureShown = tr("Recovery copy not written: %1 (%2). Retrying.").arg(error, folder);
     m_statusBar->showMessage(m_failureShown, kStatusMessageMs);
 }
 
