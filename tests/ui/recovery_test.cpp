@@ -161,6 +161,14 @@ TEST_F(RecoveryKeeperTest, ACopyThatCannotBeWrittenIsReportedOnceAndMadeOnceItCa
     // Saved work needs no copy.
     editor.document()->setModified(false);
     EXPECT_FALSE(QFile::exists(keeper.store().path(Kind::Document)));
+
+    // Changes that never pause are kept all the same.
+    keeper.setDelays(1000, 200);
+    for (int i = 0; i < 8 && !keeper.store().has(Kind::Document); ++i) {
+        editor.insertPlainText(QStringLiteral("more "));
+        QTest::qWait(50);
+    }
+    EXPECT_TRUE(keeper.store().has(Kind::Document));
 }
 
 TEST_F(RecoveryKeeperTest, YesRestoresTheTextAsModifiedUnderItsNameAndADamagedCopyIsLeftAlone)
