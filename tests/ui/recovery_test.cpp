@@ -65,13 +65,13 @@ TEST_F(RecoveryRuns, KilledRunsComeBackOneAtATimeAndARunningOneIsLeftAlone)
     const QString poem = programFile(QStringLiteral("poem.rtf"));
     auto first = start(QStringLiteral("word the\nsave %1\nword cat\nclick miWordLists\nclick "
                                       "rbRight\nset editWord newcomer\nkey Enter\nclick "
-                                      "btnExitWord\nwait 6000\nprint\nwait 60000\n")
+                                      "btnExitWord\nwait 7000\nprint\nwait 70000\n")
                            .arg(poem));
     ASSERT_TRUE(waitForLine(*first, "The cat "));
-    auto second = start(QStringLiteral("word a\nword dog\nwait 6000\nprint\nwait 60000\n"));
+    auto second = start(QStringLiteral("word a\nword dog\nwait 7000\nprint\nwait 70000\n"));
     // Its copy saved away, this one leaves only a lock behind.
     auto third =
-        start(QStringLiteral("word x\nwait 6000\nsave %1.rtf\nprint\nwait 60000\n").arg(poem));
+        start(QStringLiteral("word x\nwait 7000\nsave %1.rtf\nprint\nwait 70000\n").arg(poem));
     ASSERT_TRUE(waitForLine(*second, "A dog ") && waitForLine(*third, "X "));
     EXPECT_FALSE(second->readAllStandardError().contains("question:"));
     // Killed (SIGKILL) as a crash or a power cut would stop them.
@@ -162,8 +162,7 @@ TEST_F(RecoveryKeeperTest, ACopyThatCannotBeWrittenIsReportedOnceAndMadeOnceItCa
     EXPECT_FALSE(keeper.store().has(Kind::Document));
 
     makeWritable();
-    QTest::qWait(300);
-    ASSERT_TRUE(keeper.store().has(Kind::Document));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return keeper.store().has(Kind::Document); }, 5000));
     EXPECT_TRUE(bar.currentMessage().isEmpty());
     // Saved work needs no copy.
     editor.document()->setModified(false);
