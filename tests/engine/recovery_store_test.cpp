@@ -50,22 +50,25 @@ TEST(RecoveryStore, OnlyCopiesOfRunsThatAreGoneAreOfferedOnceAndReadBackWhole)
     EXPECT_TRUE(QFile::exists(crashed)) << "a copy not answered stays for the next start";
 }
 
-TEST(RecoveryStore, ADamagedCopyIsRefusedWithAReasonNeverHangsAndChangesNoList)
+TEST(RecoveryStore, ADamagedCopyIsRefusedWithAReasonAndAWholeOneBringsTheListsBack)
 {
     QTemporaryDir dir;
     Vocabulary vocab;
     vocab.wordList(Vocabulary::List::NumberList)
         .addAll({QStringLiteral("one"), QStringLiteral("two")});
     vocab.markModified(Vocabulary::List::NumberList);
+    vocab.verbTable(Vocabulary::List::GoVerbTable)
+        .loadLines({"go", "goes", "going", "went", "gone"});
+    vocab.markModified(Vocabulary::List::GoVerbTable);
     RecoveryStore store(dir.path());
     RecoveryStore::Record record{{}, VocabularySnapshot::capture(vocab)};
     QString error;
     ASSERT_TRUE(store.write(Kind::WordLists, record, &error));
     const QString whole = store.path(Kind::WordLists);
-    QStringList damaged = {leaveAsCrashed(whole, dir.filePath("1-cut.wordlists"), 60),
-                           leaveAsCrashed(whole, dir.filePath("2-head.wordlists"), 10),
-                           leaveAsCrashed(whole, dir.filePath("3-flip.wordlists")),
-                           dir.filePath("4-fifo.wordlists")};
+    QStringList damaged = {
+        leaveAsCrashed(whole, dir.filePath("1-cut.wordlists"), QFileInfo(whole).size() - 3),
+        leaveAsCrashed(whole, dir.filePath("2-head.wordlists"), 10),
+        leaveAsCrashed(whole, dir.filePath("3-flip.wordlists")), dir.filePath("4-fifo.wordlists")};
     QFile flipped(damaged.at(2));
     ASSERT_TRUE(flipped.open(QIODevice::ReadWrite) && flipped.seek(flipped.size() - 2));
     flipped.write("x");
@@ -84,6 +87,10 @@ TEST(RecoveryStore, ADamagedCopyIsRefusedWithAReasonNeverHangsAndChangesNoList)
         EXPECT_FALSE(after.VocabModified());
         EXPECT_TRUE(after.wordList(Vocabulary::List::NumberList).isEmpty());
     }
+    ASSERT_TRUE(VocabularySnapshot::restore(record.body, after, &error)) << error.toStdString();
+    EXPECT_EQ(after.verbTable(Vocabulary::List::GoVerbTable).toLines(),
+              vocab.verbTable(Vocabulary::List::GoVerbTable).toLines());
+    EXPECT_TRUE(after.ListModified(Vocabulary::List::GoVerbTable));
 }
 
 } // namespace

@@ -40,6 +40,11 @@ bool VocabularySnapshot::restore(const QByteArray &content, Vocabulary &vocab, Q
 {
     // Everything is read before anything changes.
     QList<std::pair<List, QStringList>> lists;
+    // Every line ends in a line feed, so one cut short is not taken whole.
+    if (!content.isEmpty() && !content.endsWith('\n')) {
+        *error = QStringLiteral("its last line is cut short");
+        return false;
+    }
     QList<QByteArray> lines = content.split('\n');
     if (!lines.isEmpty() && lines.constLast().isEmpty())
         lines.removeLast();
