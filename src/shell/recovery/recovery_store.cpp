@@ -79,6 +79,27 @@ std::unique_ptr<QLockFile> makeLock(const QString &folder, const QString &run)
     return lock;
 }
 
+// A dead run's lock, taken; null while its run is alive. A lock file that
+// names no process (a power cut before it reached the disk leaves it empty)
+// cannot be proved alive: once it is older than writing a lock takes, it is
+// stale too.
+std::unique_ptr<QLockFile> takeDeadLock(const QString &folder, const QString &run)
+{
+    auto lock = makeLock(folder, run);
+    if (lock->tryLock(0))
+        return lock;
+    constexpr qint64 kWritingALockSecs = 10;
+    qint64 pid = 0;
+    QString host;
+    QString app;
+    const QFileInfo file(lock->fileName());
+    if (lock->error() == QLockFile::LockFailedError && !lock->getLockInfo(&pid, &host, &app) &&
+        file.lastModified().secsTo(QDateTime::currentDateTime()) > kWritingALockSecs &&
+        lock->removeStaleLockFile() && lock->tryLock(0))
+        return lock;
+    return nullptr;
+}
+
 } // namespace
 
 RecoveryStore::RecoveryStore(const QString &folder)
@@ -203,8 +224,8 @@ QList<RecoveryStore::Abandoned> RecoveryStore::takeOverAbandoned()
         if (run == m_run)
             continue;
         if (m_adopted.find(run) == m_adopted.end()) {
-            auto lock = makeLock(m_folder, run);
-            if (!lock->tryLock(0))
+            auto lock = takeDeadLock(m_folder, run);
+            if (!lock)
                 continue; // alive, or not ours to take
             m_adopted.emplace(run, std::move(lock));
         }
@@ -212,16 +233,14 @@ QList<RecoveryStore::Abandoned> RecoveryStore::takeOverAbandoned()
             entry.fileName().endsWith(suffix(Kind::Document)) ? Kind::Document : Kind::WordLists;
         found.append({run, kind, entry.absoluteFilePath()});
     }
-    // The lock of a run that died before writing anything has nothing to
-    // offer; it would only pile up.
+    // The lock of a dead run with no copies (it had saved its work, or had
+    // written nothing yet) has nothing to offer; it would only pile up.
     const QStringList locks = dir.entryList({QStringLiteral("*.lock")}, QDir::Files);
     for (const QString &name : locks) {
         const QString run = QFileInfo(name).completeBaseName();
-        if (run != m_run && m_adopted.find(run) == m_adopted.end()) {
-            auto lock = makeLock(m_folder, run);
-            if (lock->tryLock(0))
+        if (run != m_run && m_adopted.find(run) == m_adopted.end())
+            if (auto lock = takeDeadLock(m_folder, run))
                 lock->unlock();
-        }
     }
     std::stable_partition(found.begin(), found.end(),
                           [](const Abandoned &a) { return a.kind == Kind::Document; });
