@@ -4,12 +4,17 @@
 #include "bench_summary.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The runs of the program that the benchmarks start keep their recovery
+    // copies apart from the user's.
+    QTemporaryDir dataHome;
+    qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
     benchmark::Initialize(&argc, argv);
     QApplication app(argc, argv);
     SummaryReporter reporter;

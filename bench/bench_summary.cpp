@@ -82,4 +82,7 @@ void SummaryReporter::printSummary() const
         if (it != r.counters.end())
             std::printf("%s: %.1f MB/s\n", name.c_str(), it->second / 1e6);
     }
+    for (const auto &[name, r] : m_results)
+        if (name.rfind("Recovery/", 0) == 0)
+            std::printf("%s: %.1f ms a copy (target < 50 ms)\n", name.c_str(), r.seconds * 1e3);
 }

@@ -44,6 +44,9 @@ foreach(line ${header})
   endif()
 endforeach()
 
+# Recovery copies and other per-user data go into the scenario's own folder,
+# never the user's.
+set(ENV{XDG_DATA_HOME} ${WORK}/.local-share)
 execute_process(
   COMMAND ${WORDLOOM} --play ${SCRIPT} --program-dir ${WORK} --seed 1 ${extra_args}
   WORKING_DIRECTORY ${WORK}

@@ -157,6 +157,7 @@ int main(int argc, char **argv)
         return 2;
     }
     ScriptedDialogs dialogs;
+    ScriptRunner::queueLeadingAnswers(&lines, &dialogs);
     options.dialogs = &dialogs;
     options.printer = &dialogs;
     // No sound in script mode: what would be said goes to standard error.

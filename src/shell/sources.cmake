@@ -65,3 +65,5 @@ target_sources(
           shell/script/script_runner.h
           shell/script/scripted_dialogs.cpp
           shell/script/scripted_dialogs.h)
+
+include(${CMAKE_CURRENT_LIST_DIR}/recovery/sources.cmake)

@@ -99,7 +99,12 @@ public:
             } else if (u < 0x20 || u == 0xFFFC || u == QChar::ParagraphSeparator) {
                 continue;
             } else if (u < 0x80) {
-                literal(QByteArray(1, char(u)));
+                // Most of a document: appended as it is, without a
+                // QByteArray made for each character.
+                if (m_delimit)
+                    bytes += ' ';
+                bytes += char(u);
+                m_delimit = false;
             } else {
                 // Surrogate halves go out one by one; RTF's parameter is a
                 // signed 16-bit number.
@@ -167,13 +172,14 @@ bool RtfWriter::writeRange(QIODevice *device, const QTextDocument &document, int
         paragraph.format = block.blockFormat();
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            const int from = qMax(fragment.position(), start);
-            const int to = qMin(fragment.position() + fragment.length(), end);
+            // A fragment finds its position by walking the document's tree.
+            const int at = fragment.position();
+            const int from = qMax(at, start);
+            const int to = qMin(at + fragment.length(), end);
             if (from >= to)
                 continue;
             const QTextCharFormat format = fragment.charFormat();
-            paragraph.runs.push_back(
-                {format, fragment.text().mid(from - fragment.position(), to - from)});
+            paragraph.runs.push_back({format, fragment.text().mid(from - at, to - from)});
             const QString family = familyOf(format, defaultFont);
             if (!fonts.contains(family))
                 fonts.append(family);

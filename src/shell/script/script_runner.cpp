@@ -70,6 +70,14 @@ void settle()
     QApplication::processEvents();
 }
 
+void queueAnswer(ScriptedDialogs *dialogs, const QString &rest)
+{
+    if (rest.isEmpty())
+        dialogs->queueCancel();
+    else
+        dialogs->queueAnswer(ScriptRunner::unescape(rest));
+}
+
 } // namespace
 
 ScriptRunner::ScriptRunner(TMainForm *window, ScriptedDialogs *dialogs, QString fileName)
@@ -101,6 +109,20 @@ QString ScriptRunner::unescape(const QString &text)
             out += c, out += n;
     }
     return out;
+}
+
+void ScriptRunner::queueLeadingAnswers(QStringList *lines, ScriptedDialogs *dialogs)
+{
+    const QString answer = QStringLiteral("answer");
+    for (QString &line : *lines) {
+        const QString text = line.endsWith(QLatin1Char('\r')) ? line.chopped(1) : line;
+        if (text.trimmed().isEmpty() || text.startsWith(QLatin1Char('#')))
+            continue;
+        if (text != answer && !text.startsWith(answer + QLatin1Char(' ')))
+            return;
+        queueAnswer(dialogs, text.mid(answer.size() + 1));
+        line.clear();
+    }
 }
 
 bool ScriptRunner::fail(int line, const QString &reason)
@@ -254,10 +276,7 @@ bool ScriptRunner::execute(const Command &command)
         return true;
     }
     if (name == QLatin1String("answer")) {
-        if (command.rest.isEmpty())
-            m_dialogs->queueCancel();
-        else
-            m_dialogs->queueAnswer(unescape(command.rest));
+        queueAnswer(m_dialogs, command.rest);
         return true;
     }
     if (name == QLatin1String("open")) {

@@ -21,6 +21,11 @@ public:
     // runs nothing; then runs it. Returns the exit status.
     Status run(const QStringList &lines);
 
+    // The answers at the head of a script, before any other command, are
+    // queued before the window is made, so they answer the questions it asks
+    // as it starts; their lines are blanked so they are not queued twice.
+    static void queueLeadingAnswers(QStringList *lines, ScriptedDialogs *dialogs);
+
     // Text arguments: \n, \t, \s and \\ stand for line break, tab, space and
     // backslash.
     static QString unescape(const QString &text);

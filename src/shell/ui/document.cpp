@@ -110,6 +110,7 @@ QString Document::caption() const
 void Document::SetFileName(const QString &name)
 {
     m_name = name;
+    m_askBeforeOverwriting = false;
     Q_EMIT fileNameChanged();
 }
 
@@ -470,10 +471,21 @@ bool Document::FileSave()
     }
     if (isUntitled())
         return FileSaveAs();
+    // Recovered text may be older than the file it was named after.
+    if (m_askBeforeOverwriting && !mayReplace(m_name))
+        return false;
     if (!mayOverwrite(m_name) || !maySaveUnopenable(m_name) || !saveTo(m_name))
         return false;
+    m_askBeforeOverwriting = false;
     markSaved();
     return true;
+}
+
+bool Document::mayReplace(const QString &path)
+{
+    return !QFileInfo::exists(path) ||
+           m_dialogs->question(QStringLiteral("OK to overwrite %1").arg(path)) ==
+               Dialogs::Answer::Yes;
 }
 
 bool Document::FileSaveAs()
@@ -483,9 +495,7 @@ bool Document::FileSaveAs()
         m_plainText ? QStringLiteral("txt") : QStringLiteral("rtf"));
     if (!file)
         return false;
-    if (QFileInfo::exists(*file) &&
-        m_dialogs->question(QStringLiteral("OK to overwrite %1").arg(*file)) !=
-            Dialogs::Answer::Yes)
+    if (!mayReplace(*file))
         return false;
     if (!maySaveUnopenable(*file) || !saveTo(*file))
         return false;

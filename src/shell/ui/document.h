@@ -50,7 +50,11 @@ public:
     // (so a save never overwrites another file unasked).
     void renameForFormat();
 
+    // A new name also ends askBeforeOverwriting().
     void SetFileName(const QString &name);
+    // The text under this name did not come from its file (it was recovered
+    // after a crash), so the next Save asks before writing over the file.
+    void askBeforeOverwriting() { m_askBeforeOverwriting = true; }
     // Asks "Save changes to %s?" when modified; false when the user
     // cancelled (or a save failed), so the calling command must stop.
     bool CheckFileSave();
@@ -92,6 +96,7 @@ public:
     bool writesAsRichText(const QString &path) const;
     // The encoding and line ends a plain-text save writes.
     const PlainTextFormat &plainTextFormat() const { return m_plainFormat; }
+    void setPlainTextFormat(const PlainTextFormat &format) { m_plainFormat = format; }
 
     // Whether an untitled document is saved without a dialog (someone who
     // works by switch cannot type a name): to a new dated name in the save
@@ -135,6 +140,8 @@ private:
     // does not want it saved so.
     bool maySaveUnopenable(const QString &path);
 
+    // True when path is not there, or the user agrees to write over it.
+    bool mayReplace(const QString &path);
     QString filters() const;
     int filterIndex() const { return m_plainText ? 1 : 0; }
     static QString suffixOf(const QString &path);
@@ -146,6 +153,7 @@ private:
     QTextEdit *m_editor;
     Dialogs *m_dialogs;
     QString m_name = untitled();
+    bool m_askBeforeOverwriting = false;
     bool m_plainText = false;
     PlainTextFormat m_plainFormat;
     QFont m_font;

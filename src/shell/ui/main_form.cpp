@@ -21,6 +21,7 @@
 #include "shell/ui/editor_surface.h"
 #include "shell/ui/format_bar.h"
 #include "shell/ui/printer_chooser.h"
+#include "shell/ui/recovery_keeper.h"
 #include "shell/ui/ruler.h"
 #include "shell/ui/status_panel.h"
 #include "shell/ui/tool_icons.h"
@@ -146,6 +147,9 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
     resize(640, 450);
     setAcceptDrops(true);
     FormCreate();
+    if (m_startupOk)
+        m_recovery = new RecoveryKeeper(RichEdit1, m_document, m_vocab, *m_dialogs, statusBar(),
+                                        RecoveryStore::defaultFolder(), this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -535,9 +539,12 @@ void TMainForm::showEvent(QShowEvent *event)
     m_status->updateCaretPosition();
     m_status->RichEditChange();
     RichEdit1->setFocus();
+    if (m_recovery)
+        m_recovery->offerRecovery();
     // A folder, a pipe or a device named on the command line is refused
-    // with a message; only a name that is not there is passed over.
-    if (!m_documentArg.isEmpty() && QFileInfo::exists(m_documentArg))
+    // with a message; only a name that is not there is passed over. Text
+    // just recovered is not replaced unasked.
+    if (!m_documentArg.isEmpty() && QFileInfo::exists(m_documentArg) && m_document->CheckFileSave())
         m_document->OpenDocument(m_documentArg);
     cbTense->setCurrentIndex(m_prefs.PastTense ? 0 : 1);
     cbPoetryProse->setCurrentIndex(m_prefs.PoetryMode ? 0 : 1);

@@ -26,6 +26,7 @@ class EditorSurface;
 class FormatBar;
 class PreferencesPanel;
 class PrinterChooser;
+class RecoveryKeeper;
 class Ruler;
 class StatusPanel;
 class SwitchScanner;
@@ -169,6 +170,7 @@ private:
     FormatBar *m_formatBar = nullptr;
     EditCommands *m_editCommands = nullptr;
     StatusPanel *m_status = nullptr;
+    RecoveryKeeper *m_recovery = nullptr;
     QComboBox *cbTense = nullptr;
     QComboBox *cbPoetryProse = nullptr;
     RightColumn *m_rightColumn = nullptr;
