@@ -36,6 +36,8 @@ target_sources(
           panels/ui/board.h
           panels/ui/board_keys.cpp
           panels/ui/board_keys.h
+          panels/ui/dwell_selector.cpp
+          panels/ui/dwell_selector.h
           panels/ui/right_column.cpp
           panels/ui/right_column.h
           panels/ui/switch_scanner.cpp

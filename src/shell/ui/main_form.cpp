@@ -6,6 +6,7 @@
 #include "morph/ui/inflection_buttons.h"
 #include "panels/ui/board.h"
 #include "panels/ui/board_keys.h"
+#include "panels/ui/dwell_selector.h"
 #include "panels/ui/right_column.h"
 #include "panels/ui/switch_scanner.h"
 #include "panels/ui/word_panels.h"
@@ -42,6 +43,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
@@ -144,6 +146,7 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
     setupBoard();
     setupKeyboard();
     setupScanning();
+    setupDwell();
     resize(640, 450);
     setAcceptDrops(true);
     FormCreate();
@@ -326,6 +329,23 @@ void TMainForm::setupScanning()
     connect(m_scanner, &SwitchScanner::scanningChanged, scanning, &QAction::setChecked);
     connect(m_scanner, &SwitchScanner::scanningChanged, m_speech, &SpeechCommands::setScanning);
     connect(m_scanner, &SwitchScanner::highlightSpoken, this, [this](const QString &text) {
+        if (m_view.speech().speakFocus)
+            m_speech->speaker().say(Speaker::Kind::Focus, text);
+    });
+}
+
+void TMainForm::setupDwell()
+{
+    m_dwell = new DwellSelector(m_board, this, &m_view);
+    m_dwell->addRowTarget(m_rightColumn->findChild<QListWidget *>(QStringLiteral("lbRight")));
+    QMenu *menu = findChild<QMenu *>(QStringLiteral("View1"));
+    QAction *dwell =
+        addMenuAction(menu, "miDwell", tr("&Dwell"), QKeySequence(QStringLiteral("F8")), [] {});
+    dwell->setCheckable(true);
+    connect(dwell, &QAction::toggled, &m_view, &ViewSettings::setDwellOn);
+    connect(&m_view, &ViewSettings::dwellChanged, dwell,
+            [this, dwell] { dwell->setChecked(m_view.dwell().on); });
+    connect(m_dwell, &DwellSelector::hoverSpoken, this, [this](const QString &text) {
         if (m_view.speech().speakFocus)
             m_speech->speaker().say(Speaker::Kind::Focus, text);
     });
