@@ -161,7 +161,8 @@ bool ScriptRunner::parse(const QStringList &lines, QList<Command> *commands)
                              words.end(), isNumber);
         // "hover NAME MS" or "hover off".
         if (ok && command.name == QLatin1String("hover"))
-            ok = words.size() == 2 || words.at(0) == QLatin1String("off");
+            ok = words.size() == 2 ? isNumber(words.at(1))
+                                   : words.size() == 1 && words.at(0) == QLatin1String("off");
         if (ok && (command.name == QLatin1String("open") || command.name == QLatin1String("save") ||
                    command.name == QLatin1String("shot")))
             ok = !command.rest.isEmpty();
