@@ -119,7 +119,7 @@ QWidget *SpeechTab::buildDwellGroup(QWidget *page)
 {
     auto *group = new QGroupBox(tr("Dwell"), page);
     auto *form = tightForm(group);
-    cbDwell = new QCheckBox(tr("Click by resting the pointer"), group);
+    cbDwell = new QCheckBox(tr("Click by resting"), group);
     cbDwell->setObjectName(QStringLiteral("cbDwell"));
     cbDwell->setToolTip(tr("A button is clicked when the pointer rests on it (View > Dwell, F8)"));
     edDwellTime = numberBox("edDwellTime", DwellSettings::kShortestDwell,
@@ -134,7 +134,7 @@ QWidget *SpeechTab::buildDwellGroup(QWidget *page)
     edDwellPause->setToolTip(tr("Nothing is clicked this long after a click or a panel change"));
     cbDwellRightClick = new QComboBox(group);
     cbDwellRightClick->setObjectName(QStringLiteral("cbDwellRightClick"));
-    cbDwellRightClick->addItems({tr("on the corner mark"), tr("never")});
+    cbDwellRightClick->addItems({tr("corner mark"), tr("never")});
     cbDwellRightClick->setToolTip(
         tr("Whether resting on the mark in a button's corner gives its right click"));
     form->addRow(cbDwell);
