@@ -1,6 +1,6 @@
 #include "panels/ui/dwell_selector.h"
 #include "prefs/view_settings.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 #include "window_fixture.h"
 
 #include <QComboBox>
