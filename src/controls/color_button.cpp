@@ -362,9 +362,35 @@ void TColorButton::paintEvent(QPaintEvent *)
         painter.drawPixmap(pictureRect(), m_picture);
     if (m_armed)
         drawArmedMarker(painter, inner, caption);
-    if (text().isEmpty())
-        return;
-    drawCaption(painter, caption, 0);
+    if (!text().isEmpty())
+        drawCaption(painter, caption, 0);
+    // Over the caption, so that a long caption cannot hide it.
+    if (m_hasRightClick && isEnabled() && window()->property(kCornerMarkProperty).toBool())
+        drawCornerMark(painter, caption);
+}
+
+QRect TColorButton::cornerMarkRect() const
+{
+    // A share of the button, so it grows with the zoom, never too small to
+    // rest a shaky pointer on.
+    const int side = std::max(8, std::min(width(), height()) * 2 / 5);
+    return QRect(width() - side, 0, side, side);
+}
+
+void TColorButton::drawCornerMark(QPainter &painter, const QColor &mark) const
+{
+    // A triangle in the caption's colour, which reads on this face (in high
+    // contrast as well), edged in the opposite of that colour so that its
+    // shape holds where a low-contrast caption colour is near the face's.
+    const QRect r = cornerMarkRect();
+    const QPolygon triangle(
+        {r.topLeft(), QPoint(r.right() + 1, r.top()), QPoint(r.right() + 1, r.bottom() + 1)});
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(mark);
+    painter.setPen(QPen(mark.lightness() < 128 ? Qt::white : Qt::black, 1));
+    painter.drawPolygon(triangle);
+    painter.restore();
 }
 
 void TColorButton::drawArmedMarker(QPainter &painter, const QRect &inner, const QColor &mark) const

@@ -111,6 +111,14 @@ public:
     QColor paintedCaptionColor() const;
     int paintedBevelSize() const;
 
+    // The window's "dwellCornerMarks" property asks every enabled button
+    // with a right click to show a mark in its top right corner: the place
+    // a pointer rests on for that right click.
+    static constexpr const char *kCornerMarkProperty = "dwellCornerMarks";
+    bool hasRightClick() const { return m_hasRightClick; }
+    // The square the corner mark fills, whether it shows or not.
+    QRect cornerMarkRect() const;
+
     // Colour values are stored as $00BBGGRR integers.
     static QColor fromBgr(quint32 bgr);
     static quint32 toBgr(const QColor &color);
@@ -170,6 +178,7 @@ private:
     void drawFocus(QPainter &painter, const QRect &inner) const;
     void drawCaption(QPainter &painter, const QColor &color, int d) const;
     void drawArmedMarker(QPainter &painter, const QRect &inner, const QColor &mark) const;
+    void drawCornerMark(QPainter &painter, const QColor &mark) const;
     QColor captionColorOn(const QColor &face) const;
     void refreshHint();
 

@@ -40,6 +40,8 @@ target_sources(
           panels/ui/board_keys.h
           panels/ui/focus_ring_delegate.cpp
           panels/ui/focus_ring_delegate.h
+          panels/ui/dwell_selector.cpp
+          panels/ui/dwell_selector.h
           panels/ui/right_column.cpp
           panels/ui/right_column.h
           panels/ui/switch_scanner.cpp

@@ -33,10 +33,26 @@ const Field kFields[] = {
     {"scanAtStart", nullptr, nullptr, nullptr, nullptr, nullptr, &ScanSettings::startWithProgram},
 };
 
+// The dwell settings other than on and off and the right click.
+struct DwellField
+{
+    const char *key;
+    int DwellSettings::*number;
+};
+
+const DwellField kDwellFields[] = {
+    {"dwellTime", &DwellSettings::dwellTime},
+    {"dwellLockOn", &DwellSettings::lockOn},
+    {"dwellTolerance", &DwellSettings::tolerance},
+    {"dwellPause", &DwellSettings::pause},
+};
+
 const QString kZoomKey = QStringLiteral("zoom");
 const QString kHighContrastKey = QStringLiteral("highContrast");
 const QString kScanModeKey = QStringLiteral("scanMode");
 const QString kKeysToldKey = QStringLiteral("keysTold");
+const QString kDwellKey = QStringLiteral("dwell");
+const QString kDwellRightClickKey = QStringLiteral("dwellRightClick");
 
 SpeechSettings inRange(SpeechSettings speech)
 {
@@ -56,6 +72,53 @@ ScanSettings inRange(ScanSettings scan)
     if (scan.chooseKey.isEmpty())
         scan.chooseKey = ScanSettings().chooseKey;
     return scan;
+}
+
+DwellSettings inRange(DwellSettings dwell)
+{
+    dwell.dwellTime =
+        std::clamp(dwell.dwellTime, DwellSettings::kShortestDwell, DwellSettings::kLongestDwell);
+    dwell.lockOn = std::clamp(dwell.lockOn, 0, DwellSettings::kLongestLockOn);
+    dwell.tolerance =
+        std::clamp(dwell.tolerance, DwellSettings::kLeastTolerance, DwellSettings::kMostTolerance);
+    dwell.pause = std::clamp(dwell.pause, 0, DwellSettings::kLongestPause);
+    return dwell;
+}
+
+// A flag or a two-way choice is written 0 or 1; anything else is not read.
+bool readBit(const QString &value, bool *bit)
+{
+    if (value != QLatin1String("0") && value != QLatin1String("1"))
+        return false;
+    *bit = value == QLatin1String("1");
+    return true;
+}
+
+// False when key is none of the dwell keys.
+bool readDwell(const QString &key, const QString &value, DwellSettings *dwell)
+{
+    bool bit = false;
+    if (key == kDwellKey) {
+        if (readBit(value, &bit))
+            dwell->on = bit;
+        return true;
+    }
+    if (key == kDwellRightClickKey) {
+        if (readBit(value, &bit))
+            dwell->rightClick =
+                bit ? DwellSettings::RightClick::None : DwellSettings::RightClick::CornerMark;
+        return true;
+    }
+    for (const DwellField &field : kDwellFields) {
+        if (key != QLatin1String(field.key))
+            continue;
+        bool ok = false;
+        const int number = value.toInt(&ok);
+        if (ok)
+            dwell->*field.number = number;
+        return true;
+    }
+    return false;
 }
 
 // False when key is none of kFields.
@@ -107,6 +170,22 @@ void ViewSettings::setHighContrast(bool on)
     Q_EMIT highContrastChanged(on);
 }
 
+void ViewSettings::setDwell(const DwellSettings &dwell)
+{
+    const DwellSettings fitted = inRange(dwell);
+    if (fitted == m_dwell)
+        return;
+    m_dwell = fitted;
+    Q_EMIT dwellChanged();
+}
+
+void ViewSettings::setDwellOn(bool on)
+{
+    DwellSettings dwell = m_dwell;
+    dwell.on = on;
+    setDwell(dwell);
+}
+
 void ViewSettings::setSpeech(const SpeechSettings &speech)
 {
     const SpeechSettings fitted = inRange(speech);
@@ -135,6 +214,7 @@ bool ViewSettings::read(const QString &path, QString *error)
     m_unknown.clear();
     SpeechSettings speech = m_speech;
     ScanSettings scan = m_scan;
+    DwellSettings dwell = m_dwell;
     for (const QString &line : TextFile::splitLines(content.text)) {
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals <= 0)
@@ -154,12 +234,13 @@ bool ViewSettings::read(const QString &path, QString *error)
         } else if (key == kScanModeKey) {
             if (ok && (number == 0 || number == 1))
                 scan.mode = ScanSettings::Mode(number);
-        } else if (!readField(key, value, &speech, &scan)) {
+        } else if (!readField(key, value, &speech, &scan) && !readDwell(key, value, &dwell)) {
             m_unknown.append({key, value});
         }
     }
     setSpeech(speech);
     setScan(scan);
+    setDwell(dwell);
     return true;
 }
 
@@ -188,6 +269,10 @@ bool ViewSettings::write(const QString &path, QString *error) const
         else
             line(key, m_scan.*field.scanText);
     }
+    line(kDwellKey, QString::number(m_dwell.on ? 1 : 0));
+    for (const DwellField &field : kDwellFields)
+        line(QString::fromLatin1(field.key), QString::number(m_dwell.*field.number));
+    line(kDwellRightClickKey, QString::number(int(m_dwell.rightClick)));
     for (const auto &[key, value] : m_unknown)
         line(key, value);
     return TextFile::write(path, text, TextFile::Encoding::Utf8, error,

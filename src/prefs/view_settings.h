@@ -38,8 +38,31 @@ struct ScanSettings
     bool operator==(const ScanSettings &) const = default;
 };
 
+// Choosing by resting the pointer on a button, for people who steer it with
+// the head, the eyes or a joystick and cannot press a mouse button.
+struct DwellSettings
+{
+    // Where a right click is found: on a small mark in a corner of each
+    // button that has one, or nowhere.
+    enum class RightClick { CornerMark, None };
+    static constexpr int kShortestDwell = 300;
+    static constexpr int kLongestDwell = 3000;
+    static constexpr int kLongestLockOn = 2000;
+    static constexpr int kLongestPause = 3000;
+    static constexpr int kLeastTolerance = 2;
+    static constexpr int kMostTolerance = 60;
+
+    bool on = false;
+    int dwellTime = 1000; // ms the countdown runs
+    int lockOn = 250;     // ms of rest before the countdown shows
+    int tolerance = 10;   // pixels the pointer may wander, at 100 % zoom
+    int pause = 750;      // ms after a choice, or a panel coming or going
+    RightClick rightClick = RightClick::CornerMark;
+    bool operator==(const DwellSettings &) const = default;
+};
+
 // How the program is seen and worked: the zoom of the board and its high
-// contrast faces, speech and switch scanning, and whatever later settings of
+// contrast faces, speech, switch scanning and dwell, and whatever later settings of
 // the same kind join them. They live in "view.ini" beside prefs.ini rather
 // than in it, because prefs.ini is read by line number and its 57 lines are
 // fixed. view.ini is "key=value" lines, so a setting can be added without
@@ -75,6 +98,9 @@ public:
     // Whether the window has once told how to reach the board by keyboard.
     bool keysToldOnce() const { return m_keysTold; }
     void setKeysToldOnce() { m_keysTold = true; }
+    const DwellSettings &dwell() const { return m_dwell; }
+    void setDwell(const DwellSettings &dwell);
+    void setDwellOn(bool on);
 
     // A missing file leaves the defaults and is no error; a line that
     // cannot be read leaves its setting at the default. False (and *error
@@ -89,6 +115,7 @@ Q_SIGNALS:
     void highContrastChanged(bool on);
     void speechChanged();
     void scanChanged();
+    void dwellChanged();
 
 private:
     int m_zoom = kMinZoom;
@@ -96,6 +123,7 @@ private:
     SpeechSettings m_speech;
     ScanSettings m_scan;
     bool m_keysTold = false;
+    DwellSettings m_dwell;
     // Lines of keys this version does not use, in file order.
     QList<QPair<QString, QString>> m_unknown;
 };

@@ -334,7 +334,8 @@ TEST(ViewSettings, ReadKeepsWhatItCannotUseAndBringsNumbersIntoRange)
     ProgramDirFixture program;
     program.write("view.ini",
                   "zoom=260\nhighContrast=1\nrate=99\nscanMode=1\nscanInterval=40\n"
-                  "voice=  en-gb \nnot a line\nfutureKey=7\nspeakWords=yes\nscanAtStart=1\n");
+                  "voice=  en-gb \nnot a line\nfutureKey=7\nspeakWords=yes\nscanAtStart=1\n"
+                  "dwell=2\ndwellTime=50\ndwellPause=x\ndwellRightClick=1\n");
     ViewSettings view;
     int zoomed = 0;
     QObject::connect(&view, &ViewSettings::zoomChanged, [&zoomed] { ++zoomed; });
@@ -349,6 +350,11 @@ TEST(ViewSettings, ReadKeepsWhatItCannotUseAndBringsNumbersIntoRange)
     EXPECT_EQ(view.scan().mode, ScanSettings::Mode::TwoSwitches);
     EXPECT_EQ(view.scan().interval, 500);
     EXPECT_TRUE(view.scan().startWithProgram);
+    EXPECT_FALSE(view.dwell().on);
+    EXPECT_EQ(view.dwell().dwellTime, DwellSettings::kShortestDwell);
+    EXPECT_EQ(view.dwell().pause, 750);
+    EXPECT_EQ(view.dwell().rightClick, DwellSettings::RightClick::None);
+    view.setDwellOn(true);
 
     for (int i = 0; i < 10; ++i)
         view.zoomIn();
@@ -359,6 +365,7 @@ TEST(ViewSettings, ReadKeepsWhatItCannotUseAndBringsNumbersIntoRange)
     EXPECT_EQ(again.zoom(), 300);
     EXPECT_EQ(again.speech(), view.speech());
     EXPECT_EQ(again.scan(), view.scan());
+    EXPECT_EQ(again.dwell(), view.dwell());
     EXPECT_TRUE(program.read("view.ini").contains("futureKey=7\n"));
 
     ViewSettings fresh;

@@ -31,6 +31,11 @@ convert "$work/out/window.png" -crop 640x188+0+271 +repage "$out/board.png"
 for f in "$work"/out/*.png; do
   name=$(basename "$f")
   [ "$name" = window.png ] && continue
+  if [ "$name" = dwell.png ]; then
+    # The countdown lies just outside its button: a wider cut, shown large.
+    convert "$f" -crop 330x90+0+264 +repage -scale 200% "$out/$name"
+    continue
+  fi
   convert "$f" -crop 640x188+0+271 +repage "$out/$name"
 done
 ls -l "$out"

@@ -56,6 +56,10 @@ public:
     // The zoom in percent, as the board's: rows, strips and words grow with it.
     void setZoom(int percent);
 
+    // The list itself, for the switch scanner and dwell, which step through
+    // or rest on its rows.
+    QListWidget *wordList() const { return lbRight; }
+
 Q_SIGNALS:
     void pickRequested();
     // A window resize corrected the column width (to text).

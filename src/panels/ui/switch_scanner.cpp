@@ -1,6 +1,7 @@
 #include "panels/ui/switch_scanner.h"
 
 #include "controls/color_button.h"
+#include "controls/frame_paint.h"
 #include "panels/ui/board.h"
 #include "panels/ui/word_list_clicks.h"
 #include "panels/word_groups.h"
@@ -27,11 +28,7 @@ public:
     explicit HighlightFrame(QWidget *parent)
         : QWidget(parent)
     {
-        setObjectName(QStringLiteral("scanHighlight"));
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAttribute(Qt::WA_NoSystemBackground);
-        setFocusPolicy(Qt::NoFocus);
-        hide();
+        makeOverlay(this, "scanHighlight");
     }
 
     void frame(const QRect &inner, bool dashed)

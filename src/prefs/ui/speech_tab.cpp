@@ -61,6 +61,7 @@ SpeechTab::SpeechTab(QWidget *page, ViewSettings &view, EngineQuery engine, QObj
     row->setContentsMargins(4, 2, 4, 2);
     row->addWidget(buildSpeechGroup(page), 4);
     row->addWidget(buildScanGroup(page), 5);
+    row->addWidget(buildDwellGroup(page), 4);
 }
 
 QWidget *SpeechTab::buildSpeechGroup(QWidget *page)
@@ -121,6 +122,37 @@ QWidget *SpeechTab::buildScanGroup(QWidget *page)
     return group;
 }
 
+QWidget *SpeechTab::buildDwellGroup(QWidget *page)
+{
+    auto *group = new QGroupBox(tr("Dwell"), page);
+    auto *form = tightForm(group);
+    cbDwell = new QCheckBox(tr("Click by resting"), group);
+    cbDwell->setObjectName(QStringLiteral("cbDwell"));
+    cbDwell->setToolTip(tr("A button is clicked when the pointer rests on it (View > Dwell, F8)"));
+    edDwellTime = numberBox("edDwellTime", DwellSettings::kShortestDwell,
+                            DwellSettings::kLongestDwell, 100, group);
+    edDwellTime->setToolTip(tr("How long the countdown runs before the click"));
+    edLockOn = numberBox("edLockOn", 0, DwellSettings::kLongestLockOn, 50, group);
+    edLockOn->setToolTip(tr("How long the pointer rests before the countdown shows"));
+    edTolerance = numberBox("edTolerance", DwellSettings::kLeastTolerance,
+                            DwellSettings::kMostTolerance, 1, group);
+    edTolerance->setToolTip(tr("How far the pointer may wander without starting again"));
+    edDwellPause = numberBox("edDwellPause", 0, DwellSettings::kLongestPause, 50, group);
+    edDwellPause->setToolTip(tr("Nothing is clicked this long after a click or a panel change"));
+    cbDwellRightClick = new QComboBox(group);
+    cbDwellRightClick->setObjectName(QStringLiteral("cbDwellRightClick"));
+    cbDwellRightClick->addItems({tr("corner mark"), tr("never")});
+    cbDwellRightClick->setToolTip(
+        tr("Whether resting on the mark in a button's corner gives its right click"));
+    form->addRow(cbDwell);
+    form->addRow(buddyLabel(tr("Dwell time (ms):"), group, edDwellTime), edDwellTime);
+    form->addRow(buddyLabel(tr("Lock-on (ms):"), group, edLockOn), edLockOn);
+    form->addRow(buddyLabel(tr("Tolerance (px):"), group, edTolerance), edTolerance);
+    form->addRow(buddyLabel(tr("Pause (ms):"), group, edDwellPause), edDwellPause);
+    form->addRow(buddyLabel(tr("Right click:"), group, cbDwellRightClick), cbDwellRightClick);
+    return group;
+}
+
 void SpeechTab::showEngine(const Engine &engine)
 {
     const QString current = cbVoice->currentText();
@@ -161,6 +193,14 @@ void SpeechTab::load()
     edHoldTime->setValue(scan.holdForRightClick);
     chooseStored(cbMoveKey, scan.moveKey);
     chooseStored(cbChooseKey, scan.chooseKey);
+
+    const DwellSettings &dwell = m_view.dwell();
+    cbDwell->setChecked(dwell.on);
+    edDwellTime->setValue(dwell.dwellTime);
+    edLockOn->setValue(dwell.lockOn);
+    edTolerance->setValue(dwell.tolerance);
+    edDwellPause->setValue(dwell.pause);
+    cbDwellRightClick->setCurrentIndex(dwell.rightClick == DwellSettings::RightClick::None ? 1 : 0);
 }
 
 void SpeechTab::apply()
@@ -183,4 +223,15 @@ void SpeechTab::apply()
     scan.moveKey = cbMoveKey->currentText();
     scan.chooseKey = cbChooseKey->currentText();
     m_view.setScan(scan);
+
+    DwellSettings dwell = m_view.dwell();
+    dwell.on = cbDwell->isChecked();
+    dwell.dwellTime = edDwellTime->value();
+    dwell.lockOn = edLockOn->value();
+    dwell.tolerance = edTolerance->value();
+    dwell.pause = edDwellPause->value();
+    dwell.rightClick = cbDwellRightClick->currentIndex() == 1
+                           ? DwellSettings::RightClick::None
+                           : DwellSettings::RightClick::CornerMark;
+    m_view.setDwell(dwell);
 }

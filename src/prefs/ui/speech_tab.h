@@ -12,7 +12,7 @@ class QWidget;
 class ViewSettings;
 
 // The preferences tab tabSpeech: when the program speaks, with which voice,
-// and how switch scanning steps. Like the other tabs its boxes are a copy:
+// how switch scanning steps and how dwell chooses. Like the other tabs its boxes are a copy:
 // apply() stores them, and load() (each time the panel opens) drops what
 // was left unapplied.
 class SpeechTab : public QObject
@@ -37,6 +37,7 @@ public:
 private:
     QWidget *buildSpeechGroup(QWidget *page);
     QWidget *buildScanGroup(QWidget *page);
+    QWidget *buildDwellGroup(QWidget *page);
     void showEngine(const Engine &engine);
 
     ViewSettings &m_view;
@@ -54,4 +55,10 @@ private:
     QSpinBox *edHoldTime = nullptr;
     QComboBox *cbMoveKey = nullptr;
     QComboBox *cbChooseKey = nullptr;
+    QCheckBox *cbDwell = nullptr;
+    QSpinBox *edDwellTime = nullptr;
+    QSpinBox *edLockOn = nullptr;
+    QSpinBox *edTolerance = nullptr;
+    QSpinBox *edDwellPause = nullptr;
+    QComboBox *cbDwellRightClick = nullptr;
 };

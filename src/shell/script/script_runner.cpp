@@ -13,12 +13,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -40,7 +43,7 @@ constexpr CommandForm kCommands[] = {
     {"click", 1},    {"dblclick", 1}, {"rclick", 1},  {"key", -2}, {"type", -1}, {"caret", 1},
     {"clickend", 0}, {"select", 2},   {"choose", -3}, {"pick", 2}, {"set", -3},  {"word", -1},
     {"answer", -1},  {"open", -1},    {"save", -1},   {"show", 1}, {"print", 0}, {"state", 0},
-    {"expect", -1},  {"shot", -1},    {"quit", 0},    {"wait", 1}, {"hold", 2},
+    {"expect", -1},  {"shot", -1},    {"quit", 0},    {"wait", 1}, {"hold", 2}, {"hover", -2},
 };
 
 const CommandForm *findForm(const QString &name)
@@ -182,6 +185,10 @@ bool ScriptRunner::parse(const QStringList &lines, QList<Command> *commands)
                                                   ? 1
                                                   : 0),
                              words.end(), isNumber);
+        // "hover NAME MS" or "hover off".
+        if (ok && command.name == QLatin1String("hover"))
+            ok = words.size() == 2 ? isNumber(words.at(1))
+                                   : words.size() == 1 && words.at(0) == QLatin1String("off");
         if (ok && (command.name == QLatin1String("open") || command.name == QLatin1String("save") ||
                    command.name == QLatin1String("shot")))
             ok = !command.rest.isEmpty();
@@ -321,14 +328,11 @@ bool ScriptRunner::execute(const Command &command)
         return true;
     }
     if (name == QLatin1String("wait")) {
-        // Timers fire and events arrive as they would while a person
-        // waits.
-        QEventLoop loop;
-        QTimer::singleShot(std::max(0, command.rest.trimmed().toInt()), &loop, &QEventLoop::quit);
-        loop.exec();
-        settle();
+        runFor(command.rest.trimmed().toInt());
         return true;
     }
+    if (name == QLatin1String("hover"))
+        return hover(command);
     if (name == QLatin1String("quit")) {
         m_window->close();
         settle();
@@ -377,6 +381,52 @@ bool ScriptRunner::clickControl(const Command &command, bool right, bool twice)
     } else
         ScriptEvents::mouseClick(widget, right ? Qt::RightButton : Qt::LeftButton, centre);
     return true;
+}
+
+void ScriptRunner::runFor(int ms)
+{
+    // Timers fire and events arrive as they would while a person waits.
+    QEventLoop loop;
+    QTimer::singleShot(std::max(0, ms), &loop, &QEventLoop::quit);
+    loop.exec();
+    settle();
+}
+
+bool ScriptRunner::hover(const Command &command)
+{
+    const QStringList words = command.rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.size() == 1) {
+        QCursor::setPos(pointOffWindow());
+        settle();
+        return true;
+    }
+    QWidget *widget = visibleWidget(command, words.at(0), true);
+    if (!widget)
+        return false;
+    // The pointer itself moves, so the program sees what a hand or a head
+    // pointer would give it.
+    QCursor::setPos(widget->mapToGlobal(widget->rect().center()));
+    runFor(words.at(1).toInt());
+    return true;
+}
+
+QPoint ScriptRunner::pointOffWindow() const
+{
+    // Beside the window where the screen has room; a window that fills the
+    // screen leaves its status bar, where no control is.
+    const QRect frame = m_window->frameGeometry();
+    const QRect screen = m_window->screen()->geometry();
+    const QPoint beside[] = {
+        QPoint(frame.right() + 10, frame.center().y()),
+        QPoint(frame.center().x(), frame.bottom() + 10),
+        QPoint(frame.left() - 10, frame.center().y()),
+        QPoint(frame.center().x(), frame.top() - 10),
+    };
+    for (const QPoint &point : beside)
+        if (screen.contains(point))
+            return point;
+    const QWidget *status = m_window->statusBar();
+    return status->mapToGlobal(QPoint(status->width() - 4, status->height() / 2));
 }
 
 bool ScriptRunner::pressKey(const Command &command)

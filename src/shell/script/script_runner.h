@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -46,6 +47,9 @@ private:
     void out(const QString &line);
 
     bool clickControl(const Command &command, bool right, bool twice);
+    void runFor(int ms);
+    bool hover(const Command &command);
+    QPoint pointOffWindow() const;
     bool pressKey(const Command &command);
     bool typeText(const QString &text);
     bool placeCaret(const Command &command);

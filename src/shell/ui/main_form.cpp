@@ -7,6 +7,7 @@
 #include "morph/ui/inflection_buttons.h"
 #include "panels/ui/board.h"
 #include "panels/ui/board_keys.h"
+#include "panels/ui/dwell_selector.h"
 #include "panels/ui/right_column.h"
 #include "panels/ui/switch_scanner.h"
 #include "panels/ui/word_panels.h"
@@ -144,6 +145,7 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
     setupBoard();
     setupKeyboard();
     setupScanning();
+    setupDwell();
     resize(640, 450);
     setAcceptDrops(true);
     FormCreate();
@@ -353,11 +355,28 @@ void TMainForm::setupScanning()
         if (m_speech->speaksFocus())
             m_speech->speaker().say(Speaker::Kind::Focus, text);
     });
-    m_scanner->addSideList(m_rightColumn->findChild<QListWidget *>(QStringLiteral("lbRight")));
+    m_scanner->addSideList(m_rightColumn->wordList());
     // A switch can answer "Save changes?" but cannot type a file name.
     m_document->saveUnasked = [this] { return m_scanner->isScanning(); };
     connect(m_document, &Document::savedUnasked, this, [this](const QString &path) {
         statusBar()->showMessage(tr("Saved as %1").arg(QDir::toNativeSeparators(path)));
+    });
+}
+
+void TMainForm::setupDwell()
+{
+    m_dwell = new DwellSelector(m_board, this, &m_view);
+    m_dwell->addRowTarget(m_rightColumn->wordList());
+    QMenu *menu = m_viewMenu;
+    QAction *dwell =
+        addMenuAction(menu, "miDwell", tr("&Dwell"), QKeySequence(QStringLiteral("F8")), [] {});
+    dwell->setCheckable(true);
+    connect(dwell, &QAction::toggled, &m_view, &ViewSettings::setDwellOn);
+    connect(&m_view, &ViewSettings::dwellChanged, dwell,
+            [this, dwell] { dwell->setChecked(m_view.dwell().on); });
+    connect(m_dwell, &DwellSelector::hoverSpoken, this, [this](const QString &text) {
+        if (m_view.speech().speakFocus)
+            m_speech->speaker().say(Speaker::Kind::Focus, text);
     });
 }
 

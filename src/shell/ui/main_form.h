@@ -30,6 +30,7 @@ class RecoveryKeeper;
 class Ruler;
 class StatusPanel;
 class SwitchScanner;
+class DwellSelector;
 class InflectionButtons;
 class QComboBox;
 class QScrollArea;
@@ -74,6 +75,7 @@ public:
     Document *document() const { return m_document; }
     Board *board() const { return m_board; }
     SwitchScanner *scanner() const { return m_scanner; }
+    DwellSelector *dwell() const { return m_dwell; }
     FormatBar *formatBar() const { return m_formatBar; }
     EditCommands *editCommands() const { return m_editCommands; }
     Ruler *ruler() const { return m_ruler; }
@@ -112,6 +114,7 @@ private:
     void setupKeyboard();
     // Switch scanning of the board, and its View menu command.
     void setupScanning();
+    void setupDwell();
     void FormCreate();
     void applyPreferences();
     void collectPreferences();
@@ -161,6 +164,7 @@ private:
     Document *m_document = nullptr;
     Board *m_board = nullptr;
     SwitchScanner *m_scanner = nullptr;
+    DwellSelector *m_dwell = nullptr;
     ComposeButtons *m_compose = nullptr;
     WordPanels *m_wordPanels = nullptr;
     AddWordPanel *m_addWord = nullptr;
