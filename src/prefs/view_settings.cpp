@@ -34,6 +34,9 @@ const Field kFields[] = {
 const QString kZoomKey = QStringLiteral("zoom");
 const QString kHighContrastKey = QStringLiteral("highContrast");
 const QString kScanModeKey = QStringLiteral("scanMode");
+const QString kPredictionButtonsKey = QStringLiteral("predictionButtons");
+const QString kPredictionLearnKey = QStringLiteral("predictionLearn");
+const QString kPredictionLearnOpenedKey = QStringLiteral("predictionLearnOpened");
 
 SpeechSettings inRange(SpeechSettings speech)
 {
@@ -120,6 +123,16 @@ void ViewSettings::setScan(const ScanSettings &scan)
     Q_EMIT scanChanged();
 }
 
+void ViewSettings::setPrediction(const PredictionSettings &prediction)
+{
+    PredictionSettings fitted = prediction;
+    fitted.buttons = std::clamp(fitted.buttons, 0, PredictionSettings::kMaxButtons);
+    if (fitted == m_prediction)
+        return;
+    m_prediction = fitted;
+    Q_EMIT predictionChanged();
+}
+
 bool ViewSettings::read(const QString &path, QString *error)
 {
     if (!QFileInfo::exists(path))
@@ -130,6 +143,7 @@ bool ViewSettings::read(const QString &path, QString *error)
     m_unknown.clear();
     SpeechSettings speech = m_speech;
     ScanSettings scan = m_scan;
+    PredictionSettings prediction = m_prediction;
     for (const QString &line : TextFile::splitLines(content.text)) {
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals <= 0)
@@ -147,12 +161,20 @@ bool ViewSettings::read(const QString &path, QString *error)
         } else if (key == kScanModeKey) {
             if (ok && (number == 0 || number == 1))
                 scan.mode = ScanSettings::Mode(number);
+        } else if (key == kPredictionButtonsKey) {
+            if (ok)
+                prediction.buttons = number;
+        } else if (key == kPredictionLearnKey || key == kPredictionLearnOpenedKey) {
+            if (ok && (number == 0 || number == 1))
+                (key == kPredictionLearnKey ? prediction.learn : prediction.learnOpened) =
+                    number == 1;
         } else if (!readField(key, value, &speech, &scan)) {
             m_unknown.append({key, value});
         }
     }
     setSpeech(speech);
     setScan(scan);
+    setPrediction(prediction);
     return true;
 }
 
@@ -178,6 +200,9 @@ bool ViewSettings::write(const QString &path, QString *error) const
         else
             line(key, m_scan.*field.scanText);
     }
+    line(kPredictionButtonsKey, QString::number(m_prediction.buttons));
+    line(kPredictionLearnKey, QString::number(m_prediction.learn ? 1 : 0));
+    line(kPredictionLearnOpenedKey, QString::number(m_prediction.learnOpened ? 1 : 0));
     for (const auto &[key, value] : m_unknown)
         line(key, value);
     return TextFile::write(path, text, TextFile::Encoding::Utf8, error);

@@ -37,6 +37,17 @@ struct ScanSettings
     bool operator==(const ScanSettings &) const = default;
 };
 
+// The row of predicted words above the board, and what it learns from.
+struct PredictionSettings
+{
+    static constexpr int kMaxButtons = 9;
+
+    int buttons = 6;          // 0 hides the row
+    bool learn = true;        // from each document saved
+    bool learnOpened = false; // and from each document opened
+    bool operator==(const PredictionSettings &) const = default;
+};
+
 // How the program is seen and worked: the zoom of the board and its high
 // contrast faces, speech and switch scanning, and whatever later settings of
 // the same kind join them. They live in "view.ini" beside prefs.ini rather
@@ -71,6 +82,8 @@ public:
     void setSpeech(const SpeechSettings &speech);
     const ScanSettings &scan() const { return m_scan; }
     void setScan(const ScanSettings &scan);
+    const PredictionSettings &prediction() const { return m_prediction; }
+    void setPrediction(const PredictionSettings &prediction);
 
     // A missing file leaves the defaults and is no error; a line that
     // cannot be read leaves its setting at the default. False (and *error
@@ -85,12 +98,14 @@ Q_SIGNALS:
     void highContrastChanged(bool on);
     void speechChanged();
     void scanChanged();
+    void predictionChanged();
 
 private:
     int m_zoom = kMinZoom;
     bool m_highContrast = false;
     SpeechSettings m_speech;
     ScanSettings m_scan;
+    PredictionSettings m_prediction;
     // Lines of keys this version does not use, in file order.
     QList<QPair<QString, QString>> m_unknown;
 };

@@ -238,9 +238,13 @@ void SwitchScanner::showHighlight()
         return;
     }
     TColorButton *button = highlightedButton();
+    // A row outside the board (the lead row) is framed on its own widget.
+    QWidget *host = m_board->isAncestorOf(row.first()) ? m_board : row.first()->parentWidget();
+    if (frame->parentWidget() != host)
+        frame->setParent(host);
     QRect place;
     for (TColorButton *b : button ? QList<TColorButton *>{button} : row)
-        place |= QRect(b->mapTo(m_board, QPoint(0, 0)), b->size());
+        place |= QRect(b->mapTo(host, QPoint(0, 0)), b->size());
     frame->frame(place, m_phase == Phase::Buttons && !button);
     if (button) {
         button->setFocus(Qt::TabFocusReason);

@@ -5,6 +5,7 @@
 #include "panels/main_board_table.h"
 #include "panels/ui/board.h"
 #include "panels/ui/right_column.h"
+#include "predict/ui/prediction_tab.h"
 #include "prefs/preferences.h"
 #include "prefs/prefs_box_rules.h"
 #include "prefs/ui/buddy_label.h"
@@ -212,6 +213,7 @@ void PreferencesPanel::buildSpeechTab()
     // the bar scrolls rather than cut a caption.
     PageControl1->setUsesScrollButtons(true);
     m_speechTab = new SpeechTab(addTab("tabSpeech", tr(" Speech ")), *m_view, m_speechEngine, this);
+    m_predictionTab = new PredictionTab(addTab("tabPrediction", tr(" Prediction ")), *m_view, this);
 }
 
 QWidget *PreferencesPanel::addTab(const char *objectName, const QString &caption)
@@ -657,8 +659,10 @@ void PreferencesPanel::miOptionsClick()
     m_rightOrder = m_vocabulary.wordList(Vocabulary::List::RightList).entries();
     m_rightBefore = m_prefs.values();
     m_right.collectPreferences(m_rightBefore);
-    if (m_speechTab)
+    if (m_speechTab) {
         m_speechTab->load();
+        m_predictionTab->load();
+    }
     pPrefs->show();
     pPrefs->raise();
     Q_EMIT shownChanged(true);
@@ -695,8 +699,10 @@ void PreferencesPanel::btnOKprefsClick()
             nouns[box.nounCategory] = text;
     }
     m_vocabulary.setNounCaptions(nouns);
-    if (m_speechTab)
+    if (m_speechTab) {
         m_speechTab->apply();
+        m_predictionTab->apply();
+    }
 
     close();
     m_prefs.assign(edited);

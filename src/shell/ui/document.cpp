@@ -245,6 +245,7 @@ bool Document::OpenDocument(const QString &path, bool readOnly)
     markSaved();
     if (!warning.isEmpty())
         m_dialogs->message(warning);
+    Q_EMIT opened();
     return true;
 }
 
@@ -261,6 +262,7 @@ bool Document::saveTo(const QString &path)
         m_dialogs->message(error);
         return false;
     }
+    Q_EMIT saved();
     return true;
 }
 

@@ -91,6 +91,9 @@ Q_SIGNALS:
     void fileNameChanged();
     // After New has cleared the editor (the composition state starts again).
     void newDocument();
+    // The document was written to a file, or read from one.
+    void saved();
+    void opened();
 
 private:
     QString filters() const;

@@ -9,6 +9,8 @@
 #include "panels/ui/right_column.h"
 #include "panels/ui/switch_scanner.h"
 #include "panels/ui/word_panels.h"
+#include "predict/ui/prediction_host.h"
+#include "predict/ui/prediction_row.h"
 #include "prefs/startup_loader.h"
 #include "prefs/ui/preferences_panel.h"
 #include "shell/speech/speech_commands.h"
@@ -147,6 +149,18 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
     resize(640, 450);
     setAcceptDrops(true);
     FormCreate();
+    if (m_startupOk)
+        setupPrediction();
+}
+
+void TMainForm::setupPrediction()
+{
+    m_prediction = new PredictionHost(
+        {m_composition, m_vocab, *m_dialogs, m_view, m_prefs, RichEdit1, m_document, m_board,
+         statusBar(), findChild<QMenu *>(QStringLiteral("Edit1")), m_programDir, m_programDir},
+        this);
+    // Between the document and the board.
+    static_cast<QVBoxLayout *>(centralWidget()->layout())->insertWidget(2, m_prediction->row());
 }
 
 TMainForm::~TMainForm() = default;
@@ -532,6 +546,8 @@ void TMainForm::showEvent(QShowEvent *event)
     m_status->updateCaretPosition();
     m_status->RichEditChange();
     RichEdit1->setFocus();
+    if (m_prediction)
+        m_prediction->windowShown();
     // A folder, a pipe or a device named on the command line is refused
     // with a message; only a name that is not there is passed over.
     if (!m_documentArg.isEmpty() && QFileInfo::exists(m_documentArg))

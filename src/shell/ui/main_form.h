@@ -25,6 +25,7 @@ class EditCommands;
 class EditorSurface;
 class FormatBar;
 class PreferencesPanel;
+class PredictionHost;
 class PrinterChooser;
 class Ruler;
 class StatusPanel;
@@ -80,6 +81,7 @@ public:
     Vocabulary &vocabulary() { return m_vocab; }
     RightColumn *rightColumn() const { return m_rightColumn; }
     AddVerbPanel *addVerbPanel() const { return m_addVerb; }
+    PredictionHost *prediction() const { return m_prediction; }
 
     // A fixed word button: the word is its own tag and inserted fresh.
     void fixedWordClick(const QString &word);
@@ -145,6 +147,8 @@ private:
     void HelpManualItemClick();
     void HelpAbout();
     void setupSpeech(QMenu *menu);
+    // The row of predicted words above the board.
+    void setupPrediction();
 
     Composition m_composition;
     Preferences m_prefs;
@@ -169,6 +173,7 @@ private:
     WordPanels *m_wordPanels = nullptr;
     AddWordPanel *m_addWord = nullptr;
     AddVerbPanel *m_addVerb = nullptr;
+    PredictionHost *m_prediction = nullptr;
     PreferencesPanel *m_prefsPanel = nullptr;
     Ruler *m_ruler = nullptr;
     FormatBar *m_formatBar = nullptr;
