@@ -27,16 +27,6 @@ namespace {
 
 constexpr qsizetype kDocument = 1024 * 1024;
 
-void copyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    const QDir d(from);
-    for (const QString &f : d.entryList(QDir::Files))
-        QFile::copy(d.filePath(f), QDir(to).filePath(f));
-    for (const QString &sub : d.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        copyTree(d.filePath(sub), QDir(to).filePath(sub));
-}
-
 void percentiles(benchmark::State &state, std::vector<double> ms)
 {
     std::sort(ms.begin(), ms.end());
@@ -54,7 +44,7 @@ const QStringList kEndings = {QString(), QStringLiteral("t"), QStringLiteral("th
 void rowUpdate(benchmark::State &state)
 {
     QTemporaryDir dir;
-    copyTree(QStringLiteral(WORDLOOM_DATA_DIR), dir.path());
+    BenchDocuments::copyTree(QStringLiteral(WORDLOOM_DATA_DIR), dir.path());
     ScriptedDialogs dialogs;
     StartOptions options;
     options.programDir = dir.path();

@@ -43,75 +43,38 @@ QSet<QString> setOf(std::initializer_list<const char *> words)
     return set;
 }
 
-const QSet<QString> &modalWords()
-{
-    static const QSet<QString> s =
-        setOf({"can",    "could", "will",     "would",    "shall",     "should",  "may",    "might",
-               "must",   "do",    "does",     "did",      "don't",     "doesn't", "didn't", "can't",
-               "cannot", "won't", "wouldn't", "couldn't", "shouldn't", "mustn't", "'ll",    "'d"});
-    return s;
-}
-const QSet<QString> &beWords()
-{
-    static const QSet<QString> s =
-        setOf({"be", "am", "is", "are", "was", "were", "being", "been", "isn't", "aren't", "wasn't",
-               "weren't", "i'm", "he's", "she's", "it's", "you're", "we're", "they're"});
-    return s;
-}
-const QSet<QString> &haveWords()
-{
-    static const QSet<QString> s = setOf({"have", "has", "had", "having", "haven't", "hasn't",
-                                          "hadn't", "i've", "you've", "we've", "they've"});
-    return s;
-}
+const QSet<QString> kModalWords =
+    setOf({"can",    "could", "will",     "would",    "shall",     "should",  "may",    "might",
+           "must",   "do",    "does",     "did",      "don't",     "doesn't", "didn't", "can't",
+           "cannot", "won't", "wouldn't", "couldn't", "shouldn't", "mustn't", "'ll",    "'d"});
+const QSet<QString> kBeWords =
+    setOf({"be", "am", "is", "are", "was", "were", "being", "been", "isn't", "aren't", "wasn't",
+           "weren't", "i'm", "he's", "she's", "it's", "you're", "we're", "they're"});
+const QSet<QString> kHaveWords = setOf({"have", "has", "had", "having", "haven't", "hasn't",
+                                        "hadn't", "i've", "you've", "we've", "they've"});
 // Words that keep their own tag in the verb rules.
-const QSet<QString> &ownTagWords()
-{
-    static const QSet<QString> s = setOf({"to", "of", "while", "my", "your", "his", "her", "its",
+const QSet<QString> kOwnTagWords = setOf({"to", "of", "while", "my", "your", "his", "her", "its",
                                           "our", "their", "you", "we", "they", "he", "she", "it"});
-    return s;
-}
 // Words between a subject and its verb that leave the verb's form alone.
-const QSet<QString> &skippedWords()
-{
-    static const QSet<QString> s = setOf({"not", "never", "also", "always", "just", "really",
-                                          "still", "often", "only", "even", "already"});
-    return s;
-}
-const QSet<QString> &determiners()
-{
-    static const QSet<QString> s =
-        setOf({"<s>", "the", "a", "an", "this", "that", "my", "your", "his", "her", "its", "our",
-               "their", "every", "each", "no"});
-    return s;
-}
-const QSet<QString> &pluralMarkers()
-{
-    static const QSet<QString> s =
-        setOf({"two",   "three",   "four",     "five",    "six",    "seven",  "eight",
-               "nine",  "ten",     "eleven",   "twelve",  "twenty", "thirty", "forty",
-               "fifty", "hundred", "thousand", "several", "many",   "few",    "these",
-               "those", "both",    "various",  "numerous"});
-    return s;
-}
-const QSet<QString> &singularMarkers()
-{
-    static const QSet<QString> s =
-        setOf({"a", "an", "one", "this", "that", "each", "every", "another", "either", "neither"});
-    return s;
-}
-const QSet<QString> &degreeMarkers()
-{
-    static const QSet<QString> s =
-        setOf({"more", "most", "less", "least", "very", "too", "so", "quite", "rather", "how"});
-    return s;
-}
+const QSet<QString> kSkippedWords = setOf({"not", "never", "also", "always", "just", "really",
+                                           "still", "often", "only", "even", "already"});
+const QSet<QString> kDeterminers =
+    setOf({"<s>", "the", "a", "an", "this", "that", "my", "your", "his", "her", "its", "our",
+           "their", "every", "each", "no"});
+const QSet<QString> kPluralMarkers = setOf(
+    {"two",    "three",  "four",   "five",   "six",   "seven",   "eight",   "nine",     "ten",
+     "eleven", "twelve", "twenty", "thirty", "forty", "fifty",   "hundred", "thousand", "several",
+     "many",   "few",    "these",  "those",  "both",  "various", "numerous"});
+const QSet<QString> kSingularMarkers =
+    setOf({"a", "an", "one", "this", "that", "each", "every", "another", "either", "neither"});
+const QSet<QString> kDegreeMarkers =
+    setOf({"more", "most", "less", "least", "very", "too", "so", "quite", "rather", "how"});
 
 bool isNumberWord(const QString &key)
 {
     bool ok = false;
     const int n = key.toInt(&ok);
-    return (ok && n > 1) || pluralMarkers().contains(key);
+    return (ok && n > 1) || kPluralMarkers.contains(key);
 }
 
 bool offerable(const QString &key)
@@ -254,6 +217,8 @@ QList<Predictor::Prediction> Predictor::predict(const Context &ctx, int count) c
     QSet<QString> seen;
     for (const Candidate &c : std::as_const(ranked)) {
         Prediction p = shape(c, ctx);
+        if (p.word.isEmpty())
+            continue;
         // A form the context asks for must still fit the letters typed.
         if (!p.word.toLower().startsWith(prefix))
             p = chosen(p.forms, c.text);
@@ -277,11 +242,39 @@ Predictor::Prediction Predictor::shape(const Candidate &c, const Context &ctx) c
     // The word that decides the form, past a "not" or an adverb.
     QString prev = ctx.before2;
     QString prior = ctx.before1;
-    if (skippedWords().contains(prev)) {
+    if (kSkippedWords.contains(prev)) {
         prev = prior;
         prior.clear();
     }
-    const Class cls = classOf(c.model);
+    Class cls = classOf(c.model);
+
+    // The tag a button of this program would have left before the verb.
+    QString tag;
+    if (kModalWords.contains(prev))
+        tag = QStringLiteral("modal");
+    else if (kBeWords.contains(prev))
+        tag = QStringLiteral("be");
+    else if (kHaveWords.contains(prev))
+        tag = QStringLiteral("have");
+    else if (prev == QLatin1String("i"))
+        tag = QStringLiteral("I");
+    else if (kOwnTagWords.contains(prev))
+        tag = prev;
+    else if (kDeterminers.contains(prior) && classOf(m_model.find(prev)) == Class::Noun)
+        tag = QStringLiteral("noun");
+    else if (kDeterminers.contains(prior) && classOf(m_model.find(prev)) == Class::PluralNoun)
+        tag = QStringLiteral("pluralize");
+
+    // Right after a subject or a modal a word that is also a verb ("rule",
+    // "work") is the verb: never "he rule".
+    static const QSet<QString> kSubjects =
+        setOf({"I", "he", "she", "it", "you", "we", "they", "modal"});
+    if (cls != Class::ProperName && !isVerbClass(cls) && kSubjects.contains(tag) &&
+        !tableForms(c.key).isEmpty())
+        cls = Class::VerbBase;
+    // Nor "he house": a plain noun does not follow them.
+    if (cls == Class::Noun && kSubjects.contains(tag))
+        return {};
 
     if (cls == Class::Noun || cls == Class::PluralNoun) {
         const QString singular =
@@ -289,34 +282,17 @@ Predictor::Prediction Predictor::shape(const Candidate &c, const Context &ctx) c
         const QStringList forms{singular, pluralOf(singular.toLower(), c.model)};
         if (isNumberWord(prev))
             return chosen(forms, forms[1]);
-        if (singularMarkers().contains(prev))
+        if (kSingularMarkers.contains(prev))
             return chosen(forms, forms[0]);
         return chosen(forms, c.text);
     }
     if (cls >= Class::Adjective && cls <= Class::Superlative) {
         const QStringList forms = degreeForms(c.key, c.model);
-        return chosen(forms, degreeMarkers().contains(prev) ? forms[0] : c.text);
+        return chosen(forms, kDegreeMarkers.contains(prev) ? forms[0] : c.text);
     }
 
-    // The tag a button of this program would have left before the verb.
-    QString tag;
-    if (modalWords().contains(prev))
-        tag = QStringLiteral("modal");
-    else if (beWords().contains(prev))
-        tag = QStringLiteral("be");
-    else if (haveWords().contains(prev))
-        tag = QStringLiteral("have");
-    else if (prev == QLatin1String("i"))
-        tag = QStringLiteral("I");
-    else if (ownTagWords().contains(prev))
-        tag = prev;
-    else if (determiners().contains(prior) && classOf(m_model.find(prev)) == Class::Noun)
-        tag = QStringLiteral("noun");
-    else if (determiners().contains(prior) && classOf(m_model.find(prev)) == Class::PluralNoun)
-        tag = QStringLiteral("pluralize");
-
-    const bool helperBe = beWords().contains(c.key) && !c.key.contains(QLatin1Char('\''));
-    const bool helperHave = haveWords().contains(c.key) && !c.key.contains(QLatin1Char('\''));
+    const bool helperBe = kBeWords.contains(c.key) && !c.key.contains(QLatin1Char('\''));
+    const bool helperHave = kHaveWords.contains(c.key) && !c.key.contains(QLatin1Char('\''));
     const bool helperDo =
         QStringList{QStringLiteral("do"), QStringLiteral("does"), QStringLiteral("doing"),
                     QStringLiteral("did"), QStringLiteral("done")}
@@ -377,20 +353,26 @@ Predictor::Prediction Predictor::shape(const Candidate &c, const Context &ctx) c
     return chosen(forms, forms[form - 1]);
 }
 
+QStringList Predictor::tableForms(const QString &infinitive) const
+{
+    if (!m_vocabulary)
+        return {};
+    for (Vocabulary::List list : {Vocabulary::List::VerbTable, Vocabulary::List::GoVerbTable,
+                                  Vocabulary::List::SayVerbTable}) {
+        const VerbTable &table = m_vocabulary->verbTable(list);
+        if (const qsizetype row = table.find(infinitive); row >= 0)
+            return table.row(row);
+    }
+    return {};
+}
+
 QStringList Predictor::verbForms(const QString &key, quint32 modelIndex) const
 {
     const quint32 baseIndex =
         modelIndex == PredictionModel::kNone ? modelIndex : m_model.word(modelIndex).base;
     const QString base = baseIndex == PredictionModel::kNone ? key : m_model.word(baseIndex).key;
-    if (m_vocabulary) {
-        for (Vocabulary::List list : {Vocabulary::List::VerbTable, Vocabulary::List::GoVerbTable,
-                                      Vocabulary::List::SayVerbTable}) {
-            const VerbTable &table = m_vocabulary->verbTable(list);
-            const qsizetype row = table.find(base);
-            if (row >= 0)
-                return table.row(row);
-        }
-    }
+    if (const QStringList row = tableForms(base); !row.isEmpty())
+        return row;
     auto modelForm = [&](Class cls) {
         const quint32 w =
             baseIndex == PredictionModel::kNone ? baseIndex : m_model.formOf(baseIndex, cls);

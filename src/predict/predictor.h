@@ -40,6 +40,8 @@ private:
     struct Candidate;
     // The form of a candidate that the words before it ask for.
     Prediction shape(const Candidate &candidate, const PredictionText::Context &context) const;
+    // The five forms of a verb in the program's verb tables, or none.
+    QStringList tableForms(const QString &infinitive) const;
     QStringList verbForms(const QString &key, quint32 modelIndex) const;
     QString pluralOf(const QString &key, quint32 modelIndex) const;
     QStringList degreeForms(const QString &key, quint32 modelIndex) const;
