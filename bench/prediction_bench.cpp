@@ -36,10 +36,12 @@ void percentiles(benchmark::State &state, std::vector<double> ms)
     state.counters["p99_ms"] = ms[std::min(ms.size() - 1, ms.size() * 99 / 100)];
 }
 
-// Endings of the last word, so each update asks something different: no
-// letter, one, two.
-const QStringList kEndings = {QString(), QStringLiteral("t"), QStringLiteral("th"),
-                              QStringLiteral("w"), QStringLiteral("a")};
+// What each update finds before the caret, so each asks something
+// different: the next word after a common word (whose followers are the
+// most to weigh), and one after the first letters typed.
+const QStringList kEndings = {QStringLiteral(" the "), QStringLiteral(" the t"),
+                              QStringLiteral(" and "), QStringLiteral(" of w"),
+                              QStringLiteral(". A ")};
 
 void rowUpdate(benchmark::State &state)
 {

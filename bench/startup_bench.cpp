@@ -79,13 +79,19 @@ double median(std::vector<double> v)
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
-void startup(benchmark::State &state)
+void startupWith(benchmark::State &state, bool prediction)
 {
     QTemporaryDir dir;
     const QString programDir = dir.filePath(QStringLiteral("program"));
     BenchDocuments::copyTree(QStringLiteral(WORDLOOM_DATA_DIR), programDir);
-    const QString script = dir.filePath(QStringLiteral("empty.wls"));
-    QFile(script).open(QIODevice::WriteOnly);
+    // With prediction the script shows the prediction row: start-up with
+    // the word-prediction model read and a first row made.
+    const QString script = dir.filePath(QStringLiteral("start.wls"));
+    QFile scriptFile(script);
+    scriptFile.open(QIODevice::WriteOnly);
+    if (prediction)
+        scriptFile.write("show pPrediction\n");
+    scriptFile.close();
     const int buttons = windowButtons(programDir);
 
     const std::vector<std::string> wordloom = {WORDLOOM_EXE, "--play", script.toStdString(),
@@ -118,8 +124,22 @@ void startup(benchmark::State &state)
     state.counters["memory_ratio"] = median(wMem) / median(fMem);
 }
 
+void startup(benchmark::State &state)
+{
+    startupWith(state, false);
+}
+void startupPrediction(benchmark::State &state)
+{
+    startupWith(state, true);
+}
+
 BENCHMARK(startup)
     ->Name("Startup/wordloom_vs_floor")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(9);
+BENCHMARK(startupPrediction)
+    ->Name("Startup/with_prediction_vs_floor")
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(9);
