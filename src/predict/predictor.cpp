@@ -77,8 +77,12 @@ bool isNumberWord(const QString &key)
     return (ok && n > 1) || kPluralMarkers.contains(key);
 }
 
+// A word with a letter in it; of single letters only "a" and "I" are words
+// worth a button ("T" of "T-shirt" is not).
 bool offerable(const QString &key)
 {
+    if (key.size() == 1)
+        return key == QLatin1String("a") || key == QLatin1String("i");
     return std::any_of(key.cbegin(), key.cend(), [](QChar c) { return c.isLetter(); });
 }
 
@@ -344,6 +348,11 @@ Predictor::Prediction Predictor::shape(const Candidate &c, const Context &ctx) c
         return chosen(forms, word);
     }
 
+    // An inflected form the model could not trace to its verb ("cooling")
+    // keeps the corpus's form: the ending rules would only invent one.
+    if (cls != Class::VerbBase && c.model != PredictionModel::kNone &&
+        m_model.word(c.model).base == c.model && tableForms(c.key).isEmpty())
+        return chosen({c.text}, c.text);
     const QStringList forms = verbForms(c.key, c.model);
     // After "be" an "-ing" form or a past participle (passive) both stand.
     if (tag == QLatin1String("be") && (cls == Class::VerbIng || cls == Class::VerbParticiple))

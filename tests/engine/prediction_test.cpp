@@ -52,7 +52,8 @@ QStringList row(WordPrediction &p, const QString &text, int count = 6)
     return words;
 }
 
-// Rows of the verb tables in the column given, less those equal to `unless`.
+// Rows of the verb tables in the column given, less those equal to `unless`
+// (every row when it is -1).
 QSet<QString> verbColumn(int column, int unless)
 {
     QSet<QString> out;
@@ -60,7 +61,7 @@ QSet<QString> verbColumn(int column, int unless)
                       Vocabulary::List::SayVerbTable}) {
         const VerbTable &t = shipped().vocabulary.verbTable(list);
         for (qsizetype r = 0; r < t.size(); ++r)
-            if (t.row(r)[column] != t.row(r)[unless])
+            if (unless < 0 || t.row(r)[column] != t.row(r)[unless])
                 out.insert(t.row(r)[column]);
     }
     return out;
@@ -158,6 +159,17 @@ TEST(Prediction, VerbsAndNounsComeInTheFormTheContextNeeds)
     }
     p.setPastTense(true);
     EXPECT_TRUE(row(p, QStringLiteral("Then he "), 9).contains("was"));
+    // Forms are the model's or the verb tables', never made up by the ending
+    // rules ("coolinged"); no single letter but "a" and "I".
+    const QSet<QString> tabled = verbColumn(0, -1) + verbColumn(1, -1) + verbColumn(2, -1) +
+                                 verbColumn(3, -1) + verbColumn(4, -1);
+    for (const char *context : {"most of my summer ", "Then he ", "I have ", "the dogs ",
+                                "for every ", "a cool", "they were "})
+        for (const QString &w : row(p, QString::fromLatin1(context), 9)) {
+            EXPECT_TRUE(p.model().find(w.toLower()) != PredictionModel::kNone || tabled.contains(w))
+                << context << w.toStdString();
+            EXPECT_TRUE(w.size() > 1 || w == "a" || w == "I") << context << w.toStdString();
+        }
     p.setPastTense(false);
 }
 

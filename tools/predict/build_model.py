@@ -46,8 +46,9 @@ START, PAUSE = "<s>", ","
 SENTENCE_END = {".", "!", "?"}
 PAUSES = {",", ";", ":"}
 
-# Pruning: n-grams seen once carry little and make most of the file.
-MIN_WORD, MIN_BIGRAM, MIN_TRIGRAM = 2, 2, 2
+# Pruning: a word seen once is kept, to be completed once its first letters
+# are typed; pairs and triples seen once carry little and make most of the file.
+MIN_WORD, MIN_BIGRAM, MIN_TRIGRAM = 1, 2, 2
 
 
 def tag_class(tag):
