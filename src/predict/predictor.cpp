@@ -221,7 +221,8 @@ QList<Predictor::Prediction> Predictor::predict(const Context &ctx, int count) c
     QSet<QString> seen;
     for (const Candidate &c : std::as_const(ranked)) {
         Prediction p = shape(c, ctx);
-        if (p.word.isEmpty())
+        // A forgotten word stays forgotten when another word's form is it.
+        if (p.word.isEmpty() || m_user.isBlocked(p.word.toLower()))
             continue;
         // A form the context asks for must still fit the letters typed.
         if (!p.word.toLower().startsWith(prefix))

@@ -197,6 +197,9 @@ TEST(UserModelLearning, LearntSequencesOutrankTheCorpusAndForgottenWordsAreNever
     EXPECT_FALSE(row(again, QStringLiteral("Her quiet zor")).contains("zorblat"));
     ASSERT_TRUE(again.forget(QStringLiteral("the"), &error)); // a corpus word too
     EXPECT_FALSE(row(again, QStringLiteral("It is in ")).contains("the"));
+    ASSERT_TRUE(row(again, QStringLiteral("Then he ru"), 9).contains("runs"));
+    ASSERT_TRUE(again.forget(QStringLiteral("runs"), &error)); // nor as the form of "run"
+    EXPECT_FALSE(row(again, QStringLiteral("Then he ru"), 9).contains("runs"));
     ASSERT_TRUE(again.forgetAll(&error));
     EXPECT_TRUE(row(again, QStringLiteral("It is in ")).contains("the"));
 }
