@@ -7,6 +7,8 @@
 // Usage: prediction_savings [--buttons N] [--past] [--program-dir DIR] TEXT
 // DIR holds prediction.bin, words/ and exceptions/ (the data folder or a
 // program directory); the defaults are 6 buttons and the present tense.
+// tools/predict/sample_prose.txt, a memoir of a garden written for this
+// measurement, is English prose the model has never seen.
 
 #include "compose/dialogs.h"
 #include "compose/memory_surface.h"
