@@ -5,12 +5,12 @@
 // 99th percentile in milliseconds.
 #include "bench_documents.h"
 #include "compose/memory_surface.h"
-#include "predict/ui/prediction_host.h"
+#include "controls/document_editor.h"
 #include "predict/ui/prediction_row.h"
 #include "predict/word_prediction.h"
 #include "shell/script/scripted_dialogs.h"
-#include "shell/ui/document_editor.h"
 #include "shell/ui/main_form.h"
+#include "shell/ui/prediction_host.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,6 +4,4 @@ target_sources(
           predict/prediction_text.h predict/predictor.cpp predict/predictor.h
           predict/user_model.cpp predict/user_model.h predict/word_prediction.cpp
           predict/word_prediction.h)
-target_sources(wordloom_ui PRIVATE predict/ui/prediction_row.cpp predict/ui/prediction_row.h
-                                   predict/ui/prediction_tab.cpp predict/ui/prediction_tab.h
-                                   predict/ui/prediction_host.cpp predict/ui/prediction_host.h)
+target_sources(wordloom_ui PRIVATE predict/ui/prediction_row.cpp predict/ui/prediction_row.h)

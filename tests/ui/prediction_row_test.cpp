@@ -1,9 +1,9 @@
+#include "controls/document_editor.h"
 #include "panels/ui/switch_scanner.h"
-#include "predict/ui/prediction_host.h"
 #include "predict/ui/prediction_row.h"
 #include "qstring_printer.h"
 #include "shell/ui/document.h"
-#include "shell/ui/document_editor.h"
+#include "shell/ui/prediction_host.h"
 #include "window_fixture.h"
 
 #include <QApplication>

@@ -1,13 +1,13 @@
-#include "predict/ui/prediction_host.h"
+#include "shell/ui/prediction_host.h"
 
 #include "compose/composition.h"
 #include "compose/dialogs.h"
+#include "controls/document_editor.h"
 #include "panels/ui/board.h"
 #include "predict/ui/prediction_row.h"
 #include "prefs/preferences.h"
 #include "prefs/view_settings.h"
 #include "shell/ui/document.h"
-#include "shell/ui/document_editor.h"
 
 #include <QAction>
 #include <QDir>

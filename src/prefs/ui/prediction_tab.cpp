@@ -1,4 +1,4 @@
-#include "predict/ui/prediction_tab.h"
+#include "prefs/ui/prediction_tab.h"
 
 #include "prefs/ui/buddy_label.h"
 #include "prefs/view_settings.h"
