@@ -1,5 +1,7 @@
 #include "bench_documents.h"
 
+#include <QDir>
+#include <QFile>
 #include <array>
 
 namespace BenchDocuments {
@@ -79,6 +81,16 @@ QByteArray richText(qsizetype size)
     }
     rtf += "}\n";
     return rtf;
+}
+
+void copyTree(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    const QDir d(from);
+    for (const QString &f : d.entryList(QDir::Files))
+        QFile::copy(d.filePath(f), QDir(to).filePath(f));
+    for (const QString &sub : d.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        copyTree(d.filePath(sub), QDir(to).filePath(sub));
 }
 
 } // namespace BenchDocuments

@@ -15,4 +15,7 @@ QString prose(qsizetype size);
 // alignment, indents and \u escapes.
 QByteArray richText(qsizetype size);
 
+// Copies the folder from, with its subfolders, to the folder to.
+void copyTree(const QString &from, const QString &to);
+
 } // namespace BenchDocuments

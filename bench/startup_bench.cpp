@@ -2,6 +2,7 @@
 // vocabulary, against the floor program with as many plain buttons, run
 // alternately. Time is from spawning to exit; memory is the peak resident
 // size the kernel reports for the child.
+#include "bench_documents.h"
 #include "panels/ui/board.h"
 #include "shell/script/scripted_dialogs.h"
 #include "shell/ui/main_form.h"
@@ -58,16 +59,6 @@ ChildCost runChild(const std::vector<std::string> &args)
     return {std::chrono::duration<double>(end - start).count(), usage.ru_maxrss / 1024.0};
 }
 
-void copyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    const QDir d(from);
-    for (const QString &f : d.entryList(QDir::Files))
-        QFile::copy(d.filePath(f), QDir(to).filePath(f));
-    for (const QString &sub : d.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        copyTree(d.filePath(sub), QDir(to).filePath(sub));
-}
-
 // Every button of the real window, the board's colour buttons and the
 // tool bar's, with the panels that are built only when first shown.
 int windowButtons(const QString &programDir)
@@ -88,13 +79,19 @@ double median(std::vector<double> v)
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
-void startup(benchmark::State &state)
+void startupWith(benchmark::State &state, bool prediction)
 {
     QTemporaryDir dir;
     const QString programDir = dir.filePath(QStringLiteral("program"));
-    copyTree(QStringLiteral(WORDLOOM_DATA_DIR), programDir);
-    const QString script = dir.filePath(QStringLiteral("empty.wls"));
-    QFile(script).open(QIODevice::WriteOnly);
+    BenchDocuments::copyTree(QStringLiteral(WORDLOOM_DATA_DIR), programDir);
+    // With prediction the script shows the prediction row: start-up with
+    // the word-prediction model read and a first row made.
+    const QString script = dir.filePath(QStringLiteral("start.wls"));
+    QFile scriptFile(script);
+    scriptFile.open(QIODevice::WriteOnly);
+    if (prediction)
+        scriptFile.write("show pPrediction\n");
+    scriptFile.close();
     const int buttons = windowButtons(programDir);
 
     const std::vector<std::string> wordloom = {WORDLOOM_EXE, "--play", script.toStdString(),
@@ -127,8 +124,22 @@ void startup(benchmark::State &state)
     state.counters["memory_ratio"] = median(wMem) / median(fMem);
 }
 
+void startup(benchmark::State &state)
+{
+    startupWith(state, false);
+}
+void startupPrediction(benchmark::State &state)
+{
+    startupWith(state, true);
+}
+
 BENCHMARK(startup)
     ->Name("Startup/wordloom_vs_floor")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(9);
+BENCHMARK(startupPrediction)
+    ->Name("Startup/with_prediction_vs_floor")
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(9);

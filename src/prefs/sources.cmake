@@ -4,4 +4,5 @@ target_sources(
           prefs/prefs_box_rules.h prefs/startup_loader.cpp prefs/startup_loader.h
           prefs/view_settings.cpp prefs/view_settings.h)
 target_sources(wordloom_ui PRIVATE prefs/ui/preferences_panel.cpp prefs/ui/preferences_panel.h
-                                   prefs/ui/speech_tab.cpp prefs/ui/speech_tab.h prefs/ui/buddy_label.h)
+                                   prefs/ui/speech_tab.cpp prefs/ui/speech_tab.h prefs/ui/buddy_label.h
+                                   prefs/ui/prediction_tab.cpp prefs/ui/prediction_tab.h)

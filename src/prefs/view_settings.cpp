@@ -53,6 +53,9 @@ const QString kScanModeKey = QStringLiteral("scanMode");
 const QString kKeysToldKey = QStringLiteral("keysTold");
 const QString kDwellKey = QStringLiteral("dwell");
 const QString kDwellRightClickKey = QStringLiteral("dwellRightClick");
+const QString kPredictionButtonsKey = QStringLiteral("predictionButtons");
+const QString kPredictionLearnKey = QStringLiteral("predictionLearn");
+const QString kPredictionLearnOpenedKey = QStringLiteral("predictionLearnOpened");
 
 SpeechSettings inRange(SpeechSettings speech)
 {
@@ -204,6 +207,16 @@ void ViewSettings::setScan(const ScanSettings &scan)
     Q_EMIT scanChanged();
 }
 
+void ViewSettings::setPrediction(const PredictionSettings &prediction)
+{
+    PredictionSettings fitted = prediction;
+    fitted.buttons = std::clamp(fitted.buttons, 0, PredictionSettings::kMaxButtons);
+    if (fitted == m_prediction)
+        return;
+    m_prediction = fitted;
+    Q_EMIT predictionChanged();
+}
+
 bool ViewSettings::read(const QString &path, QString *error)
 {
     if (!QFileInfo::exists(path))
@@ -215,6 +228,7 @@ bool ViewSettings::read(const QString &path, QString *error)
     SpeechSettings speech = m_speech;
     ScanSettings scan = m_scan;
     DwellSettings dwell = m_dwell;
+    PredictionSettings prediction = m_prediction;
     for (const QString &line : TextFile::splitLines(content.text)) {
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals <= 0)
@@ -234,6 +248,13 @@ bool ViewSettings::read(const QString &path, QString *error)
         } else if (key == kScanModeKey) {
             if (ok && (number == 0 || number == 1))
                 scan.mode = ScanSettings::Mode(number);
+        } else if (key == kPredictionButtonsKey) {
+            if (ok)
+                prediction.buttons = number;
+        } else if (key == kPredictionLearnKey || key == kPredictionLearnOpenedKey) {
+            if (ok && (number == 0 || number == 1))
+                (key == kPredictionLearnKey ? prediction.learn : prediction.learnOpened) =
+                    number == 1;
         } else if (!readField(key, value, &speech, &scan) && !readDwell(key, value, &dwell)) {
             m_unknown.append({key, value});
         }
@@ -241,6 +262,7 @@ bool ViewSettings::read(const QString &path, QString *error)
     setSpeech(speech);
     setScan(scan);
     setDwell(dwell);
+    setPrediction(prediction);
     return true;
 }
 
@@ -273,6 +295,9 @@ bool ViewSettings::write(const QString &path, QString *error) const
     for (const DwellField &field : kDwellFields)
         line(QString::fromLatin1(field.key), QString::number(m_dwell.*field.number));
     line(kDwellRightClickKey, QString::number(int(m_dwell.rightClick)));
+    line(kPredictionButtonsKey, QString::number(m_prediction.buttons));
+    line(kPredictionLearnKey, QString::number(m_prediction.learn ? 1 : 0));
+    line(kPredictionLearnOpenedKey, QString::number(m_prediction.learnOpened ? 1 : 0));
     for (const auto &[key, value] : m_unknown)
         line(key, value);
     return TextFile::write(path, text, TextFile::Encoding::Utf8, error,

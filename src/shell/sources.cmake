@@ -40,6 +40,8 @@ target_sources(
           shell/ui/editor_surface.h
           shell/ui/main_form.cpp
           shell/ui/main_form.h
+          shell/ui/prediction_host.cpp
+          shell/ui/prediction_host.h
           shell/ui/tool_icons.cpp
           shell/ui/tool_icons.h
           shell/ui/widget_dialogs.cpp

@@ -18,6 +18,8 @@ protected:
         for (int line = 13; panelsOnLeftClick && line <= 19; ++line)
             setPrefsLine(line, QStringLiteral("0"));
         open();
+        // The board alone: the row of predicted words has tests of its own.
+        window->viewSettings().setPrediction({0, false, false});
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         window->editor()->setFocus();

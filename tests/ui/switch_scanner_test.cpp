@@ -12,6 +12,7 @@ protected:
     SwitchScanner &start(int hold = 1000)
     {
         open();
+        window->viewSettings().setPrediction({0, false, false}); // the board alone
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         ScanSettings scan;

@@ -151,6 +151,14 @@ QList<QList<TColorButton *>> Board::rowsUp() const
         places.append(QRect(button->mapTo(panel, QPoint(0, 0)), button->size()));
     }
     QList<QList<TColorButton *>> rows;
+    if (panel == m_main && m_leadRow && m_leadRow->isVisible()) {
+        QList<TColorButton *> lead;
+        for (TColorButton *button : m_leadRow->findChildren<TColorButton *>())
+            if (button->isVisibleTo(m_leadRow))
+                lead.append(button);
+        if (!lead.isEmpty())
+            rows.append(lead);
+    }
     for (const QList<int> &row : buttonRows(places)) {
         rows.append(QList<TColorButton *>());
         for (int index : row)

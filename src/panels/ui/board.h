@@ -54,8 +54,18 @@ public:
     // sub-panels that are up (the last one raised wins), else pMain.
     QWidget *panelUp() const;
     // The buttons of panelUp() that show, in the order of buttonRows():
-    // row by row from the top, each row from the left.
+    // row by row from the top, each row from the left. While pMain is up
+    // the lead row's showing buttons come first.
     QList<QList<TColorButton *>> rowsUp() const;
+
+    // A row of buttons outside the board that the keyboard and scanning
+    // treat as its first row (the predicted words above it).
+    void setLeadRow(QWidget *row) { m_leadRow = row; }
+    // widget is on the board or on its lead row.
+    bool holds(const QWidget *widget) const
+    {
+        return isAncestorOf(widget) || (m_leadRow && m_leadRow->isAncestorOf(widget));
+    }
 
     // The caption font of board buttons: white bold Arial, 16 pixels, made
     // smaller only where a caption would not fit its button.
@@ -100,6 +110,7 @@ private:
     QHash<QObject *, Unzoomed> m_unzoomed;
 
     QWidget *m_main;
+    QPointer<QWidget> m_leadRow;
     QHash<QString, TColorButton *> m_buttons;
     QHash<QString, QList<std::function<void(TColorButton *)>>> m_waiting;
     // Building a panel changes what the board holds, not what it is; a

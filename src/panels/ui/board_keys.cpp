@@ -88,7 +88,7 @@ bool BoardKeys::eventFilter(QObject *watched, QEvent *event)
             return true;
         break;
     case QEvent::MouseButtonPress:
-        if (auto *b = qobject_cast<TColorButton *>(watched); b && m_board.isAncestorOf(b)) {
+        if (auto *b = qobject_cast<TColorButton *>(watched); b && m_board.holds(b)) {
             syncPanels();
             m_lastPressed = b;
         } else if (m_list && watched == m_list->viewport()) {
@@ -97,13 +97,13 @@ bool BoardKeys::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     case QEvent::FocusIn:
-        if (auto *b = qobject_cast<TColorButton *>(watched); b && m_board.isAncestorOf(b))
+        if (auto *b = qobject_cast<TColorButton *>(watched); b && m_board.holds(b))
             m_lastFocused = b;
         break;
     case QEvent::Show:
     case QEvent::Hide:
         if (watched->property("boardPanel").toBool() &&
-            m_board.isAncestorOf(static_cast<QWidget *>(watched)))
+            m_board.holds(static_cast<QWidget *>(watched)))
             syncPanels();
         break;
     default:
@@ -130,7 +130,7 @@ bool BoardKeys::ownsKey(QObject *watched, const QKeyEvent *event) const
         const auto *edit = qobject_cast<QTextEdit *>(widget);
         return !edit || edit->tabChangesFocus() || edit->isReadOnly();
     }
-    const bool onBoard = qobject_cast<TColorButton *>(widget) && m_board.isAncestorOf(widget);
+    const bool onBoard = qobject_cast<TColorButton *>(widget) && m_board.holds(widget);
     if (!onBoard && !wordList(widget))
         return false;
     if (isShiftF10(event) || (mods & ~Qt::ShiftModifier) != Qt::NoModifier)
@@ -216,7 +216,7 @@ bool BoardKeys::boardKey(TColorButton *button, const QKeyEvent *event)
         }
         for (TColorButton *b : row) {
             buttons.append(b);
-            places.append(QRect(b->mapTo(&m_board, QPoint(0, 0)), b->size()));
+            places.append(QRect(m_board.mapFromGlobal(b->mapToGlobal(QPoint(0, 0))), b->size()));
         }
     }
     if (from < 0) {
@@ -318,7 +318,7 @@ bool BoardKeys::rightColumnReachable() const
 void BoardKeys::cycle(bool forward)
 {
     QWidget *focus = QApplication::focusWidget();
-    const bool onBoard = focus && m_board.isAncestorOf(focus);
+    const bool onBoard = focus && m_board.holds(focus);
     const bool onList = focus && focus == m_list;
     if (onBoard) {
         if (forward && rightColumnReachable())
@@ -417,7 +417,7 @@ bool BoardKeys::closePanelUp()
         return false;
     const QPointer<QWidget> opener = m_openers.value(up);
     QWidget *focus = QApplication::focusWidget();
-    const bool wasOnBoard = focus && (m_board.isAncestorOf(focus) || focus == m_list);
+    const bool wasOnBoard = focus && (m_board.holds(focus) || focus == m_list);
     if (QAbstractButton *exit = exitControl(up))
         exit->click();
     else

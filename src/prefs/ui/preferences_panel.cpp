@@ -9,6 +9,7 @@
 #include "prefs/preferences.h"
 #include "prefs/prefs_box_rules.h"
 #include "prefs/ui/buddy_label.h"
+#include "prefs/ui/prediction_tab.h"
 #include "vocab/vocabulary.h"
 
 #include <QButtonGroup>
@@ -195,6 +196,7 @@ void PreferencesPanel::buildSpeechTab()
         arrow->setAccessibleName(arrow->arrowType() == Qt::LeftArrow ? tr("earlier tabs")
                                                                      : tr("later tabs"));
     m_speechTab = new SpeechTab(addTab("tabSpeech", tr(" Speech ")), *m_view, m_speechEngine, this);
+    m_predictionTab = new PredictionTab(addTab("tabPrediction", tr(" Prediction ")), *m_view, this);
 }
 
 QWidget *PreferencesPanel::addTab(const char *objectName, const QString &caption)
@@ -650,8 +652,10 @@ void PreferencesPanel::miOptionsClick()
     m_rightOrder = m_vocabulary.wordList(Vocabulary::List::RightList).entries();
     m_rightBefore = m_prefs.values();
     m_right.collectPreferences(m_rightBefore);
-    if (m_speechTab)
+    if (m_speechTab) {
         m_speechTab->load();
+        m_predictionTab->load();
+    }
     pPrefs->show();
     pPrefs->raise();
     Q_EMIT shownChanged(true);
@@ -688,8 +692,10 @@ void PreferencesPanel::btnOKprefsClick()
             nouns[box.nounCategory] = text;
     }
     m_vocabulary.setNounCaptions(nouns);
-    if (m_speechTab)
+    if (m_speechTab) {
         m_speechTab->apply();
+        m_predictionTab->apply();
+    }
 
     close();
     m_prefs.assign(edited);

@@ -24,6 +24,7 @@ class RightColumn;
 class TColorButton;
 class Vocabulary;
 class ViewSettings;
+class PredictionTab;
 
 // The preferences panel pPrefs over the board (Edit > Options): seven tabs
 // of settings, OK and Cancel. The boxes are a copy of the preferences: OK
@@ -147,4 +148,5 @@ private:
     ViewSettings *m_view = nullptr;
     SpeechTab::EngineQuery m_speechEngine;
     SpeechTab *m_speechTab = nullptr;
+    PredictionTab *m_predictionTab = nullptr;
 };

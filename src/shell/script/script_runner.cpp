@@ -684,6 +684,9 @@ bool ScriptRunner::showControl(const Command &command)
         text = textEdit->toPlainText();
     else if (auto *action = qobject_cast<QAction *>(object))
         text = action->text();
+    // A panel that shows a list of its own says what it shows.
+    else if (const QVariant shown = object->property("scriptText"); shown.isValid())
+        text = shown.toString();
     else if (auto *widget = qobject_cast<QWidget *>(object))
         text = widget->windowTitle();
     out(ScriptedDialogs::escape(text));

@@ -254,6 +254,7 @@ bool Document::OpenDocument(const QString &path, bool readOnly)
     markSaved();
     if (!warning.isEmpty())
         m_dialogs->message(warning);
+    Q_EMIT opened();
     return true;
 }
 
@@ -369,6 +370,7 @@ bool Document::saveTo(const QString &path)
         return false;
     }
     remember(path);
+    Q_EMIT saved();
     return true;
 }
 

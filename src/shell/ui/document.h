@@ -119,6 +119,9 @@ Q_SIGNALS:
     void newDocument();
     // The file format changed between rich and plain text.
     void plainTextChanged(bool plain);
+    // The document was written to a file, or read from one.
+    void saved();
+    void opened();
 
 private:
     // What a file looked like on disk when it was last read or written

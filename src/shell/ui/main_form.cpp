@@ -11,6 +11,7 @@
 #include "panels/ui/right_column.h"
 #include "panels/ui/switch_scanner.h"
 #include "panels/ui/word_panels.h"
+#include "predict/ui/prediction_row.h"
 #include "prefs/startup_loader.h"
 #include "prefs/ui/preferences_panel.h"
 #include "shell/speech/speech_commands.h"
@@ -21,6 +22,7 @@
 #include "shell/ui/edit_commands.h"
 #include "shell/ui/editor_surface.h"
 #include "shell/ui/format_bar.h"
+#include "shell/ui/prediction_host.h"
 #include "shell/ui/printer_chooser.h"
 #include "shell/ui/recovery_keeper.h"
 #include "shell/ui/ruler.h"
@@ -149,9 +151,21 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
     resize(640, 450);
     setAcceptDrops(true);
     FormCreate();
-    if (m_startupOk)
+    if (m_startupOk) {
         m_recovery = new RecoveryKeeper(RichEdit1, m_document, m_vocab, *m_dialogs, statusBar(),
                                         RecoveryStore::defaultFolder(), this);
+        setupPrediction();
+    }
+}
+
+void TMainForm::setupPrediction()
+{
+    m_prediction = new PredictionHost({m_engine->composition(), m_vocab, *m_dialogs, m_view,
+                                       m_prefs, RichEdit1, m_document, m_board, statusBar(),
+                                       m_editMenu, m_programDir, m_programDir},
+                                      this);
+    // Between the document and the board.
+    static_cast<QVBoxLayout *>(centralWidget()->layout())->insertWidget(2, m_prediction->row());
 }
 
 TMainForm::~TMainForm() = default;
@@ -253,6 +267,7 @@ void TMainForm::setupEditActions()
 {
     QMenu *menu = menuBar()->addMenu(tr("&Edit"));
     menu->setObjectName(QStringLiteral("Edit1"));
+    m_editMenu = menu;
     auto add = [&](const char *name, const QString &text, const QKeySequence &key,
                    const std::function<void()> &handler) {
         return addMenuAction(menu, name, text, key, handler);
@@ -560,6 +575,8 @@ void TMainForm::showEvent(QShowEvent *event)
     RichEdit1->setFocus();
     if (m_recovery)
         m_recovery->offerRecovery();
+    if (m_prediction)
+        m_prediction->windowShown();
     // A folder, a pipe or a device named on the command line is refused
     // with a message; only a name that is not there is passed over. Text
     // just recovered is not replaced unasked.

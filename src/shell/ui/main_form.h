@@ -25,6 +25,7 @@ class EditCommands;
 class EditorSurface;
 class FormatBar;
 class PreferencesPanel;
+class PredictionHost;
 class PrinterChooser;
 class RecoveryKeeper;
 class Ruler;
@@ -85,6 +86,7 @@ public:
     Vocabulary &vocabulary() { return m_vocab; }
     RightColumn *rightColumn() const { return m_rightColumn; }
     AddVerbPanel *addVerbPanel() const { return m_addVerb; }
+    PredictionHost *prediction() const { return m_prediction; }
 
     // The colour ($00BBGGRR) of the right-hand column and its fillers.
     quint32 rightColour() const;
@@ -142,6 +144,8 @@ private:
     void HelpManualItemClick();
     void HelpAbout();
     void setupSpeech(QMenu *menu);
+    // The row of predicted words above the board.
+    void setupPrediction();
 
     Preferences m_prefs;
     ViewSettings m_view;
@@ -169,6 +173,7 @@ private:
     WordPanels *m_wordPanels = nullptr;
     AddWordPanel *m_addWord = nullptr;
     AddVerbPanel *m_addVerb = nullptr;
+    PredictionHost *m_prediction = nullptr;
     PreferencesPanel *m_prefsPanel = nullptr;
     Ruler *m_ruler = nullptr;
     FormatBar *m_formatBar = nullptr;
@@ -183,6 +188,7 @@ private:
     QScrollArea *m_boardArea = nullptr;
     QToolBar *m_toolBar = nullptr;
     QMenu *m_viewMenu = nullptr;
+    QMenu *m_editMenu = nullptr;
     // Commands the preferences panel locks while it is up.
     QList<QAction *> m_listActions;
     // The toolbar's copies of the File and Edit commands.
