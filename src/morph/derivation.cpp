@@ -1,6 +1,7 @@
 #include "derivation.h"
 
 #include "verb_spelling.h"
+#include "word_capture.h"
 
 #include <QStringList>
 
@@ -21,20 +22,6 @@ void markCaretPlacedForGrab(CompositionState &s)
 {
     if (s.GrabArmed)
         s.LastAction = kMouseClick;
-}
-
-// Some forms are spelt out in lower case ("dryly"); a form keeps the case
-// of the word it is made from, all capitals or a first capital.
-QString inCaseOf(const QString &word, const QString &form)
-{
-    if (word.size() >= 2 && word == upperAscii(word) && word != lowerAscii(word))
-        return upperAscii(form);
-    if (!word.isEmpty() && !form.isEmpty() && word.front() != lowerAscii(word.front())) {
-        QString out = form;
-        out[0] = upperAscii(out[0]);
-        return out;
-    }
-    return form;
 }
 
 struct Irregular
@@ -224,7 +211,7 @@ void Derivation::btnLyClick()
         m_composition.FindWordBeforeCaret();
         m_lyForms = lyForms(s.CurrentWord);
         for (QString &form : m_lyForms)
-            form = inCaseOf(s.CurrentWord, form);
+            form = WordCapture::inCaseOf(s.CurrentWord, form); // "dryly" is spelt out
     } else {
         number = nextFormNumber(s.FormIndex, 3);
         if (number == 3 && m_lyForms[2].isEmpty())

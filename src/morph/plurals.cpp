@@ -254,7 +254,8 @@ void Plurals::followArticle(int number)
         t.remove(from, start - from);
         s.WordStart = from;
         m_droppedArticle = article;
-        if (isUpper(article.front()))
+        // A noun in capitals stays in capitals whatever the article was.
+        if (isUpper(article.front()) && s.CapsMode != CapsAllArmed)
             s.CapsMode = allCapitals(article) && article.size() > 1 ? CapsAllArmed : CapsFirstArmed;
     } else if (number == 1 && !m_droppedArticle.isEmpty()) {
         // Back to the singular: the article returns, agreeing anew.
