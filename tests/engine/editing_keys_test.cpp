@@ -312,4 +312,47 @@ TEST(EditingKeys, MouseUpAfterMoveCheckAndBelowTheText)
     EXPECT_EQ(f.st().CurrentWord, S("two"));
 }
 
+// Keys typed into the text as the editor sees them: down, the character,
+// up.
+void type(ComposeDesk &d, const QString &typed)
+{
+    for (QChar ch : typed) {
+        const int key = ch == QLatin1Char(' ') ? int(Qt::Key_Space) : int(ch.toUpper().unicode());
+        d.keys.RichEdit1KeyDown(key);
+        d.text.replaceSelection(ch);
+        d.keys.RichEdit1KeyUp(key, false);
+    }
+}
+
+TEST(TypedText, AWordClickedAfterItStandsApartAndTheArticleAgreesWhenItEnds)
+{
+    ComposeDesk d;
+    type(d, S("the year"));
+    d.word(S("is"));
+    EXPECT_EQ(d.str(), S("the year is "));
+
+    // The article agrees when the typed word is ended by the next click,
+    // by a typed mark or by a typed space.
+    for (const char *end : {"click", ".", " "}) {
+        ComposeDesk a;
+        a.articles.btnAClick();
+        type(a, S("apple"));
+        if (QLatin1String(end) == QLatin1String("click"))
+            a.punct.btnPeriodClick();
+        else
+            type(a, S(end));
+        EXPECT_TRUE(a.str().startsWith(S("An apple"))) << end << " " << a.str().toStdString();
+    }
+    // After a typed full stop the next word is spaced and capitalised; a
+    // suffix still joins the typed word.
+    ComposeDesk stop;
+    type(stop, S("end."));
+    stop.word(S("next"));
+    EXPECT_EQ(stop.str(), S("end. Next "));
+    ComposeDesk suffix;
+    type(suffix, S("walk"));
+    suffix.word(S("-ing"));
+    EXPECT_FALSE(suffix.str().contains(S("walk ")));
+}
+
 } // namespace

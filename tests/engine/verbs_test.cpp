@@ -1,5 +1,6 @@
 #include "morph/verbs.h"
 #include "morph_fixture.h"
+#include "vocab/verb_list_editor.h"
 
 #include <functional>
 
@@ -608,6 +609,70 @@ TEST_F(VerbsTest, PanelPicksReplaceEachOtherAndJoinContractions)
     EXPECT_EQ(text(), QLatin1String("they're "));
     tense(true);
     EXPECT_EQ(text(), QLatin1String("they were "));
+}
+
+TEST(TableVerbs, AVerbBuiltOnAnIrregularTableVerbTakesItsForms)
+{
+    const VerbTable verbs = table({"set",   "sets",   "setting",  "set",     "set",     //
+                                   "think", "thinks", "thinking", "thought", "thought", //
+                                   "sell",  "sells",  "selling",  "sold",    "sold",    //
+                                   "bite",  "bites",  "biting",   "bit",     "bitten",  //
+                                   "get",   "gets",   "getting",  "got",     "gotten",  //
+                                   "bind",  "binds",  "binding",  "bound",   "bound",   //
+                                   "lay",   "lays",   "laying",   "laid",    "laid",    //
+                                   "walk",  "walks",  "walking",  "walked",  "walked",  //
+                                   "sing",  "sings",  "singing",  "sang",    "sung"});
+    const VerbTable go = table({"go", "goes", "going", "went", "gone"});
+    const TableVerbs tables(verbs, go, VerbTable());
+    const std::pair<const char *, const char *> built[] = {
+        {"reset", "reset reset"},
+        {"offset", "offset offset"},
+        {"overthink", "overthought overthought"},
+        {"resell", "resold resold"},
+        {"frostbite", "frostbit frostbitten"},
+        {"undergo", "underwent undergone"},
+        {"Spoon-sell", "spoon-sold spoon-sold"},
+    };
+    for (const auto &[w, forms] : built) {
+        TableVerbs::Match m;
+        ASSERT_TRUE(tables.findBuilt(QString::fromLatin1(w), &m)) << w;
+        EXPECT_EQ(m.forms.mid(VerbTable::Ed).join(QLatin1Char(' ')), QLatin1String(forms)) << w;
+    }
+    // No head before the verb, a regular verb, a past form, or a word that
+    // only looks built.
+    for (const char *w : {"budget", "rewalk", "rebound", "relay", "set", "xyzthink"})
+        EXPECT_FALSE(tables.findBuilt(QString::fromLatin1(w))) << w;
+    // The e stays where dropping it spells another verb's -ing form.
+    EXPECT_EQ(tables.ingForms(QStringLiteral("singe")).first(), QLatin1String("singeing"));
+    EXPECT_EQ(tables.ingForms(QStringLiteral("hinge")).first(), QLatin1String("hinging"));
+    // The verb editor proposes the same, in the case typed.
+    EXPECT_EQ(VerbListEditor::propose(QStringLiteral("Resell"), tables).forms,
+              QStringList({"Resell", "Resells", "Reselling", "Resold", "Resold"}));
+}
+
+TEST_F(VerbsTest, TenseBoxKeepsASelectionWithoutAVerbAndTheVerbsCase)
+{
+    word(QStringLiteral("dog"));
+    surface.select(0, 3);
+    tense(true);
+    EXPECT_EQ(surface.selLength(), 3);
+    word(QStringLiteral("cat"));
+    EXPECT_EQ(text(), QLatin1String("Cat "));
+
+    restart();
+    state.CapsMode = CapsFirstArmed;
+    verbs.btnGoClick(random);
+    tense(true);
+    EXPECT_EQ(text(), QLatin1String("Went "));
+    // Forms a verb button builds keep capitals too.
+    restart();
+    word(QStringLiteral("WALK"));
+    verbs.suffixClick(Suffix::Ing);
+    EXPECT_EQ(text(), QLatin1String("WALKING "));
+    restart();
+    word(QStringLiteral("RUN"));
+    verbs.suffixClick(Suffix::Ed);
+    EXPECT_EQ(text(), QLatin1String("RAN "));
 }
 
 } // namespace
