@@ -25,10 +25,11 @@ const QStringList &heads()
     return list;
 }
 
-// Verbs that only look built on a table verb: "relay" is relayed.
+// Verbs that only look built on a table verb: "relay" is relayed, "belie"
+// belied.
 bool looksBuiltOnly(const QString &l)
 {
-    return isOneOf(l, {"relay"});
+    return isOneOf(l, {"relay", "belie"});
 }
 
 // A row whose past or participle no spelling rule makes: sold, thought, cast.

@@ -102,8 +102,8 @@ std::optional<bool> stressedByTable(const QString &l)
 }
 
 // Words of more than one syllable that the table does not hold: a prefix
-// before a word it holds or before one syllable (readmit, outwit), or a
-// word joined to one syllable (sandbag), carries the stress there.
+// before a word it holds or before one syllable (readmit, outwit) carries
+// the stress there. Words joined to one syllable (sandbag) are the table's.
 bool stressedOnLastSyllable(const QString &l)
 {
     if (l.endsWith(QLatin1Char('l')))
@@ -116,12 +116,6 @@ bool stressedOnLastSyllable(const QString &l)
         if (const auto known = stressedByTable(rest))
             return *known;
         if (syllables(rest) == 1 && startsWithOnset(rest))
-            return true;
-    }
-    for (qsizetype head = 3; head + 3 <= l.size(); ++head) {
-        const QString tail = l.mid(head);
-        if (syllables(l.left(head)) >= 1 && !soundsVowel(l, head - 1) && syllables(tail) == 1 &&
-            startsWithOnset(tail) && !startsWithOnset(l.mid(head - 1)))
             return true;
     }
     return false;

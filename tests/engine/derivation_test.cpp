@@ -130,7 +130,8 @@ TEST(VerbSpelling, DoublingFollowsTheStressOfTheLastSyllable)
         const QString v = QString::fromLatin1(w);
         EXPECT_EQ(VerbSpelling::edForms(v).first(), v + v.back() + QLatin1String("ed")) << w;
     }
-    for (const char *w : {"travel", "cancel", "benefit", "medal", "visit", "offer", "open"}) {
+    for (const char *w :
+         {"travel", "cancel", "benefit", "medal", "visit", "offer", "open", "sicken", "sadden"}) {
         const QString v = QString::fromLatin1(w);
         EXPECT_EQ(VerbSpelling::edForms(v).first(), v + QLatin1String("ed")) << w;
     }
