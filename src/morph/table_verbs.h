@@ -13,6 +13,7 @@
 class TableVerbs
 {
 public:
+    // Keeps references: the tables must outlive it.
     TableVerbs(const VerbTable &verbs, const VerbTable &goVerbs, const VerbTable &sayVerbs);
 
     struct Match

@@ -624,7 +624,8 @@ TEST(TableVerbs, AVerbBuiltOnAnIrregularTableVerbTakesItsForms)
                                    "walk",  "walks",  "walking",  "walked",  "walked",  //
                                    "sing",  "sings",  "singing",  "sang",    "sung"});
     const VerbTable go = table({"go", "goes", "going", "went", "gone"});
-    const TableVerbs tables(verbs, go, VerbTable());
+    const VerbTable none;
+    const TableVerbs tables(verbs, go, none);
     const std::pair<const char *, const char *> built[] = {
         {"reset", "reset reset"},
         {"offset", "offset offset"},
