@@ -497,6 +497,16 @@ void Composition::ReadContextBeforeCaret()
     if (isSentenceEnd(c))
         s.CapsMode = CapsFirstArmed;
 
+    readArticleBeforeCaret();
+    t.setCaret(s.WordStart);
+}
+
+void Composition::readArticleBeforeCaret()
+{
+    CompositionState &s = state;
+    TextSurface &t = *m_surface;
+    const int i = lastNonSpaceBefore(t, t.caret());
+    const QChar c = i >= 0 ? t.charAt(i) : QChar();
     s.ArticleState = ArticleNone;
     auto standsAlone = [&](int pos) {
         return pos == t.lineStart(pos) || t.charAt(pos - 1) == QLatin1Char(' ');
@@ -510,5 +520,4 @@ void Composition::ReadContextBeforeCaret()
         s.ArticleState = ArticleArmed;
         s.ArticleWord = QStringLiteral("an");
     }
-    t.setCaret(s.WordStart);
 }

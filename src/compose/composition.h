@@ -52,6 +52,9 @@ public:
     // A typed word ending at end was ended (by a space, a mark or the next
     // insertion): an "a" or "an" standing before it agrees with it.
     void agreeArticleWithTyped(int end);
+    // An "a" or "an" standing before the caret, typed or clicked, is armed
+    // to agree with the next word inserted.
+    void readArticleBeforeCaret();
 
     // The "Repeat OK" and "GRAB" indicators: lit (maroon) or idle (black).
     bool repeatLit() const { return m_repeatLit; }

@@ -492,6 +492,8 @@ void EditingKeys::RichEdit1KeyUp(int key, bool prose)
     if (isA(c) && startsWord(t, i)) {
         s.ArticleState = ArticleArmed;
         s.ArticleWord = QStringLiteral("a");
+    } else {
+        m_c.readArticleBeforeCaret(); // "an", which agrees as "a" does
     }
     if (isSentenceEnd(c))
         s.CapsMode = CapsFirstArmed;

@@ -343,6 +343,12 @@ TEST(TypedText, AWordClickedAfterItStandsApartAndTheArticleAgreesWhenItEnds)
             type(a, S(end));
         EXPECT_TRUE(a.str().startsWith(S("An apple"))) << end << " " << a.str().toStdString();
     }
+    // A typed article agrees with the word clicked after it.
+    ComposeDesk typedAn;
+    type(typedAn, S("an "));
+    typedAn.word(S("cat"));
+    EXPECT_EQ(typedAn.str(), S("a cat "));
+
     // After a typed full stop the next word is spaced and capitalised; a
     // suffix still joins the typed word.
     ComposeDesk stop;
