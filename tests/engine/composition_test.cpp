@@ -166,58 +166,24 @@ TEST(ChooseArticle, InitialismsAndTheExceptionList)
     list.load({"# letters and numbers", "x an", "u a", "f an", "8* an", "11 an", "18## an",
                "unin* an", "once a", "NATO a", "SIM a", "bad line here", "oops the"});
     const std::pair<const char *, bool> cases[] = {
-        {"FBI", true},
-        {"MBA", true},
-        {"MBAs", true},
-        {"FBI's", true},
-        {"UFO", false},
-        {"URL", false},
-        {"HTML", true},
-        {"NASA", false},
-        {"NIMBY", false},
-        {"NATO", false},
-        {"x-ray", true},
-        {"X", true},
-        {"u-turn", false},
-        {"f-stop", true},
-        {"fun", false},
-        {"8", true},
-        {"80", true},
-        {"8th", true},
-        {"11", true},
-        {"11th", true},
-        {"110", false},
-        {"1800s", true},
-        {"1,800", true},
-        {"180", false},
-        {"1", false},
-        {"100", false},
-        {"once", false},
-        {"uninformed", true},
-        {"Uninformed", true},
-        {"SIM", false},
-        {"sim", false},
-        {"McDonald", false},
-        {"apple", true},
-        {"Nato", false},
-        // A price or signed amount is read by its number; an initialism
-        // spelt out by its first letter's name, one said as a word by its
-        // sound.
-        {"$8", true},
-        {"$1", false},
-        {"$80", true},
-        {"$", false},
-        {"LAPD", true},
-        {"UCLA", false},
-        {"USDA", false},
-        {"LED", true},
-        {"UEFA", false},
-        {"OPEC", true},
-        {"NAFTA", false},
-        {"NCAA", true},
+        {"FBI", true},        {"MBA", true},    {"MBAs", true},  {"FBI's", true},
+        {"UFO", false},       {"URL", false},   {"HTML", true},  {"NASA", false},
+        {"NIMBY", false},     {"NATO", false},  {"x-ray", true}, {"X", true},
+        {"u-turn", false},    {"f-stop", true}, {"fun", false},  {"8", true},
+        {"80", true},         {"8th", true},    {"11", true},    {"11th", true},
+        {"110", false},       {"1800s", true},  {"1,800", true}, {"180", false},
+        {"1", false},         {"100", false},   {"once", false}, {"uninformed", true},
+        {"Uninformed", true}, {"SIM", false},   {"sim", false},  {"McDonald", false},
+        {"apple", true},      {"Nato", false},
     };
     for (const auto &[w, an] : cases)
         EXPECT_EQ(ChooseArticle(QString::fromLatin1(w), list), an) << w;
+    // An amount is read by its number; an initialism spelt out by its first
+    // letter's name, one said as a word by its sound.
+    for (const char *w : {"$8", "$80", "LAPD", "LED", "OPEC", "NCAA"})
+        EXPECT_TRUE(ChooseArticle(QString::fromLatin1(w), list)) << w;
+    for (const char *w : {"$1", "$", "UCLA", "USDA", "UEFA", "NAFTA"})
+        EXPECT_FALSE(ChooseArticle(QString::fromLatin1(w), list)) << w;
     // "NATO" is listed as written: the entry is case-sensitive; lower-case
     // entries match in any case.
     EXPECT_EQ(list.lookUp(QStringLiteral("Nato")), -1);

@@ -349,16 +349,11 @@ TEST(TypedText, AWordClickedAfterItStandsApartAndTheArticleAgreesWhenItEnds)
     typedAn.word(S("cat"));
     EXPECT_EQ(typedAn.str(), S("a cat "));
 
-    // After a typed full stop the next word is spaced and capitalised; a
-    // suffix still joins the typed word.
+    // After a typed full stop the next word is spaced and capitalised.
     ComposeDesk stop;
     type(stop, S("end."));
     stop.word(S("next"));
     EXPECT_EQ(stop.str(), S("end. Next "));
-    ComposeDesk suffix;
-    type(suffix, S("walk"));
-    suffix.word(S("-ing"));
-    EXPECT_FALSE(suffix.str().contains(S("walk ")));
 }
 
 } // namespace
