@@ -164,12 +164,12 @@ int negatedVerbForm(const QString &lastAction, const QString &currentWord)
 } // namespace
 
 Verbs::Verbs(Composition &composition, const VerbTable &verbs, const VerbTable &goVerbs,
-             const VerbTable &sayVerbs, const bool &pastTense)
+             const VerbTable &sayVerbs, std::function<bool()> pastTense)
     : m_composition(composition)
     , m_verbs(verbs)
     , m_goVerbs(goVerbs)
     , m_sayVerbs(sayVerbs)
-    , m_pastTense(pastTense)
+    , m_pastTense(std::move(pastTense))
     , m_tableVerbs(verbs, goVerbs, sayVerbs)
 {}
 
@@ -212,7 +212,7 @@ int Verbs::ChooseVerbForm(const QString &lastAction, const QString &currentWord,
 void Verbs::ChooseVerbForm()
 {
     CompositionState &s = m_composition.state;
-    s.VerbForm = ChooseVerbForm(s.LastAction, s.CurrentWord, m_pastTense);
+    s.VerbForm = ChooseVerbForm(s.LastAction, s.CurrentWord, m_pastTense());
 }
 
 void Verbs::helperClick(Helper helper)
@@ -604,7 +604,7 @@ void Verbs::cbTenseChange()
 {
     CompositionState &s = m_composition.state;
     TextSurface &t = m_composition.surface();
-    const bool past = m_pastTense;
+    const bool past = m_pastTense();
     s.VerbForm = past ? 4 : 2;
     const QString tag = s.LastAction;
     QString text;

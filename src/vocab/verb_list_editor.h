@@ -5,6 +5,7 @@
 #include "morph/table_verbs.h"
 
 #include <QStringList>
+#include <functional>
 
 class Composition;
 
@@ -15,7 +16,8 @@ class Composition;
 class VerbListEditor
 {
 public:
-    VerbListEditor(Vocabulary &vocabulary, Composition &composition, const bool &pastTense);
+    VerbListEditor(Vocabulary &vocabulary, Composition &composition,
+                   std::function<bool()> pastTense);
 
     static QString blankConjugationMessage();
 
@@ -69,6 +71,6 @@ private:
 
     Vocabulary &m_vocabulary;
     Composition &m_composition;
-    const bool &m_pastTense;
+    std::function<bool()> m_pastTense;
     Vocabulary::List m_table = Vocabulary::List::VerbTable;
 };
