@@ -18,30 +18,75 @@ bool isCapital(QChar c)
     return c >= QLatin1Char('A') && c <= QLatin1Char('Z');
 }
 
+// Consonant clusters that begin and end an English syllable.
+bool isOnset(const QString &cluster)
+{
+    static const QStringList onsets = {"BL", "BR", "CH", "CL", "CR", "DR", "FL", "FR", "GL",
+                                       "GR", "PH", "PL", "PR", "SC", "SH", "SK", "SL", "SM",
+                                       "SN", "SP", "ST", "SW", "TH", "TR", "TW", "WH"};
+    return cluster.size() <= 1 || onsets.contains(cluster);
+}
+
+bool isCoda(const QString &cluster)
+{
+    static const QStringList codas = {
+        "CH", "CK", "CT", "DS", "FT", "GS", "LD", "LF", "LK", "LL", "LM", "LP", "LS", "LT", "MP",
+        "MS", "ND", "NG", "NK", "NS", "NT", "PS", "PT", "RB", "RC", "RD", "RG", "RK", "RL", "RM",
+        "RN", "RP", "RS", "RT", "SH", "SK", "SP", "SS", "ST", "TH", "TS", "DD", "FF", "ZZ"};
+    return cluster.size() <= 1 || codas.contains(cluster);
+}
+
 // Whether a run of capitals sounds as a word (NASA, NATO, SCUBA) rather
-// than being spelt out (FBI, HTML, NCAA): four letters or more, a vowel, an
-// English beginning and no three consonants in a row.
+// than being spelt out (FBI, HTML, LAPD): four letters or more, and every
+// run of consonants one an English word could hold: a beginning at the
+// start, an ending at the end, and an ending plus a beginning between
+// vowels (NAF-TA, NIM-BY).
 bool readAsWord(const QString &caps)
 {
     if (caps.size() < 4)
         return false;
-    static const QStringList onsets = {"BL", "BR", "CH", "CL", "CR", "DR", "FL", "FR", "GL",
-                                       "GR", "PH", "PL", "PR", "SC", "SH", "SK", "SL", "SM",
-                                       "SN", "SP", "ST", "SW", "TH", "TR", "TW", "WH"};
-    qsizetype lead = 0;
-    while (lead < caps.size() && !TextRules::isVowel(caps.at(lead)))
-        ++lead;
-    if (lead == caps.size() || lead > 2 || (lead == 2 && !onsets.contains(caps.left(2))))
-        return false;
-    int run = 0;
-    for (qsizetype i = 0; i < caps.size(); ++i) {
-        // A "Y" after the first letter sounds as a vowel (NIMBY).
-        const QChar c = caps.at(i);
-        run = TextRules::isVowel(c) || (i > 0 && c == QLatin1Char('Y')) ? 0 : run + 1;
-        if (run >= 3)
+    // A "Y" after the first letter sounds as a vowel (NIMBY).
+    auto vowel = [&](qsizetype i) {
+        return TextRules::isVowel(caps.at(i)) || (i > 0 && caps.at(i) == QLatin1Char('Y'));
+    };
+    bool anyVowel = false;
+    qsizetype i = 0;
+    while (i < caps.size()) {
+        if (vowel(i)) {
+            anyVowel = true;
+            ++i;
+            continue;
+        }
+        const qsizetype from = i;
+        while (i < caps.size() && !vowel(i))
+            ++i;
+        const QString run = caps.mid(from, i - from);
+        bool fits;
+        if (from == 0)
+            fits = i < caps.size() && isOnset(run);
+        else if (i == caps.size())
+            fits = isCoda(run);
+        else {
+            fits = false;
+            for (qsizetype cut = 0; cut <= run.size() && !fits; ++cut)
+                fits = isCoda(run.left(cut)) && isOnset(run.mid(cut));
+        }
+        if (!fits)
             return false;
     }
-    return true;
+    return anyVowel;
+}
+
+// The number a price or a signed amount is read by: "$8" and "€11" are read
+// "eight dollars", "eleven euros". Empty when word is no such amount.
+QString amountAfterCurrency(const QString &word)
+{
+    qsizetype n = 0;
+    while (n < word.size() && word.at(n).category() == QChar::Symbol_Currency)
+        ++n;
+    if (n == 0 || n == word.size() || !word.at(n).isDigit())
+        return {};
+    return word.mid(n);
 }
 
 // The capitals an initialism starts with ("FBI" of "FBI's", "MBA" of
@@ -130,6 +175,9 @@ int ArticleExceptions::lookUp(const QString &word) const
 
 bool ChooseArticle(const QString &word, const ArticleExceptions &exceptions)
 {
+    const QString amount = amountAfterCurrency(word);
+    if (!amount.isEmpty())
+        return ChooseArticle(amount, exceptions);
     const int listed = exceptions.lookUp(word);
     if (listed >= 0)
         return listed == 1;
@@ -141,6 +189,10 @@ bool ChooseArticle(const QString &word, const ArticleExceptions &exceptions)
     const QString initialism = leadingInitialism(word);
     if (!initialism.isEmpty() && !readAsWord(initialism))
         return QStringLiteral("AEFHILMNORSX").contains(initialism.front());
+    // Said as a word, a U at the start is "you" (a UEFA match), as it is
+    // when spelt out.
+    if (!initialism.isEmpty() && initialism.front() == QLatin1Char('U'))
+        return false;
     if (word.isEmpty())
         return false;
     const QChar f = up.at(0);

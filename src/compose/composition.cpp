@@ -86,6 +86,12 @@ bool isOneOf(const QString &s, std::initializer_list<const char *> list)
                        [&](const char *item) { return s == QLatin1String(item); });
 }
 
+bool isWordChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == QLatin1Char('\'') || c == QLatin1Char('-') ||
+           c == QChar(0x2019);
+}
+
 int lastNonSpaceBefore(const TextSurface &surface, int pos)
 {
     for (int i = std::min(pos, surface.length()) - 1; i >= 0; --i) {
@@ -126,6 +132,72 @@ void Composition::resetForNewDocument()
     state.CapsAction = kMouseClick;
     state.LastAction = kMouseClick;
     state.ActionTag = kMouseClick;
+    m_typedEnd = -1;
+}
+
+void Composition::noteTypedBeforeCaret(bool typed)
+{
+    m_typedEnd = typed ? m_surface->caret() : -1;
+}
+
+void Composition::agreeArticleWithTyped(int end)
+{
+    TextSurface &t = *m_surface;
+    auto textOf = [&](int from, int to) {
+        QString out;
+        for (int i = from; i < to; ++i)
+            out += t.charAt(i);
+        return out;
+    };
+    int start = end;
+    while (start > 0 && isWordChar(t.charAt(start - 1)))
+        --start;
+    int articleEnd = start;
+    while (articleEnd > 0 && t.charAt(articleEnd - 1) == QLatin1Char(' '))
+        --articleEnd;
+    int from = articleEnd;
+    while (from > 0 && t.charAt(from - 1).isLetter())
+        --from;
+    if (start == end || articleEnd == start || from == articleEnd ||
+        (from > 0 && t.lineStart(from) != from && t.charAt(from - 1) != QLatin1Char(' ')))
+        return;
+    const QString article = lowerAscii(textOf(from, articleEnd));
+    if (article != QLatin1String("a") && article != QLatin1String("an"))
+        return;
+    const bool an = ChooseArticle(textOf(start, end), articleExceptions());
+    int shift = 0;
+    const int caret = t.caret();
+    if (an && article == QLatin1String("a")) {
+        t.insertAt(articleEnd, QStringLiteral("n"));
+        shift = 1;
+    } else if (!an && article == QLatin1String("an")) {
+        t.remove(articleEnd - 1, 1);
+        shift = -1;
+    }
+    t.setCaret(caret + shift);
+    if (state.WordStart >= articleEnd)
+        state.WordStart += shift;
+    if (m_typedEnd >= articleEnd)
+        m_typedEnd += shift;
+}
+
+void Composition::endTypedText(const QString &word)
+{
+    TextSurface &t = *m_surface;
+    const int end = m_typedEnd;
+    m_typedEnd = -1;
+    if (end < 0 || t.hasSelection() || t.caret() != end || end == 0)
+        return;
+    const QChar before = t.charAt(end - 1);
+    const bool afterWord = isWordChar(before);
+    if (afterWord)
+        agreeArticleWithTyped(end);
+    // A word, not a suffix or a mark, stands apart from the typed text;
+    // after "(" or a quote mark it joins, as it would a clicked one.
+    static const QString closers = QStringLiteral(".,;:!?)");
+    if (state.ReplaceMode == 0 && !word.startsWith(QLatin1Char('-')) &&
+        (afterWord || closers.contains(before)))
+        t.insertAt(t.caret(), QStringLiteral(" "));
 }
 
 void Composition::insert(const QString &tag, const QString &text, bool replace)
@@ -146,6 +218,7 @@ void Composition::InsertWord(const QString &word)
     CompositionState &s = state;
     TextSurface &t = *m_surface;
 
+    endTypedText(word);
     // The word replaces a selection.
     if (t.hasSelection()) {
         FindWordBeforeCaret();
@@ -430,6 +503,16 @@ void Composition::ReadContextBeforeCaret()
     if (isSentenceEnd(c))
         s.CapsMode = CapsFirstArmed;
 
+    readArticleBeforeCaret();
+    t.setCaret(s.WordStart);
+}
+
+void Composition::readArticleBeforeCaret()
+{
+    CompositionState &s = state;
+    TextSurface &t = *m_surface;
+    const int i = lastNonSpaceBefore(t, t.caret());
+    const QChar c = i >= 0 ? t.charAt(i) : QChar();
     s.ArticleState = ArticleNone;
     auto standsAlone = [&](int pos) {
         return pos == t.lineStart(pos) || t.charAt(pos - 1) == QLatin1Char(' ');
@@ -443,5 +526,4 @@ void Composition::ReadContextBeforeCaret()
         s.ArticleState = ArticleArmed;
         s.ArticleWord = QStringLiteral("an");
     }
-    t.setCaret(s.WordStart);
 }

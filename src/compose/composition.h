@@ -49,6 +49,19 @@ public:
     // The state a new document starts with: the first word gets a capital.
     void resetForNewDocument();
 
+    // The user typed text that ends at the caret: a word, or a mark that
+    // ends one ("word."). The next word inserted there is a word of its own
+    // and gets a space before it. Any other key, a click in the text or an
+    // insertion forgets it.
+    void noteTypedBeforeCaret(bool typed);
+    bool typedBeforeCaret() const { return m_typedEnd >= 0; }
+    // A typed word ending at end was ended (by a space, a mark or the next
+    // insertion): an "a" or "an" standing before it agrees with it.
+    void agreeArticleWithTyped(int end);
+    // An "a" or "an" standing before the caret, typed or clicked, is armed
+    // to agree with the next word inserted.
+    void readArticleBeforeCaret();
+
     // The "Repeat OK" and "GRAB" indicators: lit (maroon) or idle (black).
     bool repeatLit() const { return m_repeatLit; }
     bool grabLit() const { return m_grabLit; }
@@ -68,11 +81,15 @@ private:
     void agreeArticle(const QString &word);
     QString joinAffixes(QString w);
     void putText(const QString &text);
+    // Ends the text the user typed before the caret, if any: the article
+    // before it agrees, and a word inserted at the caret stands apart.
+    void endTypedText(const QString &word);
 
     TextSurface *m_surface;
     const ArticleExceptions *m_articles = nullptr;
     bool m_repeatLit = false;
     bool m_grabLit = false;
+    int m_typedEnd = -1; // where typed text ends, or -1
 };
 
 // Text helpers shared by the composition rules. Case changes touch only the
@@ -86,6 +103,8 @@ bool isSentenceEnd(QChar c);
 // One of the letters a, e, i, o, u, in either case.
 bool isVowel(QChar c);
 bool isOneOf(const QString &s, std::initializer_list<const char *> list);
+// A letter, a digit, or an apostrophe or hyphen as words hold them.
+bool isWordChar(QChar c);
 // The nearest position before pos holding something other than a space, or
 // -1 when there is none.
 int lastNonSpaceBefore(const TextSurface &surface, int pos);

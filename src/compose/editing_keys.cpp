@@ -159,6 +159,7 @@ void EditingKeys::afterMoveCheck()
 void EditingKeys::resetAfterEdit()
 {
     CompositionState &s = m_c.state;
+    m_c.noteTypedBeforeCaret(false);
     s.WordStart = m_c.surface().caret();
     s.WordLength = 0;
     s.ReplaceMode = 0;
@@ -429,12 +430,41 @@ void EditingKeys::RichEdit1KeyDown(int key)
     // Key-up tells by this whether Down moved the caret.
     if (key == Qt::Key_Down)
         m_c.state.WordStart = m_c.surface().caret();
+    m_lengthAtKeyDown = m_c.surface().length();
+}
+
+void EditingKeys::followTyping(int key, bool grew)
+{
+    TextSurface &t = m_c.surface();
+    const int p = t.caret();
+    const QChar before = p > 0 ? t.charAt(p - 1) : QChar();
+    if (t.hasSelection() || p == 0 ||
+        (!grew && key != Qt::Key_Backspace && key != Qt::Key_Delete)) {
+        m_c.noteTypedBeforeCaret(false);
+        return;
+    }
+    if (isWordChar(before)) {
+        // Backspace corrects typing; after a clicked word it types nothing.
+        m_c.noteTypedBeforeCaret(grew || m_c.typedBeforeCaret());
+        return;
+    }
+    // A space, a line break or a mark typed right after a word ends it.
+    if (grew && p >= 2 && isWordChar(t.charAt(p - 2)))
+        m_c.agreeArticleWithTyped(t.caret() - 1);
+    static const QString closers = QStringLiteral(".,;:!?)");
+    m_c.noteTypedBeforeCaret(grew && closers.contains(before));
 }
 
 void EditingKeys::RichEdit1KeyUp(int key, bool prose)
 {
     CompositionState &s = m_c.state;
     TextSurface &t = m_c.surface();
+    // Keys that change nothing (Shift, Ctrl) leave typing as it was.
+    const bool grew = m_lengthAtKeyDown >= 0 && t.length() > m_lengthAtKeyDown;
+    const bool changed = m_lengthAtKeyDown >= 0 && t.length() != m_lengthAtKeyDown;
+    m_lengthAtKeyDown = t.length();
+    if (changed || isEditingKey(key))
+        followTyping(key, grew);
     if (isEnterKey(key) && keepsStateOnEnter(s.LastAction))
         return;
     // Down on the last line goes to the end of the text.
@@ -445,8 +475,12 @@ void EditingKeys::RichEdit1KeyUp(int key, bool prose)
     s.LastAction = kMouseClick;
     s.CapsMode = CapsNone;
     s.ArticleState = ArticleNone;
-    if (!isEditingKey(key))
+    if (!isEditingKey(key)) {
+        // A typed full stop ends a sentence as the button's does.
+        if (grew && t.caret() > 0 && isSentenceEnd(t.charAt(t.caret() - 1)))
+            s.CapsMode = CapsFirstArmed;
         return;
+    }
 
     const int p = t.caret();
     const int i = nearestCharBefore(t, p);
@@ -458,6 +492,8 @@ void EditingKeys::RichEdit1KeyUp(int key, bool prose)
     if (isA(c) && startsWord(t, i)) {
         s.ArticleState = ArticleArmed;
         s.ArticleWord = QStringLiteral("a");
+    } else {
+        m_c.readArticleBeforeCaret(); // "an", which agrees as "a" does
     }
     if (isSentenceEnd(c))
         s.CapsMode = CapsFirstArmed;
@@ -502,6 +538,7 @@ void EditingKeys::RichEdit1MouseDown(bool belowText)
 {
     CompositionState &s = m_c.state;
     TextSurface &t = m_c.surface();
+    m_c.noteTypedBeforeCaret(false);
     s.CapsMode = CapsNone;
     if (s.GrabArmed) {
         if (!belowText && t.caret() < t.length() && !t.hasSelection())

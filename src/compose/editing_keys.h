@@ -57,10 +57,17 @@ private:
     void clearIndicators();
     void insertCaseForm(const QString &form);
     void grabWordAt(int pos);
+    // Key-up after the key changed the text: typing (or a correction of
+    // what was typed) goes on before the caret, or a word typed there has
+    // just been ended.
+    void followTyping(int key, bool grew);
 
     Composition &m_c;
     // The three case forms of the word Capitalize works on, and how far the
     // caret stood past the word (over closing marks) when it was captured.
     QString m_caseForms[3];
     int m_caretPastWord = 0;
+    // The text's length when the last key went down, to tell typing from
+    // keys that only move the caret.
+    int m_lengthAtKeyDown = -1;
 };

@@ -1,6 +1,7 @@
 #include "derivation.h"
 
 #include "verb_spelling.h"
+#include "word_capture.h"
 
 #include <QStringList>
 
@@ -23,20 +24,6 @@ void markCaretPlacedForGrab(CompositionState &s)
         s.LastAction = kMouseClick;
 }
 
-// Some forms are spelt out in lower case ("dryly"); a form keeps the case
-// of the word it is made from, all capitals or a first capital.
-QString inCaseOf(const QString &word, const QString &form)
-{
-    if (word.size() >= 2 && word == upperAscii(word) && word != lowerAscii(word))
-        return upperAscii(form);
-    if (!word.isEmpty() && !form.isEmpty() && word.front() != lowerAscii(word.front())) {
-        QString out = form;
-        out[0] = upperAscii(out[0]);
-        return out;
-    }
-    return form;
-}
-
 struct Irregular
 {
     std::array<const char *, 5> spellings; // unused places are nullptr
@@ -55,6 +42,17 @@ const std::array<Irregular, 5> &irregulars()
          {"old", "older", "oldest", "elder", "eldest"}},
     }};
     return table;
+}
+
+// An adjective of more than one syllable ending in a consonant and "ey"
+// (cagey, pricey, homey), whose y turns into i as after any consonant;
+// grey and fey are one syllable and keep theirs.
+bool endsInUnstressedEy(const QString &u)
+{
+    const qsizetype n = u.size();
+    if (n < 4 || !u.endsWith(QLatin1String("EY")) || isVowel(u.at(n - 3)))
+        return false;
+    return std::any_of(u.begin(), u.end() - 3, [](QChar c) { return isVowel(c); });
 }
 
 } // namespace
@@ -104,6 +102,10 @@ Derivation::DegreeForms Derivation::comparativeForms(const QString &word)
     if (last == QLatin1Char('E')) {
         d.comparative = word + QStringLiteral("r");
         d.superlative = word + QStringLiteral("st");
+    } else if (endsInUnstressedEy(u)) {
+        const QString stem = word.left(n - 2);
+        d.comparative = stem + QStringLiteral("ier"); // cagey: cagier
+        d.superlative = stem + QStringLiteral("iest");
     } else if (last == QLatin1Char('Y')) {
         if (n >= 2 && !isVowel(second)) {
             const QString stem = word.left(n - 1);
@@ -164,6 +166,11 @@ Derivation::ThreeForms Derivation::lyForms(const QString &word)
             !std::any_of(l.begin(), l.end() - 1, [](QChar c) { return isVowel(upperAscii(c)); }))
             f[1] = word + QStringLiteral("ly");
     }
+    // The y of -ey and the e of -ie become the i of -ily (cagily, eerily).
+    if (endsInUnstressedEy(upperAscii(l)))
+        f[1] = word.chopped(2) + QStringLiteral("ily");
+    if (l.size() >= 4 && l.endsWith(QLatin1String("ie")))
+        f[1] = word.chopped(2) + QStringLiteral("ily");
     if (l == QLatin1String("whole"))
         f[1] = QStringLiteral("wholly");
     return f;
@@ -224,7 +231,7 @@ void Derivation::btnLyClick()
         m_composition.FindWordBeforeCaret();
         m_lyForms = lyForms(s.CurrentWord);
         for (QString &form : m_lyForms)
-            form = inCaseOf(s.CurrentWord, form);
+            form = WordCapture::inCaseOf(s.CurrentWord, form); // "dryly" is spelt out
     } else {
         number = nextFormNumber(s.FormIndex, 3);
         if (number == 3 && m_lyForms[2].isEmpty())

@@ -55,6 +55,20 @@ bool isLinkingWord(const QString &w)
     return words.contains(w);
 }
 
+// One syllable ending in one vowel and a z (whiz, fez): the z doubles
+// before -es as a stressed final consonant does.
+bool endsInOneShortZ(const QString &l)
+{
+    const qsizetype n = l.size();
+    if (n < 2 || !isVowel(l.at(n - 2)))
+        return false;
+    for (qsizetype i = 0; i + 2 < n; ++i) {
+        if (isVowel(l.at(i)))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<Plurals::Forms> Plurals::pluralizeHead(const QString &l,
@@ -185,7 +199,10 @@ Plurals::Forms Plurals::PluralizeWord(const QString &word,
         if (!lookUp(Ex::NounUS))
             f.PluralForm = w + QStringLiteral("es");
     } else if (!lookUp(Ex::NounChange)) {
-        if (pair == QLatin1String("sh") || last == QLatin1Char('s')) {
+        if (last == QLatin1Char('z') && endsInOneShortZ(l)) {
+            f.PluralForm = w + w.back() + QStringLiteral("es"); // whiz: whizzes
+        } else if (pair == QLatin1String("sh") || last == QLatin1Char('s') ||
+                   last == QLatin1Char('z')) {
             f.PluralForm = w + QStringLiteral("es");
         } else if (l.size() >= 3 && l.endsWith(QLatin1String("man"))) {
             const QString stem = l.chopped(3);
@@ -254,7 +271,8 @@ void Plurals::followArticle(int number)
         t.remove(from, start - from);
         s.WordStart = from;
         m_droppedArticle = article;
-        if (isUpper(article.front()))
+        // A noun in capitals stays in capitals whatever the article was.
+        if (isUpper(article.front()) && s.CapsMode != CapsAllArmed)
             s.CapsMode = allCapitals(article) && article.size() > 1 ? CapsAllArmed : CapsFirstArmed;
     } else if (number == 1 && !m_droppedArticle.isEmpty()) {
         // Back to the singular: the article returns, agreeing anew.

@@ -8,6 +8,8 @@ target_sources(
           morph/negation.h
           morph/plurals.cpp
           morph/plurals.h
+          morph/table_verbs.cpp
+          morph/table_verbs.h
           morph/verb_spelling.cpp
           morph/verb_spelling.h
           morph/verbs.cpp
@@ -15,3 +17,6 @@ target_sources(
           morph/word_capture.cpp
           morph/word_capture.h)
 target_sources(wordloom_ui PRIVATE morph/ui/inflection_buttons.cpp morph/ui/inflection_buttons.h)
+# The stress table the doubling rule reads (built by tools/vocab/build_doubling.py).
+qt_add_resources(wordloom_engine "spelling_data" PREFIX "/" BASE ${CMAKE_SOURCE_DIR}/data
+                 FILES ${CMAKE_SOURCE_DIR}/data/spelling/doubling.txt)

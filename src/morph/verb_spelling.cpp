@@ -2,8 +2,12 @@
 
 #include "compose/composition.h"
 
+#include <QFile>
+#include <QHash>
+
 #include <algorithm>
 #include <array>
+#include <optional>
 
 using namespace TextRules;
 
@@ -74,19 +78,34 @@ bool startsWithOnset(const QString &rest)
     return true;
 }
 
-// Verbs of more than one syllable stressed on the last one that no prefix
-// shows, and -l verbs stressed there, which double in US spelling too.
+// Whether the last syllable of a word of more than one syllable is stressed,
+// from the pronouncing dictionary's table (data/spelling/doubling.txt), or
+// nullopt for a word it does not hold.
+std::optional<bool> stressedByTable(const QString &l)
+{
+    static const QHash<QString, bool> table = [] {
+        QHash<QString, bool> rows;
+        QFile file(QStringLiteral(":/spelling/doubling.txt"));
+        if (!file.open(QIODevice::ReadOnly))
+            return rows;
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        for (const QByteArray &line : lines) {
+            if (line.size() >= 2 && (line.front() == '+' || line.front() == '-'))
+                rows.insert(QString::fromLatin1(line.mid(1)), line.front() == '+');
+        }
+        return rows;
+    }();
+    const auto it = table.constFind(l);
+    if (it == table.constEnd())
+        return std::nullopt;
+    return *it;
+}
+
+// Words of more than one syllable that the table does not hold: a prefix
+// before a word it holds or before one syllable (readmit, outwit) carries
+// the stress there. Words joined to one syllable (sandbag) are the table's.
 bool stressedOnLastSyllable(const QString &l)
 {
-    if (isOneOf(l, {"omit",     "emit",     "equip",  "abet",   "allot",   "annul",   "extol",
-                    "patrol",   "control",  "compel", "dispel", "expel",   "impel",   "propel",
-                    "repel",    "excel",    "rebel",  "kidnap", "program", "format",  "handicap",
-                    "sidestep", "outstrip", "unplug", "unwrap", "hobnob",  "wiretap", "zigzag"}))
-        return true;
-    // Stressed on the first syllable although a prefix seems to stand there.
-    if (isOneOf(l, {"profit", "debit", "debut", "conquer", "combat", "index", "inlet", "offer",
-                    "exit", "prosper", "pilot", "comment"}))
-        return false;
     if (l.endsWith(QLatin1Char('l')))
         return false; // travel, cancel, model: one l in US spelling
     for (const char *prefix : kUnstressedPrefixes) {
@@ -94,6 +113,8 @@ bool stressedOnLastSyllable(const QString &l)
         if (!l.startsWith(p) || l.size() <= p.size())
             continue;
         const QString rest = l.mid(p.size());
+        if (const auto known = stressedByTable(rest))
+            return *known;
         if (syllables(rest) == 1 && startsWithOnset(rest))
             return true;
     }
@@ -107,6 +128,8 @@ Doubling doubling(const QString &word)
     const QString l = lowerAscii(word);
     if (!endsInShortSyllable(l))
         return Doubling::No;
+    if (const auto known = stressedByTable(l))
+        return *known ? Doubling::Double : Doubling::Single;
     if (syllables(l) <= 1)
         return Doubling::Double;
     return stressedOnLastSyllable(l) ? Doubling::Double : Doubling::Single;
@@ -122,13 +145,20 @@ QStringList sForms(const QString &w)
     const QChar before = l.at(n - 2);
     if (last == QLatin1Char('y') && !isVowel(before))
         return {w.chopped(1) + QStringLiteral("ies"), w + QStringLiteral("s")};
-    if (last == QLatin1Char('z') && doubling(l) == Doubling::Double)
+    if (last == QLatin1Char('z') && syllables(l) == 1 && doubling(l) == Doubling::Double)
         return {w + QStringLiteral("zes"), w + QStringLiteral("es")}; // quizzes
     if (QStringLiteral("sxz").contains(last) || l.endsWith(QLatin1String("ch")) ||
         l.endsWith(QLatin1String("sh")))
         return {w + QStringLiteral("es")};
-    if (last == QLatin1Char('o') && !isVowel(before))
-        return {w + QStringLiteral("es"), w + QStringLiteral("s")}; // goes, echoes
+    // Only a few verbs in -o take -es (goes, echoes, vetoes); the rest take
+    // -s as their nouns do (solos, stilettos), with -es still on offer.
+    if (last == QLatin1Char('o') && !isVowel(before)) {
+        for (const char *es : {"go", "do", "echo", "veto", "torpedo", "embargo", "zero", "lasso"}) {
+            if (l.endsWith(QLatin1String(es)))
+                return {w + QStringLiteral("es"), w + QStringLiteral("s")};
+        }
+        return {w + QStringLiteral("s"), w + QStringLiteral("es")};
+    }
     return {w + QStringLiteral("s")};
 }
 

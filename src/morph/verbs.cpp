@@ -170,6 +170,7 @@ Verbs::Verbs(Composition &composition, const VerbTable &verbs, const VerbTable &
     , m_goVerbs(goVerbs)
     , m_sayVerbs(sayVerbs)
     , m_pastTense(std::move(pastTense))
+    , m_tableVerbs(verbs, goVerbs, sayVerbs)
 {}
 
 int Verbs::ChooseVerbForm(const QString &lastAction, const QString &currentWord, bool pastTense)
@@ -396,30 +397,16 @@ Verbs::SuffixForms Verbs::suffixForms(Suffix suffix, const QString &word)
 
 bool Verbs::findInTables(const QString &word, QStringList *forms, QString *tag, int *row) const
 {
-    const QString l = lowerAscii(word);
-    if (l.isEmpty())
+    TableVerbs::Match match;
+    if (!m_tableVerbs.findAny(word, &match))
         return false;
-    const std::array<std::pair<const VerbTable *, const char *>, 3> lists = {
-        {{&m_verbs, "verb"}, {&m_goVerbs, "go"}, {&m_sayVerbs, "say"}}};
-    // The base form wins over the same spelling in another column, so
-    // "found" is the verb found and "lay" the verb lay.
-    for (int c = 0; c < VerbTable::ColumnCount; ++c) {
-        for (const auto &[list, name] : lists) {
-            const WordList &column = list->column(VerbTable::Column(c));
-            for (qsizetype r = 0; r < column.size(); ++r) {
-                if (lowerAscii(column.at(r)) != l)
-                    continue;
-                if (forms)
-                    *forms = list->row(r);
-                if (tag)
-                    *tag = QString::fromLatin1(name);
-                if (row)
-                    *row = int(r);
-                return true;
-            }
-        }
-    }
-    return false;
+    if (forms)
+        *forms = match.forms;
+    if (tag)
+        *tag = match.tag;
+    if (row)
+        *row = match.row;
+    return true;
 }
 
 void Verbs::suffixClick(Suffix suffix)
@@ -458,7 +445,7 @@ void Verbs::suffixClick(Suffix suffix)
         s.LastAction = kBe;
 
     if (s.LastAction == kBe && sOrEd) {
-        const QString &w = s.CurrentWord;
+        const QString w = lowerAscii(s.CurrentWord);
         if (suffix == Suffix::S) {
             if (w == QLatin1String("were"))
                 forms = {QStringLiteral("are"), QStringLiteral("is"), QStringLiteral("am")};
@@ -473,6 +460,8 @@ void Verbs::suffixClick(Suffix suffix)
         } else {
             forms = {QStringLiteral("was"), QStringLiteral("were"), QStringLiteral("were")};
         }
+        for (QString &form : forms)
+            form = WordCapture::inCaseOf(s.CurrentWord, form);
         s.ActionTag = tag;
         insertReplacing(forms[0]);
         s.CurrentWord = forms[0];
@@ -492,6 +481,7 @@ void Verbs::suffixClick(Suffix suffix)
             irregular = row.at(int(suffix) + 1);
     }
     if (!irregular.isEmpty()) {
+        irregular = WordCapture::inCaseOf(s.CurrentWord, irregular);
         // A "be" word from another button keeps that button's tag, and with
         // it a capital in force for the word.
         s.ActionTag = ownTag == kMouseClick ? s.LastAction : ownTag;
@@ -506,18 +496,18 @@ void Verbs::suffixClick(Suffix suffix)
     // its cycle is that form and the word itself.
     QStringList row;
     if (findInTables(s.CurrentWord, &row)) {
-        // The form takes the word's capitals, as the rule-built forms do.
-        const QString &w = s.CurrentWord;
-        QString form = row.at(int(suffix) + 1);
-        if (w.size() > 1 && upperAscii(w) == w && lowerAscii(w) != w)
-            form = upperAscii(form);
-        else if (!form.isEmpty() && upperAscii(w.front()) == w.front() &&
-                 lowerAscii(w.front()) != w.front())
-            form[0] = upperAscii(form[0]);
-        forms = {w, form, form};
+        const QString form = row.at(int(suffix) + 1);
+        forms = {s.CurrentWord, form, form};
     } else {
         forms = suffixForms(suffix, s.CurrentWord);
+        if (suffix == Suffix::Ing && !s.CurrentWord.isEmpty()) {
+            const QStringList ing = m_tableVerbs.ingForms(s.CurrentWord);
+            forms = {s.CurrentWord, ing.first(), ing.value(1, ing.first())};
+        }
     }
+    // Every form takes the word's capitals: "WALK" gives "WALKING".
+    for (QString &form : forms)
+        form = WordCapture::inCaseOf(s.CurrentWord, form);
     s.ActionTag = tag;
     insertReplacing(forms[1]);
     s.CurrentWord = forms[1];
@@ -577,6 +567,7 @@ void Verbs::btnInfinitiveClick()
         s.CurrentWord = before;
         return;
     }
+    text = WordCapture::inCaseOf(s.CurrentWord, text);
     s.ReplaceMode = 1;
     s.ActionTag = ownTag == kMouseClick ? s.LastAction : ownTag;
     insertReplacing(text);
@@ -612,16 +603,22 @@ bool Verbs::subjectTakesBaseForm() const
 void Verbs::cbTenseChange()
 {
     CompositionState &s = m_composition.state;
+    TextSurface &t = m_composition.surface();
     const bool past = m_pastTense();
     s.VerbForm = past ? 4 : 2;
     const QString tag = s.LastAction;
     QString text;
     int formIndex = s.FormIndex;
+    // A selection that holds no verb stays as it was, for the word the user
+    // clicks next to replace.
+    const CompositionState before = s;
+    const int selStart = t.selStart();
+    const int selLength = t.selLength();
 
     if (tag == kBe) {
         // The subject decides the form, so "he is" turns into "he was" and
         // back rather than into another person's form.
-        const QString w = s.CurrentWord;
+        const QString w = lowerAscii(s.CurrentWord);
         if (past) {
             if (isOneOf(w, {"am", "is", "-'m", "-'s"}))
                 text = QStringLiteral("was");
@@ -661,9 +658,17 @@ void Verbs::cbTenseChange()
         s.VerbForm = 1;
 
     if (text.isEmpty()) {
-        m_composition.surface().setFocus();
+        if (selLength > 0) {
+            const int verbForm = s.VerbForm;
+            s = before;
+            s.VerbForm = verbForm;
+            t.select(selStart, selLength);
+        }
+        t.setFocus();
         return;
     }
+    // The verb keeps its case: "Go" at the start of a sentence gives "Went".
+    text = WordCapture::inCaseOf(WordCapture::trimmedTrailing(s.CurrentWord), text);
     s.ReplaceMode = 1;
     s.ActionTag = tag;
     insertReplacing(text);

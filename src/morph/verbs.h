@@ -2,6 +2,7 @@
 
 #include "compose/composition.h"
 #include "compose/random_source.h"
+#include "table_verbs.h"
 #include "vocab/verb_table.h"
 
 #include <QString>
@@ -70,8 +71,8 @@ private:
     // "go", "say" or "verb"), or an empty list when its row is unknown.
     QStringList listVerbRow(const QString &tag) const;
     // Looks word up, without regard to case, in every column of the three
-    // tables; on success gives the verb's five forms, the tag of its table
-    // and its row.
+    // tables, or as a verb built on one of theirs; on success gives the
+    // verb's five forms, the tag of its table and its row.
     bool findInTables(const QString &word, QStringList *forms, QString *tag = nullptr,
                       int *row = nullptr) const;
     // Inserts text in place of the current word. A contraction ("-'ve") is
@@ -87,5 +88,6 @@ private:
     const VerbTable &m_goVerbs;
     const VerbTable &m_sayVerbs;
     std::function<bool()> m_pastTense;
+    TableVerbs m_tableVerbs;
     std::array<SuffixForms, 4> m_suffixForms;
 };

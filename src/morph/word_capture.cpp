@@ -1,5 +1,7 @@
 #include "word_capture.h"
 
+using namespace TextRules;
+
 bool WordCapture::takeGrab(Composition &composition)
 {
     CompositionState &s = composition.state;
@@ -32,4 +34,16 @@ QString WordCapture::trimmedTrailing(const QString &word)
     while (n > 0 && word.at(n - 1) == QLatin1Char(' '))
         --n;
     return word.left(n);
+}
+
+QString WordCapture::inCaseOf(const QString &word, const QString &form)
+{
+    if (word.size() >= 2 && word == upperAscii(word) && word != lowerAscii(word))
+        return upperAscii(form);
+    if (!word.isEmpty() && !form.isEmpty() && word.front() != lowerAscii(word.front())) {
+        QString out = form;
+        out[0] = upperAscii(out[0]);
+        return out;
+    }
+    return form;
 }

@@ -20,4 +20,9 @@ public:
 
     // The word without the spaces that end a selection or a captured span.
     static QString trimmedTrailing(const QString &word);
+
+    // form in the case of word, the word it replaces: all capitals when word
+    // is in capitals (two letters or more), a first capital when word has
+    // one, otherwise form as it is.
+    static QString inCaseOf(const QString &word, const QString &form);
 };

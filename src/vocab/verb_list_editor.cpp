@@ -3,6 +3,7 @@
 #include "compose/composition.h"
 #include "morph/verb_spelling.h"
 #include "morph/verbs.h"
+#include "morph/word_capture.h"
 
 VerbListEditor::VerbListEditor(Vocabulary &vocabulary, Composition &composition,
                                std::function<bool()> pastTense)
@@ -24,6 +25,19 @@ VerbListEditor::Proposal VerbListEditor::propose(const QString &w)
     const QString ed = VerbSpelling::edForms(w).first();
     return {{w, VerbSpelling::sForms(w).first(), VerbSpelling::ingForms(w).first(), ed, ed},
             VerbSpelling::doubling(w) != VerbSpelling::Doubling::No};
+}
+
+VerbListEditor::Proposal VerbListEditor::propose(const QString &w, const TableVerbs &tables)
+{
+    TableVerbs::Match built;
+    if (tables.findBuilt(w, &built)) {
+        for (QString &form : built.forms)
+            form = WordCapture::inCaseOf(w, form);
+        return {built.forms, false};
+    }
+    Proposal p = propose(w);
+    p.forms[VerbTable::Ing] = tables.ingForms(w).first();
+    return p;
 }
 
 QString VerbListEditor::tag(Vocabulary::List table)
@@ -69,7 +83,11 @@ VerbListEditor::Proposal VerbListEditor::enterInfinitive(const QString &infiniti
         EditIndex = int(row);
         return {table.row(row), false};
     }
-    return propose(infinitive);
+    using L = Vocabulary::List;
+    const TableVerbs tables(m_vocabulary.verbTable(L::VerbTable),
+                            m_vocabulary.verbTable(L::GoVerbTable),
+                            m_vocabulary.verbTable(L::SayVerbTable));
+    return propose(infinitive, tables);
 }
 
 VerbListEditor::Outcome VerbListEditor::accept(const QStringList &forms, bool insertIntoText)

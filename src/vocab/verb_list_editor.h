@@ -2,6 +2,8 @@
 
 #include "vocabulary.h"
 
+#include "morph/table_verbs.h"
+
 #include <QStringList>
 #include <functional>
 
@@ -28,6 +30,10 @@ public:
         bool doublingCandidate = false;
     };
     static Proposal propose(const QString &infinitive);
+    // The same, with what the three tables know: a verb built on one of
+    // theirs takes its forms (resell: resold), and an e that tells one -ing
+    // form from another's stays (singeing).
+    static Proposal propose(const QString &infinitive, const TableVerbs &tables);
 
     // "verb", "go" or "say": the tag the table's words are inserted with.
     static QString tag(Vocabulary::List table);

@@ -155,6 +155,12 @@ TEST(ChooseArticle, InitialismsAndTheExceptionList)
     };
     for (const auto &[w, an] : cases)
         EXPECT_EQ(ChooseArticle(QString::fromLatin1(w), list), an) << w;
+    // An amount is read by its number; an initialism spelt out by its first
+    // letter's name, one said as a word by its sound.
+    for (const char *w : {"$8", "$80", "LAPD", "LED", "OPEC", "NCAA"})
+        EXPECT_TRUE(ChooseArticle(QString::fromLatin1(w), list)) << w;
+    for (const char *w : {"$1", "$", "UCLA", "USDA", "UEFA", "NAFTA"})
+        EXPECT_FALSE(ChooseArticle(QString::fromLatin1(w), list)) << w;
     // "NATO" is listed as written: the entry is case-sensitive; lower-case
     // entries match in any case.
     EXPECT_EQ(list.lookUp(QStringLiteral("Nato")), -1);

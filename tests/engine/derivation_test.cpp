@@ -1,5 +1,6 @@
 #include "engine_fixture.h"
 #include "morph/derivation.h"
+#include "morph/verb_spelling.h"
 
 namespace {
 
@@ -59,6 +60,13 @@ TEST(ComparativeForms, RulesOfTheEnding)
     EXPECT_FALSE(Derivation::comparativeForms(QStringLiteral("fast")).hasAlternates());
     EXPECT_EQ(Derivation::comparativeForms(QStringLiteral("sad")).altComparative,
               QLatin1String("sader"));
+    // Stress from the pronouncing table: the consonant of an unstressed
+    // last syllable stays single; a y after a consonant becomes i.
+    const QStringList er = QStringLiteral("common commoner acrid acrider cagey cagier pricey "
+                                          "pricier grey greyer")
+                               .split(QLatin1Char(' '));
+    for (qsizetype i = 0; i + 1 < er.size(); i += 2)
+        EXPECT_EQ(Derivation::comparativeForms(er[i]).comparative, er[i + 1]);
     const auto none = Derivation::comparativeForms(QString());
     EXPECT_EQ(none.comparative, QLatin1String("-er"));
     EXPECT_EQ(none.superlative, QLatin1String("-est"));
@@ -109,7 +117,25 @@ INSTANTIATE_TEST_SUITE_P(Words, LyForm,
                                            LyCase{"subtle", "subtly"}, LyCase{"idle", "idly"},
                                            LyCase{"shy", "shyly"}, LyCase{"sly", "slyly"},
                                            LyCase{"coy", "coyly"}, LyCase{"due", "duly"},
-                                           LyCase{"sole", "solely"}));
+                                           LyCase{"sole", "solely"}, LyCase{"eerie", "eerily"},
+                                           LyCase{"cagey", "cagily"}));
+
+TEST(VerbSpelling, DoublingFollowsTheStressOfTheLastSyllable)
+{
+    for (const char *w : {"eavesdrop", "bootleg", "embed", "corral", "readmit", "backstop",
+                          "kneecap", "sandbag", "leapfrog", "shotgun", "prefer", "stop"}) {
+        const QString v = QString::fromLatin1(w);
+        EXPECT_EQ(VerbSpelling::edForms(v).first(), v + v.back() + QLatin1String("ed")) << w;
+    }
+    for (const char *w :
+         {"travel", "cancel", "benefit", "medal", "visit", "offer", "open", "sicken", "sadden"}) {
+        const QString v = QString::fromLatin1(w);
+        EXPECT_EQ(VerbSpelling::edForms(v).first(), v + QLatin1String("ed")) << w;
+    }
+    EXPECT_EQ(VerbSpelling::ingForms(QStringLiteral("singe")).size(), 2);
+    EXPECT_EQ(VerbSpelling::sForms(QStringLiteral("stiletto")).first(), QLatin1String("stilettos"));
+    EXPECT_EQ(VerbSpelling::sForms(QStringLiteral("veto")).first(), QLatin1String("vetoes"));
+}
 
 TEST_F(DerivationTest, DryHasTwoAdverbs)
 {

@@ -309,4 +309,48 @@ TEST(EditingKeys, MouseUpAfterMoveCheckAndBelowTheText)
     EXPECT_EQ(f.state.CurrentWord, S("two"));
 }
 
+// Keys typed into the text as the editor sees them: down, the character,
+// up.
+void type(EngineDesk &d, const QString &typed)
+{
+    for (QChar ch : typed) {
+        const int key = ch == QLatin1Char(' ') ? int(Qt::Key_Space) : int(ch.toUpper().unicode());
+        d.engine.editingKeys().RichEdit1KeyDown(key);
+        d.surface.replaceSelection(ch);
+        d.engine.editingKeys().RichEdit1KeyUp(key, false);
+    }
+}
+
+TEST(TypedText, AWordClickedAfterItStandsApartAndTheArticleAgreesWhenItEnds)
+{
+    EngineDesk d;
+    type(d, S("the year"));
+    d.word(S("is"));
+    EXPECT_EQ(d.text(), S("the year is "));
+
+    // The article agrees when the typed word is ended by the next click,
+    // by a typed mark or by a typed space.
+    for (const char *end : {"click", ".", " "}) {
+        EngineDesk a;
+        a.engine.articles().btnAClick();
+        type(a, S("apple"));
+        if (QLatin1String(end) == QLatin1String("click"))
+            a.engine.punctuation().btnPeriodClick();
+        else
+            type(a, S(end));
+        EXPECT_TRUE(a.text().startsWith(S("An apple"))) << end << " " << a.text().toStdString();
+    }
+    // A typed article agrees with the word clicked after it.
+    EngineDesk typedAn;
+    type(typedAn, S("an "));
+    typedAn.word(S("cat"));
+    EXPECT_EQ(typedAn.text(), S("a cat "));
+
+    // After a typed full stop the next word is spaced and capitalised.
+    EngineDesk stop;
+    type(stop, S("end."));
+    stop.word(S("next"));
+    EXPECT_EQ(stop.text(), S("end. Next "));
+}
+
 } // namespace

@@ -273,6 +273,14 @@ TEST(ShippedPluralsTest, CommonIrregularNouns)
                   QLatin1String(expected))
             << singular;
     }
+    // The English plural where today's use prefers it, -z nouns with -es,
+    // nouns alike in both numbers kept: pairs of singular and plural.
+    const QStringList more = QStringLiteral("minimum minimums maximum maximums aqua aquas jazz "
+                                            "jazzes quiz quizzes whiz whizzes stiletto stilettos "
+                                            "shambles shambles sweepstakes sweepstakes")
+                                 .split(QLatin1Char(' '));
+    for (qsizetype i = 0; i + 1 < more.size(); i += 2)
+        EXPECT_EQ(Plurals::PluralizeWord(more[i], vocab.exceptionLists()).PluralForm, more[i + 1]);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "engine_fixture.h"
 #include "morph/verbs.h"
+#include "vocab/verb_list_editor.h"
 
 #include <functional>
 
@@ -612,6 +613,65 @@ TEST_F(VerbsTest, PanelPicksReplaceEachOtherAndJoinContractions)
     EXPECT_EQ(text(), QLatin1String("they're "));
     tense(true);
     EXPECT_EQ(text(), QLatin1String("they were "));
+}
+
+TEST(TableVerbs, AVerbBuiltOnAnIrregularTableVerbTakesItsForms)
+{
+    const VerbTable verbs = table({"set",   "sets",   "setting",  "set",     "set",     //
+                                   "think", "thinks", "thinking", "thought", "thought", //
+                                   "sell",  "sells",  "selling",  "sold",    "sold",    //
+                                   "bite",  "bites",  "biting",   "bit",     "bitten",  //
+                                   "get",   "gets",   "getting",  "got",     "gotten",  //
+                                   "bind",  "binds",  "binding",  "bound",   "bound",   //
+                                   "lay",   "lays",   "laying",   "laid",    "laid",    //
+                                   "lie",   "lies",   "lying",    "lay",     "lain",    //
+                                   "walk",  "walks",  "walking",  "walked",  "walked",  //
+                                   "sing",  "sings",  "singing",  "sang",    "sung"});
+    const VerbTable go = table({"go", "goes", "going", "went", "gone"});
+    const VerbTable none;
+    const TableVerbs tables(verbs, go, none);
+    // Each verb with its past and participle.
+    const QStringList built = QStringLiteral("reset reset reset overthink overthought overthought "
+                                             "resell resold resold frostbite frostbit frostbitten "
+                                             "undergo underwent undergone Spoon-sell spoon-sold "
+                                             "spoon-sold")
+                                  .split(QLatin1Char(' '));
+    for (qsizetype i = 0; i + 2 < built.size(); i += 3) {
+        TableVerbs::Match m;
+        ASSERT_TRUE(tables.findBuilt(built[i], &m)) << built[i].toStdString();
+        EXPECT_EQ(m.forms.mid(VerbTable::Ed), built.mid(i + 1, 2));
+    }
+    // No head before the verb, a regular verb, a past form, or a word that
+    // only looks built.
+    for (const char *w : {"budget", "rewalk", "rebound", "relay", "belie", "set", "xyzthink"})
+        EXPECT_FALSE(tables.findBuilt(QString::fromLatin1(w))) << w;
+    // The e stays where dropping it spells another verb's -ing form.
+    EXPECT_EQ(tables.ingForms(QStringLiteral("singe")).first(), QLatin1String("singeing"));
+    EXPECT_EQ(tables.ingForms(QStringLiteral("hinge")).first(), QLatin1String("hinging"));
+    // The verb editor proposes the same, in the case typed.
+    EXPECT_EQ(VerbListEditor::propose(QStringLiteral("Resell"), tables).forms,
+              QStringList({"Resell", "Resells", "Reselling", "Resold", "Resold"}));
+}
+
+TEST_F(VerbsTest, TenseBoxKeepsASelectionWithoutAVerbAndTheVerbsCase)
+{
+    word(QStringLiteral("dog"));
+    surface.select(0, 3);
+    tense(true);
+    EXPECT_EQ(surface.selLength(), 3);
+    word(QStringLiteral("cat"));
+    EXPECT_EQ(text(), QLatin1String("Cat "));
+
+    restart();
+    state.CapsMode = CapsFirstArmed;
+    verbs.btnGoClick(random);
+    tense(true);
+    EXPECT_EQ(text(), QLatin1String("Went "));
+    // Forms a verb button builds keep capitals too.
+    restart();
+    word(QStringLiteral("WALK"));
+    verbs.suffixClick(Suffix::Ing);
+    EXPECT_EQ(text(), QLatin1String("WALKING "));
 }
 
 } // namespace

