@@ -22,17 +22,35 @@ string(TIMESTAMP WORDLOOM_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
 set(SCREENSHOT_URL "${WORDLOOM_HOMEPAGE}/screenshots/main-window.png")
 set(HOMEPAGE_URL "${WORDLOOM_HOMEPAGE}")
 set(RELEASE_DATE "${WORDLOOM_RELEASE_DATE}")
-configure_file(${pkg}/${WORDLOOM_APP_ID}.metainfo.xml.in ${gen}/${WORDLOOM_APP_ID}.metainfo.xml
-               @ONLY)
-install(FILES ${gen}/${WORDLOOM_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+set(metainfo ${gen}/${WORDLOOM_APP_ID}.metainfo.xml)
+install(FILES ${metainfo} DESTINATION share/metainfo)
 
-option(WORDLOOM_PACKAGE "Make the icons, man page and changelog a package ships" OFF)
-if(WORDLOOM_PACKAGE)
+option(WORDLOOM_PACKAGE "Make the icons, man page, changelog and window picture a package ships"
+       OFF)
+if(NOT WORDLOOM_PACKAGE)
+  # Without the window picture its size is not known.
+  set(SHOT_SIZE "")
+  configure_file(${pkg}/${WORDLOOM_APP_ID}.metainfo.xml.in ${metainfo} @ONLY)
+else()
+  # The picture the screenshot address names is published beside the package.
+  set(shot ${CMAKE_BINARY_DIR}/wordloom-main-window.png)
+  add_custom_command(
+    OUTPUT ${metainfo} ${shot}
+    COMMAND
+      ${CMAKE_COMMAND} -DWORDLOOM=$<TARGET_FILE:wordloom> -DDATA=${CMAKE_SOURCE_DIR}/data
+      -DSCRIPT=${pkg}/screenshot.wls -DWORK=${gen}/shot -DPNG=${shot}
+      -DMETAINFO_IN=${pkg}/${WORDLOOM_APP_ID}.metainfo.xml.in -DMETAINFO=${metainfo}
+      -DPROJECT_VERSION=${PROJECT_VERSION} -DRELEASE_DATE=${RELEASE_DATE}
+      -DSCREENSHOT_URL=${SCREENSHOT_URL} -DHOMEPAGE_URL=${HOMEPAGE_URL} -P
+      ${CMAKE_SOURCE_DIR}/cmake/package_screenshot.cmake
+    DEPENDS wordloom wordloom_data ${pkg}/screenshot.wls ${pkg}/${WORDLOOM_APP_ID}.metainfo.xml.in
+            ${CMAKE_SOURCE_DIR}/cmake/package_screenshot.cmake
+    COMMENT "Taking the window picture for the AppStream data")
+  set(generated ${metainfo} ${shot})
   find_program(RSVG_CONVERT rsvg-convert REQUIRED)
   find_program(HELP2MAN help2man REQUIRED)
   find_program(GZIP gzip REQUIRED)
 
-  set(generated)
   foreach(size 16 22 24 32 48 64 128 256)
     set(png ${gen}/icons/${size}x${size}/${WORDLOOM_APP_ID}.png)
     add_custom_command(
@@ -49,7 +67,7 @@ if(WORDLOOM_PACKAGE)
   add_custom_command(
     OUTPUT ${gen}/wordloom.1.gz
     COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
-            ${HELP2MAN} --no-info --section=1
+            ${HELP2MAN} --no-info --section=1 "--version-string=wordloom ${PROJECT_VERSION}"
             "--name=compose poetry and prose by clicking words"
             --include=${pkg}/wordloom.h2m --output=${gen}/wordloom.1 $<TARGET_FILE:wordloom>
     COMMAND ${GZIP} -9nf ${gen}/wordloom.1
@@ -77,7 +95,9 @@ set(CPACK_PACKAGE_CONTACT "${WORDLOOM_CONTACT}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "compose poetry and prose by clicking words")
+# (No double quotes in it: CPack would turn them into list separators.)
 file(READ ${pkg}/description.txt CPACK_PACKAGE_DESCRIPTION)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${pkg}/description.txt)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
