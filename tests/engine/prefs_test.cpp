@@ -234,18 +234,9 @@ TEST(Preferences, DirectoriesInsideTheProgramFolderMoveWithIt)
     p.relateDirectories(QStringLiteral("/media/stick/wl/"));
     EXPECT_EQ(p.toLines().mid(3, 3), QStringList({"/media/stick/wl2/txt", "poems/new", "words"}));
 
-    PreferenceValues moved = fromLines(p.toLines());
-    moved.resolveDirectories(QStringLiteral("/home/me/wl"));
-    EXPECT_EQ(moved.SaveDir, "/home/me/wl/poems/new");
-    EXPECT_EQ(moved.VocabDir, "/home/me/wl/words");
-    EXPECT_EQ(moved.OpenDir, "/media/stick/wl2/txt");
-
     // The folder itself is written as ".", which reads back as the folder.
     EXPECT_EQ(Preferences::relativeDir("/home/me/wl", "/home/me/wl"), ".");
     EXPECT_EQ(Preferences::resolveDir(".", "opendir", "/home/me/wl"), "/home/me/wl");
-    // An installed program's placeholders name the user's documents.
-    EXPECT_EQ(Preferences::resolveDir("savedir", "savedir", "/data", "/home/me/Documents"),
-              "/home/me/Documents");
 }
 
 TEST(Preferences, ColoursUseNamesOrDollarHex)

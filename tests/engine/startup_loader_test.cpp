@@ -1,5 +1,4 @@
 #include "fake_dialogs.h"
-#include "prefs/data_locations.h"
 #include "prefs/preferences.h"
 #include "prefs/startup_loader.h"
 #include "program_dir_fixture.h"
@@ -104,19 +103,6 @@ TEST_F(StartupTest, DeletedCaptionsFileComesBackWithoutResettingThePreferences)
     EXPECT_EQ(prefs.VocabDir, program.filePath("mine"));
     EXPECT_EQ(prefs.fontName, "Garamond");
     EXPECT_EQ(program.read("mine/nounButtons.txt"), defaultCaptions());
-}
-
-TEST_F(StartupTest, InstalledProgramStartsFromTheUsersCopyOfItsData)
-{
-    ProgramDirFixture home;
-    const DataLocations where(program.path(), home.filePath("config"), home.filePath("data"));
-    ASSERT_TRUE(loadSettingsAndVocabulary(where, dialogs, prefs, vocab).ok)
-        << dialogs.messages.join('\n').toStdString();
-    EXPECT_EQ(prefs.VocabDir, home.filePath("data/words"));
-    EXPECT_EQ(vocab.loadedDir(), home.filePath("data/words"));
-    EXPECT_EQ(home.read("config/prefs.ini"), program.read("prefs.ini"));
-    EXPECT_EQ(vocab.exceptions(Vocabulary::Exceptions::NounA).size(), 1)
-        << "the exceptions are read where they were shipped";
 }
 
 TEST_F(StartupTest, NoDefaultVocabularyToFallBackOnStopsInsteadOfLooping)
