@@ -6,7 +6,7 @@
 #include "compose/composition.h"
 #include "shell/script/scripted_dialogs.h"
 #include "shell/ui/document.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 #include "shell/ui/main_form.h"
 
 #include <QApplication>

@@ -3,10 +3,12 @@
 // in-memory surface, on documents from 1 KB to 10 MB. Each click is timed
 // alone and then taken back, so the document keeps its size.
 #include "bench_documents.h"
-#include "compose/composition.h"
 #include "compose/memory_surface.h"
+#include "compose/random_source.h"
+#include "engine/compose_engine.h"
+#include "prefs/preferences.h"
 #include "shell/script/scripted_dialogs.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 #include "shell/ui/main_form.h"
 
 #include <QApplication>
@@ -110,8 +112,12 @@ void clickEditor(benchmark::State &state, qsizetype size, Caret caret)
 void clickMemory(benchmark::State &state, qsizetype size, Caret caret)
 {
     MemorySurface surface(BenchDocuments::prose(size));
-    Composition composition(&surface);
-    runClicks(state, composition, false, caret);
+    Vocabulary vocabulary;
+    Preferences preferences;
+    SeededRandom random(1);
+    ScriptedDialogs dialogs;
+    ComposeEngine engine(&surface, vocabulary, preferences, random, dialogs);
+    runClicks(state, engine.composition(), false, caret);
 }
 
 const bool registered = [] {

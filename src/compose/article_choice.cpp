@@ -63,12 +63,6 @@ QString leadingInitialism(const QString &word)
     return word.left(n);
 }
 
-ArticleExceptions &sharedExceptions()
-{
-    static ArticleExceptions exceptions;
-    return exceptions;
-}
-
 } // namespace
 
 void ArticleExceptions::load(const QStringList &lines)
@@ -132,16 +126,6 @@ int ArticleExceptions::lookUp(const QString &word) const
         }
     }
     return best;
-}
-
-void SetArticleExceptions(const QStringList &lines)
-{
-    sharedExceptions().load(lines);
-}
-
-bool ChooseArticle(const QString &word)
-{
-    return ChooseArticle(word, sharedExceptions());
 }
 
 bool ChooseArticle(const QString &word, const ArticleExceptions &exceptions)

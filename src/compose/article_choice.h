@@ -30,13 +30,8 @@ private:
     QList<Entry> m_entries;
 };
 
-// The exceptions ChooseArticle consults, loaded at start-up with the plural
-// lists; empty (the rule alone) until then or when the file is missing.
-void SetArticleExceptions(const QStringList &lines);
-
 // True when word takes "an", false when it takes "a". Decided by the
 // exceptions, then by the letters of an initialism read as letters (an FBI
 // agent), then on the first letters, with the exceptions English spelling
 // needs (hour, unicorn, ...).
-bool ChooseArticle(const QString &word);
 bool ChooseArticle(const QString &word, const ArticleExceptions &exceptions);

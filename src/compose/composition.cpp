@@ -103,6 +103,12 @@ Composition::Composition(TextSurface *surface, QObject *parent)
     , m_surface(surface)
 {}
 
+const ArticleExceptions &Composition::articleExceptions() const
+{
+    static const ArticleExceptions none;
+    return m_articles ? *m_articles : none;
+}
+
 void Composition::setIndicators(bool repeatLit, bool grabLit)
 {
     if (repeatLit == m_repeatLit && grabLit == m_grabLit)
@@ -220,7 +226,7 @@ void Composition::agreeArticle(const QString &word)
         } else {
             // The word as given, before a capitals mode changed it: "HAT"
             // in a text in capitals is no initialism.
-            const bool takesAn = ChooseArticle(word);
+            const bool takesAn = ChooseArticle(word, articleExceptions());
             const int caret = t.caret();
             if (takesAn && s.ArticleWord == QLatin1String("a")) {
                 for (int i = std::min(s.WordStart, t.length()) - 1; i >= 0; --i) {

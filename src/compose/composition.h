@@ -1,5 +1,6 @@
 #pragma once
 
+#include "article_choice.h"
 #include "composition_state.h"
 #include "text_surface.h"
 
@@ -18,6 +19,11 @@ public:
     TextSurface &surface() { return *m_surface; }
     const TextSurface &surface() const { return *m_surface; }
     void setSurface(TextSurface *surface) { m_surface = surface; }
+
+    // The user's exceptions to the article's letter rule, which "a" before a
+    // word consults; none (the rule alone) until set. Not owned.
+    const ArticleExceptions &articleExceptions() const;
+    void setArticleExceptions(const ArticleExceptions *exceptions) { m_articles = exceptions; }
 
     CompositionState state;
 
@@ -64,6 +70,7 @@ private:
     void putText(const QString &text);
 
     TextSurface *m_surface;
+    const ArticleExceptions *m_articles = nullptr;
     bool m_repeatLit = false;
     bool m_grabLit = false;
 };

@@ -1,7 +1,7 @@
 #include "controls/color_button.h"
 
 #include "controls/frame_paint.h"
-#include "panels/face_contrast.h"
+#include "controls/face_contrast.h"
 
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -564,4 +564,14 @@ void TColorButton::applyAutoSize()
 {
     if ((m_style & bsAutoSize) && !m_picture.isNull())
         resize(sizeHint());
+}
+
+void TColorButton::setHighContrast(QWidget *window, bool on)
+{
+    // The buttons read the mode from their window when they paint, so faces
+    // set later (the indicators, the preferences) follow it too, and
+    // switching off gives back exactly the faces they were given.
+    window->setProperty(kHighContrastProperty, on);
+    for (TColorButton *button : window->findChildren<TColorButton *>())
+        button->update();
 }

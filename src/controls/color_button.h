@@ -102,6 +102,8 @@ public:
     // thicker frame by its "highContrast" property; buttons keep their own
     // colours and only paint differently.
     static constexpr const char *kHighContrastProperty = "highContrast";
+    // Turns the high-contrast faces of every button in window on or off.
+    static void setHighContrast(QWidget *window, bool on);
     bool highContrast() const;
     // The colours as painted now: the face after high contrast and the
     // disabled dimming, the caption after the disabled choice.

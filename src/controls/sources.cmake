@@ -1,3 +1,11 @@
-# Sources of controls/ are listed here.
-target_sources(wordloom_ui PRIVATE controls/color_button.cpp
-                                   controls/color_button.h controls/frame_paint.h)
+# Sources of controls/: what every part of the window draws with. The
+# face-contrast rule is plain arithmetic, tested with the engine.
+target_sources(wordloom_engine PRIVATE controls/face_contrast.cpp controls/face_contrast.h)
+target_sources(
+  wordloom_ui
+  PRIVATE controls/color_button.cpp
+          controls/color_button.h
+          controls/document_editor.cpp
+          controls/document_editor.h
+          controls/frame_paint.h
+          controls/zoom_scale.h)

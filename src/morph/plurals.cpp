@@ -258,8 +258,9 @@ void Plurals::followArticle(int number)
             s.CapsMode = allCapitals(article) && article.size() > 1 ? CapsAllArmed : CapsFirstArmed;
     } else if (number == 1 && !m_droppedArticle.isEmpty()) {
         // Back to the singular: the article returns, agreeing anew.
-        QString article =
-            ChooseArticle(m_forms.SingularForm) ? QStringLiteral("an") : QStringLiteral("a");
+        QString article = ChooseArticle(m_forms.SingularForm, m_composition.articleExceptions())
+                              ? QStringLiteral("an")
+                              : QStringLiteral("a");
         if (isUpper(m_droppedArticle.front()))
             article[0] = upperAscii(article[0]);
         t.insertAt(start, article + QLatin1Char(' '));

@@ -164,12 +164,12 @@ int negatedVerbForm(const QString &lastAction, const QString &currentWord)
 } // namespace
 
 Verbs::Verbs(Composition &composition, const VerbTable &verbs, const VerbTable &goVerbs,
-             const VerbTable &sayVerbs, const bool &pastTense)
+             const VerbTable &sayVerbs, std::function<bool()> pastTense)
     : m_composition(composition)
     , m_verbs(verbs)
     , m_goVerbs(goVerbs)
     , m_sayVerbs(sayVerbs)
-    , m_pastTense(pastTense)
+    , m_pastTense(std::move(pastTense))
 {}
 
 int Verbs::ChooseVerbForm(const QString &lastAction, const QString &currentWord, bool pastTense)
@@ -211,7 +211,7 @@ int Verbs::ChooseVerbForm(const QString &lastAction, const QString &currentWord,
 void Verbs::ChooseVerbForm()
 {
     CompositionState &s = m_composition.state;
-    s.VerbForm = ChooseVerbForm(s.LastAction, s.CurrentWord, m_pastTense);
+    s.VerbForm = ChooseVerbForm(s.LastAction, s.CurrentWord, m_pastTense());
 }
 
 void Verbs::helperClick(Helper helper)
@@ -612,7 +612,7 @@ bool Verbs::subjectTakesBaseForm() const
 void Verbs::cbTenseChange()
 {
     CompositionState &s = m_composition.state;
-    const bool past = m_pastTense;
+    const bool past = m_pastTense();
     s.VerbForm = past ? 4 : 2;
     const QString tag = s.LastAction;
     QString text;

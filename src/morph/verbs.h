@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 // Verb forms and tense: which form the next verb needs, the helping-verb
 // buttons, the verb buttons that draw from the verb tables, the suffix
@@ -15,8 +16,8 @@
 //
 // Every handler changes only the text and the composition state; the caller
 // hides the panel an item came from and keeps the tense box and the tense
-// setting in step (the engine reads the setting through the reference it was
-// given).
+// setting in step (the rule asks pastTense for the setting as it stands at
+// each click).
 class Verbs
 {
 public:
@@ -27,7 +28,7 @@ public:
     using SuffixForms = std::array<QString, 3>;
 
     Verbs(Composition &composition, const VerbTable &verbs, const VerbTable &goVerbs,
-          const VerbTable &sayVerbs, const bool &pastTense);
+          const VerbTable &sayVerbs, std::function<bool()> pastTense);
 
     // The form (1 base .. 5 past participle) a verb takes after lastAction
     // and currentWord.
@@ -85,6 +86,6 @@ private:
     const VerbTable &m_verbs;
     const VerbTable &m_goVerbs;
     const VerbTable &m_sayVerbs;
-    const bool &m_pastTense;
+    std::function<bool()> m_pastTense;
     std::array<SuffixForms, 4> m_suffixForms;
 };

@@ -9,8 +9,6 @@ target_sources(
           panels/button_hints.h
           panels/button_rows.cpp
           panels/button_rows.h
-          panels/face_contrast.cpp
-          panels/face_contrast.h
           panels/label_desc.h
           panels/main_board_table.cpp
           panels/main_board_table.h
@@ -22,6 +20,8 @@ target_sources(
           panels/panel_word_rules.h
           panels/right_words.cpp
           panels/right_words.h
+          panels/setting_buttons.cpp
+          panels/setting_buttons.h
           panels/verb_panel_tables.cpp
           panels/verb_panel_tables.h
           panels/word_button_desc.h
@@ -42,4 +42,4 @@ target_sources(
           panels/ui/switch_scanner.h
           panels/ui/word_panels.cpp
           panels/ui/word_panels.h
-          panels/ui/zoom_scale.h)
+)

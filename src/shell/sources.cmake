@@ -20,7 +20,6 @@ target_sources(
           shell/ui/about_box.h
           shell/ui/document.cpp
           shell/ui/document.h
-          shell/ui/document_editor.cpp
           shell/ui/document_printer.cpp
           shell/ui/document_printer.h
           shell/ui/edit_commands.cpp
@@ -35,7 +34,6 @@ target_sources(
           shell/ui/ruler_marker.h
           shell/ui/status_panel.cpp
           shell/ui/status_panel.h
-          shell/ui/document_editor.h
           shell/ui/editor_surface.cpp
           shell/ui/editor_surface.h
           shell/ui/main_form.cpp

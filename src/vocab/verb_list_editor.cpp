@@ -5,10 +5,10 @@
 #include "morph/verbs.h"
 
 VerbListEditor::VerbListEditor(Vocabulary &vocabulary, Composition &composition,
-                               const bool &pastTense)
+                               std::function<bool()> pastTense)
     : m_vocabulary(vocabulary)
     , m_composition(composition)
-    , m_pastTense(pastTense)
+    , m_pastTense(std::move(pastTense))
 {}
 
 QString VerbListEditor::blankConjugationMessage()
@@ -99,7 +99,7 @@ void VerbListEditor::insertVerb(qsizetype row)
     const QString t = tag(m_table);
     if (s.LastAction != QLatin1String("verb") && s.LastAction != QLatin1String("go") &&
         s.LastAction != QLatin1String("say"))
-        s.VerbForm = Verbs::ChooseVerbForm(s.LastAction, s.CurrentWord, m_pastTense);
+        s.VerbForm = Verbs::ChooseVerbForm(s.LastAction, s.CurrentWord, m_pastTense());
     const int column = std::clamp(s.VerbForm, 1, VerbTable::ColumnCount) - 1;
     const QString text = m_vocabulary.verbTable(m_table).form(row, VerbTable::Column(column));
     m_composition.insert(t, text, s.LastAction == t);

@@ -3,6 +3,7 @@
 #include "vocabulary.h"
 
 #include <QStringList>
+#include <functional>
 
 class Composition;
 
@@ -13,7 +14,8 @@ class Composition;
 class VerbListEditor
 {
 public:
-    VerbListEditor(Vocabulary &vocabulary, Composition &composition, const bool &pastTense);
+    VerbListEditor(Vocabulary &vocabulary, Composition &composition,
+                   std::function<bool()> pastTense);
 
     static QString blankConjugationMessage();
 
@@ -63,6 +65,6 @@ private:
 
     Vocabulary &m_vocabulary;
     Composition &m_composition;
-    const bool &m_pastTense;
+    std::function<bool()> m_pastTense;
     Vocabulary::List m_table = Vocabulary::List::VerbTable;
 };

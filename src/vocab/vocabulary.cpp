@@ -133,6 +133,11 @@ const PluralExceptionList &Vocabulary::exceptions(Exceptions list) const
     return m_exceptions[int(list)];
 }
 
+PluralExceptionList &Vocabulary::exceptions(Exceptions list)
+{
+    return m_exceptions[int(list)];
+}
+
 QStringList Vocabulary::defaultNounCaptions()
 {
     return {QStringLiteral("custom"),    QStringLiteral("person"), QStringLiteral("plant"),
@@ -294,7 +299,7 @@ bool Vocabulary::LoadVocabulary(const QString &vocabDir, const QString &exceptio
     TextFile::Encoding articleEncoding;
     if (articles.isEmpty() || !readLines(articles, &articleLines, &articleEncoding, dialogs))
         articleLines.clear();
-    SetArticleExceptions(articleLines);
+    m_articleExceptions.load(articleLines);
 
     m_listModified.fill(false);
     m_vocabModified = false;

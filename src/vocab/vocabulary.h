@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compose/article_choice.h"
 #include "plural_exception_list.h"
 #include "text_file.h"
 #include "verb_table.h"
@@ -105,9 +106,12 @@ public:
     ::VerbTable &verbTable(List list);
     const ::VerbTable &verbTable(List list) const;
     const PluralExceptionList &exceptions(Exceptions list) const;
+    PluralExceptionList &exceptions(Exceptions list);
     using ExceptionLists = std::array<PluralExceptionList, ExceptionsCount>;
     // All twelve, indexed by Exceptions.
     const ExceptionLists &exceptionLists() const { return m_exceptions; }
+    // The user's article exceptions (articles.txt); empty when it is missing.
+    const ArticleExceptions &articleExceptions() const { return m_articleExceptions; }
 
     const QStringList &nounCaptions() const { return m_nounCaptions; }
     QString nounCaption(NounCategory c) const { return m_nounCaptions.value(c); }
@@ -180,6 +184,7 @@ private:
     std::array<WordList, WordListCount> m_wordLists;
     std::array<::VerbTable, ListCount - WordListCount> m_verbTables;
     ExceptionLists m_exceptions;
+    ArticleExceptions m_articleExceptions;
     QStringList m_nounCaptions;
     TextFile::Encoding m_nounCaptionsEncoding = TextFile::Encoding::Utf8;
     std::array<TextFile::Encoding, ListCount> m_encodings;

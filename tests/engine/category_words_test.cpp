@@ -1,4 +1,4 @@
-#include "morph_fixture.h"
+#include "engine_fixture.h"
 #include "vocab/category_words.h"
 
 #include <QSet>
@@ -7,12 +7,10 @@ using L = Vocabulary::List;
 
 namespace {
 
-class CategoryWordsTest : public MorphFixture
+class CategoryWordsTest : public EngineFixture
 {
 protected:
-    Vocabulary vocab;
-    CategoryWords words{composition, vocab};
-    QueuedRandom random;
+    CategoryWords &words = engine.categoryWords();
 
     void SetUp() override
     {

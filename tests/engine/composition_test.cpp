@@ -1,6 +1,5 @@
 #include "compose/article_choice.h"
-#include "compose/composition.h"
-#include "compose/memory_surface.h"
+#include "engine_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -8,45 +7,23 @@
 
 namespace {
 
-// A composition over an in-memory text, with the fixed-word button shape.
-struct Composer
+// An insertion under tag, fresh or in place of the last span, as every
+// button makes it.
+void tagged(EngineDesk &t, const QString &tag, const QString &w, int replace = 0)
 {
-    MemorySurface text;
-    Composition c{&text};
-
-    explicit Composer(const QString &initial = QString())
-        : text(initial)
-    {
-        c.resetForNewDocument();
-        text.setCaret(text.length());
-    }
-    void word(const QString &w, int replace = 0)
-    {
-        c.state.ActionTag = w;
-        c.state.ReplaceMode = replace;
-        c.InsertWord(w);
-        c.state.CurrentWord = c.state.LastAction;
-    }
-    void tagged(const QString &tag, const QString &w, int replace = 0)
-    {
-        c.state.ActionTag = tag;
-        c.state.ReplaceMode = replace;
-        c.InsertWord(w);
-        c.state.CurrentWord = w;
-    }
-    QString str() const { return text.text(); }
-};
+    t.composition.insert(tag, w, replace != 0);
+}
 
 TEST(InsertWord, FirstWordOfDocumentIsCapitalisedAndSpaced)
 {
-    Composer t;
+    EngineDesk t;
     t.word(QStringLiteral("the"));
     t.word(QStringLiteral("cat"));
-    EXPECT_EQ(t.str(), QStringLiteral("The cat "));
-    EXPECT_EQ(t.c.state.WordStart, 4);
-    EXPECT_EQ(t.c.state.WordLength, 4);
-    EXPECT_EQ(t.c.state.LastAction, QStringLiteral("cat"));
-    EXPECT_EQ(t.c.state.CapsMode, CapsNone);
+    EXPECT_EQ(t.text(), QStringLiteral("The cat "));
+    EXPECT_EQ(t.state.WordStart, 4);
+    EXPECT_EQ(t.state.WordLength, 4);
+    EXPECT_EQ(t.state.LastAction, QStringLiteral("cat"));
+    EXPECT_EQ(t.state.CapsMode, CapsNone);
 }
 
 // Spacing, joining and capitals of insertions. In the text before, "|" is
@@ -81,69 +58,69 @@ TEST(InsertWord, SpacingJoiningAndCapitals)
         const qsizetype selStart = before.indexOf(QLatin1Char('['));
         before.remove(QLatin1Char('|'));
         const qsizetype selEnd = before.remove(QLatin1Char('[')).indexOf(QLatin1Char(']'));
-        Composer t(before.remove(QLatin1Char(']')));
+        EngineDesk t(before.remove(QLatin1Char(']')));
         if (caret >= 0)
-            t.text.setCaret(int(caret));
+            t.surface.setCaret(int(caret));
         if (selStart >= 0)
-            t.text.select(int(selStart), int(selEnd - selStart));
-        t.c.state.CapsMode = k.caps;
+            t.surface.select(int(selStart), int(selEnd - selStart));
+        t.state.CapsMode = k.caps;
         for (const char *step : k.steps) {
             QString w = QString::fromLatin1(step);
             const int replace = w.endsWith(QLatin1Char('!')) ? 1 : 0;
             w.chop(replace);
             const qsizetype colon = w.indexOf(QLatin1Char(':'));
             if (colon > 0)
-                t.tagged(w.left(colon), w.mid(colon + 1), replace);
+                tagged(t, w.left(colon), w.mid(colon + 1), replace);
             else
-                t.word(w, replace);
+                tagged(t, w, w, replace);
         }
-        EXPECT_EQ(t.str(), QString::fromLatin1(k.expected));
+        EXPECT_EQ(t.text(), QString::fromLatin1(k.expected));
     }
     // The lone hyphen is the span.
-    Composer hyphen(QStringLiteral("cat "));
-    hyphen.c.state.CapsMode = CapsNone;
+    EngineDesk hyphen(QStringLiteral("cat "));
+    hyphen.state.CapsMode = CapsNone;
     hyphen.word(QStringLiteral("-"));
-    EXPECT_EQ(hyphen.c.state.WordLength, 1);
+    EXPECT_EQ(hyphen.state.WordLength, 1);
 }
 
 TEST(InsertWord, EveryInsertionPutsOutTheIndicatorsButAnArmedGrab)
 {
-    Composer t;
+    EngineDesk t;
     int changes = 0;
-    QObject::connect(&t.c, &Composition::indicatorsChanged, [&] { ++changes; });
-    t.c.setIndicators(true, true);
+    QObject::connect(&t.composition, &Composition::indicatorsChanged, [&] { ++changes; });
+    t.composition.setIndicators(true, true);
     t.word(QStringLiteral("cat"));
-    EXPECT_FALSE(t.c.repeatLit());
-    EXPECT_FALSE(t.c.grabLit());
+    EXPECT_FALSE(t.composition.repeatLit());
+    EXPECT_FALSE(t.composition.grabLit());
     EXPECT_EQ(changes, 2);
     // GRAB kept armed across an insertion keeps its light.
-    t.c.state.GrabArmed = true;
-    t.c.setIndicators(true, true);
+    t.state.GrabArmed = true;
+    t.composition.setIndicators(true, true);
     t.word(QStringLiteral("dog"));
-    EXPECT_FALSE(t.c.repeatLit());
-    EXPECT_TRUE(t.c.grabLit());
+    EXPECT_FALSE(t.composition.repeatLit());
+    EXPECT_TRUE(t.composition.grabLit());
 }
 
 TEST(ArticleAgreement, AnBeforeConsonantLosesItsNAndAReplacedWordAgreesAfresh)
 {
-    Composer t(QStringLiteral("An "));
-    t.c.state.CapsMode = CapsNone;
-    t.c.state.ArticleState = ArticleArmed;
-    t.c.state.ArticleWord = QStringLiteral("an");
+    EngineDesk t(QStringLiteral("An "));
+    t.state.CapsMode = CapsNone;
+    t.state.ArticleState = ArticleArmed;
+    t.state.ArticleWord = QStringLiteral("an");
     t.word(QStringLiteral("pear"));
-    EXPECT_EQ(t.str(), QStringLiteral("A pear "));
-    EXPECT_EQ(t.c.state.WordStart, 2);
-    EXPECT_EQ(t.c.state.ArticleWord, QStringLiteral("a"));
+    EXPECT_EQ(t.text(), QStringLiteral("A pear "));
+    EXPECT_EQ(t.state.WordStart, 2);
+    EXPECT_EQ(t.state.ArticleWord, QStringLiteral("a"));
 
     // A replaced word agrees afresh with its article.
-    Composer replaced(QStringLiteral("a "));
-    replaced.c.state.CapsMode = CapsNone;
-    replaced.c.state.ArticleState = ArticleArmed;
-    replaced.c.state.ArticleWord = QStringLiteral("a");
-    replaced.tagged(QStringLiteral("noun"), QStringLiteral("owl"));
-    EXPECT_EQ(replaced.str(), QStringLiteral("an owl "));
-    replaced.tagged(QStringLiteral("noun"), QStringLiteral("cat"), 1);
-    EXPECT_EQ(replaced.str(), QStringLiteral("a cat "));
+    EngineDesk replaced(QStringLiteral("a "));
+    replaced.state.CapsMode = CapsNone;
+    replaced.state.ArticleState = ArticleArmed;
+    replaced.state.ArticleWord = QStringLiteral("a");
+    tagged(replaced, QStringLiteral("noun"), QStringLiteral("owl"));
+    EXPECT_EQ(replaced.text(), QStringLiteral("an owl "));
+    tagged(replaced, QStringLiteral("noun"), QStringLiteral("cat"), 1);
+    EXPECT_EQ(replaced.text(), QStringLiteral("a cat "));
 }
 
 TEST(ChooseArticle, SoundRulesAndExceptions)
@@ -186,98 +163,98 @@ TEST(ChooseArticle, InitialismsAndTheExceptionList)
 
 TEST(TrimSpaceBeforeCaret, RemovesSpacesAndLineBreaks)
 {
-    Composer t(QStringLiteral("cat  \n "));
-    EXPECT_EQ(t.c.TrimSpaceBeforeCaret(), 3);
-    EXPECT_EQ(t.str(), QStringLiteral("cat"));
+    EngineDesk t(QStringLiteral("cat  \n "));
+    EXPECT_EQ(t.composition.TrimSpaceBeforeCaret(), 3);
+    EXPECT_EQ(t.text(), QStringLiteral("cat"));
 
-    Composer spaces(QStringLiteral("   "));
-    EXPECT_EQ(spaces.c.TrimSpaceBeforeCaret(), 0);
-    EXPECT_EQ(spaces.str(), QString());
+    EngineDesk spaces(QStringLiteral("   "));
+    EXPECT_EQ(spaces.composition.TrimSpaceBeforeCaret(), 0);
+    EXPECT_EQ(spaces.text(), QString());
 
-    Composer leadingBreak(QStringLiteral("\n  "));
-    EXPECT_EQ(leadingBreak.c.TrimSpaceBeforeCaret(), 1);
-    EXPECT_EQ(leadingBreak.str(), QStringLiteral("\n"));
+    EngineDesk leadingBreak(QStringLiteral("\n  "));
+    EXPECT_EQ(leadingBreak.composition.TrimSpaceBeforeCaret(), 1);
+    EXPECT_EQ(leadingBreak.text(), QStringLiteral("\n"));
 }
 
 TEST(FindWordBeforeCaret, CapturesWordOrMarkAfterACaretMoveWithinTheText)
 {
-    Composer t(QStringLiteral("the old dog  "));
-    t.c.state.LastAction = QStringLiteral("mouseclick");
-    t.c.FindWordBeforeCaret();
-    EXPECT_EQ(t.c.state.CurrentWord, QStringLiteral("dog"));
-    EXPECT_EQ(t.c.state.WordStart, 8);
-    EXPECT_EQ(t.text.caret(), 13);
+    EngineDesk t(QStringLiteral("the old dog  "));
+    t.state.LastAction = QStringLiteral("mouseclick");
+    t.composition.FindWordBeforeCaret();
+    EXPECT_EQ(t.state.CurrentWord, QStringLiteral("dog"));
+    EXPECT_EQ(t.state.WordStart, 8);
+    EXPECT_EQ(t.surface.caret(), 13);
 
-    Composer mark(QStringLiteral("it ended.  "));
-    mark.c.state.LastAction = QStringLiteral("mouseclick");
-    mark.c.FindWordBeforeCaret();
-    EXPECT_EQ(mark.c.state.CurrentWord, QStringLiteral(".  "));
+    EngineDesk mark(QStringLiteral("it ended.  "));
+    mark.state.LastAction = QStringLiteral("mouseclick");
+    mark.composition.FindWordBeforeCaret();
+    EXPECT_EQ(mark.state.CurrentWord, QStringLiteral(".  "));
 
-    Composer quoted(QStringLiteral("said \"hello"));
-    quoted.c.state.LastAction = QStringLiteral("mouseclick");
-    quoted.c.FindWordBeforeCaret();
-    EXPECT_EQ(quoted.c.state.CurrentWord, QStringLiteral("hello"));
+    EngineDesk quoted(QStringLiteral("said \"hello"));
+    quoted.state.LastAction = QStringLiteral("mouseclick");
+    quoted.composition.FindWordBeforeCaret();
+    EXPECT_EQ(quoted.state.CurrentWord, QStringLiteral("hello"));
 
-    Composer notAfterWord(QStringLiteral("cat "));
-    notAfterWord.c.state.LastAction = QStringLiteral("cat");
-    notAfterWord.c.state.CurrentWord = QStringLiteral("keep");
-    notAfterWord.c.FindWordBeforeCaret();
-    EXPECT_EQ(notAfterWord.c.state.CurrentWord, QStringLiteral("keep"));
+    EngineDesk notAfterWord(QStringLiteral("cat "));
+    notAfterWord.state.LastAction = QStringLiteral("cat");
+    notAfterWord.state.CurrentWord = QStringLiteral("keep");
+    notAfterWord.composition.FindWordBeforeCaret();
+    EXPECT_EQ(notAfterWord.state.CurrentWord, QStringLiteral("keep"));
 
     // The span never leaves the text.
-    Composer one(QStringLiteral("I"));
-    one.c.state.LastAction = QStringLiteral("mouseclick");
-    one.c.FindWordBeforeCaret();
-    EXPECT_EQ(one.c.state.WordStart, 0);
-    EXPECT_EQ(one.c.state.WordLength, 1);
-    EXPECT_EQ(one.c.state.CurrentWord, QStringLiteral("I"));
+    EngineDesk one(QStringLiteral("I"));
+    one.state.LastAction = QStringLiteral("mouseclick");
+    one.composition.FindWordBeforeCaret();
+    EXPECT_EQ(one.state.WordStart, 0);
+    EXPECT_EQ(one.state.WordLength, 1);
+    EXPECT_EQ(one.state.CurrentWord, QStringLiteral("I"));
 
-    Composer empty;
-    empty.c.state.LastAction = QStringLiteral("mouseclick");
-    empty.c.FindWordBeforeCaret();
-    EXPECT_EQ(empty.c.state.WordStart, 0);
-    EXPECT_EQ(empty.c.state.WordLength, 0);
+    EngineDesk empty;
+    empty.state.LastAction = QStringLiteral("mouseclick");
+    empty.composition.FindWordBeforeCaret();
+    EXPECT_EQ(empty.state.WordStart, 0);
+    EXPECT_EQ(empty.state.WordLength, 0);
 }
 
 TEST(ReadContextBeforeCaret, DeletesSpanDerivesCapitalAndArticleAndSpacesAfterAWord)
 {
-    Composer t(QStringLiteral("End. a dog "));
-    t.c.state.WordStart = 7;
-    t.c.state.WordLength = 4;
-    t.c.ReadContextBeforeCaret();
-    EXPECT_EQ(t.str(), QStringLiteral("End. a "));
-    EXPECT_EQ(t.c.state.ArticleState, ArticleArmed);
-    EXPECT_EQ(t.c.state.ArticleWord, QStringLiteral("a"));
-    EXPECT_EQ(t.c.state.CapsMode, CapsNone);
+    EngineDesk t(QStringLiteral("End. a dog "));
+    t.state.WordStart = 7;
+    t.state.WordLength = 4;
+    t.composition.ReadContextBeforeCaret();
+    EXPECT_EQ(t.text(), QStringLiteral("End. a "));
+    EXPECT_EQ(t.state.ArticleState, ArticleArmed);
+    EXPECT_EQ(t.state.ArticleWord, QStringLiteral("a"));
+    EXPECT_EQ(t.state.CapsMode, CapsNone);
 
-    Composer stop(QStringLiteral("Done. Cat "));
-    stop.c.state.WordStart = 6;
-    stop.c.state.WordLength = 4;
-    stop.c.ReadContextBeforeCaret();
-    EXPECT_EQ(stop.c.state.CapsMode, CapsFirstArmed);
+    EngineDesk stop(QStringLiteral("Done. Cat "));
+    stop.state.WordStart = 6;
+    stop.state.WordLength = 4;
+    stop.composition.ReadContextBeforeCaret();
+    EXPECT_EQ(stop.state.CapsMode, CapsFirstArmed);
 
-    Composer an(QStringLiteral("an ox"));
-    an.c.state.WordStart = 3;
-    an.c.state.WordLength = 2;
-    an.c.ReadContextBeforeCaret();
-    EXPECT_EQ(an.c.state.ArticleWord, QStringLiteral("an"));
+    EngineDesk an(QStringLiteral("an ox"));
+    an.state.WordStart = 3;
+    an.state.WordLength = 2;
+    an.composition.ReadContextBeforeCaret();
+    EXPECT_EQ(an.state.ArticleWord, QStringLiteral("an"));
 
     // A space goes after a word the span followed.
-    Composer joined(QStringLiteral("catdog"));
-    joined.c.state.WordStart = 3;
-    joined.c.state.WordLength = 3;
-    joined.c.ReadContextBeforeCaret();
-    EXPECT_EQ(joined.str(), QStringLiteral("cat "));
-    EXPECT_EQ(joined.text.caret(), 4);
-    EXPECT_EQ(joined.c.state.WordStart, 4);
+    EngineDesk joined(QStringLiteral("catdog"));
+    joined.state.WordStart = 3;
+    joined.state.WordLength = 3;
+    joined.composition.ReadContextBeforeCaret();
+    EXPECT_EQ(joined.text(), QStringLiteral("cat "));
+    EXPECT_EQ(joined.surface.caret(), 4);
+    EXPECT_EQ(joined.state.WordStart, 4);
 
-    Composer all(QStringLiteral("dog"));
-    all.c.state.WordStart = 0;
-    all.c.state.WordLength = 3;
-    all.c.state.CapsMode = CapsNone;
-    all.c.ReadContextBeforeCaret();
-    EXPECT_EQ(all.str(), QString());
-    EXPECT_EQ(all.c.state.CapsMode, CapsFirstArmed);
+    EngineDesk all(QStringLiteral("dog"));
+    all.state.WordStart = 0;
+    all.state.WordLength = 3;
+    all.state.CapsMode = CapsNone;
+    all.composition.ReadContextBeforeCaret();
+    EXPECT_EQ(all.text(), QString());
+    EXPECT_EQ(all.state.CapsMode, CapsFirstArmed);
 }
 
 } // namespace

@@ -1,12 +1,12 @@
+#include "engine_fixture.h"
 #include "morph/derivation.h"
-#include "morph_fixture.h"
 
 namespace {
 
-class DerivationTest : public MorphFixture
+class DerivationTest : public EngineFixture
 {
 protected:
-    Derivation derivation{composition};
+    Derivation &derivation = engine.derivation();
 };
 
 struct Cycle

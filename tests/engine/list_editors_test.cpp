@@ -1,4 +1,4 @@
-#include "morph_fixture.h"
+#include "engine_fixture.h"
 #include "vocab/verb_list_editor.h"
 #include "vocab/word_list_editor.h"
 
@@ -167,7 +167,7 @@ TEST(VerbProposals, SpellingRules)
     }
 }
 
-class VerbListEditorTest : public MorphFixture
+class VerbListEditorTest : public EngineFixture
 {
 protected:
     void SetUp() override
@@ -187,9 +187,7 @@ protected:
         return vocab.verbTable(table).column(c).entries();
     }
 
-    Vocabulary vocab;
-    bool pastTense = false;
-    VerbListEditor editor{vocab, composition, pastTense};
+    VerbListEditor editor{vocab, composition, [this] { return engine.pastTense(); }};
 };
 
 TEST_F(VerbListEditorTest, EnterLoadsAStoredVerbWithoutRegardToCase)
@@ -296,7 +294,7 @@ TEST_F(VerbListEditorTest, VerbAddedFromThePickListGoesIntoTheText)
 
 TEST_F(VerbListEditorTest, PastTenseVerbAfterASubject)
 {
-    pastTense = true;
+    prefs.setPastTense(true);
     word("I");
     editor.selectTable(List::SayVerbTable);
     editor.accept({"whisper", "whispers", "whispering", "whispered", "whispered"}, true);

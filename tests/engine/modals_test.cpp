@@ -1,12 +1,12 @@
+#include "engine_fixture.h"
 #include "morph/modals.h"
-#include "morph_fixture.h"
 
 namespace {
 
-class ModalsTest : public MorphFixture
+class ModalsTest : public EngineFixture
 {
 protected:
-    Modals modals{composition};
+    Modals &modals = engine.modals();
     const QStringList list = {QStringLiteral("can"), QStringLiteral("could"), QStringLiteral("may"),
                               QStringLiteral("might"), QStringLiteral("will")};
 };

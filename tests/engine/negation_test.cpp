@@ -1,22 +1,15 @@
+#include "engine_fixture.h"
 #include "morph/negation.h"
-#include "morph_fixture.h"
 
 namespace {
 
-class NegationTest : public MorphFixture
+class NegationTest : public EngineFixture
 {
 protected:
-    Negation negation{composition};
+    Negation &negation = engine.negation();
 
     // The REMOVE button with the caret still after the last insertion.
-    void remove()
-    {
-        state.CapsMode = CapsNone;
-        composition.ReadContextBeforeCaret();
-        negation.restoreBeforeNegation();
-        state.LastAction = QStringLiteral("mouseclick");
-        state.ReplaceMode = 0;
-    }
+    void remove() { engine.editingKeys().btnRemoveClick(); }
 };
 
 struct NotCycle

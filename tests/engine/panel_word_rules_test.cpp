@@ -1,4 +1,4 @@
-#include "morph_fixture.h"
+#include "engine_fixture.h"
 #include "panels/affix_captions_file.h"
 #include "panels/panel_word_rules.h"
 #include "panels/word_cycles.h"
@@ -6,11 +6,11 @@
 
 namespace {
 
-class PanelWordsTest : public MorphFixture
+class PanelWordsTest : public EngineFixture
 {
 protected:
-    PanelWordRules words{composition};
-    WordCycles cycles{composition};
+    PanelWordRules &words = engine.panelWords();
+    WordCycles &cycles = engine.cycles();
     const WordCycles::Cycle &cycle(const char *button) { return *WordCycles::find(button); }
     void pick(const char *w, bool keepReplace = false)
     {

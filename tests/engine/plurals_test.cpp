@@ -1,7 +1,7 @@
 #include "compose/articles.h"
+#include "engine_fixture.h"
 #include "fake_dialogs.h"
 #include "morph/plurals.h"
-#include "morph_fixture.h"
 
 #include <QDir>
 
@@ -9,18 +9,20 @@ using Ex = Vocabulary::Exceptions;
 
 namespace {
 
-class PluralsTest : public MorphFixture
+class PluralsTest : public EngineFixture
 {
 protected:
-    Vocabulary::ExceptionLists lists;
-    Plurals plurals{composition, lists};
+    Plurals &plurals = engine.plurals();
 
     void row(Ex list, const char *singular, const char *plural, const char *alternate = "")
     {
-        lists[int(list)].appendRow(QString::fromLatin1(singular), QString::fromLatin1(plural),
-                                   QString::fromLatin1(alternate));
+        vocab.exceptions(list).appendRow(QString::fromLatin1(singular), QString::fromLatin1(plural),
+                                         QString::fromLatin1(alternate));
     }
-    Plurals::Forms forms(const QString &w) const { return Plurals::PluralizeWord(w, lists); }
+    Plurals::Forms forms(const QString &w) const
+    {
+        return Plurals::PluralizeWord(w, vocab.exceptionLists());
+    }
     QString plural(const QString &w) const { return forms(w).PluralForm; }
     void pluralize() { plurals.btnPluralizeClick(); }
 };

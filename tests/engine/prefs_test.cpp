@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace {
@@ -187,6 +188,66 @@ TEST(Preferences, WindowFromTheFileIsFittedOntoTheScreen)
         EXPECT_EQ(QRect(p.NormalLeft, p.NormalTop, p.NormalWidth, p.NormalHeight), c.fitted)
             << c.width;
     }
+}
+
+// Every line given another value, one at a time, and assigned: the one
+// aspect its readers follow is told, once, and nothing else.
+TEST(Preferences, ChangingEachLineEmitsExactlyItsAspect)
+{
+    using A = Preferences::Aspect;
+    const struct
+    {
+        int first, last;
+        A aspect;
+    } kRuns[] = {{2, 3, A::Font},          {4, 6, A::Directories}, {7, 11, A::Window},
+                 {12, 12, A::FileFormat},  {13, 19, A::LeftClick}, {20, 23, A::Captions},
+                 {24, 27, A::RightColumn}, {28, 54, A::Captions},  {55, 55, A::Tense},
+                 {56, 56, A::Mode}};
+    const QStringList defaults = defaultLines();
+    for (const auto &run : kRuns) {
+        for (int line = run.first; line <= run.last; ++line) {
+            QStringList lines = defaults;
+            QString &text = lines[line - 1];
+            bool number = false;
+            const int value = text.toInt(&number);
+            if (text == "true" || text == "new")
+                text = "false";
+            else if (text == "false")
+                text = "true";
+            else if (text.startsWith('$'))
+                text = "clRed";
+            else
+                text = number ? QString::number(value == 1 ? 0 : value + 1) : text + "x";
+            Preferences prefs;
+            QSignalSpy spy(&prefs, &Preferences::changed);
+            prefs.assign(fromLines(lines));
+            ASSERT_EQ(spy.size(), 1) << "line " << line;
+            EXPECT_EQ(spy.at(0).at(0).value<A>(), run.aspect) << "line " << line;
+            prefs.assign(fromLines(lines));
+            EXPECT_EQ(spy.size(), 1) << "the same values again change nothing, line " << line;
+        }
+    }
+
+    // What a line writes the same way still differs when held otherwise.
+    Preferences prefs;
+    QSignalSpy spy(&prefs, &Preferences::changed);
+    PreferenceValues emptyWidth = prefs.values();
+    emptyWidth.columnWidth.clear();
+    prefs.assign(emptyWidth);
+    ASSERT_EQ(spy.size(), 1);
+    EXPECT_EQ(spy.at(0).at(0).value<A>(), A::RightColumn);
+
+    // The setters tell their aspect only when the value changes.
+    spy.clear();
+    prefs.setPastTense(!prefs.PastTense);
+    prefs.setPastTense(prefs.PastTense);
+    prefs.setPoetryMode(!prefs.PoetryMode);
+    prefs.setNormalGeometry(QRect(1, 2, 300, 200));
+    prefs.setNormalGeometry(QRect(1, 2, 300, 200));
+    ASSERT_EQ(spy.size(), 3);
+    EXPECT_EQ(spy.at(0).at(0).value<A>(), A::Tense);
+    EXPECT_EQ(spy.at(1).at(0).value<A>(), A::Mode);
+    EXPECT_EQ(spy.at(2).at(0).value<A>(), A::Window);
 }
 
 TEST(Preferences, PlainTextLineAndLeftClickBevels)

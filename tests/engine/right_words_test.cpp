@@ -1,4 +1,4 @@
-#include "morph_fixture.h"
+#include "engine_fixture.h"
 #include "panels/right_words.h"
 
 namespace {
@@ -51,7 +51,7 @@ TEST(RightWords, SortingKeepsDuplicatesAndIgnoresCase)
     EXPECT_FALSE(list.isSorted());
 }
 
-using RightClick = MorphFixture;
+using RightClick = EngineFixture;
 
 TEST_F(RightClick, SecondClickOnTheSameWordLeavesItOnce)
 {

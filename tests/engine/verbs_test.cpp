@@ -1,5 +1,5 @@
+#include "engine_fixture.h"
 #include "morph/verbs.h"
-#include "morph_fixture.h"
 
 #include <functional>
 
@@ -18,40 +18,44 @@ VerbTable table(std::initializer_list<const char *> lines)
     return t;
 }
 
-class VerbsTest : public MorphFixture
+class VerbsTest : public EngineFixture
 {
 protected:
-    VerbTable verbList = table({"run", "runs", "running", "ran", "run",     //
-                                "sing", "sings", "singing", "sang", "sung", //
-                                "walk", "walks", "walking", "walked", "walked"});
-    VerbTable goList = table({"go", "goes", "going", "went", "gone",                //
-                              "hurry", "hurries", "hurrying", "hurried", "hurried", //
-                              "roam", "roams", "roaming", "roamed", "roamed"});
-    VerbTable sayList = table({"mutter", "mutters", "muttering", "muttered", "muttered", //
-                               "say", "says", "saying", "said", "said"});
-    bool pastTense = false;
-    Verbs verbs{composition, verbList, goList, sayList, pastTense};
-    QueuedRandom random;
+    Verbs &verbs = engine.verbs();
 
-    void SetUp() override { state.CapsMode = CapsNone; }
-    // A mark from the apostrophe panel, such as "-'ve".
+    void SetUp() override
+    {
+        vocab.verbTable(Vocabulary::List::VerbTable) =
+            table({"run", "runs", "running", "ran", "run",     //
+                   "sing", "sings", "singing", "sang", "sung", //
+                   "walk", "walks", "walking", "walked", "walked"});
+        vocab.verbTable(Vocabulary::List::GoVerbTable) =
+            table({"go", "goes", "going", "went", "gone",                //
+                   "hurry", "hurries", "hurrying", "hurried", "hurried", //
+                   "roam", "roams", "roaming", "roamed", "roamed"});
+        vocab.verbTable(Vocabulary::List::SayVerbTable) =
+            table({"mutter", "mutters", "muttering", "muttered", "muttered", //
+                   "say", "says", "saying", "said", "said"});
+        state.CapsMode = CapsNone;
+    }
+    // A mark of the apostrophe panel, such as "-'ve".
     void apostrophe(const QString &w)
     {
-        state.ActionTag = QStringLiteral("apostrophe");
-        state.ReplaceMode = 0;
-        composition.InsertWord(w);
-        state.CurrentWord = w;
+        for (int form = 1; form <= Punctuation::kApostropheForms; ++form)
+            if (Punctuation::apostropheForm(form) == w)
+                return engine.punctuation().apostrophePanelClick(form);
+        FAIL() << "no such mark " << w.toStdString();
     }
     void restart()
     {
         surface.setText(QString());
         composition.resetForNewDocument();
         state.CapsMode = CapsNone;
-        pastTense = false;
+        prefs.setPastTense(false);
     }
     void tense(bool past)
     {
-        pastTense = past;
+        prefs.setPastTense(past);
         verbs.cbTenseChange();
     }
     // After the word w alone, n clicks; gives the words seen in turn and
@@ -163,7 +167,7 @@ TEST_F(VerbsTest, HelpingVerbFirstClickByForm)
         [this] { word(QStringLiteral("of")); },
         [this] {
             word(QStringLiteral("and"));
-            pastTense = true;
+            prefs.setPastTense(true);
         },
         [this] {
             word(QStringLiteral("we"));
@@ -196,7 +200,7 @@ TEST_F(VerbsTest, BeAgreesWithItsSubject)
         restart();
         state.CapsMode = CapsFirstArmed;
         word(QString::fromLatin1(subject));
-        pastTense = past;
+        prefs.setPastTense(past);
         verbs.helperClick(Helper::Be);
         EXPECT_EQ(text(), QLatin1String(expected));
     }
@@ -212,7 +216,7 @@ TEST_F(VerbsTest, BeAgreesWithItsSubject)
     state.LastAction = QStringLiteral("pluralize");
     verbs.helperClick(Helper::Be);
     EXPECT_EQ(text(), QLatin1String("cats are "));
-    pastTense = true;
+    prefs.setPastTense(true);
     word(QStringLiteral("and"));
     state.LastAction = QStringLiteral("pluralize");
     verbs.helperClick(Helper::Be);
@@ -227,9 +231,9 @@ TEST_F(VerbsTest, HelpingVerbRepeatCycles)
     EXPECT_EQ(helperCycle(Helper::Do, "I", 6), QLatin1String("do doing did done do does"));
     EXPECT_EQ(helperCycle(Helper::Get, "to", 6), QLatin1String("get getting got gotten get gets"));
     EXPECT_EQ(helperCycle(Helper::Put, "he", 4), QLatin1String("puts putting put puts"));
-    pastTense = true;
+    prefs.setPastTense(true);
     restart();
-    pastTense = true;
+    prefs.setPastTense(true);
     word(QStringLiteral("he"));
     verbs.helperClick(Helper::Let);
     EXPECT_EQ(state.FormIndex, 4);
@@ -273,7 +277,7 @@ TEST_F(VerbsTest, ListVerbNeverRepeatsARow)
     // With a single row there is nothing else to draw.
     VerbTable one = table({"run", "runs", "running", "ran", "run"});
     VerbTable empty;
-    Verbs single{composition, one, empty, empty, pastTense};
+    Verbs single{composition, one, empty, empty, [this] { return engine.pastTense(); }};
     word(QStringLiteral("to"));
     single.btnVerbClick(seeded);
     single.btnVerbClick(seeded);
@@ -283,7 +287,7 @@ TEST_F(VerbsTest, ListVerbNeverRepeatsARow)
     single.btnGoClick(seeded);
     single.btnGoClick(seeded);
     EXPECT_EQ(text(), before + QLatin1String("go "));
-    Verbs none{composition, empty, empty, empty, pastTense};
+    Verbs none{composition, empty, empty, empty, [this] { return engine.pastTense(); }};
     word(QStringLiteral("to"));
     const QString beforeNone = text();
     none.btnVerbClick(seeded);

@@ -1,5 +1,5 @@
+#include "engine_fixture.h"
 #include "fake_dialogs.h"
-#include "morph_fixture.h"
 #include "vocab/word_pick.h"
 
 using L = Vocabulary::List;
@@ -7,15 +7,10 @@ using Outcome = WordPick::Outcome;
 
 namespace {
 
-class WordPickTest : public MorphFixture
+class WordPickTest : public EngineFixture
 {
 protected:
-    Vocabulary vocab;
-    FakeDialogs dialogs;
-    bool pastTense = false;
-    Verbs verbs{composition, vocab.verbTable(L::VerbTable), vocab.verbTable(L::GoVerbTable),
-                vocab.verbTable(L::SayVerbTable), pastTense};
-    WordPick pick{composition, vocab, dialogs, verbs};
+    WordPick &pick = engine.wordPick();
     QList<L> changed;
 
     void SetUp() override
@@ -92,7 +87,7 @@ TEST_F(WordPickTest, VerbsGoInTheFormTheirPlaceNeeds)
     EXPECT_EQ(text(), QStringLiteral("he runs "));
     EXPECT_EQ(state.FormIndex, 0);
 
-    pastTense = true;
+    prefs.setPastTense(true);
     word(QStringLiteral("and"));
     pick.open(QStringLiteral("verb"));
     pick.rowClicked(1);

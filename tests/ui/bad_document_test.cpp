@@ -1,7 +1,7 @@
 // Documents that cannot be opened or saved: each is reported, and the text
 // in the editor, its name and its modified flag stay as they were.
 #include "shell/ui/document.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 #include "window_fixture.h"
 
 #include <QClipboard>

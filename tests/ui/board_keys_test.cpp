@@ -1,5 +1,5 @@
 #include "qstring_printer.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 #include "window_fixture.h"
 
 #include <QAccessible>

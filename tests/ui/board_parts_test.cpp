@@ -1,8 +1,8 @@
 #include "../engine/fake_dialogs.h"
-#include "compose/composition.h"
 #include "compose/memory_surface.h"
 #include "compose/random_source.h"
 #include "controls/color_button.h"
+#include "engine/compose_engine.h"
 #include "morph/ui/inflection_buttons.h"
 #include "panels/ui/board.h"
 #include "panels/ui/right_column.h"
@@ -34,17 +34,18 @@ protected:
     QWidget window;
     Board board{&window};
     MemorySurface surface;
-    Composition composition{&surface};
     Vocabulary vocabulary;
     Preferences prefs;
     SeededRandom random{3};
     FakeDialogs dialogs;
+    ComposeEngine engine{&surface, vocabulary, prefs, random, dialogs};
+    Composition &composition = engine.composition();
     RightColumn right{composition, vocabulary, &window};
 };
 
 TEST_F(BoardParts, PluralAndVerbButtonsWorkOnABareBoard)
 {
-    InflectionButtons buttons(board, composition, vocabulary, random, prefs);
+    InflectionButtons buttons(board, engine);
     window.show();
     composition.insert(QStringLiteral("cat"), QStringLiteral("cat"), false);
     click("btnPluralize");
@@ -60,9 +61,7 @@ TEST_F(BoardParts, PluralAndVerbButtonsWorkOnABareBoard)
 TEST_F(BoardParts, CategoryButtonsDrawFromAndPickInTheirList)
 {
     vocabulary.wordList(Vocabulary::List::AnimalList).addAll({"owl", "yak"});
-    InflectionButtons inflection(board, composition, vocabulary, random, prefs);
-    CategoryButtons buttons(board, composition, vocabulary, dialogs, random, inflection.verbs(),
-                            right, nullptr);
+    CategoryButtons buttons(board, engine, right, nullptr);
     window.show();
     click("btnAnimal");
     const QString first = text();
@@ -80,7 +79,7 @@ TEST_F(BoardParts, CategoryButtonsDrawFromAndPickInTheirList)
 
 TEST_F(BoardParts, RowsUpFollowThePanelOnTop)
 {
-    InflectionButtons buttons(board, composition, vocabulary, random, prefs);
+    InflectionButtons buttons(board, engine);
     window.show();
     const auto names = [this] {
         QStringList rows;

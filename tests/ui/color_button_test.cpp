@@ -1,5 +1,5 @@
 #include "controls/color_button.h"
-#include "panels/face_contrast.h"
+#include "controls/face_contrast.h"
 
 #include <QAccessible>
 #include <QFont>

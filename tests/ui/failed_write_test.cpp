@@ -2,7 +2,7 @@
 // file): the old file stays byte for byte, the user is told which file and
 // why, and nothing in the program forgets what was to be saved.
 #include "shell/ui/document.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 #include "vocab/vocabulary.h"
 #include "window_fixture.h"
 

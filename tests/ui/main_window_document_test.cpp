@@ -1,8 +1,8 @@
-#include "main_window_fixture.h"
 #include "shell/ui/document.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 #include "shell/ui/format_bar.h"
 #include "shell/ui/ruler.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QDropEvent>
@@ -26,7 +26,7 @@ Qt::Alignment horizontal(const QTextBlock &b)
     return horizontal(b.blockFormat().alignment());
 }
 
-class MainWindowDocument : public MainWindowFixture
+class MainWindowDocument : public WindowFixture
 {
 protected:
     DocumentEditor *editor() const { return window->editor(); }

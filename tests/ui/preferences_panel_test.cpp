@@ -1,6 +1,6 @@
 #include "qstring_printer.h"
 #include "shell/ui/document.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 #include "shell/ui/edit_commands.h"
 #include "shell/ui/format_bar.h"
 #include "window_fixture.h"
@@ -325,7 +325,7 @@ TEST_F(PreferencesPanelTest, SwitchingToRichTextRenamesTheDocument)
 {
     open();
     ASSERT_TRUE(window->document()->plainText()) << "the shipped prefs.ini writes plain text";
-    window->fixedWordClick(QStringLiteral("hello"));
+    word(QStringLiteral("hello"));
     const QString txt = programFile(QStringLiteral("poem.txt"));
     ASSERT_TRUE(window->document()->saveTo(txt));
     window->document()->SetFileName(txt);
@@ -359,7 +359,7 @@ TEST_F(PreferencesPanelTest, SwitchingToPlainTextDropsTheFormatting)
     click("rbRtf");
     click("btnOKprefs");
     DocumentEditor *editor = window->editor();
-    window->fixedWordClick(QStringLiteral("bold"));
+    word(QStringLiteral("bold"));
     QTextCursor all(editor->document());
     all.select(QTextCursor::Document);
     QTextCharFormat bold;

@@ -4,7 +4,7 @@
 #include "shell/script/scripted_dialogs.h"
 #include "shell/speech/speaker.h"
 #include "shell/speech/speech_commands.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -68,11 +68,11 @@ TEST_F(Speech, SentenceEndsAndWholeDocument)
     on.speakSentences = true;
     window->viewSettings().setSpeech(on);
     for (const char *w : {"the", "cat", "sat"})
-        window->fixedWordClick(QLatin1String(w));
+        word(QLatin1String(w));
     click("btnQuestion");
     click("btnPeriod"); // after a question mark: a new sentence of its own, not said
     EXPECT_EQ(speech.said, QStringList({"The cat sat?"}));
-    window->fixedWordClick(QStringLiteral("so"));
+    word(QStringLiteral("so"));
     trigger("miReadDocument");
     EXPECT_EQ(speech.said.last(), window->editor()->toPlainText().simplified());
 
@@ -80,12 +80,12 @@ TEST_F(Speech, SentenceEndsAndWholeDocument)
     // word it made.
     click("btnEnter");
     for (const char *w : {"dogs", "ran"})
-        window->fixedWordClick(QLatin1String(w));
+        word(QLatin1String(w));
     click("btnPeriod");
     EXPECT_EQ(speech.said.last(), "dogs ran.");
     on.speakWords = true;
     window->viewSettings().setSpeech(on);
-    window->fixedWordClick(QStringLiteral("fast"));
+    word(QStringLiteral("fast"));
     click("btnEr");
     EXPECT_EQ(speech.said.last(), "faster");
 }
@@ -151,7 +151,7 @@ TEST_F(Speech, ScriptClicksInTheEditorGiveItTheFocus)
     open();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    window->fixedWordClick(QStringLiteral("cat"));
+    word(QStringLiteral("cat"));
     ScriptedDialogs scripted;
     ScriptRunner runner(window.get(), &scripted, QStringLiteral("focus.wls"));
     for (const char *line : {"caret 1", "select 0 2", "clickend"}) {

@@ -6,19 +6,42 @@
 #include "panels/ui/board.h"
 #include "shell/speech/speech_engine.h"
 #include "shell/ui/main_form.h"
+#include "shell/ui/printer_chooser.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <deque>
 #include <gtest/gtest.h>
 #include <memory>
 
+// Prints into queued PDF files; cancels when nothing is queued.
+class FakePrinterChooser : public PrinterChooser
+{
+public:
+    std::deque<QString> pdfFiles;
+    int asked = 0;
+
+    bool choosePrinter(QPrinter *printer) override
+    {
+        ++asked;
+        if (pdfFiles.empty())
+            return false;
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdfFiles.front());
+        pdfFiles.pop_front();
+        return true;
+    }
+};
+
 // The real main window over a fresh copy of the shipped program directory,
-// with scripted dialogs and a seeded random source.
+// with scripted dialogs, printer and speech and a seeded random source.
 class WindowFixture : public ::testing::Test
 {
 protected:
@@ -35,12 +58,25 @@ protected:
         options.dialogs = &dialogs;
         options.random = &random;
         options.speech = &speech;
+        options.printer = &printer;
         window = std::make_unique<TMainForm>(options);
         window->show();
         return *window;
     }
 
+    // The window opened on the file-format preference plainText (line 12 of
+    // prefs.ini), its events handled.
+    void start(bool plainText)
+    {
+        QApplication::setApplicationName(QStringLiteral("Wordloom"));
+        setPrefsLine(12, plainText ? QStringLiteral("true") : QStringLiteral("false"));
+        open();
+        ASSERT_TRUE(window->startupOk());
+        QApplication::processEvents();
+    }
+
     QString programFile(const QString &rel) const { return QDir(m_dir.path()).filePath(rel); }
+    QString path(const QString &name) const { return programFile(name); }
 
     // The lines of a program file, which the program writes with CR LF.
     QStringList fileLines(const QString &rel) const
@@ -114,6 +150,8 @@ protected:
         QTest::mouseClick(w, mouse, Qt::NoModifier, w->rect().center());
     }
     QString text() const { return window->composition().surface().text(); }
+    // A fixed word button, as script mode's "word" gives it.
+    void word(const QString &w) { window->engine().panelWords().fixedWordClick(w, w); }
 
     static void copyTree(const QString &from, const QString &to)
     {
@@ -130,5 +168,6 @@ protected:
     FakeDialogs dialogs;
     SilentSpeechEngine speech;
     SeededRandom random{1};
+    FakePrinterChooser printer;
     std::unique_ptr<TMainForm> window;
 };

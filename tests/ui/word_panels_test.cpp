@@ -1,6 +1,6 @@
 #include "panels/verb_panel_tables.h"
 #include "panels/word_panel_tables.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -94,7 +94,7 @@ TEST_F(WordPanelsWidgetTest, CustomCaptionsSurviveARestart)
     dialogs.texts.push_back(QStringLiteral("whereas"));
     click("btnConj3", Qt::RightButton);
     EXPECT_FALSE(panel("pConjunction")->isVisible());
-    window->fixedWordClick(QStringLiteral("and"));
+    word(QStringLiteral("and"));
     click("btnConjunction");
     click("btnConj3");
     // A prefix set on the prefix panel goes in front of the word before.

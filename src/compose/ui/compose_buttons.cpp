@@ -1,9 +1,10 @@
 #include "compose/ui/compose_buttons.h"
 
 #include "controls/color_button.h"
+#include "engine/compose_engine.h"
 #include "panels/main_board_table.h"
 #include "panels/ui/board.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 
 #include <QFontInfo>
 #include <QKeyEvent>
@@ -47,6 +48,9 @@ constexpr ButtonDesc kApostrophePanel[] = {
     {"btnApApDash", "'word", 436, 2, 60, H, kPunctuation},
     {"btnApExit", "EXIT", 566, 2, 70, H, kClBlack},
 };
+
+const QColor kIndicatorOn(128, 0, 0);
+const QColor kIndicatorOff(Qt::black);
 
 bool isModifierKey(int key)
 {
@@ -94,18 +98,14 @@ bool isUndoOrRedo(QEvent *event)
 
 } // namespace
 
-ComposeButtons::ComposeButtons(Board *board, DocumentEditor *editor, Composition &composition,
-                               std::function<bool()> prose, QObject *parent)
+ComposeButtons::ComposeButtons(Board *board, DocumentEditor *editor, ComposeEngine &engine,
+                               QObject *parent)
     : QObject(parent)
     , m_board(board)
     , m_editor(editor)
-    , m_prose(std::move(prose))
-    , m_punctuation(composition)
-    , m_articles(composition)
-    , m_keys(composition)
-    , m_wordUndo(composition, m_keys)
+    , m_engine(engine)
 {
-    Punctuation *p = &m_punctuation;
+    Punctuation *p = &m_engine.punctuation();
     connectButton("btnPeriod", [p] { p->btnPeriodClick(); });
     connectButton("btnExclamation2", [p] { p->btnExclamationPtClick(); });
     connectButton("btnQuestion", [p] { p->btnQuestionClick(); });
@@ -118,14 +118,14 @@ ComposeButtons::ComposeButtons(Board *board, DocumentEditor *editor, Composition
     connectButton("btnLeftParen", [p] { p->btnLeftParenClick(); });
     connectButton("btnRightParen", [p] { p->btnRightParenClick(); });
 
-    Articles *a = &m_articles;
+    Articles *a = &m_engine.articles();
     connectButton("btnA", [a] { a->btnAClick(); });
     connectButton("btnAAdvT", [a] { a->btnAClick(); });
     connectButton("btnThe", [a] { a->btnTheClick(); });
 
-    EditingKeys *k = &m_keys;
+    EditingKeys *k = &m_engine.editingKeys();
     connectButton("btnSpace", [k] { k->btnSpaceClick(); });
-    connectButton("btnEnter", [this] { m_keys.btnEnterClick(m_prose()); });
+    connectButton("btnEnter", [this] { m_engine.editingKeys().btnEnterClick(m_engine.prose()); });
     connectButton("btnDelete", [k] { k->btnDeleteClick(); });
     connectButton("btnBackspace", [k] { k->btnBackspaceClick(); });
     connectButton("btnBackspaceSuffix", [k] { k->btnBackspaceClick(); });
@@ -137,18 +137,21 @@ ComposeButtons::ComposeButtons(Board *board, DocumentEditor *editor, Composition
     connectButton("btnRepeatOK", [k] { k->btnRepeatOKClick(); });
 
     buildPanels();
+    connect(&m_engine.composition(), &Composition::indicatorsChanged, this,
+            &ComposeButtons::updateIndicators);
+    updateIndicators();
 
     connect(m_editor, &DocumentEditor::keyDown, this, [k](int key) { k->RichEdit1KeyDown(key); });
     connect(m_editor, &DocumentEditor::keyUp, this, &ComposeButtons::keyUp);
     connect(m_editor, &DocumentEditor::mouseDown, this,
-            [this](QPoint at) { m_keys.RichEdit1MouseDown(isBelowText(at)); });
+            [this](QPoint at) { m_engine.editingKeys().RichEdit1MouseDown(isBelowText(at)); });
     connect(m_editor, &DocumentEditor::mouseUp, this,
-            [this](QPoint at) { m_keys.RichEdit1MouseUp(isBelowText(at)); });
+            [this](QPoint at) { m_engine.editingKeys().RichEdit1MouseUp(isBelowText(at)); });
     m_editor->installEventFilter(this);
     // Any other change of the text makes the words Undo took stale.
     connect(m_editor->document(), &QTextDocument::contentsChange, this, [this] {
         if (!m_undoing)
-            m_wordUndo.forget();
+            m_engine.wordUndo().forget();
     });
 }
 
@@ -211,15 +214,15 @@ void ComposeButtons::connectPanelItems(QWidget *panel)
     if (name == QLatin1String("pA")) {
         for (int i = 0; i < Articles::kAForms; ++i)
             connectPanelButton(kAPanel[i].name, panel,
-                               [this, i] { m_articles.aPanelClick(i + 1); });
+                               [this, i] { m_engine.articles().aPanelClick(i + 1); });
     } else if (name == QLatin1String("pThe")) {
         for (int i = 0; i < Articles::kTheForms; ++i)
             connectPanelButton(kThePanel[i].name, panel,
-                               [this, i] { m_articles.thePanelClick(i + 1); });
+                               [this, i] { m_engine.articles().thePanelClick(i + 1); });
     } else {
         for (int i = 0; i < Punctuation::kApostropheForms; ++i)
             connectPanelButton(kApostrophePanel[i].name, panel,
-                               [this, i] { m_punctuation.apostrophePanelClick(i + 1); });
+                               [this, i] { m_engine.punctuation().apostrophePanelClick(i + 1); });
     }
 }
 
@@ -249,7 +252,7 @@ void ComposeButtons::keyUp(int key)
         return;
     if ((m_releaseModifiers & (Qt::ControlModifier | Qt::AltModifier)) && !isMoveOrEditKey(key))
         return;
-    m_keys.RichEdit1KeyUp(key, m_prose());
+    m_engine.editingKeys().RichEdit1KeyUp(key, m_engine.prose());
 }
 
 bool ComposeButtons::eventFilter(QObject *watched, QEvent *event)
@@ -271,18 +274,18 @@ void ComposeButtons::EditUndo()
 {
     if (m_editor->document()->isUndoAvailable() && m_editor->hasFocus()) {
         m_editor->undo();
-        m_keys.resetAfterEdit();
+        m_engine.editingKeys().resetAfterEdit();
         return;
     }
     m_undoing = true;
-    m_wordUndo.undoWord();
+    m_engine.wordUndo().undoWord();
     m_undoing = false;
 }
 
 void ComposeButtons::EditRedo()
 {
     m_undoing = true;
-    const bool putBack = m_wordUndo.redoWord();
+    const bool putBack = m_engine.wordUndo().redoWord();
     m_undoing = false;
     if (putBack) {
         m_editor->setFocus();
@@ -290,6 +293,17 @@ void ComposeButtons::EditRedo()
     }
     if (m_editor->document()->isRedoAvailable()) {
         m_editor->redo();
-        m_keys.resetAfterEdit();
+        m_engine.editingKeys().resetAfterEdit();
     }
+}
+
+void ComposeButtons::updateIndicators()
+{
+    auto show = [this](const char *name, bool lit) {
+        TColorButton *button = m_board->button(QString::fromLatin1(name));
+        button->setColor(lit ? kIndicatorOn : kIndicatorOff);
+        button->setArmed(lit);
+    };
+    show("btnRepeatOK", m_engine.composition().repeatLit());
+    show("btnGrab", m_engine.composition().grabLit());
 }

@@ -1,33 +1,25 @@
 #pragma once
 
-#include "compose/articles.h"
-#include "compose/editing_keys.h"
-#include "compose/punctuation.h"
-#include "compose/word_undo.h"
-
 #include <QObject>
 #include <functional>
 
 class Board;
+class ComposeEngine;
 class DocumentEditor;
 class QPoint;
 class QWidget;
 
 // Connects the punctuation, article and editing buttons of the board, the
 // sub-panels pA, pThe and pApostrophe, and the editor's key and mouse
-// events to the composition rules. The rules live in Punctuation, Articles
-// and EditingKeys; this class only does what is visibly the window's.
+// events to the composition rules. The rules live in the engine; this class
+// only does what is visibly the window's, such as lighting "Repeat OK" and
+// "GRAB" as the composition arms them.
 class ComposeButtons : public QObject
 {
     Q_OBJECT
 public:
-    // prose tells whether the poetry/prose choice is on "prose".
-    ComposeButtons(Board *board, DocumentEditor *editor, Composition &composition,
-                   std::function<bool()> prose, QObject *parent = nullptr);
-
-    Punctuation &punctuation() { return m_punctuation; }
-    Articles &articles() { return m_articles; }
-    EditingKeys &editingKeys() { return m_keys; }
+    ComposeButtons(Board *board, DocumentEditor *editor, ComposeEngine &engine,
+                   QObject *parent = nullptr);
 
     // Edit > Undo: the editor's own undo where it has one (typed text);
     // word insertions are outside it, so otherwise Remove takes back the
@@ -49,14 +41,12 @@ private:
     // Whether a click at a viewport point lies below the last line of text.
     bool isBelowText(const QPoint &viewportPoint) const;
     void keyUp(int key);
+    // "Repeat OK" and "GRAB" lit or idle as the composition says.
+    void updateIndicators();
 
     Board *m_board;
     DocumentEditor *m_editor;
-    std::function<bool()> m_prose;
-    Punctuation m_punctuation;
-    Articles m_articles;
-    EditingKeys m_keys;
-    WordUndo m_wordUndo;
+    ComposeEngine &m_engine;
     // Set while Undo or Redo changes the text, which keeps the words to redo.
     bool m_undoing = false;
     // The modifiers held when the key now being released was let go.

@@ -1,21 +1,14 @@
 #include "morph/ui/inflection_buttons.h"
 
 #include "controls/color_button.h"
+#include "engine/compose_engine.h"
 #include "panels/ui/board.h"
 #include "panels/verb_panel_tables.h"
-#include "prefs/preferences.h"
-#include "vocab/vocabulary.h"
 
-InflectionButtons::InflectionButtons(Board &board, Composition &composition,
-                                     const Vocabulary &vocabulary, RandomSource &random,
-                                     const Preferences &prefs, QObject *parent)
+InflectionButtons::InflectionButtons(Board &board, ComposeEngine &engine, QObject *parent)
     : QObject(parent)
     , m_board(board)
-    , m_random(random)
-    , m_plurals(composition, vocabulary.exceptionLists())
-    , m_verbs(composition, vocabulary.verbTable(Vocabulary::List::VerbTable),
-              vocabulary.verbTable(Vocabulary::List::GoVerbTable),
-              vocabulary.verbTable(Vocabulary::List::SayVerbTable), prefs.PastTense)
+    , m_engine(engine)
 {
     connectClicks("btnPluralize", &InflectionButtons::btnPluralizeClick);
     connectClicks("btnHave", &InflectionButtons::btnHaveClick);
@@ -36,6 +29,16 @@ InflectionButtons::InflectionButtons(Board &board, Composition &composition,
     buildPanels();
 }
 
+void InflectionButtons::btnPluralizeClick()
+{
+    m_engine.plurals().btnPluralizeClick();
+}
+
+Verbs &InflectionButtons::verbs()
+{
+    return m_engine.verbs();
+}
+
 void InflectionButtons::connectClicks(const char *name, void (InflectionButtons::*handler)())
 {
     TColorButton *button = m_board.button(QString::fromLatin1(name));
@@ -45,22 +48,22 @@ void InflectionButtons::connectClicks(const char *name, void (InflectionButtons:
 
 void InflectionButtons::btnVerbClick()
 {
-    m_verbs.btnVerbClick(m_random);
+    verbs().btnVerbClick(m_engine.random());
 }
 
 void InflectionButtons::btnGoClick()
 {
-    m_verbs.btnGoClick(m_random);
+    verbs().btnGoClick(m_engine.random());
 }
 
 void InflectionButtons::btnSayClick()
 {
-    m_verbs.btnSayClick(m_random);
+    verbs().btnSayClick(m_engine.random());
 }
 
 void InflectionButtons::cbTenseChange()
 {
-    m_verbs.cbTenseChange();
+    verbs().cbTenseChange();
 }
 
 void InflectionButtons::buildPanels()
@@ -95,7 +98,7 @@ QWidget *InflectionButtons::buildPanel(Board *board, const VerbPanelTables::Verb
         const QString text = QString::fromUtf8(desc.items[i].word);
         const int number = desc.numbers[i];
         connect(items[i], &TColorButton::clicked, this, [this, panel, tag, text, number] {
-            m_verbs.subPanelItemClick(tag, text, number);
+            verbs().subPanelItemClick(tag, text, number);
             panel->hide();
         });
     }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "morph/plurals.h"
 #include "morph/verbs.h"
 #include "panels/verb_panel_tables.h"
 
@@ -8,9 +7,7 @@
 #include <QObject>
 
 class Board;
-class Preferences;
-class RandomSource;
-class Vocabulary;
+class ComposeEngine;
 
 // The board's plural and verb-form buttons: PLURALIZE, the helping verbs,
 // the verb buttons, the suffix buttons, infinitive, the tense box, and the
@@ -19,13 +16,9 @@ class InflectionButtons : public QObject
 {
     Q_OBJECT
 public:
-    // Builds the sub-panels on the board and connects the buttons. The verb
-    // forms follow the tense of prefs.
-    InflectionButtons(Board &board, Composition &composition, const Vocabulary &vocabulary,
-                      RandomSource &random, const Preferences &prefs, QObject *parent = nullptr);
-
-    Plurals &plurals() { return m_plurals; }
-    Verbs &verbs() { return m_verbs; }
+    // Builds the sub-panels on the board and connects the buttons to the
+    // engine's plural and verb rules.
+    InflectionButtons(Board &board, ComposeEngine &engine, QObject *parent = nullptr);
 
     // The user chose another tense in the tense box: the verb just inserted
     // takes it.
@@ -38,25 +31,25 @@ private:
     // The sub-panel of desc, built now if it is not yet.
     QWidget *panelFor(const VerbPanelTables::VerbPanel &desc);
 
-    void btnPluralizeClick() { m_plurals.btnPluralizeClick(); }
-    void btnHaveClick() { m_verbs.helperClick(Verbs::Helper::Have); }
-    void btnBeClick() { m_verbs.helperClick(Verbs::Helper::Be); }
-    void btnDoClick() { m_verbs.helperClick(Verbs::Helper::Do); }
-    void btnGetClick() { m_verbs.helperClick(Verbs::Helper::Get); }
-    void btnLetClick() { m_verbs.helperClick(Verbs::Helper::Let); }
-    void btnPutMainClick() { m_verbs.helperClick(Verbs::Helper::Put); }
+    void btnPluralizeClick();
+    void btnHaveClick() { verbs().helperClick(Verbs::Helper::Have); }
+    void btnBeClick() { verbs().helperClick(Verbs::Helper::Be); }
+    void btnDoClick() { verbs().helperClick(Verbs::Helper::Do); }
+    void btnGetClick() { verbs().helperClick(Verbs::Helper::Get); }
+    void btnLetClick() { verbs().helperClick(Verbs::Helper::Let); }
+    void btnPutMainClick() { verbs().helperClick(Verbs::Helper::Put); }
     void btnVerbClick();
     void btnGoClick();
     void btnSayClick();
-    void btnSClick() { m_verbs.suffixClick(Verbs::Suffix::S); }
-    void btnIngClick() { m_verbs.suffixClick(Verbs::Suffix::Ing); }
-    void btnEdClick() { m_verbs.suffixClick(Verbs::Suffix::Ed); }
-    void btnEnClick() { m_verbs.suffixClick(Verbs::Suffix::En); }
-    void btnInfinitiveClick() { m_verbs.btnInfinitiveClick(); }
+    void btnSClick() { verbs().suffixClick(Verbs::Suffix::S); }
+    void btnIngClick() { verbs().suffixClick(Verbs::Suffix::Ing); }
+    void btnEdClick() { verbs().suffixClick(Verbs::Suffix::Ed); }
+    void btnEnClick() { verbs().suffixClick(Verbs::Suffix::En); }
+    void btnInfinitiveClick() { verbs().btnInfinitiveClick(); }
+
+    Verbs &verbs();
 
     Board &m_board;
-    RandomSource &m_random;
-    Plurals m_plurals;
-    Verbs m_verbs;
+    ComposeEngine &m_engine;
     QHash<const VerbPanelTables::VerbPanel *, QWidget *> m_panels;
 };

@@ -5,7 +5,7 @@
 #include "panels/button_hints.h"
 #include "panels/button_rows.h"
 #include "panels/main_board_table.h"
-#include "panels/ui/zoom_scale.h"
+#include "controls/zoom_scale.h"
 
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>

@@ -3,7 +3,7 @@
 #include "compose/composition.h"
 #include "controls/color_button.h"
 #include "panels/right_words.h"
-#include "panels/ui/zoom_scale.h"
+#include "controls/zoom_scale.h"
 #include "prefs/preferences.h"
 #include "vocab/vocabulary.h"
 
@@ -86,6 +86,16 @@ void RightColumn::applyPreferences(const PreferenceValues &preferences)
     layOut(window()->width());
     reload();
     Q_EMIT settingsApplied();
+}
+
+void RightColumn::followPreferences(const Preferences &preferences)
+{
+    applyPreferences(preferences);
+    connect(&preferences, &Preferences::changed, this,
+            [this, &preferences](Preferences::Aspect aspect) {
+                if (aspect == Preferences::Aspect::RightColumn)
+                    applyPreferences(preferences);
+            });
 }
 
 void RightColumn::collectPreferences(PreferenceValues &preferences) const

@@ -6,6 +6,7 @@
 
 class Composition;
 class PreferenceValues;
+class Preferences;
 class QListWidget;
 class Vocabulary;
 
@@ -23,6 +24,8 @@ public:
     RightColumn(Composition &composition, Vocabulary &vocabulary, QWidget *parent);
 
     void applyPreferences(const PreferenceValues &preferences);
+    // Applies the preferences now and again whenever its aspect changes.
+    void followPreferences(const Preferences &preferences);
     // The settings as shown now, which may be ahead of the preferences while
     // the panel is up.
     void collectPreferences(PreferenceValues &preferences) const;

@@ -2,13 +2,16 @@
 
 #include "compose/dialogs.h"
 #include "controls/color_button.h"
+#include "engine/compose_engine.h"
 #include "panels/affix_tables.h"
 #include "panels/button_hints.h"
 #include "panels/modal_table.h"
 #include "panels/panel_layout.h"
+#include "panels/setting_buttons.h"
 #include "panels/ui/board.h"
 #include "panels/word_panel_tables.h"
 #include "prefs/preferences.h"
+#include "vocab/vocabulary.h"
 
 #include <QLabel>
 
@@ -18,7 +21,6 @@ namespace {
 // random word of its list, as the user prefers.
 struct Category
 {
-    const char *button;
     const char *tag;
     const char *panel;
     Vocabulary::List list;
@@ -28,27 +30,24 @@ struct Category
 };
 
 const Category kCategories[] = {
-    {"btnPronoun",
-     "pronoun",
+    {"pronoun",
      "pPronoun",
      Vocabulary::List::PronounList,
      Preferences::PronounGroup,
      {"pPreposition", "pConjunction"}},
-    {"btnPreposition",
-     "preposition",
+    {"preposition",
      "pPreposition",
      Vocabulary::List::PrepositionList,
      Preferences::PrepositionGroup,
      {"pPronoun", "pConjunction"}},
-    {"btnConjunction",
-     "conjunction",
+    {"conjunction",
      "pConjunction",
      Vocabulary::List::ConjunctionList,
      Preferences::ConjunctionGroup,
      {"pPronoun", "pPreposition"}},
-    {"btnTime", "advT", "pAdvTime", Vocabulary::List::AdvTList, Preferences::AdvTGroup, {}},
-    {"btnPlace2", "advP", "pAdvPlace", Vocabulary::List::AdvPList, Preferences::AdvPGroup, {}},
-    {"btnDegree", "advD", "pAdvD", Vocabulary::List::AdvDList, Preferences::AdvDGroup, {}},
+    {"advT", "pAdvTime", Vocabulary::List::AdvTList, Preferences::AdvTGroup, {}},
+    {"advP", "pAdvPlace", Vocabulary::List::AdvPList, Preferences::AdvPGroup, {}},
+    {"advD", "pAdvD", Vocabulary::List::AdvDList, Preferences::AdvDGroup, {}},
 };
 
 // Line breaks would shift every later line of the file the caption is kept
@@ -64,21 +63,14 @@ QString oneLine(QString text)
 
 } // namespace
 
-WordPanels::WordPanels(Board *board, Composition &composition, Dialogs &dialogs,
-                       RandomSource &random, Preferences &preferences, Vocabulary &vocabulary,
-                       QObject *parent)
+WordPanels::WordPanels(Board *board, ComposeEngine &engine, QObject *parent)
     : QObject(parent)
     , m_board(board)
-    , m_composition(composition)
-    , m_dialogs(dialogs)
-    , m_random(random)
-    , m_preferences(preferences)
-    , m_vocabulary(vocabulary)
-    , m_derivation(composition)
-    , m_negation(composition)
-    , m_modals(composition)
-    , m_cycles(composition)
-    , m_words(composition)
+    , m_engine(engine)
+    , m_dialogs(engine.dialogs())
+    , m_random(engine.random())
+    , m_preferences(engine.preferences())
+    , m_vocabulary(engine.vocabulary())
 {
     for (const WordPanelDesc *desc : WordPanelTables::wordPanels())
         addPanel(QString::fromLatin1(desc->name), [this, desc] { buildWordPanel(*desc); });
@@ -158,7 +150,7 @@ void WordPanels::buildPrefixPanel()
     for (qsizetype i = 0; i < prefixes.size(); ++i) {
         const QString text = QString::fromUtf8(prefixButtons()[i].word);
         connectClick(prefixes.at(i), [this, prefix, text] {
-            m_derivation.fixedPrefixClick(text);
+            m_engine.derivation().fixedPrefixClick(text);
             prefix->hide();
         });
     }
@@ -177,14 +169,14 @@ void WordPanels::buildSuffixPanel()
     for (qsizetype i = 0; i < suffixes.size(); ++i) {
         const QString text = QString::fromUtf8(suffixButtons()[i].word);
         connectClick(suffixes.at(i), [this, suffix, text] {
-            m_derivation.fixedSuffixClick(text);
+            m_engine.derivation().fixedSuffixClick(text);
             suffix->hide();
         });
     }
     for (TColorButton *b : m_board->buildButtons(suffix, suffixCustomButtons()))
         addCustomButton(b, QStringLiteral("Enter new Suffix:"), CustomButton::Suffix);
     connectExit(m_board->buildButtons(suffix, std::span(&exitSuffixButton(), 1)).first(),
-                [this] { m_derivation.btnExitSuffixClick(); });
+                [this] { m_engine.derivation().btnExitSuffixClick(); });
     applyAffixCaptions(suffixCustomButtons(), m_affixes.suffixes);
 }
 
@@ -199,7 +191,7 @@ void WordPanels::buildMorePanel()
         const QString word = QString::fromUtf8(moreButtons()[i].word);
         const int number = int(i) + 1;
         connectClick(items.at(i), [this, more, word, number] {
-            m_derivation.moreItemClick(word, number);
+            m_engine.derivation().moreItemClick(word, number);
             more->hide();
         });
     }
@@ -217,7 +209,7 @@ void WordPanels::buildModalPanel()
     for (qsizetype i = 0; i < items.size(); ++i) {
         const QString word = QString::fromUtf8(modalButtons()[i].word);
         connectClick(items.at(i), [this, modal, word] {
-            m_modals.modalPanelItemClick(word);
+            m_engine.modals().modalPanelItemClick(word);
             modal->hide();
         });
     }
@@ -274,7 +266,7 @@ void WordPanels::connectWordButton(TColorButton *button, const WordButtonDesc &d
         return;
     case WordShape::KeepOpen:
         connectClick(button, [this, text, tag, keepReplace] {
-            m_words.fixedWordClick(text, tag, keepReplace);
+            m_engine.panelWords().fixedWordClick(text, tag, keepReplace);
         });
         return;
     case WordShape::Article:
@@ -283,20 +275,20 @@ void WordPanels::connectWordButton(TColorButton *button, const WordButtonDesc &d
         return;
     case WordShape::OneEnding:
         connectClick(button, [this, panel, keepReplace] {
-            m_words.oneEndingClick(keepReplace);
+            m_engine.panelWords().oneEndingClick(keepReplace);
             panel->hide();
         });
         return;
     case WordShape::ClosingShowsMain:
         connectClick(button, [this, panel, text, tag, keepReplace] {
-            m_words.fixedWordClick(text, tag, keepReplace);
+            m_engine.panelWords().fixedWordClick(text, tag, keepReplace);
             panel->hide();
             m_board->mainPanel()->show();
         });
         return;
     case WordShape::Closing:
         connectClick(button, [this, panel, text, tag, keepReplace] {
-            m_words.fixedWordClick(text, tag, keepReplace);
+            m_engine.panelWords().fixedWordClick(text, tag, keepReplace);
             panel->hide();
         });
         return;
@@ -308,31 +300,41 @@ void WordPanels::connectWordButton(TColorButton *button, const WordButtonDesc &d
 
 void WordPanels::connectMainButtons()
 {
-    connectClick(button("btnEr"), [this] { m_derivation.btnErClick(); });
-    connectClick(button("btnLy"), [this] { m_derivation.btnLyClick(); });
-    connectClick(button("btnY"), [this] { m_derivation.btnYClick(); });
-    connectClick(button("btnNot"), [this] { m_negation.btnNotClick(); });
+    connectClick(button("btnEr"), [this] { m_engine.derivation().btnErClick(); });
+    connectClick(button("btnLy"), [this] { m_engine.derivation().btnLyClick(); });
+    connectClick(button("btnY"), [this] { m_engine.derivation().btnYClick(); });
+    connectClick(button("btnNot"), [this] { m_engine.negation().btnNotClick(); });
     // Like the prefix panel's buttons, "un-" goes in front of a grabbed word.
     connectClick(button("btnUnMain"),
-                 [this] { m_derivation.fixedPrefixClick(QStringLiteral("un-")); });
+                 [this] { m_engine.derivation().fixedPrefixClick(QStringLiteral("un-")); });
     // Opening pPrefix leaves an armed GRAB armed: the prefix chosen next
     // goes in front of the word before the caret.
     connectClick(button("btnPrefix"), [this] { showPanel(QStringLiteral("pPrefix")); });
     connectClick(button("btnSuffix"), [this] {
-        m_derivation.btnSuffixClick();
+        m_engine.derivation().btnSuffixClick();
         showPanel(QStringLiteral("pSuffix"));
     });
     connect(button("btnMore"), &TColorButton::rightClicked, this,
             [this] { showPanel(QStringLiteral("pMore")); });
 
     for (const WordCycles::Cycle &cycle : WordCycles::cycles())
-        connectClick(button(cycle.button), [this, &cycle] { m_cycles.cycleClick(cycle); });
+        connectClick(button(cycle.button), [this, &cycle] { m_engine.cycles().cycleClick(cycle); });
+
+    // The main board's own words: each is its own tag and goes in fresh,
+    // as a panel's word does.
+    for (const char *name :
+         {"btnCanMain", "btnAsMain", "btnAtMain", "btnForMain", "btnInMain", "btnOfMain",
+          "btnOnMain", "btnWithMain", "btnAndMain", "btnOrMain", "btnButMain", "btnIfMain"}) {
+        const QString word = button(name)->caption();
+        connectClick(button(name),
+                     [this, word] { m_engine.panelWords().fixedWordClick(word, word); });
+    }
 
     connectClick(button("btnModal"), [this] {
         const Modals::LeftClick choice = m_preferences.leftClick[Preferences::ModalGroup] == 0
                                              ? Modals::DisplaysScreen
                                              : Modals::InsertsRandomWord;
-        if (m_modals.btnModalClick(
+        if (m_engine.modals().btnModalClick(
                 choice, m_vocabulary.wordList(Vocabulary::List::ModalList).entries(), m_random)) {
             hidePanel(QStringLiteral("pPreposition"));
             hidePanel(QStringLiteral("pConjunction"));
@@ -341,9 +343,9 @@ void WordPanels::connectMainButtons()
     });
 
     connectClick(button("btnCustom"), [this] {
-        m_words.categoryRandomClick(QStringLiteral("custom"),
-                                    m_vocabulary.wordList(Vocabulary::List::CustomList).entries(),
-                                    m_random, PanelWordRules::GrabClear::OnFirstClick);
+        m_engine.panelWords().categoryRandomClick(
+            QStringLiteral("custom"), m_vocabulary.wordList(Vocabulary::List::CustomList).entries(),
+            m_random, PanelWordRules::GrabClear::OnFirstClick);
     });
 }
 
@@ -351,18 +353,19 @@ void WordPanels::connectCategories()
 {
     for (const Category &category : kCategories) {
         const QString tag = QString::fromLatin1(category.tag);
-        connectClick(button(category.button), [this, &category, tag] {
-            if (m_preferences.leftClick[category.group] == 0) {
-                m_words.categoryPanelClick(tag);
-                for (const char *other : category.hides)
-                    if (other)
-                        hidePanel(QString::fromLatin1(other));
-                showPanel(QString::fromLatin1(category.panel));
-                return;
-            }
-            m_words.categoryRandomClick(tag, m_vocabulary.wordList(category.list).entries(),
-                                        m_random);
-        });
+        connectClick(button(SettingButtons::leftClickButton(category.group)),
+                     [this, &category, tag] {
+                         if (m_preferences.leftClick[category.group] == 0) {
+                             m_engine.panelWords().categoryPanelClick(tag);
+                             for (const char *other : category.hides)
+                                 if (other)
+                                     hidePanel(QString::fromLatin1(other));
+                             showPanel(QString::fromLatin1(category.panel));
+                             return;
+                         }
+                         m_engine.panelWords().categoryRandomClick(
+                             tag, m_vocabulary.wordList(category.list).entries(), m_random);
+                     });
     }
 }
 
@@ -385,13 +388,13 @@ void WordPanels::customLeftClick(const CustomButton &custom)
         return;
     switch (custom.kind) {
     case CustomButton::Prefix:
-        m_derivation.fixedPrefixClick(caption);
+        m_engine.derivation().fixedPrefixClick(caption);
         break;
     case CustomButton::Suffix:
-        m_derivation.fixedSuffixClick(caption);
+        m_engine.derivation().fixedSuffixClick(caption);
         break;
     case CustomButton::Word:
-        m_words.customClick(caption);
+        m_engine.panelWords().customClick(caption);
         break;
     }
     custom.button->parentWidget()->hide();
@@ -416,11 +419,40 @@ void WordPanels::customRightClick(const CustomButton &custom)
         // ReplaceMode left over from an earlier cycle must not cost the
         // word before it.
         if (custom.kind == CustomButton::Word)
-            m_words.customEdited(text);
+            m_engine.panelWords().customEdited(text);
         else
             customLeftClick(custom);
     }
     custom.button->parentWidget()->hide();
+}
+
+void WordPanels::followSettings()
+{
+    applyBoardLook();
+    connect(&m_preferences, &Preferences::changed, this, [this](Preferences::Aspect aspect) {
+        if (aspect == Preferences::Aspect::LeftClick || aspect == Preferences::Aspect::Captions)
+            applyBoardLook();
+    });
+    connect(&m_vocabulary, &Vocabulary::nounCaptionsChanged, this, &WordPanels::applyBoardLook);
+}
+
+void WordPanels::applyBoardLook()
+{
+    for (const SettingButtons::Caption &shown : SettingButtons::captions()) {
+        TColorButton *b = button(shown.button);
+        b->setCaption(shown.caption
+                          ? m_preferences.*shown.caption
+                          : m_vocabulary.nounCaption(Vocabulary::NounCategory(shown.noun)));
+        Board::fitCaptionFont(b);
+    }
+    // A category that opens its panel has a thick bevel, one that inserts a
+    // random word a thin one.
+    for (int g = 0; g < Preferences::LeftClickGroupCount; ++g) {
+        const auto group = Preferences::LeftClickGroup(g);
+        TColorButton *b = button(SettingButtons::leftClickButton(group));
+        b->setBevelSize(m_preferences.bevelWidth(group));
+        Board::fitCaptionFont(b);
+    }
 }
 
 void WordPanels::applyCustomCaptions(const WordPanelDesc &desc)
@@ -447,7 +479,7 @@ void WordPanels::applyCustomCaptions(const Preferences &preferences)
         applyCustomCaptions(*desc);
 }
 
-void WordPanels::collectCustomCaptions(Preferences &preferences) const
+void WordPanels::collectCustomCaptions(PreferenceValues &preferences) const
 {
     for (const WordPanelDesc *desc : WordPanelTables::wordPanels()) {
         if (desc->customRun < 0)

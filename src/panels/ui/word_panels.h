@@ -1,14 +1,8 @@
 #pragma once
 
-#include "morph/derivation.h"
-#include "morph/modals.h"
-#include "morph/negation.h"
 #include "panels/affix_captions_file.h"
 #include "panels/button_desc.h"
-#include "panels/panel_word_rules.h"
-#include "panels/word_cycles.h"
 #include "panels/word_panel_desc.h"
-#include "vocab/vocabulary.h"
 
 #include <QHash>
 #include <QObject>
@@ -17,11 +11,14 @@
 #include <functional>
 
 class Board;
+class ComposeEngine;
 class Dialogs;
+class PreferenceValues;
 class Preferences;
 class QWidget;
 class RandomSource;
 class TColorButton;
+class Vocabulary;
 
 // The word panels over the board and the main-panel buttons that lead to
 // them or transform the last word: builds pPrefix, pSuffix, pMore, pModal,
@@ -38,16 +35,15 @@ class WordPanels : public QObject
 {
     Q_OBJECT
 public:
-    WordPanels(Board *board, Composition &composition, Dialogs &dialogs, RandomSource &random,
-               Preferences &preferences, Vocabulary &vocabulary, QObject *parent = nullptr);
+    WordPanels(Board *board, ComposeEngine &engine, QObject *parent = nullptr);
 
-    // REMOVE asks it to put back the word a negation replaced.
-    Negation &negation() { return m_negation; }
-    Derivation &derivation() { return m_derivation; }
+    // The captions and bevels the preferences and the noun captions give
+    // the main board's buttons, put on now and again whenever they change.
+    void followSettings();
 
     // The 27 custom captions kept in prefs.ini, onto the buttons and back.
     void applyCustomCaptions(const Preferences &preferences);
-    void collectCustomCaptions(Preferences &preferences) const;
+    void collectCustomCaptions(PreferenceValues &preferences) const;
     // The custom prefix and suffix captions, kept in affixes.ini.
     void readAffixCaptions(const QString &programDir);
     bool writeAffixCaptions(const QString &programDir, QString *error) const;
@@ -77,6 +73,7 @@ private:
     void applyCustomCaptions(const WordPanelDesc &desc);
     void applyAffixCaptions(std::span<const ButtonDesc> buttons, std::span<const QString> captions);
     static void setCustomCaption(TColorButton *button, const QString &text);
+    void applyBoardLook();
     void connectMainButtons();
     void connectCategories();
     void connectWordButton(TColorButton *button, const WordButtonDesc &desc);
@@ -89,17 +86,11 @@ private:
     TColorButton *button(const char *name) const;
 
     Board *m_board;
-    Composition &m_composition;
+    ComposeEngine &m_engine;
     Dialogs &m_dialogs;
     RandomSource &m_random;
     Preferences &m_preferences;
     Vocabulary &m_vocabulary;
-
-    Derivation m_derivation;
-    Negation m_negation;
-    Modals m_modals;
-    WordCycles m_cycles;
-    PanelWordRules m_words;
 
     QHash<QString, QWidget *> m_panels;
     QHash<QString, std::function<void()>> m_builders;

@@ -3,18 +3,14 @@
 #include "compose/dialogs.h"
 #include "controls/color_button.h"
 #include "panels/main_board_table.h"
+#include "panels/setting_buttons.h"
 #include "panels/ui/board.h"
 #include "panels/ui/right_column.h"
 #include "prefs/preferences.h"
 #include "prefs/prefs_box_rules.h"
 #include "prefs/ui/buddy_label.h"
-#include "shell/ui/document.h"
-#include "shell/ui/document_editor.h"
-#include "shell/ui/edit_commands.h"
-#include "shell/ui/format_bar.h"
 #include "vocab/vocabulary.h"
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,7 +24,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -46,21 +41,18 @@ struct GroupDesc
     const char *caption;
     const char *item0;
     const char *item1;
-    const char *button;
 };
 
 // In the order of Preferences::LeftClickGroup (lines 13 to 19).
 constexpr GroupDesc kGroups[] = {
-    {"rgPronoun", "Left-click on Pronoun ", "displays pronoun screen", "inserts random word",
-     "btnPronoun"},
-    {"rgModal", "Left-click on Modal ", "displays modal screen", "inserts random word", "btnModal"},
+    {"rgPronoun", "Left-click on Pronoun ", "displays pronoun screen", "inserts random word"},
+    {"rgModal", "Left-click on Modal ", "displays modal screen", "inserts random word"},
     {"rgPreposition", "Left-click on Preposition ", "displays preposition screen",
-     "inserts random word", "btnPreposition"},
-    {"rgConjunction", "Left-click on Conjunction ", "displays screen", "inserts random word",
-     "btnConjunction"},
-    {"rgAdvD", "Adverb of Degree ", "displays screen", "inserts word", "btnDegree"},
-    {"rgAdvP", "Adverb of Place ", "displays screen", "inserts word", "btnPlace2"},
-    {"rgAdvT", "Adverb of Time ", "displays screen", "inserts word", "btnTime"},
+     "inserts random word"},
+    {"rgConjunction", "Left-click on Conjunction ", "displays screen", "inserts random word"},
+    {"rgAdvD", "Adverb of Degree ", "displays screen", "inserts word"},
+    {"rgAdvP", "Adverb of Place ", "displays screen", "inserts word"},
+    {"rgAdvT", "Adverb of Time ", "displays screen", "inserts word"},
 };
 static_assert(std::size(kGroups) == Preferences::LeftClickGroupCount);
 
@@ -68,33 +60,21 @@ struct CaptionDesc
 {
     const char *edit;
     const char *sample;
-    const char *real;
     const char *label;
-    int noun;
-    QString PreferenceValues::*caption = nullptr;
 };
 
-// Three columns of five: the buttons of the main panel, then the nouns.
+// Three columns of five, for the buttons of SettingButtons::captions().
 constexpr CaptionDesc kCaptions[] = {
-    {"edCustom", "btnCustomTest", "btnCustom", nullptr, Vocabulary::Custom},
-    {"edModal", "btnModalTest", "btnModal", nullptr, -1, &PreferenceValues::modalCaption},
-    {"edInfinitive", "btnInfinitiveTest", "btnInfinitive", nullptr, -1,
-     &PreferenceValues::infinitiveCaption},
-    {"edPluralize", "btnPluralizeTest", "btnPluralize", "PLU:", -1,
-     &PreferenceValues::pluralizeCaption},
-    {"edCapitalize", "btnCapitalizeTest", "btnCapitalize", "CAP:", -1,
-     &PreferenceValues::capitalizeCaption},
-    {"edPerson", "btnPersonTest", "btnPerson", nullptr, Vocabulary::Person},
-    {"edPlant", "btnPlantTest", "btnPlant", nullptr, Vocabulary::Plant},
-    {"edPlace", "btnPlaceTest", "btnPlaceMain", nullptr, Vocabulary::Place},
-    {"edObject", "btnObjectTest", "btnObject", nullptr, Vocabulary::Object},
-    {"edEvent", "btnEventTest", "btnEvent", nullptr, Vocabulary::Event},
-    {"edCharacter", "btnCharacterTest", "btnCharacter", nullptr, Vocabulary::Character},
-    {"edAnimal", "btnAnimalTest", "btnAnimal", nullptr, Vocabulary::Animal},
-    {"edBodyPart", "btnBodyPartTest", "btnBodyPart", nullptr, Vocabulary::BodyPart},
-    {"edSubstance", "btnSubstanceTest", "btnSubstance", nullptr, Vocabulary::Substance},
-    {"edConcept", "btnConceptTest", "btnConcept", nullptr, Vocabulary::Concept},
+    {"edCustom", "btnCustomTest", nullptr},         {"edModal", "btnModalTest", nullptr},
+    {"edInfinitive", "btnInfinitiveTest", nullptr}, {"edPluralize", "btnPluralizeTest", "PLU:"},
+    {"edCapitalize", "btnCapitalizeTest", "CAP:"},  {"edPerson", "btnPersonTest", nullptr},
+    {"edPlant", "btnPlantTest", nullptr},           {"edPlace", "btnPlaceTest", nullptr},
+    {"edObject", "btnObjectTest", nullptr},         {"edEvent", "btnEventTest", nullptr},
+    {"edCharacter", "btnCharacterTest", nullptr},   {"edAnimal", "btnAnimalTest", nullptr},
+    {"edBodyPart", "btnBodyPartTest", nullptr},     {"edSubstance", "btnSubstanceTest", nullptr},
+    {"edConcept", "btnConceptTest", nullptr},
 };
+static_assert(std::size(kCaptions) == SettingButtons::CaptionCount);
 
 constexpr quint32 kSwatches[] = {0x00226718, 0x00BA7474, 0x007B3F81, 0x009A1BA5, 0x004F9948,
                                  0x00909091, 0x00146AB8, 0x00855C3A, 0x00436170, 0x00848442};
@@ -428,10 +408,11 @@ void PreferencesPanel::buildButtonTextTab()
     for (int i = 0; i < CaptionCount; ++i) {
         const CaptionDesc &desc = kCaptions[i];
         CaptionBox &box = m_captions[i];
-        const TColorButton *real = m_board.button(name(desc.real));
+        const SettingButtons::Caption &shown = SettingButtons::captions()[i];
+        const TColorButton *real = m_board.button(name(shown.button));
         Q_ASSERT(real);
-        box.nounCategory = desc.noun;
-        box.caption = desc.caption;
+        box.nounCategory = shown.noun;
+        box.caption = shown.caption;
         box.edit = new QLineEdit(page);
         box.edit->setObjectName(name(desc.edit));
         box.edit->setFixedWidth(76);

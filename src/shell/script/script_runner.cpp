@@ -5,7 +5,7 @@
 #include "script_events.h"
 #include "scripted_dialogs.h"
 #include "shell/ui/document.h"
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 #include "shell/ui/main_form.h"
 
 #include <QAbstractButton>
@@ -245,7 +245,8 @@ bool ScriptRunner::execute(const Command &command)
     if (name == QLatin1String("set"))
         return setText(command);
     if (name == QLatin1String("word")) {
-        m_window->fixedWordClick(unescape(command.rest));
+        const QString word = unescape(command.rest);
+        m_window->engine().panelWords().fixedWordClick(word, word);
         return true;
     }
     if (name == QLatin1String("answer")) {

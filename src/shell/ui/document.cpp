@@ -1,6 +1,7 @@
 #include "shell/ui/document.h"
 
 #include "compose/dialogs.h"
+#include "prefs/preferences.h"
 #include "shell/formats/rtf_document.h"
 #include "shell/heap_reuse.h"
 #include "vocab/text_file.h"
@@ -329,4 +330,44 @@ bool Document::FileSaveAs()
     SetFileName(QFileInfo(*file).absoluteFilePath());
     markSaved();
     return true;
+}
+
+void Document::followPreferences(const Preferences &preferences)
+{
+    openDir = preferences.OpenDir;
+    saveDir = preferences.SaveDir;
+    setPlainText(preferences.plainText);
+    Q_EMIT plainTextChanged(m_plainText);
+    applySettings(preferences);
+    connect(&preferences, &Preferences::changed, this,
+            [this, &preferences](Preferences::Aspect aspect) {
+                using A = Preferences::Aspect;
+                if (aspect == A::Font || aspect == A::FileFormat) {
+                    applySettings(preferences);
+                } else if (aspect == A::Directories) {
+                    openDir = preferences.OpenDir;
+                    saveDir = preferences.SaveDir;
+                }
+            });
+}
+
+void Document::applySettings(const Preferences &preferences)
+{
+    QFont font(preferences.fontName);
+    font.setPointSize(std::max(4, preferences.fontSize));
+    const QFont oldFont = m_font;
+    setEditorFont(font);
+    const bool plain = preferences.plainText;
+    if (plain != m_plainText) {
+        if (plain)
+            stripFormatting(font);
+        setPlainText(plain);
+        Q_EMIT plainTextChanged(plain);
+        renameForFormat();
+    } else if (plain && font != oldFont) {
+        // Plain text has one font, and it is not saved: not a change.
+        const bool modified = m_editor->document()->isModified();
+        stripFormatting(font);
+        m_editor->document()->setModified(modified);
+    }
 }

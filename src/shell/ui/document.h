@@ -7,6 +7,7 @@
 #include <functional>
 
 class Dialogs;
+class Preferences;
 class QTextEdit;
 
 // The document in the editor: its file name, loading and saving as rich or
@@ -31,6 +32,10 @@ public:
     void setPlainText(bool on) { m_plainText = on; }
     QString openDir;
     QString saveDir;
+
+    // Takes the font, the file format and the directories of the
+    // preferences now and again whenever one of them changes.
+    void followPreferences(const Preferences &preferences);
 
     // Turning rich text into plain: the whole text loses bold, italic and
     // underline, takes font and is left aligned.
@@ -91,6 +96,8 @@ Q_SIGNALS:
     void fileNameChanged();
     // After New has cleared the editor (the composition state starts again).
     void newDocument();
+    // The file format changed between rich and plain text.
+    void plainTextChanged(bool plain);
 
 private:
     QString filters() const;
@@ -99,6 +106,7 @@ private:
     void markSaved();
     void checkLongParagraphs(int from, int added);
     void applyFont();
+    void applySettings(const Preferences &preferences);
 
     QTextEdit *m_editor;
     Dialogs *m_dialogs;

@@ -3,6 +3,7 @@
 #include "compose/random_source.h"
 #include "compose/ui/compose_buttons.h"
 #include "controls/color_button.h"
+#include "controls/document_editor.h"
 #include "morph/ui/inflection_buttons.h"
 #include "panels/ui/board.h"
 #include "panels/ui/board_keys.h"
@@ -15,7 +16,6 @@
 #include "shell/speech/speech_engine.h"
 #include "shell/ui/about_box.h"
 #include "shell/ui/document.h"
-#include "shell/ui/document_editor.h"
 #include "shell/ui/document_printer.h"
 #include "shell/ui/edit_commands.h"
 #include "shell/ui/editor_surface.h"
@@ -63,9 +63,6 @@ bool canWriteIn(const QString &dir)
     return probe.open();
 }
 
-const QColor kIndicatorOn(128, 0, 0);
-const QColor kIndicatorOff(Qt::black);
-
 // The arrow pictures of the word-left and word-right buttons, 16 by 12
 // pixels times the zoom.
 QPixmap arrowPicture(bool left, double scale = 1.0)
@@ -92,7 +89,6 @@ QPixmap arrowPicture(bool left, double scale = 1.0)
 
 TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
     : QMainWindow(parent)
-    , m_composition(nullptr)
     , m_programDir(options.programDir)
     , m_layout(options.layout)
     , m_documentArg(options.documentArg)
@@ -121,8 +117,6 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
     }
 
     setupCentralArea();
-    m_surface = std::make_unique<EditorSurface>(RichEdit1);
-    m_composition.setSurface(m_surface.get());
     m_document = new Document(RichEdit1, m_dialogs, this);
     RichEdit1->setParagraphLimit(Document::kMaxParagraphLength);
     connect(RichEdit1, &DocumentEditor::pasteRefused, this,
@@ -134,7 +128,7 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
                         .arg(length)
                         .arg(limit));
             });
-    m_editCommands = new EditCommands(RichEdit1, &m_composition.state, this);
+    m_editCommands = new EditCommands(RichEdit1, &m_engine->composition().state, this);
     m_editCommands->plainText = [this] { return m_document->plainText(); };
     setupFileActions();
     setupEditActions();
@@ -165,6 +159,8 @@ void TMainForm::setupCentralArea()
     RichEdit1 = new DocumentEditor(central);
     RichEdit1->setAccessibleName(tr("document"));
     layout->addWidget(RichEdit1, 1);
+    m_surface = std::make_unique<EditorSurface>(RichEdit1);
+    m_engine = new ComposeEngine(m_surface.get(), m_vocab, m_prefs, *m_random, *m_dialogs, this);
 
     // The board, and beside it the right-hand word column in whatever room
     // the window has beyond the board.
@@ -186,7 +182,7 @@ void TMainForm::setupCentralArea()
             m_boardArea->ensureWidgetVisible(now, 4, 4);
     });
     row->addWidget(m_boardArea, 0, Qt::AlignTop);
-    m_rightColumn = new RightColumn(m_composition, m_vocab, bottom);
+    m_rightColumn = new RightColumn(m_engine->composition(), m_vocab, bottom);
     m_rightColumn->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     row->addWidget(m_rightColumn, 1);
     bottom->setFixedHeight(m_board->height());
@@ -221,17 +217,18 @@ void TMainForm::setupFileActions()
     };
     add("FileNewCmd", tr("&New"), QKeySequence(QStringLiteral("Ctrl+N")),
         [this] { m_document->FileNew(); });
-    add("FileOpenCmd", tr("&Open..."), QKeySequence(QStringLiteral("Ctrl+O")),
-        [this] { m_document->FileOpen(); });
-    add("FileSaveCmd", tr("&Save"), QKeySequence(QStringLiteral("Ctrl+S")),
-        [this] { m_document->FileSave(); });
+    m_openAction = add("FileOpenCmd", tr("&Open..."), QKeySequence(QStringLiteral("Ctrl+O")),
+                       [this] { m_document->FileOpen(); });
+    m_saveAction = add("FileSaveCmd", tr("&Save"), QKeySequence(QStringLiteral("Ctrl+S")),
+                       [this] { m_document->FileSave(); });
     add("FileSaveAsCmd", tr("Save &As..."), QKeySequence(), [this] { m_document->FileSaveAs(); });
-    add("FilePrintCmd", tr("&Print"), QKeySequence(QStringLiteral("Ctrl+P")),
-        [this] { FilePrint(); });
+    m_printAction = add("FilePrintCmd", tr("&Print"), QKeySequence(QStringLiteral("Ctrl+P")),
+                        [this] { FilePrint(); });
     menu->addSeparator();
     add("FileExit", tr("E&xit"), QKeySequence(QStringLiteral("Alt+X")), [this] { close(); });
 
-    connect(m_document, &Document::newDocument, &m_composition, &Composition::resetForNewDocument);
+    connect(m_document, &Document::newDocument, &m_engine->composition(),
+            &Composition::resetForNewDocument);
     connect(m_document, &Document::fileNameChanged, this, &TMainForm::updateCaption);
 }
 
@@ -253,28 +250,30 @@ void TMainForm::setupEditActions()
     // One after the other: the order of a call's arguments is not the order
     // in which C++ evaluates them. In the editor and the edit fields these
     // keys are theirs; elsewhere the window's commands act on the editor.
-    QAction *cut = add("EditCutCmd", tr("Cu&t"), QKeySequence::Cut, [] {});
-    QAction *copy = add("EditCopyCmd", tr("&Copy"), QKeySequence::Copy, [] {});
-    QAction *paste = add("EditPasteCmd", tr("&Paste"), QKeySequence::Paste, [] {});
-    m_editCommands->setActions(cut, copy, paste);
+    m_cutAction = add("EditCutCmd", tr("Cu&t"), QKeySequence::Cut, [] {});
+    m_copyAction = add("EditCopyCmd", tr("&Copy"), QKeySequence::Copy, [] {});
+    m_pasteAction = add("EditPasteCmd", tr("&Paste"), QKeySequence::Paste, [] {});
+    m_editCommands->setActions(m_cutAction, m_copyAction, m_pasteAction);
     add("SelectAll1", tr("Select &All"), QKeySequence(QStringLiteral("Ctrl+A")),
         [this] { RichEdit1->selectAll(); });
     menu->addSeparator();
-    add("miWordLists", tr("&Word Lists"), QKeySequence(), [this] {
+    m_listActions << add("miWordLists", tr("&Word Lists"), QKeySequence(), [this] {
         m_addVerb->btnExitVerbClick();
         m_addWord->miWordListsClick();
     });
-    add("miVerbLists", tr("&Verb Lists"), QKeySequence(), [this] {
+    m_listActions << add("miVerbLists", tr("&Verb Lists"), QKeySequence(), [this] {
         m_addWord->btnExitWordClick();
         m_addVerb->miVerbListsClick();
     });
-    add("miOptions", tr("&Options"), QKeySequence(), [this] { m_prefsPanel->miOptionsClick(); });
+    m_listActions << add("miOptions", tr("&Options"), QKeySequence(),
+                         [this] { m_prefsPanel->miOptionsClick(); });
 }
 
 void TMainForm::setupViewActions()
 {
     QMenu *menu = menuBar()->addMenu(tr("&View"));
     menu->setObjectName(QStringLiteral("View1"));
+    m_viewMenu = menu;
     auto add = [&](const char *name, const QString &text, const QKeySequence &key,
                    const std::function<void()> &handler) {
         return addMenuAction(menu, name, text, key, handler);
@@ -300,25 +299,20 @@ void TMainForm::setupViewActions()
 
 void TMainForm::setupSpeech(QMenu *menu)
 {
-    m_speech =
-        new SpeechCommands(*m_speechEngine, m_view, m_composition, RichEdit1, *m_dialogs, this);
+    m_speech = new SpeechCommands(*m_speechEngine, m_view, m_engine->composition(), RichEdit1,
+                                  *m_dialogs, this);
     m_speech->addActions(menu);
 }
 
 void TMainForm::applyHighContrast(bool on)
 {
-    // The buttons read the mode from their window when they paint, so faces
-    // set later (the indicators, the preferences) follow it too, and
-    // switching off gives back exactly the faces they were given.
-    setProperty(TColorButton::kHighContrastProperty, on);
-    for (TColorButton *button : findChildren<TColorButton *>())
-        button->update();
+    TColorButton::setHighContrast(this, on);
 }
 
 void TMainForm::setupScanning()
 {
     m_scanner = new SwitchScanner(m_board, this, &m_view);
-    QMenu *menu = findChild<QMenu *>(QStringLiteral("View1"));
+    QMenu *menu = m_viewMenu;
     menu->addSeparator();
     QAction *scanning = addMenuAction(menu, "miScanning", tr("Switch &Scanning"),
                                       QKeySequence(QStringLiteral("F7")), [] {});
@@ -349,17 +343,17 @@ void TMainForm::setupHelpActions()
 void TMainForm::setupToolBar()
 {
     QToolBar *bar = addToolBar(tr("Standard"));
+    m_toolBar = bar;
     bar->setObjectName(QStringLiteral("StandardToolBar"));
     bar->setMovable(false);
     bar->setIconSize(QSize(20, 20));
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     using ToolIcons::Kind;
-    const std::pair<const char *, Kind> actions[] = {
-        {"FileOpenCmd", Kind::Open}, {"FileSaveCmd", Kind::Save}, {"FilePrintCmd", Kind::Print},
-        {"EditCutCmd", Kind::Cut},   {"EditCopyCmd", Kind::Copy}, {"EditPasteCmd", Kind::Paste},
+    const std::pair<QAction *, Kind> actions[] = {
+        {m_openAction, Kind::Open}, {m_saveAction, Kind::Save}, {m_printAction, Kind::Print},
+        {m_cutAction, Kind::Cut},   {m_copyAction, Kind::Copy}, {m_pasteAction, Kind::Paste},
     };
-    for (const auto &[name, kind] : actions) {
-        QAction *action = findChild<QAction *>(QString::fromLatin1(name));
+    for (const auto &[action, kind] : actions) {
         action->setIcon(ToolIcons::icon(kind));
         action->setStatusTip(action->text().remove(QLatin1Char('&')).remove(QStringLiteral("...")));
         bar->addAction(action);
@@ -379,6 +373,7 @@ void TMainForm::setupToolBar()
     cbPoetryProse->setObjectName(QStringLiteral("cbPoetryProse"));
     cbPoetryProse->addItems({QStringLiteral("poetry"), QStringLiteral("prose")});
     m_formatBar = new FormatBar(RichEdit1, bar, bar->addWidget(cbPoetryProse), m_ruler);
+    connect(m_document, &Document::plainTextChanged, m_formatBar, &FormatBar::setPlainTextMode);
     connect(cbPoetryProse, &QComboBox::activated, this, [this] {
         m_prefs.setPoetryMode(cbPoetryProse->currentText() == QLatin1String("poetry"));
         RichEdit1->setFocus();
@@ -402,24 +397,13 @@ void TMainForm::setupBoard()
     m_board->button(QStringLiteral("btnWordLeft"))->setPicture(arrowPicture(true));
     m_board->button(QStringLiteral("btnWordRight"))->setPicture(arrowPicture(false));
 
-    for (const char *name :
-         {"btnCanMain", "btnAsMain", "btnAtMain", "btnForMain", "btnInMain", "btnOfMain",
-          "btnOnMain", "btnWithMain", "btnAndMain", "btnOrMain", "btnButMain", "btnIfMain"}) {
-        TColorButton *button = m_board->button(QString::fromLatin1(name));
-        const QString word = button->caption();
-        button->onEveryClick(this, [this, word] { fixedWordClick(word); });
-    }
-
-    m_wordPanels =
-        new WordPanels(m_board, m_composition, *m_dialogs, *m_random, m_prefs, m_vocab, this);
-    m_inflection =
-        new InflectionButtons(*m_board, m_composition, m_vocab, *m_random, m_prefs, this);
+    m_wordPanels = new WordPanels(m_board, *m_engine, this);
+    m_inflection = new InflectionButtons(*m_board, *m_engine, this);
     connect(cbTense, &QComboBox::activated, this, [this] {
         m_prefs.setPastTense(cbTense->currentText() == QLatin1String("past tense"));
         m_inflection->cbTenseChange();
     });
-    auto *categories = new CategoryButtons(*m_board, m_composition, m_vocab, *m_dialogs, *m_random,
-                                           m_inflection->verbs(), *m_rightColumn, RichEdit1, this);
+    auto *categories = new CategoryButtons(*m_board, *m_engine, *m_rightColumn, RichEdit1, this);
     m_prefsPanel =
         new PreferencesPanel(*m_board, m_prefs, m_vocab, *m_dialogs, *m_rightColumn, this);
     connect(m_prefsPanel, &PreferencesPanel::shownChanged, this, &TMainForm::lockForPreferences);
@@ -429,17 +413,10 @@ void TMainForm::setupBoard()
     });
     // Pasted text takes the document's font.
     m_editCommands->pasteFont = [this] { return RichEdit1->font(); };
-    m_compose = new ComposeButtons(
-        m_board, RichEdit1, m_composition, [this] { return !m_prefs.PoetryMode; }, this);
-    // REMOVE after "not" puts back the form the negation replaced.
-    connect(&m_compose->editingKeys(), &EditingKeys::negationRemoved, this,
-            [this] { m_wordPanels->negation().restoreBeforeNegation(); });
-    connect(&m_composition, &Composition::indicatorsChanged, this, &TMainForm::updateIndicators);
-    updateIndicators();
+    m_compose = new ComposeButtons(m_board, RichEdit1, *m_engine, this);
 
     m_addWord = new AddWordPanel(m_board, m_vocab, *m_dialogs, RichEdit1, this);
-    m_addVerb = new AddVerbPanel(m_board, m_vocab, m_composition, *m_dialogs, m_prefs.PastTense,
-                                 RichEdit1, this);
+    m_addVerb = new AddVerbPanel(m_board, *m_engine, RichEdit1, this);
 
     // The pick list's Add and Edit on a verb list open the verb editor.
     connect(categories->pickPanel(), &WordPickPanel::verbEditorRequested, this,
@@ -450,24 +427,6 @@ void TMainForm::setupBoard()
                 m_addWord->btnExitWordClick();
                 m_addVerb->openFor(*table, row, row < 0);
             });
-}
-
-void TMainForm::updateIndicators()
-{
-    auto show = [this](const char *name, bool lit) {
-        TColorButton *button = m_board->button(QString::fromLatin1(name));
-        button->setColor(lit ? kIndicatorOn : kIndicatorOff);
-        button->setArmed(lit);
-    };
-    show("btnRepeatOK", m_composition.repeatLit());
-    show("btnGrab", m_composition.grabLit());
-}
-
-void TMainForm::fixedWordClick(const QString &word)
-{
-    CompositionState &s = m_composition.state;
-    m_composition.insert(word, word, false);
-    s.CurrentWord = s.LastAction;
 }
 
 // The board, its panels and the right-hand column by keyboard: F6, arrows,
@@ -487,10 +446,11 @@ void TMainForm::FormCreate()
     QFont font = RichEdit1->font();
     RichEdit1->document()->setDefaultFont(font);
 
-    m_composition.state.LastAction = QStringLiteral("mouseclick");
-    m_composition.state.WordStart = 0;
-    m_composition.state.CapsMode = CapsFirstArmed;
-    m_composition.state.VerbForm = 1;
+    CompositionState &state = m_engine->composition().state;
+    state.LastAction = QStringLiteral("mouseclick");
+    state.WordStart = 0;
+    state.CapsMode = CapsFirstArmed;
+    state.VerbForm = 1;
 
     edNoPaste->clear();
     edNoPaste->paste();
@@ -516,9 +476,6 @@ void TMainForm::FormCreate()
     if (m_view.zoom() != ViewSettings::kMinZoom)
         applyZoom();
     connect(&m_view, &ViewSettings::zoomChanged, this, &TMainForm::applyZoom);
-    // From here on the parts follow the preferences as they change.
-    connect(&m_prefs, &Preferences::changed, this, &TMainForm::preferencesChanged);
-    connect(&m_vocab, &Vocabulary::nounCaptionsChanged, this, &TMainForm::applyBoardLook);
 
     RichEdit1->clear();
     RichEdit1->document()->setModified(false);
@@ -646,91 +603,12 @@ void TMainForm::applyPreferences()
     if (m_prefs.OpenMaximized)
         setWindowState(windowState() | Qt::WindowMaximized);
 
-    m_document->openDir = m_prefs.OpenDir;
-    m_document->saveDir = m_prefs.SaveDir;
-    m_document->setPlainText(m_prefs.plainText);
-    m_formatBar->setPlainTextMode(m_prefs.plainText);
-    applyDocumentSettings();
-    applyBoardLook();
+    // From here on each part follows the settings it shows as they change.
+    m_document->followPreferences(m_prefs);
+    m_wordPanels->followSettings();
     m_wordPanels->applyCustomCaptions(m_prefs);
     m_wordPanels->readAffixCaptions(m_locations.configDir());
-    m_rightColumn->applyPreferences(m_prefs);
-}
-
-void TMainForm::applyBoardLook()
-{
-    auto caption = [this](const char *name, const QString &text) {
-        TColorButton *button = m_board->button(QString::fromLatin1(name));
-        button->setCaption(text);
-        Board::fitCaptionFont(button);
-    };
-    caption("btnModal", m_prefs.modalCaption);
-    caption("btnInfinitive", m_prefs.infinitiveCaption);
-    caption("btnPluralize", m_prefs.pluralizeCaption);
-    caption("btnCapitalize", m_prefs.capitalizeCaption);
-    static const char *const nounButtons[Vocabulary::NounCategoryCount] = {
-        "btnCustom",    "btnPerson", "btnPlant",    "btnPlaceMain", "btnObject", "btnEvent",
-        "btnCharacter", "btnAnimal", "btnBodyPart", "btnSubstance", "btnConcept"};
-    for (int i = 0; i < Vocabulary::NounCategoryCount; ++i)
-        caption(nounButtons[i], m_vocab.nounCaption(Vocabulary::NounCategory(i)));
-
-    // A category that opens its panel has a thick bevel, one that inserts a
-    // random word a thin one.
-    static const char *const leftClickButtons[Preferences::LeftClickGroupCount] = {
-        "btnPronoun", "btnModal",  "btnPreposition", "btnConjunction",
-        "btnDegree",  "btnPlace2", "btnTime"};
-    for (int g = 0; g < Preferences::LeftClickGroupCount; ++g) {
-        TColorButton *button = m_board->button(QString::fromLatin1(leftClickButtons[g]));
-        button->setBevelSize(m_prefs.bevelWidth(Preferences::LeftClickGroup(g)));
-        Board::fitCaptionFont(button);
-    }
-}
-
-void TMainForm::preferencesChanged(Preferences::Aspect aspect)
-{
-    using A = Preferences::Aspect;
-    switch (aspect) {
-    case A::Font:
-    case A::FileFormat:
-        applyDocumentSettings();
-        break;
-    case A::Directories:
-        m_document->openDir = m_prefs.OpenDir;
-        m_document->saveDir = m_prefs.SaveDir;
-        break;
-    case A::LeftClick:
-    case A::Captions:
-        applyBoardLook();
-        break;
-    case A::RightColumn:
-        m_rightColumn->applyPreferences(m_prefs);
-        break;
-    case A::Tense:
-    case A::Mode:
-    case A::Window:
-        break;
-    }
-}
-
-void TMainForm::applyDocumentSettings()
-{
-    QFont font(m_prefs.fontName);
-    font.setPointSize(std::max(4, m_prefs.fontSize));
-    const QFont oldFont = m_document->editorFont();
-    m_document->setEditorFont(font);
-    const bool plain = m_prefs.plainText;
-    if (plain != m_document->plainText()) {
-        if (plain)
-            m_document->stripFormatting(font);
-        m_document->setPlainText(plain);
-        m_formatBar->setPlainTextMode(plain);
-        m_document->renameForFormat();
-    } else if (plain && font != oldFont) {
-        // Plain text has one font, and it is not saved: not a change.
-        const bool modified = RichEdit1->document()->isModified();
-        m_document->stripFormatting(font);
-        RichEdit1->document()->setModified(modified);
-    }
+    m_rightColumn->followPreferences(m_prefs);
 }
 
 void TMainForm::recordGeometry()
@@ -766,8 +644,7 @@ QSize TMainForm::fitBoardArea()
              {static_cast<QWidget *>(menuBar()), static_cast<QWidget *>(statusBar()),
               static_cast<QWidget *>(m_ruler)})
             others += bar->sizeHint().height();
-        for (const QToolBar *bar : findChildren<QToolBar *>())
-            others += bar->sizeHint().height();
+        others += m_toolBar->sizeHint().height();
         room = room.boundedTo(QSize(available.width(), available.height() - others));
     }
     // However small the screen, a corner of the board stays to scroll.
@@ -823,8 +700,8 @@ void TMainForm::applyZoom()
 
 void TMainForm::lockForPreferences(bool locked)
 {
-    for (const char *action : {"miWordLists", "miVerbLists", "miOptions"})
-        findChild<QAction *>(QString::fromLatin1(action))->setEnabled(!locked);
+    for (QAction *action : std::as_const(m_listActions))
+        action->setEnabled(!locked);
     cbTense->setEnabled(!locked);
     cbPoetryProse->setEnabled(!locked);
     m_rightColumn->setEnabled(!locked);
@@ -844,13 +721,17 @@ quint32 TMainForm::rightColour() const
 
 void TMainForm::collectPreferences()
 {
-    m_rightColumn->collectPreferences(m_prefs);
+    // What the board's buttons and the right-hand column hold now goes in
+    // through assign(), like every other change of the settings.
+    PreferenceValues values = m_prefs.values();
+    m_rightColumn->collectPreferences(values);
     // How the window opens is the preference of the Window tab, whatever
     // state it is in now; the normal size is remembered when it is normal.
-    m_prefs.windowStart = m_prefs.OpenMaximized ? Preferences::WindowStart::Maximized
-                                                : Preferences::WindowStart::Normal;
+    values.windowStart = values.OpenMaximized ? Preferences::WindowStart::Maximized
+                                              : Preferences::WindowStart::Normal;
+    m_wordPanels->collectCustomCaptions(values);
+    m_prefs.assign(values);
     recordGeometry();
-    m_wordPanels->collectCustomCaptions(m_prefs);
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent *event)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compose/composition.h"
+#include "engine/compose_engine.h"
 #include "prefs/data_locations.h"
 #include "prefs/preferences.h"
 #include "prefs/view_settings.h"
@@ -34,6 +34,7 @@ class InflectionButtons;
 class QComboBox;
 class QScrollArea;
 class QLineEdit;
+class QToolBar;
 class RandomSource;
 class RightColumn;
 class TColorButton;
@@ -69,7 +70,8 @@ public:
     // program then ends without being used.
     bool startupOk() const { return m_startupOk; }
 
-    Composition &composition() { return m_composition; }
+    ComposeEngine &engine() { return *m_engine; }
+    Composition &composition() { return m_engine->composition(); }
     DocumentEditor *editor() const { return RichEdit1; }
     Document *document() const { return m_document; }
     Board *board() const { return m_board; }
@@ -85,9 +87,6 @@ public:
     const DataLocations &locations() const { return m_locations; }
     RightColumn *rightColumn() const { return m_rightColumn; }
     AddVerbPanel *addVerbPanel() const { return m_addVerb; }
-
-    // A fixed word button: the word is its own tag and inserted fresh.
-    void fixedWordClick(const QString &word);
 
     // The colour ($00BBGGRR) of the right-hand column and its fillers.
     quint32 rightColour() const;
@@ -120,13 +119,6 @@ private:
     void FormCreate();
     void applyPreferences();
     void collectPreferences();
-    // What follows a change of the preferences once the program runs.
-    void preferencesChanged(Preferences::Aspect aspect);
-    // The editor's font and the document's format from the preferences.
-    void applyDocumentSettings();
-    // Captions and bevels of the board from the preferences and the noun
-    // categories: the one place they are set.
-    void applyBoardLook();
     // The window's place and size while it is normal: the one place they
     // are recorded.
     void recordGeometry();
@@ -143,7 +135,6 @@ private:
     // area less the window's frame; invalid without a screen.
     QSize screenRoom() const;
 
-    void updateIndicators();
     void applyHighContrast(bool on);
     void updateCaption();
     void FilePrint();
@@ -151,11 +142,13 @@ private:
     void HelpAbout();
     void setupSpeech(QMenu *menu);
 
-    Composition m_composition;
     Preferences m_prefs;
     ViewSettings m_view;
     Vocabulary m_vocab;
     std::unique_ptr<EditorSurface> m_surface;
+    // A child of the window, made once the editor is: it goes after the
+    // editor and before the parts that hold its rules.
+    ComposeEngine *m_engine = nullptr;
     std::unique_ptr<Dialogs> m_ownDialogs;
     std::unique_ptr<RandomSource> m_ownRandom;
     std::unique_ptr<PrinterChooser> m_ownPrinter;
@@ -185,6 +178,17 @@ private:
     InflectionButtons *m_inflection = nullptr;
     QLineEdit *edNoPaste = nullptr;
     QScrollArea *m_boardArea = nullptr;
+    QToolBar *m_toolBar = nullptr;
+    QMenu *m_viewMenu = nullptr;
+    // Commands the preferences panel locks while it is up.
+    QList<QAction *> m_listActions;
+    // The toolbar's copies of the File and Edit commands.
+    QAction *m_openAction = nullptr;
+    QAction *m_saveAction = nullptr;
+    QAction *m_printAction = nullptr;
+    QAction *m_cutAction = nullptr;
+    QAction *m_copyAction = nullptr;
+    QAction *m_pasteAction = nullptr;
     // The size the user gave the window (or the one it started with): a
     // zoom grows the window from it where the board needs more, and
     // zooming back out returns to it.

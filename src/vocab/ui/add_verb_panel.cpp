@@ -2,6 +2,7 @@
 
 #include "compose/dialogs.h"
 #include "controls/color_button.h"
+#include "engine/compose_engine.h"
 #include "panels/ui/board.h"
 #include "vocab/word_list_editor.h"
 
@@ -64,17 +65,15 @@ QLabel *addLabel(QWidget *panel, const QString &text, const QRect &rect, bool bo
 
 } // namespace
 
-AddVerbPanel::AddVerbPanel(Board *board, Vocabulary &vocabulary, Composition &composition,
-                           Dialogs &dialogs, const bool &pastTense, QWidget *document,
-                           QObject *parent)
+AddVerbPanel::AddVerbPanel(Board *board, ComposeEngine &engine, QWidget *document, QObject *parent)
     : QObject(parent)
-    , m_editor(vocabulary, composition, pastTense)
+    , m_editor(engine.vocabulary(), engine.composition(), [&engine] { return engine.pastTense(); })
     , m_board(board)
-    , m_dialogs(dialogs)
+    , m_dialogs(engine.dialogs())
     , m_document(document)
 {
     board->addPending([this] { ensureBuilt(); });
-    connect(&vocabulary, &Vocabulary::listChanged, this, &AddVerbPanel::listChanged);
+    connect(&engine.vocabulary(), &Vocabulary::listChanged, this, &AddVerbPanel::listChanged);
 }
 
 void AddVerbPanel::ensureBuilt()

@@ -6,6 +6,7 @@
 #include <array>
 
 class Board;
+class ComposeEngine;
 class Dialogs;
 class QLineEdit;
 class QListWidget;
@@ -21,10 +22,9 @@ class AddVerbPanel : public QObject
 {
     Q_OBJECT
 public:
-    // document takes the focus back when the panel closes; pastTense is the
-    // window's tense setting, read when a verb goes into the text.
-    AddVerbPanel(Board *board, Vocabulary &vocabulary, Composition &composition, Dialogs &dialogs,
-                 const bool &pastTense, QWidget *document, QObject *parent = nullptr);
+    // document takes the focus back when the panel closes; a verb that goes
+    // into the text takes the engine's tense.
+    AddVerbPanel(Board *board, ComposeEngine &engine, QWidget *document, QObject *parent = nullptr);
 
     // Built the first time the panel is opened (or the board builds its
     // pending panels).

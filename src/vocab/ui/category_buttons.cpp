@@ -1,6 +1,7 @@
 #include "vocab/ui/category_buttons.h"
 
 #include "controls/color_button.h"
+#include "engine/compose_engine.h"
 #include "panels/ui/board.h"
 #include "panels/ui/right_column.h"
 #include "vocab/ui/word_pick_panel.h"
@@ -29,15 +30,12 @@ bool wiredByWordPanels(const char *button)
 
 } // namespace
 
-CategoryButtons::CategoryButtons(Board &board, Composition &composition, Vocabulary &vocabulary,
-                                 Dialogs &dialogs, RandomSource &random, Verbs &verbs,
-                                 RightColumn &right, QWidget *document, QObject *parent)
+CategoryButtons::CategoryButtons(Board &board, ComposeEngine &engine, RightColumn &right,
+                                 QWidget *document, QObject *parent)
     : QObject(parent)
     , m_board(board)
-    , m_vocabulary(vocabulary)
-    , m_random(random)
-    , m_words(composition, vocabulary)
-    , m_pickPanel(new WordPickPanel(board, composition, vocabulary, dialogs, verbs, document, this))
+    , m_engine(engine)
+    , m_pickPanel(new WordPickPanel(board, engine.wordPick(), document, this))
 {
     for (const CategoryWords::Category &category : CategoryWords::categories()) {
         // The adverb buttons that may show a panel, and "(custom)", have their
@@ -55,11 +53,12 @@ CategoryButtons::CategoryButtons(Board &board, Composition &composition, Vocabul
         connectRight(name, [this, t] { m_pickPanel->open(t); });
     }
 
-    connectLeft("btnNumber", [this] { m_words.numberClick(m_random); });
-    connectRight("btnNumber", [this] { m_pickPanel->open(m_words.numberPickTag()); });
-    connectLeft("btnNoun", [this] { m_words.nounClick(m_random); });
+    connectLeft("btnNumber", [this] { m_engine.categoryWords().numberClick(m_engine.random()); });
+    connectRight("btnNumber",
+                 [this] { m_pickPanel->open(m_engine.categoryWords().numberPickTag()); });
+    connectLeft("btnNoun", [this] { m_engine.categoryWords().nounClick(m_engine.random()); });
     connectLeft(
-        "btnOh", [this] { m_words.ohClick(); }, false);
+        "btnOh", [this] { m_engine.categoryWords().ohClick(); }, false);
 
     connect(&right, &RightColumn::pickRequested, this,
             [this] { m_pickPanel->open(QStringLiteral("right")); });
@@ -90,9 +89,9 @@ void CategoryButtons::connectRight(const char *name, const std::function<void()>
 void CategoryButtons::categoryClick(const CategoryWords::Category &category)
 {
     const QString tag = QString::fromLatin1(category.tag);
-    const WordList &list = m_vocabulary.wordList(category.list);
-    RandomSource &random = m_random;
+    const WordList &list = m_engine.vocabulary().wordList(category.list);
+    RandomSource &random = m_engine.random();
     const CategoryWords::First first =
         tag == QLatin1String("adjGood") ? CategoryWords::First::Good : CategoryWords::First::Random;
-    m_words.categoryClick(tag, list, random, first);
+    m_engine.categoryWords().categoryClick(tag, list, random, first);
 }

@@ -6,10 +6,9 @@
 #include <functional>
 
 class Board;
-class Dialogs;
+class ComposeEngine;
 class RightColumn;
 class TColorButton;
-class Verbs;
 class WordPickPanel;
 
 // The category buttons of the board: a left click inserts a random word of
@@ -24,12 +23,10 @@ class CategoryButtons : public QObject
 public:
     // Builds the word pick panel on the board; a right click on the
     // right-hand column opens it on that list.
-    CategoryButtons(Board &board, Composition &composition, Vocabulary &vocabulary,
-                    Dialogs &dialogs, RandomSource &random, Verbs &verbs, RightColumn &right,
-                    QWidget *document, QObject *parent = nullptr);
+    CategoryButtons(Board &board, ComposeEngine &engine, RightColumn &right, QWidget *document,
+                    QObject *parent = nullptr);
 
     WordPickPanel *pickPanel() const { return m_pickPanel; }
-    CategoryWords &words() { return m_words; }
 
 private:
     void connectLeft(const char *name, const std::function<void()> &handler,
@@ -39,8 +36,6 @@ private:
     TColorButton *button(const char *name) const;
 
     Board &m_board;
-    Vocabulary &m_vocabulary;
-    RandomSource &m_random;
-    CategoryWords m_words;
+    ComposeEngine &m_engine;
     WordPickPanel *m_pickPanel = nullptr;
 };

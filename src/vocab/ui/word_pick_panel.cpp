@@ -1,7 +1,6 @@
 #include "vocab/ui/word_pick_panel.h"
 
 #include "controls/color_button.h"
-#include "morph/ui/inflection_buttons.h"
 #include "panels/label_desc.h"
 #include "panels/ui/board.h"
 
@@ -33,12 +32,11 @@ constexpr int kRowHeight = 17;
 
 } // namespace
 
-WordPickPanel::WordPickPanel(Board &board, Composition &composition, Vocabulary &vocabulary,
-                             Dialogs &dialogs, Verbs &verbs, QWidget *document, QObject *parent)
+WordPickPanel::WordPickPanel(Board &board, WordPick &pick, QWidget *document, QObject *parent)
     : QObject(parent)
     , m_board(board)
     , m_document(document)
-    , m_pick(composition, vocabulary, dialogs, verbs)
+    , m_pick(pick)
 {
     board.addPending([this] { ensureBuilt(); });
 }

@@ -8,7 +8,6 @@ class Board;
 class QListWidget;
 class QWidget;
 class TColorButton;
-class Verbs;
 
 // The word pick panel pWordPick over the board: the list lbWordPick and the
 // buttons Add, Delete, Edit and EXIT, driving a WordPick.
@@ -16,9 +15,9 @@ class WordPickPanel : public QObject
 {
     Q_OBJECT
 public:
-    // document takes the focus back when the panel closes.
-    WordPickPanel(Board &board, Composition &composition, Vocabulary &vocabulary, Dialogs &dialogs,
-                  Verbs &verbs, QWidget *document, QObject *parent = nullptr);
+    // Shows and drives pick; document takes the focus back when the panel
+    // closes.
+    WordPickPanel(Board &board, WordPick &pick, QWidget *document, QObject *parent = nullptr);
 
     // Fills the list with the tag's words and shows the panel.
     void open(const QString &tag, bool clearGrab = true);
@@ -50,7 +49,7 @@ private:
 
     Board &m_board;
     QWidget *m_document;
-    WordPick m_pick;
+    WordPick &m_pick;
     QWidget *m_panel = nullptr;
     QListWidget *lbWordPick = nullptr;
     TColorButton *btnDeleteWordPick = nullptr;

@@ -1,4 +1,4 @@
-#include "panels/face_contrast.h"
+#include "controls/face_contrast.h"
 
 #include <algorithm>
 #include <cmath>

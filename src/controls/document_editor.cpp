@@ -1,4 +1,4 @@
-#include "shell/ui/document_editor.h"
+#include "controls/document_editor.h"
 
 #include <QKeyEvent>
 #include <QMimeData>

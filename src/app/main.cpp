@@ -1,6 +1,6 @@
 #include "compose/random_source.h"
-#include "script/script_runner.h"
-#include "script/scripted_dialogs.h"
+#include "shell/script/script_runner.h"
+#include "shell/script/scripted_dialogs.h"
 #include "shell/speech/speech_commands.h"
 #include "shell/speech/speech_engine.h"
 #include "shell/ui/main_form.h"
