@@ -57,7 +57,7 @@ void setUpParser(QCommandLineParser &parser)
 void setNames()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Wordloom"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(WORDLOOM_VERSION));
 }
 
 bool readScript(const QString &file, QStringList *lines)
@@ -116,6 +116,8 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     setNames();
+    // Ties the window to its desktop entry (icon, name) on Wayland and X11.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.wordloom.Wordloom"));
 
     QCommandLineParser parser;
     setUpParser(parser);
@@ -125,8 +127,10 @@ int main(int argc, char **argv)
     const QString programDir = QStringLiteral("program-dir");
 
     StartOptions options;
-    options.programDir = parser.isSet(programDir) ? QDir(parser.value(programDir)).absolutePath()
-                                                  : QCoreApplication::applicationDirPath();
+    options.programDir = parser.isSet(programDir)
+                             ? QDir(parser.value(programDir)).absolutePath()
+                             : DataLocations::findShippedDir(QCoreApplication::applicationDirPath(),
+                                                             &options.layout);
     if (!parser.positionalArguments().isEmpty())
         options.documentArg = parser.positionalArguments().constFirst();
 

@@ -357,28 +357,50 @@ bool PreferenceValues::write(const QString &path, QString *error) const
 }
 
 QString PreferenceValues::resolveDir(const QString &line, const QString &placeholder,
-                                     const QString &programDir)
+                                     const QString &base, const QString &documents)
 {
-    const QDir dir(programDir);
+    const QDir dir(base);
     if (line == placeholder)
-        return dir.filePath(QStringLiteral("txt"));
+        return documents.isEmpty() ? dir.filePath(QStringLiteral("txt")) : documents;
     if (line.isEmpty())
-        return dir.absolutePath();
-    return line;
+        return documents.isEmpty() ? dir.absolutePath() : documents;
+    // Relative to the folder the file belongs with, never to wherever the
+    // program happened to be started from.
+    return QDir::cleanPath(dir.absoluteFilePath(line));
 }
 
-QString PreferenceValues::resolveVocabDir(const QString &line, const QString &programDir)
+QString PreferenceValues::resolveVocabDir(const QString &line, const QString &base)
 {
     if (line.isEmpty() || line == QLatin1String("words"))
-        return QDir(programDir).filePath(QStringLiteral("words"));
-    return line;
+        return QDir(base).filePath(QStringLiteral("words"));
+    return QDir::cleanPath(QDir(base).absoluteFilePath(line));
 }
 
-void PreferenceValues::resolveDirectories(const QString &programDir)
+void PreferenceValues::resolveDirectories(const QString &base, const QString &documents)
 {
-    OpenDir = resolveDir(OpenDir, QStringLiteral("opendir"), programDir);
-    SaveDir = resolveDir(SaveDir, QStringLiteral("savedir"), programDir);
-    VocabDir = resolveVocabDir(VocabDir, programDir);
+    OpenDir = resolveDir(OpenDir, QStringLiteral("opendir"), base, documents);
+    SaveDir = resolveDir(SaveDir, QStringLiteral("savedir"), base, documents);
+    VocabDir = resolveVocabDir(VocabDir, base);
+}
+
+QString PreferenceValues::relativeDir(const QString &dir, const QString &base)
+{
+    if (dir.isEmpty() || base.isEmpty() || QDir::isRelativePath(dir))
+        return dir;
+    const QString from = QDir::cleanPath(QDir(base).absolutePath());
+    const QString to = QDir::cleanPath(dir);
+    if (to == from)
+        return QStringLiteral(".");
+    if (!to.startsWith(from + QLatin1Char('/')))
+        return dir;
+    return to.mid(from.size() + 1);
+}
+
+void PreferenceValues::relateDirectories(const QString &base)
+{
+    OpenDir = relativeDir(OpenDir, base);
+    SaveDir = relativeDir(SaveDir, base);
+    VocabDir = relativeDir(VocabDir, base);
 }
 
 void PreferenceValues::resolveFirstStart(int screenWidth, int screenHeight)

@@ -99,13 +99,21 @@ public:
     QString toText() const;
     static QString resetMessageFor(const QList<int> &resetLines);
 
-    // Replaces the placeholders of lines 4 to 6 by directories under
-    // programDir: "opendir" -> txt, "savedir" -> txt, an empty open or save
-    // line -> programDir itself, "words" or empty -> words.
-    void resolveDirectories(const QString &programDir);
-    static QString resolveVocabDir(const QString &line, const QString &programDir);
-    static QString resolveDir(const QString &line, const QString &placeholder,
-                              const QString &programDir);
+    // Replaces the placeholders of lines 4 to 6 and roots relative lines in
+    // base (the program directory, or an installed program's per-user data
+    // folder): "opendir" and "savedir" -> documents, or base/txt when
+    // documents is empty; an empty open or save line -> base (documents when
+    // given); "words" or an empty vocabulary line -> base/words; any other
+    // relative line -> under base.
+    void resolveDirectories(const QString &base, const QString &documents = QString());
+    static QString resolveVocabDir(const QString &line, const QString &base);
+    static QString resolveDir(const QString &line, const QString &placeholder, const QString &base,
+                              const QString &documents = QString());
+    // The inverse for writing: a directory inside base is written relative
+    // to it, so that a program folder moved elsewhere takes its directories
+    // along instead of naming the old place.
+    void relateDirectories(const QString &base);
+    static QString relativeDir(const QString &dir, const QString &base);
 
     // The first-start rule of line 11 for a screen of the given size: centred
     // when the screen is wider than 640 pixels, else maximised.

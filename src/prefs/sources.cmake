@@ -1,6 +1,6 @@
 target_sources(
   wordloom_engine
-  PRIVATE prefs/preferences.cpp prefs/preferences.h prefs/prefs_box_rules.cpp
+  PRIVATE prefs/data_locations.cpp prefs/data_locations.h prefs/preferences.cpp prefs/preferences.h prefs/prefs_box_rules.cpp
           prefs/prefs_box_rules.h prefs/startup_loader.cpp prefs/startup_loader.h
           prefs/view_settings.cpp prefs/view_settings.h)
 target_sources(wordloom_ui PRIVATE prefs/ui/preferences_panel.cpp prefs/ui/preferences_panel.h

@@ -280,11 +280,26 @@ TEST(Preferences, DirectoryPlaceholdersResolveUnderTheProgramDirectory)
     PreferenceValues q = fromLines(lines);
     q.resolveDirectories(program);
     EXPECT_EQ(q.OpenDir, "/opt/wl");
-    EXPECT_EQ(q.SaveDir, "opendir");
+    EXPECT_EQ(q.SaveDir, "/opt/wl/opendir") << "a plain folder name on line 5";
     EXPECT_EQ(q.VocabDir, "/opt/wl/words");
 
-    EXPECT_EQ(Preferences::resolveVocabDir("Words", program), "Words") << "case-sensitive";
+    EXPECT_EQ(Preferences::resolveVocabDir("Words", program), "/opt/wl/Words")
+        << "case-sensitive; a relative folder is the program's, not the working directory's";
     EXPECT_EQ(Preferences::resolveVocabDir("/else", program), "/else");
+}
+
+TEST(Preferences, DirectoriesInsideTheProgramFolderMoveWithIt)
+{
+    PreferenceValues p = Preferences::defaults();
+    p.resolveDirectories(QStringLiteral("/media/stick/wl"));
+    p.SaveDir = QStringLiteral("/media/stick/wl/poems/new");
+    p.OpenDir = QStringLiteral("/media/stick/wl2/txt"); // a sibling, not inside
+    p.relateDirectories(QStringLiteral("/media/stick/wl/"));
+    EXPECT_EQ(p.toLines().mid(3, 3), QStringList({"/media/stick/wl2/txt", "poems/new", "words"}));
+
+    // The folder itself is written as ".", which reads back as the folder.
+    EXPECT_EQ(Preferences::relativeDir("/home/me/wl", "/home/me/wl"), ".");
+    EXPECT_EQ(Preferences::resolveDir(".", "opendir", "/home/me/wl"), "/home/me/wl");
 }
 
 TEST(Preferences, ColoursUseNamesOrDollarHex)

@@ -46,7 +46,7 @@ TEST_F(StartupTest, DefaultInstallationStartsQuietly)
 {
     const StartupResult r = start();
     EXPECT_TRUE(r.ok);
-    EXPECT_FALSE(r.preferencesReset);
+    EXPECT_FALSE(r.vocabDirReset);
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
     EXPECT_EQ(prefs.VocabDir, program.filePath("words"));
     EXPECT_EQ(prefs.OpenDir, program.filePath("txt"));
@@ -63,28 +63,46 @@ TEST_F(StartupTest, MissingPrefsFileStopsWithoutMakingOne)
     EXPECT_FALSE(program.exists("prefs.ini"));
 }
 
-TEST_F(StartupTest, VocabularyWithoutCaptionsResetsThePreferencesSilently)
+TEST_F(StartupTest, MovedProgramFolderKeepsEverySettingAndTheUsersCaptions)
 {
-    program.writeVocabulary("mine");
-    program.remove("mine/nounButtons.txt");
-    program.write("words/nounButtons.txt", "overwritten");
+    // prefs.ini written by the program in its old place, where words were
+    // named by their full path; the folder has since been moved here.
+    program.write("words/nounButtons.txt", "mine");
     QStringList lines = Preferences::defaults().toLines();
     lines[1] = "Garamond";
-    lines[5] = program.filePath("mine");
-    lines[56] = "1-2-2003";
+    const QString old = QStringLiteral("/nonexistent/old-place/words");
+    lines[5] = old;
     writePrefs(lines);
 
     const StartupResult r = start();
     EXPECT_TRUE(r.ok);
-    EXPECT_TRUE(r.preferencesReset);
-    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
-    EXPECT_EQ(program.read("prefs.ini"), Preferences::defaults().toText().toUtf8());
-    EXPECT_EQ(program.read("words/nounButtons.txt"), defaultCaptions())
-        << "the reset writes the default captions file into words";
-    EXPECT_EQ(prefs.fontName, "Times New Roman");
+    EXPECT_TRUE(r.vocabDirReset);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.at(0).contains(old)) << dialogs.messages.at(0).toStdString();
+    EXPECT_TRUE(dialogs.messages.at(0).contains(program.filePath("words")));
+    EXPECT_EQ(prefs.fontName, "Garamond");
     EXPECT_EQ(prefs.VocabDir, program.filePath("words"));
-    EXPECT_EQ(prefs.DateStamp, "1-2-2003") << "the stamp read first is kept";
-    EXPECT_EQ(vocab.nounCaption(Vocabulary::Character), "Character");
+    EXPECT_EQ(vocab.nounCaption(Vocabulary::Custom), "mine");
+    EXPECT_EQ(program.read("words/nounButtons.txt"), "mine");
+    EXPECT_EQ(program.read("prefs.ini"), lines.join("\r\n").toUtf8()) << "nothing is rewritten";
+}
+
+TEST_F(StartupTest, DeletedCaptionsFileComesBackWithoutResettingThePreferences)
+{
+    program.writeVocabulary("mine");
+    program.remove("mine/nounButtons.txt");
+    QStringList lines = Preferences::defaults().toLines();
+    lines[1] = "Garamond";
+    lines[5] = "mine"; // a folder inside the program folder, kept relative
+    writePrefs(lines);
+
+    const StartupResult r = start();
+    EXPECT_TRUE(r.ok);
+    EXPECT_FALSE(r.vocabDirReset);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
+    EXPECT_EQ(prefs.VocabDir, program.filePath("mine"));
+    EXPECT_EQ(prefs.fontName, "Garamond");
+    EXPECT_EQ(program.read("mine/nounButtons.txt"), defaultCaptions());
 }
 
 TEST_F(StartupTest, NoDefaultVocabularyToFallBackOnStopsInsteadOfLooping)

@@ -100,6 +100,33 @@ TEST_F(MainForm, AReadOnlyProgramDirectoryIsReportedOnceAtClose)
         EXPECT_TRUE(message.contains(QLatin1String(file))) << file;
 }
 
+TEST_F(MainForm, ProgramFolderReadOnlyAtStartKeepsTheSettingsInTheUsersFolders)
+{
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
+    const std::unique_ptr<void, void (*)(void *)> restore(nullptr, [](void *) {
+        qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv("XDG_DATA_HOME");
+    });
+    const ReadOnlyDirs readOnly({m_dir.path(), programFile(QStringLiteral("words"))});
+    if (readOnly.writable())
+        GTEST_SKIP() << "the program directory cannot be made read-only here";
+    TMainForm &w = open();
+    ASSERT_TRUE(w.startupOk()) << dialogs.messages.join('\n').toStdString();
+    EXPECT_EQ(w.vocabulary().loadedDir(), QDir(w.locations().dataDir()).filePath("words"));
+
+    dialogs.answers.push_back(Dialogs::Answer::No); // the document question
+    w.preferences().setPastTense(true);
+    EXPECT_TRUE(w.close());
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
+    QFile prefs(w.locations().configFile(QStringLiteral("prefs.ini")));
+    ASSERT_TRUE(prefs.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(prefs.readAll()).split("\r\n").value(54), "true");
+    EXPECT_TRUE(QFileInfo::exists(w.locations().configFile(QStringLiteral("view.ini"))));
+    EXPECT_FALSE(QFileInfo::exists(programFile(QStringLiteral("view.ini"))));
+}
+
 TEST_F(MainForm, CancelAtTheVocabularyQuestionWritesNothingAndStaysOpen)
 {
     TMainForm &w = open();

@@ -14,7 +14,7 @@ TAboutBox::TAboutBox(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(QStringLiteral("<h2>Wordloom</h2>"), this);
     title->setObjectName(QStringLiteral("ProductName"));
-    auto *version = new QLabel(tr("Version %1").arg(QApplication::applicationVersion()), this);
+    auto *version = new QLabel(tr("Version %1").arg(QStringLiteral(WORDLOOM_VERSION)), this);
     version->setObjectName(QStringLiteral("Version"));
     auto *blurb = new QLabel(tr("Compose poetry and prose by clicking words."), this);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
@@ -27,5 +27,5 @@ TAboutBox::TAboutBox(QWidget *parent)
 
 QString TAboutBox::text()
 {
-    return QStringLiteral("Wordloom %1").arg(QApplication::applicationVersion());
+    return QStringLiteral("Wordloom " WORDLOOM_VERSION);
 }

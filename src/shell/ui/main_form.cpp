@@ -99,6 +99,7 @@ QPixmap arrowPicture(bool left, double scale = 1.0)
 TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
     : QMainWindow(parent)
     , m_programDir(options.programDir)
+    , m_layout(options.layout)
     , m_documentArg(options.documentArg)
 {
     setObjectName(QStringLiteral("MainForm"));
@@ -162,7 +163,7 @@ void TMainForm::setupPrediction()
 {
     m_prediction = new PredictionHost({m_engine->composition(), m_vocab, *m_dialogs, m_view,
                                        m_prefs, RichEdit1, m_document, m_board, statusBar(),
-                                       m_editMenu, m_programDir, m_programDir},
+                                       m_editMenu, m_locations.shippedDir(), m_locations.dataDir()},
                                       this);
     // Between the document and the board.
     static_cast<QVBoxLayout *>(centralWidget()->layout())->insertWidget(2, m_prediction->row());
@@ -539,10 +540,12 @@ void TMainForm::FormCreate()
     edNoPaste->clear();
 
     if (m_programDir.isEmpty())
-        m_programDir = QCoreApplication::applicationDirPath();
+        m_programDir =
+            DataLocations::findShippedDir(QCoreApplication::applicationDirPath(), &m_layout);
+    m_locations = DataLocations::forProgram(m_programDir, m_layout);
 
     const StartupResult loaded =
-        loadSettingsAndVocabulary(m_programDir, *m_dialogs, m_prefs, m_vocab);
+        loadSettingsAndVocabulary(m_locations, *m_dialogs, m_prefs, m_vocab);
     if (!loaded.ok) {
         m_startupOk = false;
         return;
@@ -551,7 +554,7 @@ void TMainForm::FormCreate()
     // Unreadable view settings cost only the zoom and the contrast: the
     // program starts with their defaults.
     QString viewError;
-    if (!m_view.read(QDir(m_programDir).filePath(QStringLiteral("view.ini")), &viewError))
+    if (!m_view.read(m_locations.configFile(QStringLiteral("view.ini")), &viewError))
         m_dialogs->message(viewError);
     applyHighContrast(m_view.highContrast());
     if (m_view.zoom() != ViewSettings::kMinZoom)
@@ -661,15 +664,17 @@ bool TMainForm::FormCloseQuery()
     // every one of these at every close: that is only said.
     QStringList failures;
     QString error;
-    if (!m_prefs.write(QDir(m_programDir).filePath(QStringLiteral("prefs.ini")), &error))
+    PreferenceValues file = m_prefs.values();
+    file.relateDirectories(m_locations.dataDir());
+    if (!file.write(m_locations.configFile(QStringLiteral("prefs.ini")), &error))
         failures << error;
-    if (!m_view.write(QDir(m_programDir).filePath(QStringLiteral("view.ini")), &error))
+    if (!m_view.write(m_locations.configFile(QStringLiteral("view.ini")), &error))
         failures << error;
-    if (!m_wordPanels->writeAffixCaptions(m_programDir, &error))
+    if (!m_wordPanels->writeAffixCaptions(m_locations.configDir(), &error))
         failures << error;
     m_vocab.WriteNounButtonCaptions(m_prefs.VocabDir, *m_dialogs, &failures);
     if (!failures.isEmpty()) {
-        if (canWriteIn(m_programDir)) {
+        if (canWriteIn(m_locations.configDir())) {
             const QString question = failures.join(QLatin1Char('\n')) +
                                      QStringLiteral("\n\nClose without saving the settings?");
             if (m_dialogs->yesNoQuestion(question) != Dialogs::Answer::Yes)
@@ -677,10 +682,10 @@ bool TMainForm::FormCloseQuery()
         } else if (failures.size() == 1) {
             m_dialogs->message(failures.constFirst());
         } else {
-            m_dialogs->message(
-                tr("Wordloom could not save its settings in %1, so the next start "
-                   "will not have them:\n%2")
-                    .arg(QDir::toNativeSeparators(m_programDir), failures.join(QLatin1Char('\n'))));
+            m_dialogs->message(tr("Wordloom could not save its settings in %1, so the next start "
+                                  "will not have them:\n%2")
+                                   .arg(QDir::toNativeSeparators(m_locations.configDir()),
+                                        failures.join(QLatin1Char('\n'))));
         }
     }
     return m_document->CheckFileSave();
@@ -704,7 +709,7 @@ void TMainForm::applyPreferences()
     m_document->followPreferences(m_prefs);
     m_wordPanels->followSettings();
     m_wordPanels->applyCustomCaptions(m_prefs);
-    m_wordPanels->readAffixCaptions(m_programDir);
+    m_wordPanels->readAffixCaptions(m_locations.configDir());
     m_rightColumn->followPreferences(m_prefs);
 }
 
@@ -902,12 +907,12 @@ void TMainForm::dropEvent(QDropEvent *event)
 
 void TMainForm::HelpManualItemClick()
 {
-    const QString manual = QDir(m_programDir).filePath(QStringLiteral("manual.html"));
+    const QString manual = m_locations.manualFile();
     if (!QFileInfo::exists(manual)) {
         m_dialogs->message(tr("The manual %1 is missing.").arg(manual));
         return;
     }
-    QDir::setCurrent(m_programDir);
+    QDir::setCurrent(m_locations.shippedDir());
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))
         m_dialogs->message(tr("No web browser could open the manual. It is the file %1; open it "
                               "in a browser.")

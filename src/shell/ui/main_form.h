@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/compose_engine.h"
+#include "prefs/data_locations.h"
 #include "prefs/preferences.h"
 #include "prefs/view_settings.h"
 #include "vocab/vocabulary.h"
@@ -48,6 +49,8 @@ class SpeechCommands;
 struct StartOptions
 {
     QString programDir;
+    // Installed: programDir is shared and only read (see DataLocations).
+    DataLocations::Layout layout = DataLocations::Layout::Beside;
     QString documentArg;
     Dialogs *dialogs = nullptr;        // not owned; real dialogs when null
     RandomSource *random = nullptr;    // not owned; seeded from the clock when null
@@ -84,6 +87,8 @@ public:
     ViewSettings &viewSettings() { return m_view; }
     SpeechCommands *speech() const { return m_speech; }
     Vocabulary &vocabulary() { return m_vocab; }
+    // Where the files the program writes go; known once start-up has run.
+    const DataLocations &locations() const { return m_locations; }
     RightColumn *rightColumn() const { return m_rightColumn; }
     AddVerbPanel *addVerbPanel() const { return m_addVerb; }
     PredictionHost *prediction() const { return m_prediction; }
@@ -208,6 +213,8 @@ private:
     // Where the caret was when the preferences panel opened.
     QTextCursor m_caretBeforePanel;
     QString m_programDir;
+    DataLocations::Layout m_layout;
+    DataLocations m_locations;
     QString m_documentArg;
     bool m_startupOk = true;
     bool m_shown = false;
