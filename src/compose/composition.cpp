@@ -8,8 +8,6 @@ using namespace TextRules;
 
 namespace {
 
-const QString kMouseClick = QStringLiteral("mouseclick");
-
 // Tags that transform the insertion a capital applies to, so it stays in force.
 bool keepsCapital(const QString &tag)
 {

@@ -9,8 +9,6 @@ using namespace TextRules;
 
 namespace {
 
-const QString kMouseClick = QStringLiteral("mouseclick");
-
 bool isBlank(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\n');

@@ -10,7 +10,6 @@ using namespace TextRules;
 
 namespace {
 
-const QString kMouseClick = QStringLiteral("mouseclick");
 const QString kEr = QStringLiteral("-er");
 const QString kLy = QStringLiteral("-ly");
 const QString kY = QStringLiteral("-y");
@@ -276,7 +275,7 @@ void Derivation::InsertPrefix(const QString &text)
         // After these there is no word to put the prefix in front of. After
         // the space button the last span is not a word either.
         static const QStringList noWord = {
-            QStringLiteral("mouseclick"),
+            kMouseClick,
             QStringLiteral("period"),
             QStringLiteral("comma"),
             QStringLiteral("exclamation point"),

@@ -95,7 +95,7 @@ void Negation::btnNotClick()
     CompositionState &s = m_composition.state;
     TextSurface &t = m_composition.surface();
     if (s.GrabArmed)
-        s.LastAction = QStringLiteral("mouseclick");
+        s.LastAction = kMouseClick;
     s.ReplaceMode = 1;
     int number = 2;
     if (s.LastAction != kNot) {

@@ -10,7 +10,6 @@ using namespace TextRules;
 
 namespace {
 
-const QString kMouseClick = QStringLiteral("mouseclick");
 const QString kBe = QStringLiteral("be");
 const QString kHave = QStringLiteral("have");
 

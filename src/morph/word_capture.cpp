@@ -5,7 +5,7 @@ bool WordCapture::takeGrab(Composition &composition)
     CompositionState &s = composition.state;
     if (!s.GrabArmed)
         return false;
-    s.LastAction = QStringLiteral("mouseclick");
+    s.LastAction = kMouseClick;
     captureWord(composition);
     s.GrabArmed = false;
     composition.setIndicators(composition.repeatLit(), false);
