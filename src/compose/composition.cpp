@@ -335,16 +335,23 @@ int Composition::TrimSpaceBeforeCaret()
     return i + 1;
 }
 
+bool Composition::captureSelection()
+{
+    const TextSurface &t = *m_surface;
+    if (!t.hasSelection())
+        return false;
+    state.CurrentWord = t.selectedText();
+    state.WordStart = t.selStart();
+    state.WordLength = t.selLength();
+    return true;
+}
+
 void Composition::FindWordBeforeCaret()
 {
     CompositionState &s = state;
     TextSurface &t = *m_surface;
-    if (t.hasSelection()) {
-        s.CurrentWord = t.selectedText();
-        s.WordStart = t.selStart();
-        s.WordLength = t.selLength();
+    if (captureSelection())
         return;
-    }
     if (s.LastAction != kMouseClick)
         return;
 

@@ -517,13 +517,9 @@ void EditingKeys::RichEdit1MouseUp(bool belowText)
 {
     CompositionState &s = m_c.state;
     TextSurface &t = m_c.surface();
-    if (t.hasSelection()) {
-        // The selection is what transforming buttons act on next.
-        s.WordStart = t.selStart();
-        s.WordLength = t.selLength();
-        s.CurrentWord = t.selectedText();
+    // The selection is what transforming buttons act on next.
+    if (m_c.captureSelection())
         return;
-    }
     if (belowText) {
         t.setCaret(t.length());
         s.WordStart = t.length();

@@ -14,13 +14,9 @@ bool WordCapture::takeGrab(Composition &composition)
 
 void WordCapture::captureWord(Composition &composition)
 {
-    CompositionState &s = composition.state;
-    TextSurface &t = composition.surface();
-    if (t.hasSelection()) {
-        s.CurrentWord = t.selectedText();
-        s.WordStart = t.selStart();
-        s.WordLength = t.selLength();
-        t.setCaret(s.WordStart + s.WordLength);
+    if (composition.captureSelection()) {
+        const CompositionState &s = composition.state;
+        composition.surface().setCaret(s.WordStart + s.WordLength);
         return;
     }
     composition.FindWordBeforeCaret();
