@@ -2,12 +2,11 @@
 // the middle of one that has text, as opening and pasting do. Reading must
 // end, fail cleanly or succeed, and leave a document that can be written.
 #include "fuzz_checks.h"
+#include "fuzz_entry.h"
 
 #include <QGuiApplication>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
@@ -18,12 +17,5 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray bytes =
-        QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QString fault = FuzzChecks::rtfReader(bytes);
-    if (!fault.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(fault));
-        std::abort();
-    }
-    return 0;
+    return runFuzzCheck(data, size, FuzzChecks::rtfReader);
 }

@@ -8,8 +8,6 @@ using namespace TextRules;
 
 namespace {
 
-const QString kMouseClick = QStringLiteral("mouseclick");
-
 // Tags that transform the insertion a capital applies to, so it stays in force.
 bool keepsCapital(const QString &tag)
 {
@@ -410,16 +408,23 @@ int Composition::TrimSpaceBeforeCaret()
     return i + 1;
 }
 
+bool Composition::captureSelection()
+{
+    const TextSurface &t = *m_surface;
+    if (!t.hasSelection())
+        return false;
+    state.CurrentWord = t.selectedText();
+    state.WordStart = t.selStart();
+    state.WordLength = t.selLength();
+    return true;
+}
+
 void Composition::FindWordBeforeCaret()
 {
     CompositionState &s = state;
     TextSurface &t = *m_surface;
-    if (t.hasSelection()) {
-        s.CurrentWord = t.selectedText();
-        s.WordStart = t.selStart();
-        s.WordLength = t.selLength();
+    if (captureSelection())
         return;
-    }
     if (s.LastAction != kMouseClick)
         return;
 

@@ -40,6 +40,9 @@ public:
     // Captures the selection, or after a caret move the word or mark before
     // the caret, into CurrentWord/WordStart/WordLength.
     void FindWordBeforeCaret();
+    // Captures the selection alone into CurrentWord/WordStart/WordLength;
+    // false, with nothing changed, when there is none.
+    bool captureSelection();
     // Deletes the last span (or the selection), normalises the spacing at the
     // caret and derives capitals and article agreement from the text before.
     void ReadContextBeforeCaret();

@@ -18,12 +18,16 @@ enum ArticleStates {
     ArticleArmed = 2,
 };
 
+// The action tag of a plain click and of every state in which no button's
+// repeat is pending: the next click starts afresh.
+inline const QString kMouseClick = QStringLiteral("mouseclick");
+
 // What every word, morphology, punctuation and editing handler reads and
 // writes: what was inserted last, where, and what the next click should do.
 struct CompositionState
 {
     QString ActionTag;
-    QString LastAction = QStringLiteral("mouseclick");
+    QString LastAction = kMouseClick;
     QString CurrentWord;
     int WordStart = 0;
     int WordLength = 0;

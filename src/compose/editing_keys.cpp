@@ -9,8 +9,6 @@ using namespace TextRules;
 
 namespace {
 
-const QString kMouseClick = QStringLiteral("mouseclick");
-
 bool isBlank(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\n');
@@ -556,13 +554,9 @@ void EditingKeys::RichEdit1MouseUp(bool belowText)
 {
     CompositionState &s = m_c.state;
     TextSurface &t = m_c.surface();
-    if (t.hasSelection()) {
-        // The selection is what transforming buttons act on next.
-        s.WordStart = t.selStart();
-        s.WordLength = t.selLength();
-        s.CurrentWord = t.selectedText();
+    // The selection is what transforming buttons act on next.
+    if (m_c.captureSelection())
         return;
-    }
     if (belowText) {
         t.setCaret(t.length());
         s.WordStart = t.length();

@@ -209,7 +209,7 @@ void Punctuation::btnApostropheClick()
             text = QStringLiteral("-'m");
             s.FormIndex = 2;
         }
-        if (s.LastAction == QLatin1String("mouseclick")) {
+        if (s.LastAction == kMouseClick) {
             text = apostropheForm(8);
             s.FormIndex = 8;
         }

@@ -1,5 +1,6 @@
 #include "derivation.h"
 
+#include "cycling_form.h"
 #include "verb_spelling.h"
 #include "word_capture.h"
 
@@ -11,7 +12,6 @@ using namespace TextRules;
 
 namespace {
 
-const QString kMouseClick = QStringLiteral("mouseclick");
 const QString kEr = QStringLiteral("-er");
 const QString kLy = QStringLiteral("-ly");
 const QString kY = QStringLiteral("-y");
@@ -223,36 +223,24 @@ void Derivation::btnErClick()
 void Derivation::btnLyClick()
 {
     CompositionState &s = m_composition.state;
-    markCaretPlacedForGrab(s);
-    s.ReplaceMode = 1;
-    int number = 2;
-    if (s.LastAction != kLy) {
-        s.GrabArmed = false;
-        m_composition.FindWordBeforeCaret();
+    int number = CyclingForm::begin(m_composition, kLy, 3);
+    if (number == 0) {
+        number = 2;
         m_lyForms = lyForms(s.CurrentWord);
         for (QString &form : m_lyForms)
             form = WordCapture::inCaseOf(s.CurrentWord, form); // "dryly" is spelt out
-    } else {
-        number = nextFormNumber(s.FormIndex, 3);
-        if (number == 3 && m_lyForms[2].isEmpty())
-            number = 1;
+    } else if (number == 3 && m_lyForms[2].isEmpty()) {
+        number = 1;
     }
-    const QString text = m_lyForms[number - 1];
-    if (s.CapsMode == CapsFirstInForce)
-        s.CapsMode = CapsFirstArmed;
-    m_composition.insert(kLy, text);
-    s.FormIndex = number;
+    CyclingForm::finish(m_composition, kLy, m_lyForms[number - 1], number);
 }
 
 void Derivation::btnYClick()
 {
     CompositionState &s = m_composition.state;
-    markCaretPlacedForGrab(s);
-    s.ReplaceMode = 1;
-    int number = 2;
-    if (s.LastAction != kY) {
-        s.GrabArmed = false;
-        m_composition.FindWordBeforeCaret();
+    int number = CyclingForm::begin(m_composition, kY, 3);
+    if (number == 0) {
+        number = 2;
         // Right after the hyphen button the current word is its "---":
         // the "-y" joins the hyphen without replacing it.
         if (s.CurrentWord == QLatin1String("---")) {
@@ -260,14 +248,8 @@ void Derivation::btnYClick()
             s.WordLength = 0;
         }
         m_yForms = yForms(s.CurrentWord);
-    } else {
-        number = nextFormNumber(s.FormIndex, 3);
     }
-    const QString text = m_yForms[number - 1];
-    if (s.CapsMode == CapsFirstInForce)
-        s.CapsMode = CapsFirstArmed;
-    m_composition.insert(kY, text);
-    s.FormIndex = number;
+    CyclingForm::finish(m_composition, kY, m_yForms[number - 1], number);
 }
 
 void Derivation::InsertPrefix(const QString &text)
@@ -283,7 +265,7 @@ void Derivation::InsertPrefix(const QString &text)
         // After these there is no word to put the prefix in front of. After
         // the space button the last span is not a word either.
         static const QStringList noWord = {
-            QStringLiteral("mouseclick"),
+            kMouseClick,
             QStringLiteral("period"),
             QStringLiteral("comma"),
             QStringLiteral("exclamation point"),

@@ -34,21 +34,10 @@ bool Modals::modalRandomClick(const QStringList &modalList, RandomSource &random
     const int count = int(modalList.size());
     if (count == 0)
         return false;
-    int row;
-    if (s.LastAction != kModal) {
-        row = random.next(count);
-        s.ReplaceMode = 0;
-    } else {
-        // Draw among the other rows, so the word changes without re-drawing.
-        if (count >= 2 && s.FormIndex >= 0 && s.FormIndex < count) {
-            row = random.next(count - 1);
-            if (row >= s.FormIndex)
-                ++row;
-        } else {
-            row = random.next(count);
-        }
-        s.ReplaceMode = 1;
-    }
+    // A repeated click replaces the modal with another row, so the word changes.
+    const bool repeated = s.LastAction == kModal;
+    const int row = drawIndex(count, repeated, s.FormIndex, random);
+    s.ReplaceMode = repeated ? 1 : 0;
     insertModal(modalList.at(row));
     s.FormIndex = row;
     return true;

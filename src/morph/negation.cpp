@@ -1,5 +1,7 @@
 #include "negation.h"
 
+#include "cycling_form.h"
+
 #include <array>
 
 using namespace TextRules;
@@ -94,14 +96,9 @@ void Negation::btnNotClick()
 {
     CompositionState &s = m_composition.state;
     TextSurface &t = m_composition.surface();
-    if (s.GrabArmed)
-        s.LastAction = QStringLiteral("mouseclick");
-    s.ReplaceMode = 1;
-    int number = 2;
-    if (s.LastAction != kNot) {
-        s.GrabArmed = false;
-        // A selection is what gets negated: FindWordBeforeCaret takes it.
-        m_composition.FindWordBeforeCaret();
+    // A selection is what gets negated: the first click captures it.
+    int number = CyclingForm::begin(m_composition, kNot, 3);
+    if (number == 0) {
         QString w = s.CurrentWord;
         // A sentence mark is recorded without all the spaces that follow it
         // in the text; take them from the text so the negation keeps them.
@@ -115,18 +112,12 @@ void Negation::btnNotClick()
                 w = span;
         }
         m_forms = negationForms(w);
-        if (m_forms.form2.isEmpty())
-            number = 3;
-    } else {
-        number = nextFormNumber(s.FormIndex, 3);
-        if (number == 2 && m_forms.form2.isEmpty())
-            number = 3;
+        number = m_forms.form2.isEmpty() ? 3 : 2;
+    } else if (number == 2 && m_forms.form2.isEmpty()) {
+        number = 3;
     }
     const QString text = number == 1 ? m_forms.form1 : number == 2 ? m_forms.form2 : m_forms.form3;
-    if (s.CapsMode == CapsFirstInForce)
-        s.CapsMode = CapsFirstArmed;
-    m_composition.insert(kNot, text);
-    s.FormIndex = number;
+    CyclingForm::finish(m_composition, kNot, text, number);
 }
 
 bool Negation::restoreBeforeNegation()

@@ -1,6 +1,8 @@
 target_sources(
   wordloom_engine
-  PRIVATE morph/derivation.cpp
+  PRIVATE morph/cycling_form.cpp
+          morph/cycling_form.h
+          morph/derivation.cpp
           morph/derivation.h
           morph/modals.cpp
           morph/modals.h

@@ -10,7 +10,6 @@ using namespace TextRules;
 
 namespace {
 
-const QString kMouseClick = QStringLiteral("mouseclick");
 const QString kBe = QStringLiteral("be");
 const QString kHave = QStringLiteral("have");
 
@@ -316,13 +315,7 @@ void Verbs::listVerbClick(ListVerb which, RandomSource &random)
         if (count == 0)
             return;
         // Draw among the other rows, so the verb always changes.
-        if (count >= 2 && s.FormIndex >= 0 && s.FormIndex < count) {
-            row = random.next(count - 1);
-            if (row >= s.FormIndex)
-                ++row;
-        } else {
-            row = random.next(count);
-        }
+        row = drawIndex(count, true, s.FormIndex, random);
         text = list.form(row, VerbTable::Column(s.VerbForm - 1));
         s.ReplaceMode = 1;
     }

@@ -7,7 +7,7 @@ bool WordCapture::takeGrab(Composition &composition)
     CompositionState &s = composition.state;
     if (!s.GrabArmed)
         return false;
-    s.LastAction = QStringLiteral("mouseclick");
+    s.LastAction = kMouseClick;
     captureWord(composition);
     s.GrabArmed = false;
     composition.setIndicators(composition.repeatLit(), false);
@@ -16,13 +16,9 @@ bool WordCapture::takeGrab(Composition &composition)
 
 void WordCapture::captureWord(Composition &composition)
 {
-    CompositionState &s = composition.state;
-    TextSurface &t = composition.surface();
-    if (t.hasSelection()) {
-        s.CurrentWord = t.selectedText();
-        s.WordStart = t.selStart();
-        s.WordLength = t.selLength();
-        t.setCaret(s.WordStart + s.WordLength);
+    if (composition.captureSelection()) {
+        const CompositionState &s = composition.state;
+        composition.surface().setCaret(s.WordStart + s.WordLength);
         return;
     }
     composition.FindWordBeforeCaret();

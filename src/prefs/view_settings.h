@@ -59,84 +59,86 @@ struct DwellSettings
     int pause = 750;      // ms after a choice, or a panel coming or going
     RightClick rightClick = RightClick::CornerMark;
     bool operator==(const DwellSettings &) const = default;
-    // The row of predicted words above the board, and what it learns from.
-    struct PredictionSettings
-    {
-        static constexpr int kMaxButtons = 9;
+};
 
-        int buttons = 6;          // 0 hides the row
-        bool learn = true;        // from each document saved
-        bool learnOpened = false; // and from each document opened
-        bool operator==(const PredictionSettings &) const = default;
-    };
+// The row of predicted words above the board, and what it learns from.
+struct PredictionSettings
+{
+    static constexpr int kMaxButtons = 9;
 
-    // How the program is seen and worked: the zoom of the board and its high
-    // contrast faces, speech, switch scanning and dwell, and whatever later settings of
-    // the same kind join them. They live in "view.ini" beside prefs.ini rather
-    // than in it, because prefs.ini is read by line number and its 57 lines are
-    // fixed. view.ini is "key=value" lines, so a setting can be added without
-    // moving another, and a line this version does not know is kept for the
-    // version that wrote it.
-    class ViewSettings : public QObject
-    {
-        Q_OBJECT
-    public:
-        static constexpr int kMinZoom = 100;
-        static constexpr int kMaxZoom = 300;
-        static constexpr int kZoomStep = 25;
+    int buttons = 6;          // 0 hides the row
+    bool learn = true;        // from each document saved
+    bool learnOpened = false; // and from each document opened
+    bool operator==(const PredictionSettings &) const = default;
+};
 
-        explicit ViewSettings(QObject *parent = nullptr);
+// How the program is seen and worked: the zoom of the board and its high
+// contrast faces, speech, switch scanning and dwell, and whatever later settings of
+// the same kind join them. They live in "view.ini" beside prefs.ini rather
+// than in it, because prefs.ini is read by line number and its 57 lines are
+// fixed. view.ini is "key=value" lines, so a setting can be added without
+// moving another, and a line this version does not know is kept for the
+// version that wrote it.
+class ViewSettings : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int kMinZoom = 100;
+    static constexpr int kMaxZoom = 300;
+    static constexpr int kZoomStep = 25;
 
-        // The board's size in percent of its natural size.
-        int zoom() const { return m_zoom; }
-        // Rounded down to a step and kept between kMinZoom and kMaxZoom.
-        void setZoom(int percent);
-        void zoomIn() { setZoom(m_zoom + kZoomStep); }
-        void zoomOut() { setZoom(m_zoom - kZoomStep); }
-        // zoom() as a factor: 1.0 is the board as its tables give it.
-        double scale() const { return m_zoom / 100.0; }
+    explicit ViewSettings(QObject *parent = nullptr);
 
-        bool highContrast() const { return m_highContrast; }
-        void setHighContrast(bool on);
+    // The board's size in percent of its natural size.
+    int zoom() const { return m_zoom; }
+    // Rounded down to a step and kept between kMinZoom and kMaxZoom.
+    void setZoom(int percent);
+    void zoomIn() { setZoom(m_zoom + kZoomStep); }
+    void zoomOut() { setZoom(m_zoom - kZoomStep); }
+    // zoom() as a factor: 1.0 is the board as its tables give it.
+    double scale() const { return m_zoom / 100.0; }
 
-        const SpeechSettings &speech() const { return m_speech; }
-        // Out-of-range numbers are brought into range.
-        void setSpeech(const SpeechSettings &speech);
-        const ScanSettings &scan() const { return m_scan; }
-        void setScan(const ScanSettings &scan);
-        // Whether the window has once told how to reach the board by keyboard.
-        bool keysToldOnce() const { return m_keysTold; }
-        void setKeysToldOnce() { m_keysTold = true; }
-        const DwellSettings &dwell() const { return m_dwell; }
-        void setDwell(const DwellSettings &dwell);
-        void setDwellOn(bool on);
-        const PredictionSettings &prediction() const { return m_prediction; }
-        void setPrediction(const PredictionSettings &prediction);
+    bool highContrast() const { return m_highContrast; }
+    void setHighContrast(bool on);
 
-        // A missing file leaves the defaults and is no error; a line that
-        // cannot be read leaves its setting at the default. False (and *error
-        // says why) only when the file is there and cannot be read.
-        bool read(const QString &path, QString *error);
-        // Through the checked writer: on failure the old file stays and *error
-        // names the file and the reason.
-        bool write(const QString &path, QString *error) const;
+    const SpeechSettings &speech() const { return m_speech; }
+    // Out-of-range numbers are brought into range.
+    void setSpeech(const SpeechSettings &speech);
+    const ScanSettings &scan() const { return m_scan; }
+    void setScan(const ScanSettings &scan);
+    // Whether the window has once told how to reach the board by keyboard.
+    bool keysToldOnce() const { return m_keysTold; }
+    void setKeysToldOnce() { m_keysTold = true; }
+    const DwellSettings &dwell() const { return m_dwell; }
+    void setDwell(const DwellSettings &dwell);
+    void setDwellOn(bool on);
+    const PredictionSettings &prediction() const { return m_prediction; }
+    void setPrediction(const PredictionSettings &prediction);
 
-    Q_SIGNALS:
-        void zoomChanged(int percent);
-        void highContrastChanged(bool on);
-        void speechChanged();
-        void scanChanged();
-        void dwellChanged();
-        void predictionChanged();
+    // A missing file leaves the defaults and is no error; a line that
+    // cannot be read leaves its setting at the default. False (and *error
+    // says why) only when the file is there and cannot be read.
+    bool read(const QString &path, QString *error);
+    // Through the checked writer: on failure the old file stays and *error
+    // names the file and the reason.
+    bool write(const QString &path, QString *error) const;
 
-    private:
-        int m_zoom = kMinZoom;
-        bool m_highContrast = false;
-        SpeechSettings m_speech;
-        ScanSettings m_scan;
-        bool m_keysTold = false;
-        DwellSettings m_dwell;
-        PredictionSettings m_prediction;
-        // Lines of keys this version does not use, in file order.
-        QList<QPair<QString, QString>> m_unknown;
-    };
+Q_SIGNALS:
+    void zoomChanged(int percent);
+    void highContrastChanged(bool on);
+    void speechChanged();
+    void scanChanged();
+    void dwellChanged();
+    void predictionChanged();
+
+private:
+    int m_zoom = kMinZoom;
+    bool m_highContrast = false;
+    SpeechSettings m_speech;
+    ScanSettings m_scan;
+    bool m_keysTold = false;
+    DwellSettings m_dwell;
+    PredictionSettings m_prediction;
+    // Lines of keys this version does not use, in file order.
+    QList<QPair<QString, QString>> m_unknown;
+};

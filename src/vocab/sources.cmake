@@ -29,5 +29,7 @@ target_sources(
           vocab/ui/add_word_panel.h
           vocab/ui/category_buttons.cpp
           vocab/ui/category_buttons.h
+          vocab/ui/list_panel_parts.cpp
+          vocab/ui/list_panel_parts.h
           vocab/ui/word_pick_panel.cpp
           vocab/ui/word_pick_panel.h)

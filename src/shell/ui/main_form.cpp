@@ -530,7 +530,7 @@ void TMainForm::FormCreate()
     RichEdit1->document()->setDefaultFont(font);
 
     CompositionState &state = m_engine->composition().state;
-    state.LastAction = QStringLiteral("mouseclick");
+    state.LastAction = kMouseClick;
     state.WordStart = 0;
     state.CapsMode = CapsFirstArmed;
     state.VerbForm = 1;

@@ -4,6 +4,7 @@
 #include "controls/color_button.h"
 #include "engine/compose_engine.h"
 #include "panels/ui/board.h"
+#include "vocab/ui/list_panel_parts.h"
 #include "vocab/word_list_editor.h"
 
 #include <QKeyEvent>
@@ -14,6 +15,8 @@
 #include <QScopedValueRollback>
 
 namespace {
+
+using namespace ListPanelParts;
 
 using List = Vocabulary::List;
 
@@ -43,25 +46,6 @@ constexpr ButtonDesc kButtons[] = {
     {"btnDeleteVerb", "Delete", 4, 157, 86, 27, 0x00000080},
     {"btnExitVerb", "Exit", 94, 157, 86, 27, 0x00000000},
 };
-
-QFont panelFont(bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(12);
-    font.setBold(bold);
-    return font;
-}
-
-QLabel *addLabel(QWidget *panel, const QString &text, const QRect &rect, bool bold = false,
-                 Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto *label = new QLabel(text, panel);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(panelFont(bold));
-    label->setAlignment(align);
-    label->setGeometry(rect);
-    return label;
-}
 
 } // namespace
 
@@ -124,25 +108,15 @@ void AddVerbPanel::buildWidgets(Board *board)
         m_fields[i] = edit;
     }
 
-    addLabel(p, QStringLiteral("To edit or delete an existing verb, "),
-             QRect(kRightLeft, 1, kRightWidth, 16));
-    addLabel(p, QStringLiteral("click on it in the list below."),
-             QRect(kRightLeft, 15, kRightWidth, 16));
-    lbVerbPick = new QListWidget(p);
-    lbVerbPick->setObjectName(QStringLiteral("lbVerbPick"));
-    lbVerbPick->setFont(panelFont());
+    lbVerbPick = addPickList(this, p, QStringLiteral("lbVerbPick"),
+                             QStringLiteral("To edit or delete an existing verb, "),
+                             QStringLiteral("click on it in the list below."), kRightLeft,
+                             kRightWidth, 152, [this](int row) { lbVerbPickClick(row); });
     lbVerbPick->setAccessibleName(tr("verbs of the list"));
     const QString listHint = tr("Choose a verb to change or delete it");
     lbVerbPick->setToolTip(listHint);
     // A list view gives a screen reader no tooltip: the same words.
     lbVerbPick->setAccessibleDescription(listHint);
-    lbVerbPick->setGeometry(kRightLeft, 32, kRightWidth, 152);
-    connect(lbVerbPick, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { lbVerbPickClick(lbVerbPick->row(item)); });
-    connect(lbVerbPick, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (lbVerbPick->hasFocus() && row >= 0)
-            lbVerbPickClick(row);
-    });
 
     const QList<TColorButton *> buttons = board->buildButtons(p, kButtons);
     btnAccept = buttons.at(0);

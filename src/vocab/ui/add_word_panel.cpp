@@ -3,6 +3,7 @@
 #include "compose/dialogs.h"
 #include "controls/color_button.h"
 #include "panels/ui/board.h"
+#include "vocab/ui/list_panel_parts.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +13,8 @@
 #include <QScopedValueRollback>
 
 namespace {
+
+using namespace ListPanelParts;
 
 using List = Vocabulary::List;
 
@@ -68,23 +71,6 @@ constexpr ButtonDesc kButtons[] = {
     {"btnExitWord", "Exit", kRightLeft + 126, 160, kRightWidth - 126, 25, 0x00000000},
 };
 
-QFont panelFont(bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(12);
-    font.setBold(bold);
-    return font;
-}
-
-QLabel *addLabel(QWidget *panel, const QString &text, const QRect &rect, bool bold = false)
-{
-    auto *label = new QLabel(text, panel);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(panelFont(bold));
-    label->setGeometry(rect);
-    return label;
-}
-
 } // namespace
 
 AddWordPanel::AddWordPanel(Board *board, Vocabulary &vocabulary, Dialogs &dialogs,
@@ -136,26 +122,15 @@ void AddWordPanel::buildWidgets(Board *board)
     editWord->setAccessibleName(tr("new word"));
     editWord->setToolTip(tr("Type a word and press Enter to add it to the list chosen above"));
 
-    addLabel(p, QStringLiteral("To edit or delete an existing word,"),
-             QRect(kRightLeft, 1, kRightWidth, 16));
-    addLabel(p, QStringLiteral("click on it in this list..."),
-             QRect(kRightLeft, 15, kRightWidth, 16));
-    lbWordList = new QListWidget(p);
-    lbWordList->setObjectName(QStringLiteral("lbWordList"));
-    lbWordList->setFont(panelFont());
+    lbWordList = addPickList(this, p, QStringLiteral("lbWordList"),
+                             QStringLiteral("To edit or delete an existing word,"),
+                             QStringLiteral("click on it in this list..."), kRightLeft, kRightWidth,
+                             124, [this](int row) { lbWordListClick(row); });
     lbWordList->setAccessibleName(tr("words of the list"));
     const QString listHint = tr("Choose a word to change or delete it");
     lbWordList->setToolTip(listHint);
     // A list view gives a screen reader no tooltip: the same words.
     lbWordList->setAccessibleDescription(listHint);
-    lbWordList->setGeometry(kRightLeft, 32, kRightWidth, 124);
-    connect(lbWordList, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { lbWordListClick(lbWordList->row(item)); });
-    // Arrow keys in the list choose an entry as a click does.
-    connect(lbWordList, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (lbWordList->hasFocus() && row >= 0)
-            lbWordListClick(row);
-    });
 
     const QList<TColorButton *> buttons = board->buildButtons(p, kButtons);
     btnAcceptWord = buttons.at(0);
