@@ -67,7 +67,10 @@ TEST_F(StartupTest, MovedProgramFolderKeepsEverySettingAndTheUsersCaptions)
 {
     // prefs.ini written by the program in its old place, where words were
     // named by their full path; the folder has since been moved here.
-    program.write("words/nounButtons.txt", "mine");
+    QStringList captions = Vocabulary::defaultNounCaptions();
+    captions[Vocabulary::Custom] = "mine";
+    const QByteArray captionsFile = captions.join("\r\n").toUtf8();
+    program.write("words/nounButtons.txt", captionsFile);
     QStringList lines = Preferences::defaults().toLines();
     lines[1] = "Garamond";
     const QString old = QStringLiteral("/nonexistent/old-place/words");
@@ -83,7 +86,7 @@ TEST_F(StartupTest, MovedProgramFolderKeepsEverySettingAndTheUsersCaptions)
     EXPECT_EQ(prefs.fontName, "Garamond");
     EXPECT_EQ(prefs.VocabDir, program.filePath("words"));
     EXPECT_EQ(vocab.nounCaption(Vocabulary::Custom), "mine");
-    EXPECT_EQ(program.read("words/nounButtons.txt"), "mine");
+    EXPECT_EQ(program.read("words/nounButtons.txt"), captionsFile);
     EXPECT_EQ(program.read("prefs.ini"), lines.join("\r\n").toUtf8()) << "nothing is rewritten";
 }
 

@@ -48,6 +48,7 @@ using ZoomTest = WindowFixture;
 TEST_F(ZoomTest, TwoHundredDoublesEveryPlaceAndSurvivesARestart)
 {
     TMainForm &first = open();
+    first.viewSettings().setPrediction({0, false, false}); // the board alone
     for (const ButtonDesc &desc : mainBoardButtons()) {
         if (desc.width > 0) {
             EXPECT_EQ(first.board()->button(QString::fromLatin1(desc.name))->geometry(),
