@@ -796,6 +796,10 @@ void TMainForm::applyZoom()
     m_board->button(QStringLiteral("btnWordLeft"))->setPicture(arrowPicture(true, m_view.scale()));
     m_board->button(QStringLiteral("btnWordRight"))
         ->setPicture(arrowPicture(false, m_view.scale()));
+    // The row above the board follows the zoom too; it must have its new
+    // height before the window's least size is worked out below.
+    if (m_prediction)
+        m_prediction->row()->setScale(m_view.scale());
     fitBoardArea();
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
         m_zoomResizing = false;
