@@ -4,11 +4,11 @@
 // test that replays kept inputs in the normal and sanitizer builds. Each
 // returns what went wrong, or an empty string; a crash, hang or sanitizer
 // report is a finding too.
+#include "files/text_file.h"
 #include "prefs/preferences.h"
 #include "shell/formats/rtf_reader.h"
 #include "shell/formats/rtf_writer.h"
 #include "vocab/plural_exception_list.h"
-#include "vocab/text_file.h"
 #include "vocab/verb_table.h"
 #include "vocab/word_list.h"
 

@@ -8,4 +8,6 @@ target_sources(
           controls/document_editor.cpp
           controls/document_editor.h
           controls/frame_paint.h
+          controls/heap_reuse.cpp
+          controls/heap_reuse.h
           controls/zoom_scale.h)

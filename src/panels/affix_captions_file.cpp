@@ -1,6 +1,6 @@
 #include "affix_captions_file.h"
 
-#include "vocab/text_file.h"
+#include "files/text_file.h"
 
 #include <QDir>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "predict/user_model.h"
 
+#include "files/atomic_file_writer.h"
 #include "predict/prediction_text.h"
-#include "vocab/atomic_file_writer.h"
 
 #include <QCoreApplication>
 #include <QDir>

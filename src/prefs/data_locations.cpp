@@ -1,7 +1,7 @@
 #include "data_locations.h"
 
-#include "vocab/atomic_file_writer.h"
-#include "vocab/text_file.h"
+#include "files/atomic_file_writer.h"
+#include "files/text_file.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "preferences.h"
 
-#include "vocab/write_encoding.h"
+#include "files/write_encoding.h"
 
 #include <QDir>
 #include <algorithm>

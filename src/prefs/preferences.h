@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vocab/text_file.h"
+#include "files/text_file.h"
 
 #include <QList>
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "prefs/view_settings.h"
 
-#include "vocab/text_file.h"
+#include "files/text_file.h"
 
 #include <QFileInfo>
 

@@ -1,5 +1,3 @@
-target_sources(wordloom_engine PRIVATE shell/heap_reuse.cpp shell/heap_reuse.h shell/ruler_scale.cpp
-                                      shell/ruler_scale.h shell/voice_choice.cpp shell/voice_choice.h)
 target_sources(
   wordloom_doc
   PRIVATE shell/formats/embedded_resources.cpp
@@ -42,6 +40,8 @@ target_sources(
           shell/ui/main_form.h
           shell/ui/prediction_host.cpp
           shell/ui/prediction_host.h
+          shell/ui/ruler_scale.cpp
+          shell/ui/ruler_scale.h
           shell/ui/tool_icons.cpp
           shell/ui/tool_icons.h
           shell/ui/widget_dialogs.cpp
@@ -55,7 +55,9 @@ target_sources(
           shell/speech/speech_commands.cpp
           shell/speech/speech_commands.h
           shell/speech/speech_engine.cpp
-          shell/speech/speech_engine.h)
+          shell/speech/speech_engine.h
+          shell/speech/voice_choice.cpp
+          shell/speech/voice_choice.h)
 
 # Script mode: the commands of --play, the dialogs answered from a queue and
 # the mouse and key input it delivers.

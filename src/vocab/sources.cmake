@@ -1,13 +1,9 @@
 target_sources(
   wordloom_engine
-  PRIVATE vocab/atomic_file_writer.cpp
-          vocab/atomic_file_writer.h
-          vocab/category_words.cpp
+  PRIVATE vocab/category_words.cpp
           vocab/category_words.h
           vocab/plural_exception_list.cpp
           vocab/plural_exception_list.h
-          vocab/text_file.cpp
-          vocab/text_file.h
           vocab/verb_list_editor.cpp
           vocab/verb_list_editor.h
           vocab/verb_table.cpp
@@ -19,8 +15,7 @@ target_sources(
           vocab/word_list_editor.cpp
           vocab/word_list_editor.h
           vocab/word_pick.cpp
-          vocab/word_pick.h
-          vocab/write_encoding.h)
+          vocab/word_pick.h)
 target_sources(
   wordloom_ui
   PRIVATE vocab/ui/add_verb_panel.cpp

@@ -2,7 +2,7 @@
 
 #include "compose/article_choice.h"
 #include "compose/dialogs.h"
-#include "write_encoding.h"
+#include "files/write_encoding.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "compose/article_choice.h"
+#include "files/text_file.h"
 #include "plural_exception_list.h"
-#include "text_file.h"
 #include "verb_table.h"
 #include "word_list.h"
 

@@ -1,6 +1,6 @@
 // What the replacing writer keeps of the file it replaces, and what it
 // refuses to replace at all.
-#include "vocab/atomic_file_writer.h"
+#include "files/atomic_file_writer.h"
 
 #include <QDir>
 #include <QFile>

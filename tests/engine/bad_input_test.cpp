@@ -1,10 +1,10 @@
 // Files that are damaged, huge or unwritable: each must be reported in
 // words a person can act on, and none may cost data already there.
 #include "fake_dialogs.h"
+#include "files/text_file.h"
 #include "prefs/preferences.h"
 #include "prefs/startup_loader.h"
 #include "program_dir_fixture.h"
-#include "vocab/text_file.h"
 #include "vocab/vocabulary.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "shell/formats/plain_text_document.h"
 
-#include "vocab/write_encoding.h"
+#include "files/write_encoding.h"
 
 #include <QTextDocument>
 #include <algorithm>

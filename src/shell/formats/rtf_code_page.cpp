@@ -1,6 +1,6 @@
 #include "shell/formats/rtf_code_page.h"
 
-#include "vocab/text_file.h"
+#include "files/text_file.h"
 
 #include <QStringDecoder>
 

@@ -1,9 +1,9 @@
 #include "shell/formats/rtf_document.h"
 
+#include "files/atomic_file_writer.h"
+#include "files/text_file.h"
 #include "shell/formats/rtf_reader.h"
 #include "shell/formats/rtf_writer.h"
-#include "vocab/atomic_file_writer.h"
-#include "vocab/text_file.h"
 
 #include <QFile>
 #include <QTextBlock>

@@ -1,6 +1,6 @@
 #include "shell/recovery/recovery_store.h"
 
-#include "vocab/atomic_file_writer.h"
+#include "files/atomic_file_writer.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

@@ -1,6 +1,6 @@
 #include "shell/speech/speech_engine.h"
 
-#include "shell/voice_choice.h"
+#include "shell/speech/voice_choice.h"
 
 #include <QAccessible>
 #include <QCoreApplication>

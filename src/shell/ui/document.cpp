@@ -1,12 +1,12 @@
 #include "shell/ui/document.h"
 
 #include "compose/dialogs.h"
+#include "controls/heap_reuse.h"
+#include "files/text_file.h"
+#include "files/write_encoding.h"
 #include "prefs/preferences.h"
 #include "shell/formats/rtf_document.h"
 #include "shell/formats/rtf_writer.h"
-#include "shell/heap_reuse.h"
-#include "vocab/text_file.h"
-#include "vocab/write_encoding.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ruler_scale.h"
+#include "shell/ui/ruler_scale.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "shell/voice_choice.h"
+#include "shell/speech/voice_choice.h"
 
 #include <gtest/gtest.h>
 

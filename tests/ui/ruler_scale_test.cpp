@@ -1,4 +1,4 @@
-#include "shell/ruler_scale.h"
+#include "shell/ui/ruler_scale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ruler_scale.h"
+#include "shell/ui/ruler_scale.h"
 
 #include <algorithm>
 #include <cmath>

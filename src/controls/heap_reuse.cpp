@@ -1,4 +1,4 @@
-#include "shell/heap_reuse.h"
+#include "controls/heap_reuse.h"
 
 // Any C library header says which library it is.
 #include <cstdlib>
