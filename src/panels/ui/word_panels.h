@@ -25,7 +25,7 @@ class Vocabulary;
 // the six word panels and the pronoun sub-panels from their tables, and
 // connects every button to its rule.
 //
-// Left clicks on the category buttons follow Preferences::leftClick as it
+// Left clicks on the category buttons follow PreferenceValues::leftClick as it
 // stands at the click; their right button belongs to the word pick list.
 //
 // A panel is built the first time it is shown (or the board builds its
@@ -42,7 +42,7 @@ public:
     void followSettings();
 
     // The 27 custom captions kept in prefs.ini, onto the buttons and back.
-    void applyCustomCaptions(const Preferences &preferences);
+    void applyCustomCaptions();
     void collectCustomCaptions(PreferenceValues &preferences) const;
     // The custom prefix and suffix captions, kept in affixes.ini.
     void readAffixCaptions(const QString &programDir);

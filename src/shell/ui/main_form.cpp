@@ -456,9 +456,9 @@ void TMainForm::setupToolBar()
     // The boxes show the setting however it changed.
     connect(&m_prefs, &Preferences::changed, this, [this](Preferences::Aspect aspect) {
         if (aspect == Preferences::Aspect::Tense)
-            cbTense->setCurrentIndex(m_prefs.PastTense ? 0 : 1);
+            cbTense->setCurrentIndex(m_prefs.values().PastTense ? 0 : 1);
         else if (aspect == Preferences::Aspect::Mode)
-            cbPoetryProse->setCurrentIndex(m_prefs.PoetryMode ? 0 : 1);
+            cbPoetryProse->setCurrentIndex(m_prefs.values().PoetryMode ? 0 : 1);
     });
 }
 
@@ -585,8 +585,8 @@ void TMainForm::showEvent(QShowEvent *event)
     // just recovered is not replaced unasked.
     if (!m_documentArg.isEmpty() && QFileInfo::exists(m_documentArg) && m_document->CheckFileSave())
         m_document->OpenDocument(m_documentArg);
-    cbTense->setCurrentIndex(m_prefs.PastTense ? 0 : 1);
-    cbPoetryProse->setCurrentIndex(m_prefs.PoetryMode ? 0 : 1);
+    cbTense->setCurrentIndex(m_prefs.values().PastTense ? 0 : 1);
+    cbPoetryProse->setCurrentIndex(m_prefs.values().PoetryMode ? 0 : 1);
     // A window placed where it was last, at a zoom that grew it since,
     // comes back inside the screen.
     keepOnScreen();
@@ -672,7 +672,7 @@ bool TMainForm::FormCloseQuery()
         failures << error;
     if (!m_wordPanels->writeAffixCaptions(m_locations.configDir(), &error))
         failures << error;
-    m_vocab.WriteNounButtonCaptions(m_prefs.VocabDir, *m_dialogs, &failures);
+    m_vocab.WriteNounButtonCaptions(m_prefs.values().VocabDir, *m_dialogs, &failures);
     if (!failures.isEmpty()) {
         if (canWriteIn(m_locations.configDir())) {
             const QString question = failures.join(QLatin1Char('\n')) +
@@ -694,21 +694,23 @@ bool TMainForm::FormCloseQuery()
 void TMainForm::applyPreferences()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        m_prefs.resolveFirstStart(screen->size().width(), screen->size().height());
-        m_prefs.fitWindowTo(screen->availableVirtualGeometry());
+        PreferenceValues placed = m_prefs.values();
+        placed.resolveFirstStart(screen->size().width(), screen->size().height());
+        placed.fitWindowTo(screen->availableVirtualGeometry());
+        m_prefs.assign(placed);
     }
-    if (m_prefs.windowStart == Preferences::WindowStart::Normal ||
-        m_prefs.windowStart == Preferences::WindowStart::Maximized) {
-        setGeometry(m_prefs.NormalLeft, m_prefs.NormalTop, m_prefs.NormalWidth,
-                    m_prefs.NormalHeight);
+    const PreferenceValues &values = m_prefs.values();
+    if (values.windowStart == PreferenceValues::WindowStart::Normal ||
+        values.windowStart == PreferenceValues::WindowStart::Maximized) {
+        setGeometry(values.NormalLeft, values.NormalTop, values.NormalWidth, values.NormalHeight);
     }
-    if (m_prefs.OpenMaximized)
+    if (values.OpenMaximized)
         setWindowState(windowState() | Qt::WindowMaximized);
 
     // From here on each part follows the settings it shows as they change.
     m_document->followPreferences(m_prefs);
     m_wordPanels->followSettings();
-    m_wordPanels->applyCustomCaptions(m_prefs);
+    m_wordPanels->applyCustomCaptions();
     m_wordPanels->readAffixCaptions(m_locations.configDir());
     m_rightColumn->followPreferences(m_prefs);
 }
@@ -883,8 +885,8 @@ void TMainForm::collectPreferences()
     m_rightColumn->collectPreferences(values);
     // How the window opens is the preference of the Window tab, whatever
     // state it is in now; the normal size is remembered when it is normal.
-    values.windowStart = values.OpenMaximized ? Preferences::WindowStart::Maximized
-                                              : Preferences::WindowStart::Normal;
+    values.windowStart = values.OpenMaximized ? PreferenceValues::WindowStart::Maximized
+                                              : PreferenceValues::WindowStart::Normal;
     m_wordPanels->collectCustomCaptions(values);
     m_prefs.assign(values);
     recordGeometry();

@@ -43,7 +43,7 @@ PredictionHost::PredictionHost(const Parts &parts, QObject *parent)
     connect(parts.editor, &QTextEdit::cursorPositionChanged, m_row, &PredictionRow::scheduleUpdate);
     connect(&parts.prefs, &Preferences::changed, this, [this](Preferences::Aspect aspect) {
         if (aspect == Preferences::Aspect::Tense) {
-            m_prediction.setPastTense(m_parts.prefs.PastTense);
+            m_prediction.setPastTense(m_parts.prefs.values().PastTense);
             m_row->scheduleUpdate();
         }
     });
@@ -73,7 +73,7 @@ void PredictionHost::loadModels()
     if (m_loaded)
         return;
     m_loaded = true;
-    m_prediction.setPastTense(m_parts.prefs.PastTense);
+    m_prediction.setPastTense(m_parts.prefs.values().PastTense);
     const QString note = m_prediction.loadUserModel(
         QDir(m_parts.userDir).filePath(QString::fromLatin1(WordPrediction::kUserFile)));
     if (!note.isEmpty())
