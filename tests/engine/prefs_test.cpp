@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -345,6 +347,73 @@ TEST(Preferences, UnwritableFileIsReported)
     EXPECT_TRUE(error.contains("prefs.ini"));
 }
 
+TEST(ViewSettings, EachSetterEmitsExactlyItsAspectAndOnlyOnARealChange)
+{
+    using A = ViewSettings::Aspect;
+    const struct
+    {
+        const char *what;
+        std::function<void(ViewSettings &)> change;
+        std::optional<A> aspect;
+    } kChanges[] = {
+        {"zoom", [](ViewSettings &v) { v.setZoom(150); }, A::Zoom},
+        {"zoom rounded down to where it is",
+         [](ViewSettings &v) { v.setZoom(ViewSettings::kMinZoom + ViewSettings::kZoomStep - 1); },
+         std::nullopt},
+        {"contrast", [](ViewSettings &v) { v.setHighContrast(true); }, A::HighContrast},
+        {"speech",
+         [](ViewSettings &v) {
+             SpeechSettings speech = v.speech();
+             speech.voice = "en-gb";
+             v.setSpeech(speech);
+         },
+         A::Speech},
+        {"speech brought into range where it is",
+         [](ViewSettings &v) {
+             SpeechSettings speech = v.speech();
+             speech.volume = SpeechSettings::kLoudest + 1;
+             v.setSpeech(speech);
+             speech.volume = SpeechSettings::kLoudest + 2;
+             v.setSpeech(speech);
+         },
+         A::Speech},
+        {"scan",
+         [](ViewSettings &v) {
+             ScanSettings scan = v.scan();
+             scan.mode = ScanSettings::Mode::TwoSwitches;
+             v.setScan(scan);
+         },
+         A::Scan},
+        {"dwell on", [](ViewSettings &v) { v.setDwellOn(true); }, A::Dwell},
+        {"dwell off as it is", [](ViewSettings &v) { v.setDwellOn(false); }, std::nullopt},
+        {"dwell time",
+         [](ViewSettings &v) {
+             DwellSettings dwell = v.dwell();
+             dwell.tolerance = 20;
+             v.setDwell(dwell);
+         },
+         A::Dwell},
+        {"prediction",
+         [](ViewSettings &v) {
+             PredictionSettings prediction = v.prediction();
+             prediction.learnOpened = true;
+             v.setPrediction(prediction);
+         },
+         A::Prediction},
+    };
+    for (const auto &row : kChanges) {
+        ViewSettings view;
+        QSignalSpy spy(&view, &ViewSettings::changed);
+        row.change(view);
+        ASSERT_EQ(spy.size(), row.aspect ? 1 : 0) << row.what;
+        if (row.aspect) {
+            EXPECT_EQ(spy.at(0).at(0).value<A>(), *row.aspect) << row.what;
+        }
+        row.change(view);
+        EXPECT_EQ(spy.size(), row.aspect ? 1 : 0) << "the same change again, " << row.what;
+    }
+}
+
 TEST(ViewSettings, ReadKeepsWhatItCannotUseAndBringsNumbersIntoRange)
 {
     ProgramDirFixture program;
@@ -354,7 +423,9 @@ TEST(ViewSettings, ReadKeepsWhatItCannotUseAndBringsNumbersIntoRange)
                   "dwell=2\ndwellTime=50\ndwellPause=x\ndwellRightClick=1\n");
     ViewSettings view;
     int zoomed = 0;
-    QObject::connect(&view, &ViewSettings::zoomChanged, [&zoomed] { ++zoomed; });
+    QObject::connect(&view, &ViewSettings::changed, [&zoomed](ViewSettings::Aspect aspect) {
+        zoomed += aspect == ViewSettings::Aspect::Zoom;
+    });
     QString error;
     ASSERT_TRUE(view.read(program.filePath("view.ini"), &error));
     EXPECT_EQ(view.zoom(), 250) << "rounded down to a 25 % step";

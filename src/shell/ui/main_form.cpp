@@ -325,8 +325,12 @@ void TMainForm::setupViewActions()
     QAction *contrast = add("miHighContrast", tr("&High Contrast"), QKeySequence(), [] {});
     contrast->setCheckable(true);
     connect(contrast, &QAction::toggled, &m_view, &ViewSettings::setHighContrast);
-    connect(&m_view, &ViewSettings::highContrastChanged, contrast, &QAction::setChecked);
-    connect(&m_view, &ViewSettings::highContrastChanged, this, &TMainForm::applyHighContrast);
+    connect(&m_view, &ViewSettings::changed, this, [this, contrast](ViewSettings::Aspect aspect) {
+        if (aspect != ViewSettings::Aspect::HighContrast)
+            return;
+        contrast->setChecked(m_view.highContrast());
+        applyHighContrast(m_view.highContrast());
+    });
     setupSpeech(menu);
 }
 
@@ -388,8 +392,10 @@ void TMainForm::setupDwell()
         addMenuAction(menu, "miDwell", tr("&Dwell"), QKeySequence(QStringLiteral("F8")), [] {});
     dwell->setCheckable(true);
     connect(dwell, &QAction::toggled, &m_view, &ViewSettings::setDwellOn);
-    connect(&m_view, &ViewSettings::dwellChanged, dwell,
-            [this, dwell] { dwell->setChecked(m_view.dwell().on); });
+    connect(&m_view, &ViewSettings::changed, dwell, [this, dwell](ViewSettings::Aspect aspect) {
+        if (aspect == ViewSettings::Aspect::Dwell)
+            dwell->setChecked(m_view.dwell().on);
+    });
     connect(m_dwell, &DwellSelector::hoverSpoken, this, [this](const QString &text) {
         if (m_view.speech().speakFocus)
             m_speech->speaker().say(Speaker::Kind::Focus, text);
@@ -559,7 +565,10 @@ void TMainForm::FormCreate()
     applyHighContrast(m_view.highContrast());
     if (m_view.zoom() != ViewSettings::kMinZoom)
         applyZoom();
-    connect(&m_view, &ViewSettings::zoomChanged, this, &TMainForm::applyZoom);
+    connect(&m_view, &ViewSettings::changed, this, [this](ViewSettings::Aspect aspect) {
+        if (aspect == ViewSettings::Aspect::Zoom)
+            applyZoom();
+    });
 
     RichEdit1->clear();
     RichEdit1->document()->setModified(false);

@@ -34,8 +34,11 @@ PredictionHost::PredictionHost(const Parts &parts, QObject *parent)
         m_row->setScale(m_parts.view.scale());
     };
     applySettings();
-    connect(&parts.view, &ViewSettings::predictionChanged, this, applySettings);
-    connect(&parts.view, &ViewSettings::zoomChanged, this, applySettings);
+    connect(
+        &parts.view, &ViewSettings::changed, this, [applySettings](ViewSettings::Aspect aspect) {
+            if (aspect == ViewSettings::Aspect::Prediction || aspect == ViewSettings::Aspect::Zoom)
+                applySettings();
+        });
     connect(m_row, &PredictionRow::needsModel, this, &PredictionHost::loadModels);
     connect(m_row, &PredictionRow::problem, this, &PredictionHost::say);
 
