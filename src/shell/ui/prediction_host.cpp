@@ -29,16 +29,15 @@ PredictionHost::PredictionHost(const Parts &parts, QObject *parent)
 {
     m_row = new PredictionRow(m_prediction, parts.composition, parts.dialogs);
     parts.board->setLeadRow(m_row);
-    auto applySettings = [this] {
-        m_row->setButtonCount(m_parts.view.prediction().buttons);
-        m_row->setScale(m_parts.view.scale());
-    };
+    // The window gives the row its zoom, before it works out its own least
+    // size; the host follows only the row's own settings.
+    auto applySettings = [this] { m_row->setButtonCount(m_parts.view.prediction().buttons); };
     applySettings();
-    connect(
-        &parts.view, &ViewSettings::changed, this, [applySettings](ViewSettings::Aspect aspect) {
-            if (aspect == ViewSettings::Aspect::Prediction || aspect == ViewSettings::Aspect::Zoom)
-                applySettings();
-        });
+    connect(&parts.view, &ViewSettings::changed, this,
+            [applySettings](ViewSettings::Aspect aspect) {
+                if (aspect == ViewSettings::Aspect::Prediction)
+                    applySettings();
+            });
     connect(m_row, &PredictionRow::needsModel, this, &PredictionHost::loadModels);
     connect(m_row, &PredictionRow::problem, this, &PredictionHost::say);
 
