@@ -415,6 +415,8 @@ void WordPanels::customRightClick(const CustomButton &custom)
         oneLine(m_dialogs.textInput(QStringLiteral("Edit Custom Button"), custom.prompt, QString())
                     .value_or(QString()));
     setCustomCaption(custom.button, text);
+    if (custom.kind == CustomButton::Word)
+        storeCustomCaptions();
     if (!text.isEmpty()) {
         // A prefix or suffix goes in as its left click would put it: a
         // ReplaceMode left over from an earlier cycle must not cost the
@@ -482,8 +484,9 @@ void WordPanels::applyCustomCaptions()
         applyCustomCaptions(*desc);
 }
 
-void WordPanels::collectCustomCaptions(PreferenceValues &preferences) const
+void WordPanels::storeCustomCaptions()
 {
+    PreferenceValues values = m_preferences.values();
     for (const WordPanelDesc *desc : WordPanelTables::wordPanels()) {
         if (desc->customRun < 0)
             continue;
@@ -493,10 +496,11 @@ void WordPanels::collectCustomCaptions(PreferenceValues &preferences) const
                 continue;
             // A panel never built still has the captions it was given.
             if (TColorButton *b = m_board->builtButton(QString::fromLatin1(item.name)))
-                preferences.customCaptions[index] = b->caption();
+                values.customCaptions[index] = b->caption();
             ++index;
         }
     }
+    m_preferences.assign(values);
 }
 
 void WordPanels::applyAffixCaptions(std::span<const ButtonDesc> buttons,

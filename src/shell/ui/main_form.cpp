@@ -888,15 +888,14 @@ quint32 TMainForm::rightColour() const
 
 void TMainForm::collectPreferences()
 {
-    // What the board's buttons and the right-hand column hold now goes in
-    // through assign(), like every other change of the settings.
+    // What the right-hand column holds now goes in through assign(), like
+    // every other change of the settings.
     PreferenceValues values = m_prefs.values();
     m_rightColumn->collectPreferences(values);
     // How the window opens is the preference of the Window tab, whatever
     // state it is in now; the normal size is remembered when it is normal.
     values.windowStart = values.OpenMaximized ? PreferenceValues::WindowStart::Maximized
                                               : PreferenceValues::WindowStart::Normal;
-    m_wordPanels->collectCustomCaptions(values);
     m_prefs.assign(values);
     recordGeometry();
 }
