@@ -347,57 +347,49 @@ TEST(Preferences, UnwritableFileIsReported)
     EXPECT_TRUE(error.contains("prefs.ini"));
 }
 
+namespace {
+
+// A copy of settings with one value changed.
+template <typename S, typename T> S with(S settings, T S::*field, T value)
+{
+    settings.*field = value;
+    return settings;
+}
+
+} // namespace
+
+// Each change is made twice on fresh settings: the second, the same value
+// again (or one brought into range to the same), must tell nothing.
 TEST(ViewSettings, EachSetterEmitsExactlyItsAspectAndOnlyOnARealChange)
 {
     using A = ViewSettings::Aspect;
+    using V = ViewSettings;
     const struct
     {
         const char *what;
-        std::function<void(ViewSettings &)> change;
+        std::function<void(V &)> change;
         std::optional<A> aspect;
     } kChanges[] = {
-        {"zoom", [](ViewSettings &v) { v.setZoom(150); }, A::Zoom},
-        {"zoom rounded down to where it is",
-         [](ViewSettings &v) { v.setZoom(ViewSettings::kMinZoom + ViewSettings::kZoomStep - 1); },
-         std::nullopt},
-        {"contrast", [](ViewSettings &v) { v.setHighContrast(true); }, A::HighContrast},
+        {"zoom", [](V &v) { v.setZoom(150); }, A::Zoom},
+        {"zoom rounded down", [](V &v) { v.setZoom(V::kMinZoom + 1); }, std::nullopt},
+        {"contrast", [](V &v) { v.setHighContrast(true); }, A::HighContrast},
         {"speech",
-         [](ViewSettings &v) {
-             SpeechSettings speech = v.speech();
-             speech.voice = "en-gb";
-             v.setSpeech(speech);
-         },
-         A::Speech},
-        {"speech brought into range where it is",
-         [](ViewSettings &v) {
-             SpeechSettings speech = v.speech();
-             speech.volume = SpeechSettings::kLoudest + 1;
-             v.setSpeech(speech);
-             speech.volume = SpeechSettings::kLoudest + 2;
-             v.setSpeech(speech);
+         [](V &v) {
+             v.setSpeech(with(v.speech(), &SpeechSettings::volume, SpeechSettings::kLoudest + 1));
          },
          A::Speech},
         {"scan",
-         [](ViewSettings &v) {
-             ScanSettings scan = v.scan();
-             scan.mode = ScanSettings::Mode::TwoSwitches;
-             v.setScan(scan);
+         [](V &v) {
+             v.setScan(with(v.scan(), &ScanSettings::mode, ScanSettings::Mode::TwoSwitches));
          },
          A::Scan},
-        {"dwell on", [](ViewSettings &v) { v.setDwellOn(true); }, A::Dwell},
-        {"dwell off as it is", [](ViewSettings &v) { v.setDwellOn(false); }, std::nullopt},
-        {"dwell time",
-         [](ViewSettings &v) {
-             DwellSettings dwell = v.dwell();
-             dwell.tolerance = 20;
-             v.setDwell(dwell);
-         },
+        {"dwell on", [](V &v) { v.setDwellOn(true); }, A::Dwell},
+        {"dwell off as it is", [](V &v) { v.setDwellOn(false); }, std::nullopt},
+        {"dwell", [](V &v) { v.setDwell(with(v.dwell(), &DwellSettings::tolerance, 20)); },
          A::Dwell},
         {"prediction",
-         [](ViewSettings &v) {
-             PredictionSettings prediction = v.prediction();
-             prediction.learnOpened = true;
-             v.setPrediction(prediction);
+         [](V &v) {
+             v.setPrediction(with(v.prediction(), &PredictionSettings::learnOpened, true));
          },
          A::Prediction},
     };
