@@ -48,11 +48,11 @@ inline QString prefs(const QByteArray &bytes)
     PreferenceValues prefs;
     QList<int> reset;
     prefs.fromLines(TextFile::splitLines(TextFile::decode(bytes)), &reset);
-    Preferences::resetMessageFor(reset);
+    PreferenceValues::resetMessageFor(reset);
     prefs.resolveDirectories(QStringLiteral("/program"));
     prefs.resolveFirstStart(800, 600);
     const QStringList lines = prefs.toLines();
-    if (lines.size() != Preferences::LineCount)
+    if (lines.size() != PreferenceValues::LineCount)
         return QStringLiteral("wrote %1 lines").arg(lines.size());
     PreferenceValues again;
     QList<int> resetAgain;

@@ -34,10 +34,10 @@ ComposeEngine::ComposeEngine(TextSurface *surface, Vocabulary &vocabulary, Prefe
 
 bool ComposeEngine::prose() const
 {
-    return !m_preferences.PoetryMode;
+    return !m_preferences.values().PoetryMode;
 }
 
 bool ComposeEngine::pastTense() const
 {
-    return m_preferences.PastTense;
+    return m_preferences.values().PastTense;
 }

@@ -15,7 +15,7 @@ struct WordPanelDesc
     // The prompt of the "Edit Custom Button" dialog; nullptr when the panel
     // has no custom buttons.
     const char *customPrompt;
-    // Index in Preferences::customCaptions of the first custom button, or -1
+    // Index in PreferenceValues::customCaptions of the first custom button, or -1
     // when their captions are not in prefs.ini.
     int customRun;
 };

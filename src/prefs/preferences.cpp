@@ -467,38 +467,39 @@ void Preferences::assign(const PreferenceValues &other)
     // Each line of the file knows its aspect, so no field can be left out.
     QList<Aspect> touched;
     for (const LineDesc &desc : kLines) {
-        if (desc.aspect && !touched.contains(*desc.aspect) && !sameLine(*this, other, desc))
+        if (desc.aspect && !touched.contains(*desc.aspect) && !sameLine(m_values, other, desc))
             touched.append(*desc.aspect);
     }
     std::sort(touched.begin(), touched.end());
-    static_cast<PreferenceValues &>(*this) = other;
+    m_values = other;
     for (Aspect aspect : touched)
         Q_EMIT changed(aspect);
 }
 
 void Preferences::setPastTense(bool past)
 {
-    if (PastTense == past)
+    if (m_values.PastTense == past)
         return;
-    PastTense = past;
+    m_values.PastTense = past;
     Q_EMIT changed(Aspect::Tense);
 }
 
 void Preferences::setNormalGeometry(const QRect &geometry)
 {
-    if (geometry == QRect(NormalLeft, NormalTop, NormalWidth, NormalHeight))
+    PreferenceValues &v = m_values;
+    if (geometry == QRect(v.NormalLeft, v.NormalTop, v.NormalWidth, v.NormalHeight))
         return;
-    NormalLeft = geometry.left();
-    NormalTop = geometry.top();
-    NormalWidth = geometry.width();
-    NormalHeight = geometry.height();
+    v.NormalLeft = geometry.left();
+    v.NormalTop = geometry.top();
+    v.NormalWidth = geometry.width();
+    v.NormalHeight = geometry.height();
     Q_EMIT changed(Aspect::Window);
 }
 
 void Preferences::setPoetryMode(bool poetry)
 {
-    if (PoetryMode == poetry)
+    if (m_values.PoetryMode == poetry)
         return;
-    PoetryMode = poetry;
+    m_values.PoetryMode = poetry;
     Q_EMIT changed(Aspect::Mode);
 }

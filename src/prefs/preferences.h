@@ -129,10 +129,12 @@ public:
     static bool colourFromText(const QString &text, quint32 *colour);
 };
 
-// The settings in force while the program runs. Parts read the fields and
-// follow changed() instead of being told by the window; whoever changes a
-// setting goes through assign() or a setter so that they hear of it.
-class Preferences : public QObject, public PreferenceValues
+// The settings in force while the program runs. Parts read values() and
+// follow changed() instead of being told by the window. The values are kept
+// private so that nothing can change a setting without the parts that show
+// it hearing of it: a writer goes through a setter, or takes a copy of
+// values(), changes it and hands it to assign().
+class Preferences : public QObject
 {
     Q_OBJECT
 public:
@@ -152,7 +154,7 @@ public:
 
     explicit Preferences(QObject *parent = nullptr);
 
-    const PreferenceValues &values() const { return *this; }
+    const PreferenceValues &values() const { return m_values; }
     // Takes every value of other and tells which aspects changed.
     void assign(const PreferenceValues &other);
 
@@ -163,4 +165,7 @@ public:
 
 Q_SIGNALS:
     void changed(Preferences::Aspect aspect);
+
+private:
+    PreferenceValues m_values;
 };

@@ -79,7 +79,7 @@ StartupResult loadSettingsAndVocabulary(const DataLocations &where, Dialogs &dia
         }
     }
     prefs.assign(read);
-    result.ok = vocabulary.LoadVocabulary(prefs.VocabDir, where.exceptionsDir(), dialogs);
+    result.ok = vocabulary.LoadVocabulary(prefs.values().VocabDir, where.exceptionsDir(), dialogs);
     return result;
 }
 

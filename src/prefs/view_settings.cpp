@@ -159,27 +159,17 @@ void ViewSettings::setZoom(int percent)
 {
     percent = std::clamp(percent, kMinZoom, kMaxZoom);
     percent -= (percent - kMinZoom) % kZoomStep;
-    if (percent == m_zoom)
-        return;
-    m_zoom = percent;
-    Q_EMIT zoomChanged(m_zoom);
+    change(m_zoom, percent, Aspect::Zoom);
 }
 
 void ViewSettings::setHighContrast(bool on)
 {
-    if (on == m_highContrast)
-        return;
-    m_highContrast = on;
-    Q_EMIT highContrastChanged(on);
+    change(m_highContrast, on, Aspect::HighContrast);
 }
 
 void ViewSettings::setDwell(const DwellSettings &dwell)
 {
-    const DwellSettings fitted = inRange(dwell);
-    if (fitted == m_dwell)
-        return;
-    m_dwell = fitted;
-    Q_EMIT dwellChanged();
+    change(m_dwell, inRange(dwell), Aspect::Dwell);
 }
 
 void ViewSettings::setDwellOn(bool on)
@@ -191,30 +181,19 @@ void ViewSettings::setDwellOn(bool on)
 
 void ViewSettings::setSpeech(const SpeechSettings &speech)
 {
-    const SpeechSettings fitted = inRange(speech);
-    if (fitted == m_speech)
-        return;
-    m_speech = fitted;
-    Q_EMIT speechChanged();
+    change(m_speech, inRange(speech), Aspect::Speech);
 }
 
 void ViewSettings::setScan(const ScanSettings &scan)
 {
-    const ScanSettings fitted = inRange(scan);
-    if (fitted == m_scan)
-        return;
-    m_scan = fitted;
-    Q_EMIT scanChanged();
+    change(m_scan, inRange(scan), Aspect::Scan);
 }
 
 void ViewSettings::setPrediction(const PredictionSettings &prediction)
 {
     PredictionSettings fitted = prediction;
     fitted.buttons = std::clamp(fitted.buttons, 0, PredictionSettings::kMaxButtons);
-    if (fitted == m_prediction)
-        return;
-    m_prediction = fitted;
-    Q_EMIT predictionChanged();
+    change(m_prediction, fitted, Aspect::Prediction);
 }
 
 bool ViewSettings::read(const QString &path, QString *error)

@@ -87,6 +87,17 @@ public:
     static constexpr int kMaxZoom = 300;
     static constexpr int kZoomStep = 25;
 
+    // What a change touched, so that each part follows only what it shows.
+    enum class Aspect {
+        Zoom,
+        HighContrast,
+        Speech,
+        Scan,
+        Dwell,
+        Prediction,
+    };
+    Q_ENUM(Aspect)
+
     explicit ViewSettings(QObject *parent = nullptr);
 
     // The board's size in percent of its natural size.
@@ -124,14 +135,18 @@ public:
     bool write(const QString &path, QString *error) const;
 
 Q_SIGNALS:
-    void zoomChanged(int percent);
-    void highContrastChanged(bool on);
-    void speechChanged();
-    void scanChanged();
-    void dwellChanged();
-    void predictionChanged();
+    // Only when a value really changed.
+    void changed(ViewSettings::Aspect aspect);
 
 private:
+    template <typename T> void change(T &setting, const T &value, Aspect aspect)
+    {
+        if (setting == value)
+            return;
+        setting = value;
+        Q_EMIT changed(aspect);
+    }
+
     int m_zoom = kMinZoom;
     bool m_highContrast = false;
     SpeechSettings m_speech;

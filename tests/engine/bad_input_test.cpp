@@ -22,7 +22,7 @@ protected:
     {
         program.writeVocabulary();
         program.writeExceptions();
-        program.write("prefs.ini", Preferences::defaults().toLines().join("\r\n").toUtf8());
+        program.write("prefs.ini", PreferenceValues::defaults().toLines().join("\r\n").toUtf8());
     }
 
     StartupResult start()

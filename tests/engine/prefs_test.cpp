@@ -5,13 +5,15 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
 QStringList defaultLines()
 {
-    return Preferences::defaults().toLines();
+    return PreferenceValues::defaults().toLines();
 }
 
 PreferenceValues fromLines(const QStringList &lines, QList<int> *reset = nullptr)
@@ -25,19 +27,19 @@ PreferenceValues fromLines(const QStringList &lines, QList<int> *reset = nullptr
 
 TEST(Preferences, DefaultFileHas57LinesWithCrLfBetweenAndNoneAfterTheLast)
 {
-    const QString text = Preferences::defaults().toText();
+    const QString text = PreferenceValues::defaults().toText();
     EXPECT_EQ(text.count(QStringLiteral("\r\n")), 56);
     EXPECT_EQ(text.count(QLatin1Char('\n')), 56);
     EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n6-9-2002")));
 
-    EXPECT_EQ(defaultLines().size(), Preferences::LineCount);
+    EXPECT_EQ(defaultLines().size(), PreferenceValues::LineCount);
 }
 
 TEST(Preferences, ShippedFileIsTheDefaultFile)
 {
     QFile shipped(QStringLiteral(WORDLOOM_DATA_DIR "/prefs.ini"));
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
-    EXPECT_EQ(shipped.readAll(), Preferences::defaults().toText().toUtf8());
+    EXPECT_EQ(shipped.readAll(), PreferenceValues::defaults().toText().toUtf8());
 }
 
 TEST(Preferences, EveryLineSurvivesAWriteAndARead)
@@ -53,7 +55,7 @@ TEST(Preferences, EveryLineSurvivesAWriteAndARead)
     p.NormalTop = 3;
     p.NormalWidth = 1000;
     p.NormalHeight = 700;
-    p.windowStart = Preferences::WindowStart::Maximized;
+    p.windowStart = PreferenceValues::WindowStart::Maximized;
     p.OpenMaximized = true;
     p.plainText = false;
     p.leftClick = {0, 1, 0, 1, 0, 1, 0};
@@ -65,7 +67,7 @@ TEST(Preferences, EveryLineSurvivesAWriteAndARead)
     p.columnWidth = "120";
     p.rightMargin = 9;
     p.rightColour = 0x00226718;
-    for (int i = 0; i < Preferences::CustomCaptionCount; ++i)
+    for (int i = 0; i < PreferenceValues::CustomCaptionCount; ++i)
         p.customCaptions[i] = QStringLiteral("c%1").arg(i);
     p.PastTense = true;
     p.PoetryMode = false;
@@ -85,7 +87,7 @@ TEST(Preferences, EveryLineSurvivesAWriteAndARead)
     // Every value above differs from its default, so equal lines mean every
     // value was read back.
     EXPECT_EQ(back.toLines(), p.toLines());
-    EXPECT_EQ(back.customCaptions[Preferences::AdvT1 + 4], "c26");
+    EXPECT_EQ(back.customCaptions[PreferenceValues::AdvT1 + 4], "c26");
 }
 
 TEST(Preferences, BadNumbersAndColourTakeTheirDefaultsAndTheRestStillApplies)
@@ -104,15 +106,15 @@ TEST(Preferences, BadNumbersAndColourTakeTheirDefaultsAndTheRestStillApplies)
     EXPECT_EQ(reset, QList<int>({3, 9, 14, 27}));
     EXPECT_EQ(p.fontSize, 16);
     EXPECT_EQ(p.NormalWidth, 640);
-    EXPECT_EQ(p.leftClick[Preferences::PronounGroup], 0);
-    EXPECT_EQ(p.leftClick[Preferences::ModalGroup], 1);
+    EXPECT_EQ(p.leftClick[PreferenceValues::PronounGroup], 0);
+    EXPECT_EQ(p.leftClick[PreferenceValues::ModalGroup], 1);
     EXPECT_EQ(p.modalCaption, "Can");
     EXPECT_EQ(p.rightColour, 0x00855C3Au);
     EXPECT_FALSE(p.PoetryMode);
-    EXPECT_EQ(Preferences::resetMessageFor(reset),
+    EXPECT_EQ(PreferenceValues::resetMessageFor(reset),
               "Some settings in prefs.ini could not be read and were reset to their defaults "
               "(lines 3, 9, 14, 27).");
-    EXPECT_EQ(Preferences::resetMessageFor({26}),
+    EXPECT_EQ(PreferenceValues::resetMessageFor({26}),
               "Some settings in prefs.ini could not be read and were reset to their defaults "
               "(line 26).");
 }
@@ -126,17 +128,17 @@ TEST(Preferences, FileThatEndsEarlyGivesTheMissingLinesTheirDefaultsAndNamesThem
     EXPECT_EQ(p.toLines().mid(0, 24), lines.mid(0, 24));
     EXPECT_EQ(p.toLines().mid(24), defaultLines().mid(24));
     QList<int> missing;
-    for (int line = 25; line <= Preferences::LineCount; ++line)
+    for (int line = 25; line <= PreferenceValues::LineCount; ++line)
         missing.append(line);
     EXPECT_EQ(reset, missing);
-    EXPECT_TRUE(Preferences::resetMessageFor(reset).contains("lines 25, 26, 27"));
+    EXPECT_TRUE(PreferenceValues::resetMessageFor(reset).contains("lines 25, 26, 27"));
 }
 
 TEST(Preferences, WindowLineKeepsNewUntilTheFirstStartIsResolved)
 {
     QStringList lines = defaultLines();
     PreferenceValues p = fromLines(lines);
-    EXPECT_EQ(p.windowStart, Preferences::WindowStart::FirstStart);
+    EXPECT_EQ(p.windowStart, PreferenceValues::WindowStart::FirstStart);
     EXPECT_EQ(p.toLines().at(10), "new");
 
     p.resolveFirstStart(1024, 768);
@@ -161,7 +163,7 @@ TEST(Preferences, WindowLineKeepsNewUntilTheFirstStartIsResolved)
 
     lines[10] = "sometimes";
     const PreferenceValues other = fromLines(lines);
-    EXPECT_EQ(other.windowStart, Preferences::WindowStart::Unchanged);
+    EXPECT_EQ(other.windowStart, PreferenceValues::WindowStart::Unchanged);
     EXPECT_FALSE(other.OpenMaximized);
     EXPECT_EQ(other.toLines().at(10), "false");
 }
@@ -241,9 +243,9 @@ TEST(Preferences, ChangingEachLineEmitsExactlyItsAspect)
 
     // The setters tell their aspect only when the value changes.
     spy.clear();
-    prefs.setPastTense(!prefs.PastTense);
-    prefs.setPastTense(prefs.PastTense);
-    prefs.setPoetryMode(!prefs.PoetryMode);
+    prefs.setPastTense(!prefs.values().PastTense);
+    prefs.setPastTense(prefs.values().PastTense);
+    prefs.setPoetryMode(!prefs.values().PoetryMode);
     prefs.setNormalGeometry(QRect(1, 2, 300, 200));
     prefs.setNormalGeometry(QRect(1, 2, 300, 200));
     ASSERT_EQ(spy.size(), 3);
@@ -259,14 +261,14 @@ TEST(Preferences, PlainTextLineAndLeftClickBevels)
     lines[12] = "0";
     const PreferenceValues p = fromLines(lines);
     EXPECT_FALSE(p.plainText) << "anything but \"true\" means rich text";
-    EXPECT_EQ(p.bevelWidth(Preferences::PronounGroup), 3);
-    EXPECT_EQ(p.bevelWidth(Preferences::AdvTGroup), 1);
+    EXPECT_EQ(p.bevelWidth(PreferenceValues::PronounGroup), 3);
+    EXPECT_EQ(p.bevelWidth(PreferenceValues::AdvTGroup), 1);
 }
 
 TEST(Preferences, DirectoryPlaceholdersResolveUnderTheProgramDirectory)
 {
     const QString program = QStringLiteral("/opt/wl/");
-    PreferenceValues p = Preferences::defaults();
+    PreferenceValues p = PreferenceValues::defaults();
     p.resolveDirectories(program);
     EXPECT_EQ(p.OpenDir, "/opt/wl/txt");
     EXPECT_EQ(p.SaveDir, "/opt/wl/txt");
@@ -283,14 +285,14 @@ TEST(Preferences, DirectoryPlaceholdersResolveUnderTheProgramDirectory)
     EXPECT_EQ(q.SaveDir, "/opt/wl/opendir") << "a plain folder name on line 5";
     EXPECT_EQ(q.VocabDir, "/opt/wl/words");
 
-    EXPECT_EQ(Preferences::resolveVocabDir("Words", program), "/opt/wl/Words")
+    EXPECT_EQ(PreferenceValues::resolveVocabDir("Words", program), "/opt/wl/Words")
         << "case-sensitive; a relative folder is the program's, not the working directory's";
-    EXPECT_EQ(Preferences::resolveVocabDir("/else", program), "/else");
+    EXPECT_EQ(PreferenceValues::resolveVocabDir("/else", program), "/else");
 }
 
 TEST(Preferences, DirectoriesInsideTheProgramFolderMoveWithIt)
 {
-    PreferenceValues p = Preferences::defaults();
+    PreferenceValues p = PreferenceValues::defaults();
     p.resolveDirectories(QStringLiteral("/media/stick/wl"));
     p.SaveDir = QStringLiteral("/media/stick/wl/poems/new");
     p.OpenDir = QStringLiteral("/media/stick/wl2/txt"); // a sibling, not inside
@@ -298,28 +300,28 @@ TEST(Preferences, DirectoriesInsideTheProgramFolderMoveWithIt)
     EXPECT_EQ(p.toLines().mid(3, 3), QStringList({"/media/stick/wl2/txt", "poems/new", "words"}));
 
     // The folder itself is written as ".", which reads back as the folder.
-    EXPECT_EQ(Preferences::relativeDir("/home/me/wl", "/home/me/wl"), ".");
-    EXPECT_EQ(Preferences::resolveDir(".", "opendir", "/home/me/wl"), "/home/me/wl");
+    EXPECT_EQ(PreferenceValues::relativeDir("/home/me/wl", "/home/me/wl"), ".");
+    EXPECT_EQ(PreferenceValues::resolveDir(".", "opendir", "/home/me/wl"), "/home/me/wl");
 }
 
 TEST(Preferences, ColoursUseNamesOrDollarHex)
 {
     quint32 c = 1;
-    EXPECT_TRUE(Preferences::colourFromText("clBlack", &c));
+    EXPECT_TRUE(PreferenceValues::colourFromText("clBlack", &c));
     EXPECT_EQ(c, 0u);
-    EXPECT_TRUE(Preferences::colourFromText("clbtnface", &c));
-    EXPECT_TRUE(Preferences::isSystemColour(c));
-    EXPECT_EQ(Preferences::colourToText(c), "clBtnFace");
-    EXPECT_TRUE(Preferences::colourFromText("$00436170", &c));
+    EXPECT_TRUE(PreferenceValues::colourFromText("clbtnface", &c));
+    EXPECT_TRUE(PreferenceValues::isSystemColour(c));
+    EXPECT_EQ(PreferenceValues::colourToText(c), "clBtnFace");
+    EXPECT_TRUE(PreferenceValues::colourFromText("$00436170", &c));
     EXPECT_EQ(c, 0x00436170u);
-    EXPECT_TRUE(Preferences::colourFromText("$00ba7474", &c));
-    EXPECT_EQ(Preferences::colourToText(c), "$00BA7474");
-    EXPECT_TRUE(Preferences::colourFromText("255", &c));
-    EXPECT_EQ(Preferences::colourToText(c), "clRed");
-    EXPECT_EQ(Preferences::colourToText(0x00FFFFFF), "clWhite");
+    EXPECT_TRUE(PreferenceValues::colourFromText("$00ba7474", &c));
+    EXPECT_EQ(PreferenceValues::colourToText(c), "$00BA7474");
+    EXPECT_TRUE(PreferenceValues::colourFromText("255", &c));
+    EXPECT_EQ(PreferenceValues::colourToText(c), "clRed");
+    EXPECT_EQ(PreferenceValues::colourToText(0x00FFFFFF), "clWhite");
 
     for (const char *bad : {"", "$", "blue", "$123456789", "#00FF00", "clNotAColour"})
-        EXPECT_FALSE(Preferences::colourFromText(QString::fromLatin1(bad), &c)) << bad;
+        EXPECT_FALSE(PreferenceValues::colourFromText(QString::fromLatin1(bad), &c)) << bad;
 }
 
 TEST(Preferences, WindowsCodePageFileIsWrittenBackInIt)
@@ -340,8 +342,68 @@ TEST(Preferences, UnwritableFileIsReported)
 {
     ProgramDirFixture program;
     QString error;
-    EXPECT_FALSE(Preferences::defaults().write(program.filePath("no/such/dir/prefs.ini"), &error));
+    EXPECT_FALSE(
+        PreferenceValues::defaults().write(program.filePath("no/such/dir/prefs.ini"), &error));
     EXPECT_TRUE(error.contains("prefs.ini"));
+}
+
+namespace {
+
+// A copy of settings with one value changed.
+template <typename S, typename T> S with(S settings, T S::*field, T value)
+{
+    settings.*field = value;
+    return settings;
+}
+
+} // namespace
+
+// Each change is made twice on fresh settings: the second, the same value
+// again (or one brought into range to the same), must tell nothing.
+TEST(ViewSettings, EachSetterEmitsExactlyItsAspectAndOnlyOnARealChange)
+{
+    using A = ViewSettings::Aspect;
+    using V = ViewSettings;
+    const struct
+    {
+        const char *what;
+        std::function<void(V &)> change;
+        std::optional<A> aspect;
+    } kChanges[] = {
+        {"zoom", [](V &v) { v.setZoom(150); }, A::Zoom},
+        {"zoom rounded down", [](V &v) { v.setZoom(V::kMinZoom + 1); }, std::nullopt},
+        {"contrast", [](V &v) { v.setHighContrast(true); }, A::HighContrast},
+        {"speech",
+         [](V &v) {
+             v.setSpeech(with(v.speech(), &SpeechSettings::volume, SpeechSettings::kLoudest + 1));
+         },
+         A::Speech},
+        {"scan",
+         [](V &v) {
+             v.setScan(with(v.scan(), &ScanSettings::mode, ScanSettings::Mode::TwoSwitches));
+         },
+         A::Scan},
+        {"dwell on", [](V &v) { v.setDwellOn(true); }, A::Dwell},
+        {"dwell off as it is", [](V &v) { v.setDwellOn(false); }, std::nullopt},
+        {"dwell", [](V &v) { v.setDwell(with(v.dwell(), &DwellSettings::tolerance, 20)); },
+         A::Dwell},
+        {"prediction",
+         [](V &v) {
+             v.setPrediction(with(v.prediction(), &PredictionSettings::learnOpened, true));
+         },
+         A::Prediction},
+    };
+    for (const auto &row : kChanges) {
+        ViewSettings view;
+        QSignalSpy spy(&view, &ViewSettings::changed);
+        row.change(view);
+        ASSERT_EQ(spy.size(), row.aspect ? 1 : 0) << row.what;
+        if (row.aspect) {
+            EXPECT_EQ(spy.at(0).at(0).value<A>(), *row.aspect) << row.what;
+        }
+        row.change(view);
+        EXPECT_EQ(spy.size(), row.aspect ? 1 : 0) << "the same change again, " << row.what;
+    }
 }
 
 TEST(ViewSettings, ReadKeepsWhatItCannotUseAndBringsNumbersIntoRange)
@@ -353,7 +415,9 @@ TEST(ViewSettings, ReadKeepsWhatItCannotUseAndBringsNumbersIntoRange)
                   "dwell=2\ndwellTime=50\ndwellPause=x\ndwellRightClick=1\n");
     ViewSettings view;
     int zoomed = 0;
-    QObject::connect(&view, &ViewSettings::zoomChanged, [&zoomed] { ++zoomed; });
+    QObject::connect(&view, &ViewSettings::changed, [&zoomed](ViewSettings::Aspect aspect) {
+        zoomed += aspect == ViewSettings::Aspect::Zoom;
+    });
     QString error;
     ASSERT_TRUE(view.read(program.filePath("view.ini"), &error));
     EXPECT_EQ(view.zoom(), 250) << "rounded down to a 25 % step";

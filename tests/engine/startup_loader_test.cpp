@@ -16,7 +16,7 @@ protected:
     {
         program.writeVocabulary();
         program.writeExceptions();
-        writePrefs(Preferences::defaults().toLines());
+        writePrefs(PreferenceValues::defaults().toLines());
     }
 
     void writePrefs(const QStringList &lines)
@@ -48,8 +48,8 @@ TEST_F(StartupTest, DefaultInstallationStartsQuietly)
     EXPECT_TRUE(r.ok);
     EXPECT_FALSE(r.vocabDirReset);
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
-    EXPECT_EQ(prefs.VocabDir, program.filePath("words"));
-    EXPECT_EQ(prefs.OpenDir, program.filePath("txt"));
+    EXPECT_EQ(prefs.values().VocabDir, program.filePath("words"));
+    EXPECT_EQ(prefs.values().OpenDir, program.filePath("txt"));
     EXPECT_EQ(vocab.loadedDir(), program.filePath("words"));
     EXPECT_EQ(vocab.wordList(Vocabulary::List::ModalList).size(), 2);
 }
@@ -71,7 +71,7 @@ TEST_F(StartupTest, MovedProgramFolderKeepsEverySettingAndTheUsersCaptions)
     captions[Vocabulary::Custom] = "mine";
     const QByteArray captionsFile = captions.join("\r\n").toUtf8();
     program.write("words/nounButtons.txt", captionsFile);
-    QStringList lines = Preferences::defaults().toLines();
+    QStringList lines = PreferenceValues::defaults().toLines();
     lines[1] = "Garamond";
     const QString old = QStringLiteral("/nonexistent/old-place/words");
     lines[5] = old;
@@ -83,8 +83,8 @@ TEST_F(StartupTest, MovedProgramFolderKeepsEverySettingAndTheUsersCaptions)
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages.at(0).contains(old)) << dialogs.messages.at(0).toStdString();
     EXPECT_TRUE(dialogs.messages.at(0).contains(program.filePath("words")));
-    EXPECT_EQ(prefs.fontName, "Garamond");
-    EXPECT_EQ(prefs.VocabDir, program.filePath("words"));
+    EXPECT_EQ(prefs.values().fontName, "Garamond");
+    EXPECT_EQ(prefs.values().VocabDir, program.filePath("words"));
     EXPECT_EQ(vocab.nounCaption(Vocabulary::Custom), "mine");
     EXPECT_EQ(program.read("words/nounButtons.txt"), captionsFile);
     EXPECT_EQ(program.read("prefs.ini"), lines.join("\r\n").toUtf8()) << "nothing is rewritten";
@@ -94,7 +94,7 @@ TEST_F(StartupTest, DeletedCaptionsFileComesBackWithoutResettingThePreferences)
 {
     program.writeVocabulary("mine");
     program.remove("mine/nounButtons.txt");
-    QStringList lines = Preferences::defaults().toLines();
+    QStringList lines = PreferenceValues::defaults().toLines();
     lines[1] = "Garamond";
     lines[5] = "mine"; // a folder inside the program folder, kept relative
     writePrefs(lines);
@@ -103,8 +103,8 @@ TEST_F(StartupTest, DeletedCaptionsFileComesBackWithoutResettingThePreferences)
     EXPECT_TRUE(r.ok);
     EXPECT_FALSE(r.vocabDirReset);
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
-    EXPECT_EQ(prefs.VocabDir, program.filePath("mine"));
-    EXPECT_EQ(prefs.fontName, "Garamond");
+    EXPECT_EQ(prefs.values().VocabDir, program.filePath("mine"));
+    EXPECT_EQ(prefs.values().fontName, "Garamond");
     EXPECT_EQ(program.read("mine/nounButtons.txt"), defaultCaptions());
 }
 
@@ -118,7 +118,7 @@ TEST_F(StartupTest, NoDefaultVocabularyToFallBackOnStopsInsteadOfLooping)
 
 TEST_F(StartupTest, BadLinesAreNamedOnceAndStartUpGoesOn)
 {
-    QStringList lines = Preferences::defaults().toLines();
+    QStringList lines = PreferenceValues::defaults().toLines();
     lines[6] = "left";
     lines[26] = "clSomething";
     lines[54] = "true";
@@ -129,6 +129,6 @@ TEST_F(StartupTest, BadLinesAreNamedOnceAndStartUpGoesOn)
     EXPECT_EQ(dialogs.messages,
               QStringList({"Some settings in prefs.ini could not be read and were reset to their "
                            "defaults (lines 7, 27)."}));
-    EXPECT_EQ(prefs.NormalLeft, 80);
-    EXPECT_TRUE(prefs.PastTense);
+    EXPECT_EQ(prefs.values().NormalLeft, 80);
+    EXPECT_TRUE(prefs.values().PastTense);
 }

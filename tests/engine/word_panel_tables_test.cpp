@@ -58,7 +58,7 @@ TEST(WordPanelTables, DerivedNamesFollowTheCaption)
 // Lines 28 to 54 of prefs.ini: each stored custom button has its own line.
 TEST(WordPanelTables, CustomButtonsCoverTheStoredLinesOnce)
 {
-    QList<int> lines(Preferences::CustomCaptionCount, 0);
+    QList<int> lines(PreferenceValues::CustomCaptionCount, 0);
     for (const WordPanelDesc *panel : WordPanelTables::wordPanels()) {
         int count = 0;
         for (const WordButtonDesc &item : panel->items)
@@ -72,7 +72,7 @@ TEST(WordPanelTables, CustomButtonsCoverTheStoredLinesOnce)
         for (int i = 0; i < count; ++i)
             ++lines[panel->customRun + i];
     }
-    EXPECT_EQ(lines, QList<int>(Preferences::CustomCaptionCount, 1));
+    EXPECT_EQ(lines, QList<int>(PreferenceValues::CustomCaptionCount, 1));
 }
 
 // Pronoun buttons, and "every" on the time panel that shares their handler,

@@ -1,7 +1,7 @@
 // Documents that cannot be opened or saved: each is reported, and the text
 // in the editor, its name and its modified flag stay as they were.
-#include "shell/ui/document.h"
 #include "controls/document_editor.h"
+#include "shell/ui/document.h"
 #include "window_fixture.h"
 
 #include <QClipboard>
@@ -165,7 +165,7 @@ TEST_F(BadDocument, AParagraphOfAHundredThousandCharactersIsLaidOutWithoutShapin
 
     // A font chosen meanwhile is laid out the same way, and is remembered
     // as chosen.
-    PreferenceValues values = window->preferences();
+    PreferenceValues values = window->preferences().values();
     values.fontSize = 21;
     window->preferences().assign(values);
     EXPECT_EQ(window->editor()->font().pointSize(), 21);

@@ -136,7 +136,7 @@ TEST_F(MainForm, CancelAtTheVocabularyQuestionWritesNothingAndStaysOpen)
         return f.readAll();
     }();
     w.vocabulary().markModified(Vocabulary::List::AdjectiveList);
-    w.preferences().setPastTense(!w.preferences().PastTense);
+    w.preferences().setPastTense(!w.preferences().values().PastTense);
     dialogs.answers.push_back(Dialogs::Answer::Cancel);
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(w.isVisible());

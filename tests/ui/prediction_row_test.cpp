@@ -58,6 +58,19 @@ TEST_F(PredictionRowUi, TheRowIsTheBoardsFirstRowForKeysAndScanningAndNamesItsWo
         EXPECT_TRUE(row.isAncestorOf(b)) << b->objectName().toStdString();
 }
 
+// The row is part of the board: it grows and shrinks with the zoom.
+TEST_F(PredictionRowUi, TheRowFollowsTheZoom)
+{
+    PredictionRow &row = start();
+    auto *first = row.findChild<TColorButton *>(QStringLiteral("btnPredict1"));
+    ASSERT_NE(first, nullptr);
+    const int natural = first->height();
+    window->viewSettings().setZoom(200);
+    EXPECT_EQ(first->height(), natural * 2);
+    window->viewSettings().setZoom(ViewSettings::kMinZoom);
+    EXPECT_EQ(first->height(), natural);
+}
+
 TEST_F(PredictionRowUi, AMissingModelLeavesTheRowEmptyAndTheStatusBarSaysWhyOnce)
 {
     QFile::remove(programFile(QStringLiteral("prediction.bin")));

@@ -1,6 +1,6 @@
+#include "controls/document_editor.h"
 #include "qstring_printer.h"
 #include "shell/ui/document.h"
-#include "controls/document_editor.h"
 #include "shell/ui/edit_commands.h"
 #include "shell/ui/format_bar.h"
 #include "window_fixture.h"
@@ -193,7 +193,7 @@ TEST_F(PreferencesPanelTest, OkWithTheLoadedVocabularyOrAfterCancelSaysNothing)
     dialogs.directories.push_back(other.path());
     click("btnBrowseVocabDir");
     click("btnCancelPrefs");
-    EXPECT_EQ(boxText("edVocabDir"), window->preferences().VocabDir);
+    EXPECT_EQ(boxText("edVocabDir"), window->preferences().values().VocabDir);
     openPanel();
     click("btnOKprefs");
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('|').toStdString();
@@ -293,7 +293,7 @@ TEST_F(PreferencesPanelTest, LeftClickChoicesChangeBevelsAndButtonsOnOkOnly)
     EXPECT_EQ(pronoun->bevelSize(), 1);
     click("btnOKprefs");
     EXPECT_EQ(pronoun->bevelSize(), 3);
-    EXPECT_EQ(window->preferences().leftClick[Preferences::PronounGroup], 0);
+    EXPECT_EQ(window->preferences().values().leftClick[PreferenceValues::PronounGroup], 0);
     QTest::mouseClick(pronoun, Qt::LeftButton, Qt::NoModifier, pronoun->rect().center());
     EXPECT_TRUE(child("pPronoun")->isVisible());
     EXPECT_EQ(text(), QString());
@@ -310,7 +310,7 @@ TEST_F(PreferencesPanelTest, WindowChoiceIsThePreferenceWhateverTheWindowState)
     EXPECT_EQ(boxText("edPixelsWide"), "640");
     EXPECT_EQ(boxText("edPixelsTall"), "450");
     click("rbMaximized");
-    EXPECT_TRUE(window->preferences().OpenMaximized);
+    EXPECT_TRUE(window->preferences().values().OpenMaximized);
     EXPECT_EQ(window->focusWidget(), child("btnOKprefs"));
     click("btnOKprefs");
     window->resize(700, 500);

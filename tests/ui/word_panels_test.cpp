@@ -1,6 +1,6 @@
+#include "controls/document_editor.h"
 #include "panels/verb_panel_tables.h"
 #include "panels/word_panel_tables.h"
-#include "controls/document_editor.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -94,6 +94,9 @@ TEST_F(WordPanelsWidgetTest, CustomCaptionsSurviveARestart)
     dialogs.texts.push_back(QStringLiteral("whereas"));
     click("btnConj3", Qt::RightButton);
     EXPECT_FALSE(panel("pConjunction")->isVisible());
+    EXPECT_EQ(window->preferences().values().customCaptions[PreferenceValues::Conj1 + 2],
+              QLatin1String("whereas"))
+        << "in the settings as soon as it is edited";
     word(QStringLiteral("and"));
     click("btnConjunction");
     click("btnConj3");

@@ -120,8 +120,13 @@ DwellSelector::DwellSelector(Board *board, QWidget *window, const ViewSettings *
     m_tick.setTimerType(Qt::PreciseTimer);
     m_tick.setInterval(kTickMs);
     connect(&m_tick, &QTimer::timeout, this, &DwellSelector::tick);
-    connect(m_view, &ViewSettings::dwellChanged, this, &DwellSelector::settingsChanged);
-    connect(m_view, &ViewSettings::zoomChanged, this, &DwellSelector::cancel);
+    // A zoom moves every button from under the pointer.
+    connect(m_view, &ViewSettings::changed, this, [this](ViewSettings::Aspect aspect) {
+        if (aspect == ViewSettings::Aspect::Dwell)
+            settingsChanged();
+        else if (aspect == ViewSettings::Aspect::Zoom)
+            cancel();
+    });
     m_clock.start();
     settingsChanged();
 }

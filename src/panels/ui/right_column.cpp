@@ -28,7 +28,7 @@ QWidget *filler(const char *name, QWidget *parent)
 
 QColor toColor(quint32 colour, const QPalette &palette)
 {
-    if (!Preferences::isSystemColour(colour))
+    if (!PreferenceValues::isSystemColour(colour))
         return TColorButton::fromBgr(colour);
     switch (colour & 0xFF) {
     case 0x05: // clWindow
@@ -100,11 +100,11 @@ void RightColumn::applyPreferences(const PreferenceValues &preferences)
 
 void RightColumn::followPreferences(const Preferences &preferences)
 {
-    applyPreferences(preferences);
+    applyPreferences(preferences.values());
     connect(&preferences, &Preferences::changed, this,
             [this, &preferences](Preferences::Aspect aspect) {
                 if (aspect == Preferences::Aspect::RightColumn)
-                    applyPreferences(preferences);
+                    applyPreferences(preferences.values());
             });
 }
 

@@ -101,8 +101,8 @@ SwitchScanner::SwitchScanner(Board *board, QWidget *window, const ViewSettings *
         const Switch released = std::exchange(m_released, Switch::None);
         switchUp(released);
     });
-    connect(m_view, &ViewSettings::scanChanged, this, [this] {
-        if (m_scanning)
+    connect(m_view, &ViewSettings::changed, this, [this](ViewSettings::Aspect aspect) {
+        if (aspect == ViewSettings::Aspect::Scan && m_scanning)
             restartSteps();
     });
 }

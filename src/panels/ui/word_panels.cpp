@@ -24,7 +24,7 @@ struct Category
     const char *tag;
     const char *panel;
     Vocabulary::List list;
-    Preferences::LeftClickGroup group;
+    PreferenceValues::LeftClickGroup group;
     // The panels it puts away when it shows its own.
     const char *hides[2];
 };
@@ -33,21 +33,21 @@ const Category kCategories[] = {
     {"pronoun",
      "pPronoun",
      Vocabulary::List::PronounList,
-     Preferences::PronounGroup,
+     PreferenceValues::PronounGroup,
      {"pPreposition", "pConjunction"}},
     {"preposition",
      "pPreposition",
      Vocabulary::List::PrepositionList,
-     Preferences::PrepositionGroup,
+     PreferenceValues::PrepositionGroup,
      {"pPronoun", "pConjunction"}},
     {"conjunction",
      "pConjunction",
      Vocabulary::List::ConjunctionList,
-     Preferences::ConjunctionGroup,
+     PreferenceValues::ConjunctionGroup,
      {"pPronoun", "pPreposition"}},
-    {"advT", "pAdvTime", Vocabulary::List::AdvTList, Preferences::AdvTGroup, {}},
-    {"advP", "pAdvPlace", Vocabulary::List::AdvPList, Preferences::AdvPGroup, {}},
-    {"advD", "pAdvD", Vocabulary::List::AdvDList, Preferences::AdvDGroup, {}},
+    {"advT", "pAdvTime", Vocabulary::List::AdvTList, PreferenceValues::AdvTGroup, {}},
+    {"advP", "pAdvPlace", Vocabulary::List::AdvPList, PreferenceValues::AdvPGroup, {}},
+    {"advD", "pAdvD", Vocabulary::List::AdvDList, PreferenceValues::AdvDGroup, {}},
 };
 
 // Line breaks would shift every later line of the file the caption is kept
@@ -331,9 +331,10 @@ void WordPanels::connectMainButtons()
     }
 
     connectClick(button("btnModal"), [this] {
-        const Modals::LeftClick choice = m_preferences.leftClick[Preferences::ModalGroup] == 0
-                                             ? Modals::DisplaysScreen
-                                             : Modals::InsertsRandomWord;
+        const Modals::LeftClick choice =
+            m_preferences.values().leftClick[PreferenceValues::ModalGroup] == 0
+                ? Modals::DisplaysScreen
+                : Modals::InsertsRandomWord;
         if (m_engine.modals().btnModalClick(
                 choice, m_vocabulary.wordList(Vocabulary::List::ModalList).entries(), m_random)) {
             hidePanel(QStringLiteral("pPreposition"));
@@ -355,7 +356,7 @@ void WordPanels::connectCategories()
         const QString tag = QString::fromLatin1(category.tag);
         connectClick(button(SettingButtons::leftClickButton(category.group)),
                      [this, &category, tag] {
-                         if (m_preferences.leftClick[category.group] == 0) {
+                         if (m_preferences.values().leftClick[category.group] == 0) {
                              m_engine.panelWords().categoryPanelClick(tag);
                              for (const char *other : category.hides)
                                  if (other)
@@ -414,6 +415,8 @@ void WordPanels::customRightClick(const CustomButton &custom)
         oneLine(m_dialogs.textInput(QStringLiteral("Edit Custom Button"), custom.prompt, QString())
                     .value_or(QString()));
     setCustomCaption(custom.button, text);
+    if (custom.kind == CustomButton::Word)
+        storeCustomCaptions();
     if (!text.isEmpty()) {
         // A prefix or suffix goes in as its left click would put it: a
         // ReplaceMode left over from an earlier cycle must not cost the
@@ -441,16 +444,16 @@ void WordPanels::applyBoardLook()
     for (const SettingButtons::Caption &shown : SettingButtons::captions()) {
         TColorButton *b = button(shown.button);
         b->setCaption(shown.caption
-                          ? m_preferences.*shown.caption
+                          ? m_preferences.values().*shown.caption
                           : m_vocabulary.nounCaption(Vocabulary::NounCategory(shown.noun)));
         Board::fitCaptionFont(b);
     }
     // A category that opens its panel has a thick bevel, one that inserts a
     // random word a thin one.
-    for (int g = 0; g < Preferences::LeftClickGroupCount; ++g) {
-        const auto group = Preferences::LeftClickGroup(g);
+    for (int g = 0; g < PreferenceValues::LeftClickGroupCount; ++g) {
+        const auto group = PreferenceValues::LeftClickGroup(g);
         TColorButton *b = button(SettingButtons::leftClickButton(group));
-        b->setBevelSize(m_preferences.bevelWidth(group));
+        b->setBevelSize(m_preferences.values().bevelWidth(group));
         Board::fitCaptionFont(b);
     }
 }
@@ -464,23 +467,26 @@ void WordPanels::applyCustomCaptions(const WordPanelDesc &desc)
         if (item.shape != WordShape::Custom)
             continue;
         if (TColorButton *b = m_board->builtButton(QString::fromLatin1(item.name)))
-            setCustomCaption(b, oneLine(m_preferences.customCaptions.at(index)));
+            setCustomCaption(b, oneLine(m_preferences.values().customCaptions.at(index)));
         ++index;
     }
 }
 
-void WordPanels::applyCustomCaptions(const Preferences &preferences)
+void WordPanels::applyCustomCaptions()
 {
-    // Panels not built yet take them from here when they are, one line each
-    // as a button would keep them.
-    for (size_t i = 0; i < preferences.customCaptions.size(); ++i)
-        m_preferences.customCaptions[i] = oneLine(preferences.customCaptions[i]);
+    // Panels not built yet take them from the settings when they are, one
+    // line each as a button would keep them.
+    PreferenceValues values = m_preferences.values();
+    for (QString &caption : values.customCaptions)
+        caption = oneLine(caption);
+    m_preferences.assign(values);
     for (const WordPanelDesc *desc : WordPanelTables::wordPanels())
         applyCustomCaptions(*desc);
 }
 
-void WordPanels::collectCustomCaptions(PreferenceValues &preferences) const
+void WordPanels::storeCustomCaptions()
 {
+    PreferenceValues values = m_preferences.values();
     for (const WordPanelDesc *desc : WordPanelTables::wordPanels()) {
         if (desc->customRun < 0)
             continue;
@@ -490,10 +496,11 @@ void WordPanels::collectCustomCaptions(PreferenceValues &preferences) const
                 continue;
             // A panel never built still has the captions it was given.
             if (TColorButton *b = m_board->builtButton(QString::fromLatin1(item.name)))
-                preferences.customCaptions[index] = b->caption();
+                values.customCaptions[index] = b->caption();
             ++index;
         }
     }
+    m_preferences.assign(values);
 }
 
 void WordPanels::applyAffixCaptions(std::span<const ButtonDesc> buttons,

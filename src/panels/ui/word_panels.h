@@ -25,7 +25,7 @@ class Vocabulary;
 // the six word panels and the pronoun sub-panels from their tables, and
 // connects every button to its rule.
 //
-// Left clicks on the category buttons follow Preferences::leftClick as it
+// Left clicks on the category buttons follow PreferenceValues::leftClick as it
 // stands at the click; their right button belongs to the word pick list.
 //
 // A panel is built the first time it is shown (or the board builds its
@@ -41,9 +41,9 @@ public:
     // the main board's buttons, put on now and again whenever they change.
     void followSettings();
 
-    // The 27 custom captions kept in prefs.ini, onto the buttons and back.
-    void applyCustomCaptions(const Preferences &preferences);
-    void collectCustomCaptions(PreferenceValues &preferences) const;
+    // The 27 custom captions kept in prefs.ini, onto the buttons; an edited
+    // one goes back into the settings at once.
+    void applyCustomCaptions();
     // The custom prefix and suffix captions, kept in affixes.ini.
     void readAffixCaptions(const QString &programDir);
     bool writeAffixCaptions(const QString &programDir, QString *error) const;
@@ -80,6 +80,8 @@ private:
     void addCustomButton(TColorButton *button, const QString &prompt, CustomButton::Kind kind);
     void customLeftClick(const CustomButton &custom);
     void customRightClick(const CustomButton &custom);
+    // The captions of the custom word buttons built so far into the settings.
+    void storeCustomCaptions();
     void connectExit(TColorButton *button, const std::function<void()> &extra = {});
     void connectClick(TColorButton *button, const std::function<void()> &handler,
                       bool doubleClickToo = true);

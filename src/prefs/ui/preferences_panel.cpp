@@ -44,7 +44,7 @@ struct GroupDesc
     const char *item1;
 };
 
-// In the order of Preferences::LeftClickGroup (lines 13 to 19).
+// In the order of PreferenceValues::LeftClickGroup (lines 13 to 19).
 constexpr GroupDesc kGroups[] = {
     {"rgPronoun", "Left-click on Pronoun ", "displays pronoun screen", "inserts random word"},
     {"rgModal", "Left-click on Modal ", "displays modal screen", "inserts random word"},
@@ -55,7 +55,7 @@ constexpr GroupDesc kGroups[] = {
     {"rgAdvP", "Adverb of Place ", "displays screen", "inserts word"},
     {"rgAdvT", "Adverb of Time ", "displays screen", "inserts word"},
 };
-static_assert(std::size(kGroups) == Preferences::LeftClickGroupCount);
+static_assert(std::size(kGroups) == PreferenceValues::LeftClickGroupCount);
 
 struct CaptionDesc
 {
@@ -518,7 +518,7 @@ void PreferencesPanel::buildRightTab()
 
 void PreferencesPanel::load()
 {
-    const Preferences &prefs = m_prefs;
+    const PreferenceValues &prefs = m_prefs.values();
     QFont font(prefs.fontName);
     font.setPointSize(std::max(4, prefs.fontSize));
     {
@@ -578,9 +578,9 @@ void PreferencesPanel::setGroupItem(int group, int item)
 
 void PreferencesPanel::showWindow()
 {
-    (m_prefs.OpenMaximized ? rbMaximized : rbNormal)->setChecked(true);
-    edPixelsWide->setText(QString::number(m_prefs.NormalWidth));
-    edPixelsTall->setText(QString::number(m_prefs.NormalHeight));
+    (m_prefs.values().OpenMaximized ? rbMaximized : rbNormal)->setChecked(true);
+    edPixelsWide->setText(QString::number(m_prefs.values().NormalWidth));
+    edPixelsTall->setText(QString::number(m_prefs.values().NormalHeight));
 }
 
 void PreferencesPanel::cbFontNameChange()

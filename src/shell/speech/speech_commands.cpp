@@ -25,7 +25,10 @@ SpeechCommands::SpeechCommands(SpeechEngine &engine, ViewSettings &view, Composi
     , m_speaker(engine)
 {
     connect(&m_composition, &Composition::wordInserted, this, &SpeechCommands::wordInserted);
-    connect(&m_view, &ViewSettings::speechChanged, this, &SpeechCommands::settingsChanged);
+    connect(&m_view, &ViewSettings::changed, this, [this](ViewSettings::Aspect aspect) {
+        if (aspect == ViewSettings::Aspect::Speech)
+            settingsChanged();
+    });
     connect(&engine, &SpeechEngine::droppedOut, this, &SpeechCommands::speechLost);
     screenReaderRunning = [] { return QAccessible::isActive(); };
     qApp->installEventFilter(this);

@@ -508,9 +508,9 @@ bool Document::FileSaveAs()
 
 void Document::followPreferences(const Preferences &preferences)
 {
-    openDir = preferences.OpenDir;
-    saveDir = preferences.SaveDir;
-    setPlainText(preferences.plainText);
+    openDir = preferences.values().OpenDir;
+    saveDir = preferences.values().SaveDir;
+    setPlainText(preferences.values().plainText);
     Q_EMIT plainTextChanged(m_plainText);
     applySettings(preferences);
     connect(&preferences, &Preferences::changed, this,
@@ -519,19 +519,20 @@ void Document::followPreferences(const Preferences &preferences)
                 if (aspect == A::Font || aspect == A::FileFormat) {
                     applySettings(preferences);
                 } else if (aspect == A::Directories) {
-                    openDir = preferences.OpenDir;
-                    saveDir = preferences.SaveDir;
+                    openDir = preferences.values().OpenDir;
+                    saveDir = preferences.values().SaveDir;
                 }
             });
 }
 
 void Document::applySettings(const Preferences &preferences)
 {
-    QFont font(preferences.fontName);
-    font.setPointSize(std::max(4, preferences.fontSize));
+    const PreferenceValues &values = preferences.values();
+    QFont font(values.fontName);
+    font.setPointSize(std::max(4, values.fontSize));
     const QFont oldFont = m_font;
     setEditorFont(font);
-    const bool plain = preferences.plainText;
+    const bool plain = values.plainText;
     if (plain != m_plainText) {
         if (plain)
             stripFormatting(font);

@@ -325,8 +325,12 @@ void TMainForm::setupViewActions()
     QAction *contrast = add("miHighContrast", tr("&High Contrast"), QKeySequence(), [] {});
     contrast->setCheckable(true);
     connect(contrast, &QAction::toggled, &m_view, &ViewSettings::setHighContrast);
-    connect(&m_view, &ViewSettings::highContrastChanged, contrast, &QAction::setChecked);
-    connect(&m_view, &ViewSettings::highContrastChanged, this, &TMainForm::applyHighContrast);
+    connect(&m_view, &ViewSettings::changed, this, [this, contrast](ViewSettings::Aspect aspect) {
+        if (aspect != ViewSettings::Aspect::HighContrast)
+            return;
+        contrast->setChecked(m_view.highContrast());
+        applyHighContrast(m_view.highContrast());
+    });
     setupSpeech(menu);
 }
 
@@ -388,8 +392,10 @@ void TMainForm::setupDwell()
         addMenuAction(menu, "miDwell", tr("&Dwell"), QKeySequence(QStringLiteral("F8")), [] {});
     dwell->setCheckable(true);
     connect(dwell, &QAction::toggled, &m_view, &ViewSettings::setDwellOn);
-    connect(&m_view, &ViewSettings::dwellChanged, dwell,
-            [this, dwell] { dwell->setChecked(m_view.dwell().on); });
+    connect(&m_view, &ViewSettings::changed, dwell, [this, dwell](ViewSettings::Aspect aspect) {
+        if (aspect == ViewSettings::Aspect::Dwell)
+            dwell->setChecked(m_view.dwell().on);
+    });
     connect(m_dwell, &DwellSelector::hoverSpoken, this, [this](const QString &text) {
         if (m_view.speech().speakFocus)
             m_speech->speaker().say(Speaker::Kind::Focus, text);
@@ -456,9 +462,9 @@ void TMainForm::setupToolBar()
     // The boxes show the setting however it changed.
     connect(&m_prefs, &Preferences::changed, this, [this](Preferences::Aspect aspect) {
         if (aspect == Preferences::Aspect::Tense)
-            cbTense->setCurrentIndex(m_prefs.PastTense ? 0 : 1);
+            cbTense->setCurrentIndex(m_prefs.values().PastTense ? 0 : 1);
         else if (aspect == Preferences::Aspect::Mode)
-            cbPoetryProse->setCurrentIndex(m_prefs.PoetryMode ? 0 : 1);
+            cbPoetryProse->setCurrentIndex(m_prefs.values().PoetryMode ? 0 : 1);
     });
 }
 
@@ -559,7 +565,10 @@ void TMainForm::FormCreate()
     applyHighContrast(m_view.highContrast());
     if (m_view.zoom() != ViewSettings::kMinZoom)
         applyZoom();
-    connect(&m_view, &ViewSettings::zoomChanged, this, &TMainForm::applyZoom);
+    connect(&m_view, &ViewSettings::changed, this, [this](ViewSettings::Aspect aspect) {
+        if (aspect == ViewSettings::Aspect::Zoom)
+            applyZoom();
+    });
 
     RichEdit1->clear();
     RichEdit1->document()->setModified(false);
@@ -585,8 +594,8 @@ void TMainForm::showEvent(QShowEvent *event)
     // just recovered is not replaced unasked.
     if (!m_documentArg.isEmpty() && QFileInfo::exists(m_documentArg) && m_document->CheckFileSave())
         m_document->OpenDocument(m_documentArg);
-    cbTense->setCurrentIndex(m_prefs.PastTense ? 0 : 1);
-    cbPoetryProse->setCurrentIndex(m_prefs.PoetryMode ? 0 : 1);
+    cbTense->setCurrentIndex(m_prefs.values().PastTense ? 0 : 1);
+    cbPoetryProse->setCurrentIndex(m_prefs.values().PoetryMode ? 0 : 1);
     // A window placed where it was last, at a zoom that grew it since,
     // comes back inside the screen.
     keepOnScreen();
@@ -672,7 +681,7 @@ bool TMainForm::FormCloseQuery()
         failures << error;
     if (!m_wordPanels->writeAffixCaptions(m_locations.configDir(), &error))
         failures << error;
-    m_vocab.WriteNounButtonCaptions(m_prefs.VocabDir, *m_dialogs, &failures);
+    m_vocab.WriteNounButtonCaptions(m_prefs.values().VocabDir, *m_dialogs, &failures);
     if (!failures.isEmpty()) {
         if (canWriteIn(m_locations.configDir())) {
             const QString question = failures.join(QLatin1Char('\n')) +
@@ -694,21 +703,23 @@ bool TMainForm::FormCloseQuery()
 void TMainForm::applyPreferences()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        m_prefs.resolveFirstStart(screen->size().width(), screen->size().height());
-        m_prefs.fitWindowTo(screen->availableVirtualGeometry());
+        PreferenceValues placed = m_prefs.values();
+        placed.resolveFirstStart(screen->size().width(), screen->size().height());
+        placed.fitWindowTo(screen->availableVirtualGeometry());
+        m_prefs.assign(placed);
     }
-    if (m_prefs.windowStart == Preferences::WindowStart::Normal ||
-        m_prefs.windowStart == Preferences::WindowStart::Maximized) {
-        setGeometry(m_prefs.NormalLeft, m_prefs.NormalTop, m_prefs.NormalWidth,
-                    m_prefs.NormalHeight);
+    const PreferenceValues &values = m_prefs.values();
+    if (values.windowStart == PreferenceValues::WindowStart::Normal ||
+        values.windowStart == PreferenceValues::WindowStart::Maximized) {
+        setGeometry(values.NormalLeft, values.NormalTop, values.NormalWidth, values.NormalHeight);
     }
-    if (m_prefs.OpenMaximized)
+    if (values.OpenMaximized)
         setWindowState(windowState() | Qt::WindowMaximized);
 
     // From here on each part follows the settings it shows as they change.
     m_document->followPreferences(m_prefs);
     m_wordPanels->followSettings();
-    m_wordPanels->applyCustomCaptions(m_prefs);
+    m_wordPanels->applyCustomCaptions();
     m_wordPanels->readAffixCaptions(m_locations.configDir());
     m_rightColumn->followPreferences(m_prefs);
 }
@@ -877,15 +888,14 @@ quint32 TMainForm::rightColour() const
 
 void TMainForm::collectPreferences()
 {
-    // What the board's buttons and the right-hand column hold now goes in
-    // through assign(), like every other change of the settings.
+    // What the right-hand column holds now goes in through assign(), like
+    // every other change of the settings.
     PreferenceValues values = m_prefs.values();
     m_rightColumn->collectPreferences(values);
     // How the window opens is the preference of the Window tab, whatever
     // state it is in now; the normal size is remembered when it is normal.
-    values.windowStart = values.OpenMaximized ? Preferences::WindowStart::Maximized
-                                              : Preferences::WindowStart::Normal;
-    m_wordPanels->collectCustomCaptions(values);
+    values.windowStart = values.OpenMaximized ? PreferenceValues::WindowStart::Maximized
+                                              : PreferenceValues::WindowStart::Normal;
     m_prefs.assign(values);
     recordGeometry();
 }

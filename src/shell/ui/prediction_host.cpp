@@ -29,13 +29,15 @@ PredictionHost::PredictionHost(const Parts &parts, QObject *parent)
 {
     m_row = new PredictionRow(m_prediction, parts.composition, parts.dialogs);
     parts.board->setLeadRow(m_row);
-    auto applySettings = [this] {
-        m_row->setButtonCount(m_parts.view.prediction().buttons);
-        m_row->setScale(m_parts.view.scale());
-    };
+    // The window gives the row its zoom, before it works out its own least
+    // size; the host follows only the row's own settings.
+    auto applySettings = [this] { m_row->setButtonCount(m_parts.view.prediction().buttons); };
     applySettings();
-    connect(&parts.view, &ViewSettings::predictionChanged, this, applySettings);
-    connect(&parts.view, &ViewSettings::zoomChanged, this, applySettings);
+    connect(&parts.view, &ViewSettings::changed, this,
+            [applySettings](ViewSettings::Aspect aspect) {
+                if (aspect == ViewSettings::Aspect::Prediction)
+                    applySettings();
+            });
     connect(m_row, &PredictionRow::needsModel, this, &PredictionHost::loadModels);
     connect(m_row, &PredictionRow::problem, this, &PredictionHost::say);
 
@@ -43,7 +45,7 @@ PredictionHost::PredictionHost(const Parts &parts, QObject *parent)
     connect(parts.editor, &QTextEdit::cursorPositionChanged, m_row, &PredictionRow::scheduleUpdate);
     connect(&parts.prefs, &Preferences::changed, this, [this](Preferences::Aspect aspect) {
         if (aspect == Preferences::Aspect::Tense) {
-            m_prediction.setPastTense(m_parts.prefs.PastTense);
+            m_prediction.setPastTense(m_parts.prefs.values().PastTense);
             m_row->scheduleUpdate();
         }
     });
@@ -73,7 +75,7 @@ void PredictionHost::loadModels()
     if (m_loaded)
         return;
     m_loaded = true;
-    m_prediction.setPastTense(m_parts.prefs.PastTense);
+    m_prediction.setPastTense(m_parts.prefs.values().PastTense);
     const QString note = m_prediction.loadUserModel(
         QDir(m_parts.userDir).filePath(QString::fromLatin1(WordPrediction::kUserFile)));
     if (!note.isEmpty())
