@@ -10,4 +10,6 @@ target_sources(
           controls/frame_paint.h
           controls/heap_reuse.cpp
           controls/heap_reuse.h
-          controls/zoom_scale.h)
+          controls/zoom_scale.h
+          controls/zoomed_text_device.cpp
+          controls/zoomed_text_device.h)

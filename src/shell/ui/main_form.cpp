@@ -17,6 +17,7 @@
 #include "shell/speech/speech_commands.h"
 #include "shell/speech/speech_engine.h"
 #include "shell/ui/about_box.h"
+#include "shell/ui/dialog_zoom.h"
 #include "shell/ui/document.h"
 #include "shell/ui/document_printer.h"
 #include "shell/ui/edit_commands.h"
@@ -560,6 +561,7 @@ void TMainForm::FormCreate()
     if (m_view.zoom() != ViewSettings::kMinZoom)
         applyZoom();
     connect(&m_view, &ViewSettings::zoomChanged, this, &TMainForm::applyZoom);
+    new DialogZoom(this, m_view);
 
     RichEdit1->clear();
     RichEdit1->document()->setModified(false);
@@ -787,12 +789,14 @@ void TMainForm::applyZoom()
         font.setPixelSize(int(font.pixelSize() * m_view.scale()));
     const int icon = style()->pixelMetric(QStyle::PM_ToolBarIconSize);
     menuBar()->setFont(font);
-    for (QMenu *menu : findChildren<QMenu *>())
-        menu->setFont(font);
-    for (QToolBar *bar : findChildren<QToolBar *>()) {
-        bar->setFont(font);
-        bar->setIconSize(QSize(icon, icon) * m_view.scale());
-    }
+    for (QAction *action : menuBar()->actions())
+        if (QMenu *menu = action->menu())
+            menu->setFont(font);
+    m_toolBar->setFont(font);
+    m_toolBar->setIconSize(QSize(icon, icon) * m_view.scale());
+    m_status->setZoom(zoom);
+    // Only the display grows: the document keeps the sizes it is saved with.
+    RichEdit1->setDisplayScale(m_view.scale());
     m_board->button(QStringLiteral("btnWordLeft"))->setPicture(arrowPicture(true, m_view.scale()));
     m_board->button(QStringLiteral("btnWordRight"))
         ->setPicture(arrowPicture(false, m_view.scale()));
