@@ -823,7 +823,7 @@ void TMainForm::applyZoom()
     const int document =
         std::max(RichEdit1->minimumHeight(), RichEdit1->minimumSizeHint().height());
     const int rest = minimumSize().height() - document;
-    int least = rest / 2;
+    int least = (rest + 1) / 2;
     if (const QSize available = screenRoom(); available.isValid())
         least = std::min(least, available.height() - rest);
     RichEdit1->setMinimumHeight(std::max(least, 0));
