@@ -5,6 +5,8 @@ target_sources(
   wordloom_ui
   PRIVATE controls/color_button.cpp
           controls/color_button.h
+          controls/combo_accessible.cpp
+          controls/combo_accessible.h
           controls/document_editor.cpp
           controls/document_editor.h
           controls/frame_paint.h

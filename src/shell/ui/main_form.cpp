@@ -3,6 +3,7 @@
 #include "compose/random_source.h"
 #include "compose/ui/compose_buttons.h"
 #include "controls/color_button.h"
+#include "controls/combo_accessible.h"
 #include "controls/document_editor.h"
 #include "morph/ui/inflection_buttons.h"
 #include "panels/ui/board.h"
@@ -104,6 +105,7 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
     , m_documentArg(options.documentArg)
 {
     setObjectName(QStringLiteral("MainForm"));
+    ComboAccessible::install();
     m_dialogs = options.dialogs;
     if (!m_dialogs) {
         m_ownDialogs = std::make_unique<WidgetDialogs>(this);
