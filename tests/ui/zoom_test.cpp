@@ -19,6 +19,7 @@
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QToolBar>
+#include <memory>
 
 namespace {
 
@@ -147,8 +148,8 @@ TEST_F(ZoomTest, DocumentTextGrowsOnScreenOnly)
     EXPECT_EQ(layout->blockBoundingRect(block), at100);
 }
 
-// A dialog the window opens at 200 has twice the font of one opened at
-// 100; the status bar's text and panels grow, and a zoom does not bring
+// A dialog or menu the window opens at 200 has twice the font of one
+// opened at 100; the status bar's text and panels grow, and a zoom does not bring
 // its panels back over a message that hides them.
 TEST_F(ZoomTest, DialogsAndStatusBarGrow)
 {
@@ -159,6 +160,12 @@ TEST_F(ZoomTest, DialogsAndStatusBarGrow)
         box.show();
         return QFontInfo(box.font()).pixelSize();
     };
+    const auto editorMenuFont = [&window] {
+        const std::unique_ptr<QMenu> menu(window.editor()->createStandardContextMenu());
+        menu->ensurePolished();
+        return QFontInfo(menu->font()).pixelSize();
+    };
+    const int menu = editorMenuFont();
     const int dialog = dialogFont();
     QStatusBar *bar = window.statusBar();
     auto *position = bar->findChild<QLabel *>(QStringLiteral("StatusPos"));
@@ -170,6 +177,7 @@ TEST_F(ZoomTest, DialogsAndStatusBarGrow)
     zoomIn(window, 4);
     QApplication::processEvents();
     EXPECT_NEAR(dialogFont(), 2 * dialog, 1);
+    EXPECT_NEAR(editorMenuFont(), 2 * menu, 1);
     EXPECT_NEAR(QFontInfo(bar->font()).pixelSize(), 2 * barText, 1);
     EXPECT_EQ(position->width(), 2 * panel);
     EXPECT_FALSE(position->isVisible());

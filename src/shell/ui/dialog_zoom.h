@@ -6,8 +6,9 @@ class QWidget;
 class ViewSettings;
 
 // Shows every dialog the window opens (message boxes, questions, input
-// boxes, file choosers, the about box, the print dialog) at the window's
-// zoom: the dialog's font grows from the desktop's, and its layout with it.
+// boxes, file choosers, the about box, the print dialog) and every menu
+// that pops up in it at the window's zoom: the font grows from the
+// desktop's, and the layout with it.
 class DialogZoom : public QObject
 {
     Q_OBJECT
