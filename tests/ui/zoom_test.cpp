@@ -184,3 +184,16 @@ TEST_F(ZoomTest, DialogsAndStatusBarGrow)
     bar->clearMessage();
     EXPECT_TRUE(position->isVisible());
 }
+
+// Grown by the program after it was placed (the zoomed board and bars are
+// measured only once laid out), the window comes back inside the screen.
+TEST_F(ZoomTest, WindowGrownAfterPlacingStaysOnTheScreen)
+{
+    TMainForm &window = open();
+    const QRect screen = window.screen()->availableGeometry();
+    window.move(window.x(), screen.bottom() + 1 - window.frameGeometry().height());
+    ASSERT_TRUE(screen.contains(window.frameGeometry()));
+    window.setMinimumHeight(window.height() + 40);
+    QApplication::processEvents();
+    EXPECT_TRUE(screen.contains(window.frameGeometry())) << window.frameGeometry().bottom();
+}

@@ -617,12 +617,19 @@ void TMainForm::resizeEvent(QResizeEvent *event)
     // is over: that size is known by being the one asked for. A window
     // pushed out to its new minimum by a bigger board was not sized by
     // the user either.
-    if (!m_zoomResizing && event->size() != m_zoomTarget && event->size() != minimumSize())
+    const bool grownForZoom =
+        m_zoomResizing || event->size() == m_zoomTarget || event->size() == minimumSize();
+    if (!grownForZoom)
         m_userSize = event->size();
     recordGeometry();
     if (m_view.zoom() != ViewSettings::kMinZoom)
         fitBoardArea();
     FormResize();
+    // Placed while it was smaller (on the first showing, the zoomed board
+    // and bars are measured only once laid out), the grown window would
+    // reach past the screen's edge.
+    if (grownForZoom && m_shown)
+        keepOnScreen();
 }
 
 void TMainForm::FormResize()
