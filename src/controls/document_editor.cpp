@@ -1,7 +1,9 @@
 #include "controls/document_editor.h"
 
+#include "controls/zoomed_text_device.h"
 #include "shell/formats/embedded_resources.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -17,6 +19,30 @@ DocumentEditor::DocumentEditor(QWidget *parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Dropped files go to the window, which opens them as documents.
     setAcceptDrops(false);
+}
+
+DocumentEditor::~DocumentEditor()
+{
+    // The document outlives this part of the editor.
+    document()->documentLayout()->setPaintDevice(nullptr);
+}
+
+void DocumentEditor::setDisplayScale(double scale)
+{
+    if (qFuzzyCompare(scale, m_displayScale))
+        return;
+    m_displayScale = scale;
+    // The layout resolves point sizes and scales its lengths for the
+    // resolution of its paint device: a screen of scale times the real
+    // resolution lays out everything that many times larger, and the
+    // editor, hit testing and scroll bars included, works on that layout.
+    std::unique_ptr<ZoomedTextDevice> device;
+    if (!qFuzzyCompare(scale, 1.0))
+        device = std::make_unique<ZoomedTextDevice>(logicalDpiY(), scale);
+    document()->documentLayout()->setPaintDevice(device.get());
+    m_zoomedDevice = std::move(device);
+    document()->markContentsDirty(0, document()->characterCount());
+    ensureCursorVisible();
 }
 
 int DocumentEditor::positionAt(const QPoint &viewportPoint) const

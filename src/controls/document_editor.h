@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QTextEdit>
+#include <memory>
+
+class ZoomedTextDevice;
 
 // The document editor RichEdit1. Reports key and mouse events to the window
 // the way the composition rules need them: key-down before the editor acts
@@ -10,6 +13,7 @@ class DocumentEditor : public QTextEdit
     Q_OBJECT
 public:
     explicit DocumentEditor(QWidget *parent = nullptr);
+    ~DocumentEditor() override;
 
     // The character position under a point of the viewport.
     int positionAt(const QPoint &viewportPoint) const;
@@ -18,6 +22,11 @@ public:
     // A paste that would make a paragraph longer than this is refused, as a
     // file with one is on opening (negative: no limit).
     void setParagraphLimit(qsizetype characters) { m_paragraphLimit = characters; }
+    // Shows the text scale times its size (1.0: as saved). Only the display
+    // grows: the document's fonts, indents and pictures keep their sizes,
+    // so what is saved, printed or copied does not change.
+    void setDisplayScale(double scale);
+    double displayScale() const { return m_displayScale; }
 
 Q_SIGNALS:
     void keyDown(int key);
@@ -43,4 +52,7 @@ private:
     qsizetype longestParagraphWith(const QString &text) const;
 
     qsizetype m_paragraphLimit = -1;
+    double m_displayScale = 1.0;
+    // The resolution the document is laid out for while scaled.
+    std::unique_ptr<ZoomedTextDevice> m_zoomedDevice;
 };

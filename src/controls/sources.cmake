@@ -5,9 +5,13 @@ target_sources(
   wordloom_ui
   PRIVATE controls/color_button.cpp
           controls/color_button.h
+          controls/combo_accessible.cpp
+          controls/combo_accessible.h
           controls/document_editor.cpp
           controls/document_editor.h
           controls/frame_paint.h
           controls/heap_reuse.cpp
           controls/heap_reuse.h
-          controls/zoom_scale.h)
+          controls/zoom_scale.h
+          controls/zoomed_text_device.cpp
+          controls/zoomed_text_device.h)

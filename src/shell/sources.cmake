@@ -18,6 +18,8 @@ target_sources(
   wordloom_ui
   PRIVATE shell/ui/about_box.cpp
           shell/ui/about_box.h
+          shell/ui/dialog_zoom.cpp
+          shell/ui/dialog_zoom.h
           shell/ui/document.cpp
           shell/ui/document.h
           shell/ui/document_printer.cpp

@@ -83,6 +83,31 @@ TEST_F(PreferencesPanelTest, OpeningLocksTheWindowAndOkOrCancelUnlocksIt)
     }
 }
 
+// A screen reader reads every combo box of the window and the panel by
+// its label, and the choice in it as its value, also after a change.
+TEST_F(PreferencesPanelTest, EveryComboIsReadByItsLabelAndItsChoice)
+{
+    open();
+    openPanel();
+    const QList<QComboBox *> boxes = window->findChildren<QComboBox *>();
+    ASSERT_GE(boxes.size(), 8);
+    for (QComboBox *box : boxes) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(box);
+        const QString name = a->text(QAccessible::Name);
+        const QString value = a->text(QAccessible::Value);
+        EXPECT_FALSE(name.isEmpty()) << box->objectName().toStdString();
+        EXPECT_NE(name, value) << box->objectName().toStdString();
+        EXPECT_EQ(value, box->currentText()) << box->objectName().toStdString();
+        ASSERT_NE(a->textInterface(), nullptr);
+        EXPECT_EQ(a->textInterface()->text(0, -1), value);
+    }
+    auto *voice = QAccessible::queryAccessibleInterface(child<QComboBox>("cbVoice"));
+    EXPECT_EQ(voice->text(QAccessible::Name), "Voice");
+    auto *tense = child<QComboBox>("cbTense");
+    tense->setCurrentIndex(0);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(tense)->text(QAccessible::Value), "past tense");
+}
+
 TEST_F(PreferencesPanelTest, FontSizeBoxTakesDigitsOnlyAndSizesTheExample)
 {
     open();

@@ -1,18 +1,25 @@
 #include "controls/document_editor.h"
 #include "panels/main_board_table.h"
 #include "panels/ui/right_column.h"
+#include "shell/formats/rtf_writer.h"
 #include "window_fixture.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
+#include <QBuffer>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QToolBar>
+#include <memory>
 
 namespace {
 
@@ -36,6 +43,14 @@ void zoomIn(TMainForm &window, int times)
 {
     for (int i = 0; i < times; ++i)
         window.findChild<QAction *>(QStringLiteral("miZoomIn"))->trigger();
+}
+
+QByteArray rtfOf(const QTextDocument &document)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    RtfWriter().write(&buffer, document);
+    return buffer.data();
 }
 
 } // namespace
@@ -104,4 +119,81 @@ TEST_F(ZoomTest, TwoHundredDoublesEveryPlaceAndSurvivesARestart)
     // Back at 100 it is the table again.
     second.findChild<QAction *>(QStringLiteral("miZoomReset"))->trigger();
     EXPECT_EQ(boardRects(second), at100);
+}
+
+// The document shows its text twice as big at 200, and
+// the mouse still finds the characters it shows; what is saved is what
+// was saved at 100.
+TEST_F(ZoomTest, DocumentTextGrowsOnScreenOnly)
+{
+    TMainForm &window = open();
+    DocumentEditor *editor = window.editor();
+    QTextCursor c(editor->document());
+    QTextCharFormat twelve;
+    twelve.setFontPointSize(12);
+    c.insertText(QStringLiteral("A dog runs."), twelve);
+    const QTextBlock block = editor->document()->firstBlock();
+    auto *layout = editor->document()->documentLayout();
+    const QRectF at100 = layout->blockBoundingRect(block);
+    const QByteArray saved = rtfOf(*editor->document());
+    ASSERT_GT(at100.height(), 10);
+
+    zoomIn(window, 4);
+    EXPECT_NEAR(layout->blockBoundingRect(block).height(), 2 * at100.height(), 2);
+    EXPECT_EQ(rtfOf(*editor->document()), saved);
+    c.setPosition(6);
+    EXPECT_EQ(editor->cursorForPosition(editor->cursorRect(c).center()).position(), 6);
+
+    window.findChild<QAction *>(QStringLiteral("miZoomReset"))->trigger();
+    EXPECT_EQ(layout->blockBoundingRect(block), at100);
+}
+
+// A dialog or menu the window opens at 200 has twice the font of one
+// opened at 100; the status bar's text and panels grow, and a zoom does not bring
+// its panels back over a message that hides them.
+TEST_F(ZoomTest, DialogsAndStatusBarGrow)
+{
+    TMainForm &window = open();
+    const auto dialogFont = [&window] {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Wordloom"),
+                        QStringLiteral("Saved."), QMessageBox::Ok, &window);
+        box.show();
+        return QFontInfo(box.font()).pixelSize();
+    };
+    const auto editorMenuFont = [&window] {
+        const std::unique_ptr<QMenu> menu(window.editor()->createStandardContextMenu());
+        menu->ensurePolished();
+        return QFontInfo(menu->font()).pixelSize();
+    };
+    const int menu = editorMenuFont();
+    const int dialog = dialogFont();
+    QStatusBar *bar = window.statusBar();
+    auto *position = bar->findChild<QLabel *>(QStringLiteral("StatusPos"));
+    const int barText = QFontInfo(bar->font()).pixelSize();
+    const int panel = position->width();
+    bar->showMessage(QStringLiteral("F6 goes to the word buttons."));
+    ASSERT_FALSE(position->isVisible());
+
+    zoomIn(window, 4);
+    QApplication::processEvents();
+    EXPECT_NEAR(dialogFont(), 2 * dialog, 1);
+    EXPECT_NEAR(editorMenuFont(), 2 * menu, 1);
+    EXPECT_NEAR(QFontInfo(bar->font()).pixelSize(), 2 * barText, 1);
+    EXPECT_EQ(position->width(), 2 * panel);
+    EXPECT_FALSE(position->isVisible());
+    bar->clearMessage();
+    EXPECT_TRUE(position->isVisible());
+}
+
+// Grown by the program after it was placed (the zoomed board and bars are
+// measured only once laid out), the window comes back inside the screen.
+TEST_F(ZoomTest, WindowGrownAfterPlacingStaysOnTheScreen)
+{
+    TMainForm &window = open();
+    const QRect screen = window.screen()->availableGeometry();
+    window.move(window.x(), screen.bottom() + 1 - window.frameGeometry().height());
+    ASSERT_TRUE(screen.contains(window.frameGeometry()));
+    window.setMinimumHeight(window.height() + 40);
+    QApplication::processEvents();
+    EXPECT_TRUE(screen.contains(window.frameGeometry())) << window.frameGeometry().bottom();
 }

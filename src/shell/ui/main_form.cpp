@@ -3,6 +3,7 @@
 #include "compose/random_source.h"
 #include "compose/ui/compose_buttons.h"
 #include "controls/color_button.h"
+#include "controls/combo_accessible.h"
 #include "controls/document_editor.h"
 #include "morph/ui/inflection_buttons.h"
 #include "panels/ui/board.h"
@@ -17,6 +18,7 @@
 #include "shell/speech/speech_commands.h"
 #include "shell/speech/speech_engine.h"
 #include "shell/ui/about_box.h"
+#include "shell/ui/dialog_zoom.h"
 #include "shell/ui/document.h"
 #include "shell/ui/document_printer.h"
 #include "shell/ui/edit_commands.h"
@@ -103,6 +105,7 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
     , m_documentArg(options.documentArg)
 {
     setObjectName(QStringLiteral("MainForm"));
+    ComboAccessible::install();
     m_dialogs = options.dialogs;
     if (!m_dialogs) {
         m_ownDialogs = std::make_unique<WidgetDialogs>(this);
@@ -569,6 +572,7 @@ void TMainForm::FormCreate()
         if (aspect == ViewSettings::Aspect::Zoom)
             applyZoom();
     });
+    new DialogZoom(this, m_view);
 
     RichEdit1->clear();
     RichEdit1->document()->setModified(false);
@@ -622,12 +626,19 @@ void TMainForm::resizeEvent(QResizeEvent *event)
     // is over: that size is known by being the one asked for. A window
     // pushed out to its new minimum by a bigger board was not sized by
     // the user either.
-    if (!m_zoomResizing && event->size() != m_zoomTarget && event->size() != minimumSize())
+    const bool grownForZoom =
+        m_zoomResizing || event->size() == m_zoomTarget || event->size() == minimumSize();
+    if (!grownForZoom)
         m_userSize = event->size();
     recordGeometry();
     if (m_view.zoom() != ViewSettings::kMinZoom)
         fitBoardArea();
     FormResize();
+    // Placed while it was smaller (on the first showing, the zoomed board
+    // and bars are measured only once laid out), the grown window would
+    // reach past the screen's edge.
+    if (grownForZoom && m_shown)
+        keepOnScreen();
 }
 
 void TMainForm::FormResize()
@@ -798,12 +809,14 @@ void TMainForm::applyZoom()
         font.setPixelSize(int(font.pixelSize() * m_view.scale()));
     const int icon = style()->pixelMetric(QStyle::PM_ToolBarIconSize);
     menuBar()->setFont(font);
-    for (QMenu *menu : findChildren<QMenu *>())
-        menu->setFont(font);
-    for (QToolBar *bar : findChildren<QToolBar *>()) {
-        bar->setFont(font);
-        bar->setIconSize(QSize(icon, icon) * m_view.scale());
-    }
+    for (QAction *action : menuBar()->actions())
+        if (QMenu *menu = action->menu())
+            menu->setFont(font);
+    m_toolBar->setFont(font);
+    m_toolBar->setIconSize(QSize(icon, icon) * m_view.scale());
+    m_status->setZoom(zoom);
+    // Only the display grows: the document keeps the sizes it is saved with.
+    RichEdit1->setDisplayScale(m_view.scale());
     m_board->button(QStringLiteral("btnWordLeft"))->setPicture(arrowPicture(true, m_view.scale()));
     m_board->button(QStringLiteral("btnWordRight"))
         ->setPicture(arrowPicture(false, m_view.scale()));
@@ -830,7 +843,7 @@ void TMainForm::applyZoom()
     const int document =
         std::max(RichEdit1->minimumHeight(), RichEdit1->minimumSizeHint().height());
     const int rest = minimumSize().height() - document;
-    int least = rest / 2;
+    int least = (rest + 1) / 2;
     if (const QSize available = screenRoom(); available.isValid())
         least = std::min(least, available.height() - rest);
     RichEdit1->setMinimumHeight(std::max(least, 0));

@@ -21,9 +21,16 @@ public:
     // Shows "Modified" or nothing, as the editor's flag says.
     void RichEditChange();
     void updateCaretPosition();
+    // The bar's text and panels at a zoom in percent (100: the desktop's
+    // own font).
+    void setZoom(int percent);
 
 private:
+    void keepMessageOnTop();
+
     QTextEdit *m_editor;
+    QStatusBar *m_bar;
     QLabel *m_position;
     QLabel *m_modified;
+    QLabel *m_spare;
 };
