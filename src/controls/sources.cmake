@@ -3,7 +3,9 @@
 target_sources(wordloom_engine PRIVATE controls/face_contrast.cpp controls/face_contrast.h)
 target_sources(
   wordloom_ui
-  PRIVATE controls/color_button.cpp
+  PRIVATE controls/announcement_label.cpp
+          controls/announcement_label.h
+          controls/color_button.cpp
           controls/color_button.h
           controls/combo_accessible.cpp
           controls/combo_accessible.h

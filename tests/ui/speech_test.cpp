@@ -1,11 +1,12 @@
 #include "window_fixture.h"
 
+#include "controls/document_editor.h"
 #include "shell/script/script_runner.h"
 #include "shell/script/scripted_dialogs.h"
 #include "shell/speech/speaker.h"
 #include "shell/speech/speech_commands.h"
-#include "controls/document_editor.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -210,4 +211,20 @@ TEST_F(Speech, ScriptClicksInTheEditorGiveItTheFocus)
         EXPECT_EQ(runner.run({QLatin1String(line)}), ScriptRunner::Ok) << line;
         EXPECT_TRUE(window->editor()->hasFocus()) << line;
     }
+}
+
+TEST_F(Speech, EachInsertionIsANotificationForAScreenReader)
+{
+    open();
+    // A screen reader speaks a notification when it appears, wherever the
+    // focus is; a plain label that changes is not spoken.
+    auto *label = window->findChild<QWidget *>(QStringLiteral("labInserted"));
+    ASSERT_TRUE(label);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(label);
+    ASSERT_TRUE(iface);
+    EXPECT_EQ(iface->role(), QAccessible::Notification);
+    word(QStringLiteral("dog"));
+    EXPECT_EQ(iface->text(QAccessible::Name), "inserted: Dog");
+    click("btnPluralize");
+    EXPECT_EQ(iface->text(QAccessible::Name), "inserted: Dogs");
 }

@@ -2,6 +2,7 @@
 
 #include "compose/random_source.h"
 #include "compose/ui/compose_buttons.h"
+#include "controls/announcement_label.h"
 #include "controls/color_button.h"
 #include "controls/combo_accessible.h"
 #include "controls/document_editor.h"
@@ -344,16 +345,10 @@ void TMainForm::setupSpeech(QMenu *menu)
     m_speech->addActions(menu);
     // What a screen reader is told of each insertion; it shows in the
     // status bar too.
-    auto *announce = new QLabel(statusBar());
+    auto *announce = new AnnouncementLabel(statusBar());
     announce->setObjectName(QStringLiteral("labInserted"));
-    announce->setTextFormat(Qt::PlainText);
     statusBar()->addPermanentWidget(announce);
-    connect(m_speech, &SpeechCommands::announced, announce, [announce](const QString &text) {
-        announce->setText(text);
-        announce->setAccessibleName(text);
-        QAccessibleEvent changed(announce, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&changed);
-    });
+    connect(m_speech, &SpeechCommands::announced, announce, &AnnouncementLabel::announce);
     connect(m_speech, &SpeechCommands::speechLost, this,
             [this](const QString &reason) { statusBar()->showMessage(reason); });
 }
