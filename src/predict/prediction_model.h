@@ -84,7 +84,7 @@ private:
 
     std::vector<Word> m_words;
     QHash<QString, quint32> m_index;
-    std::vector<quint32> m_byKey; // word indices sorted by key
+    mutable std::vector<quint32> m_byKey; // word indices sorted by key, at the first search
     std::vector<Follower> m_bigrams;
     std::vector<quint32> m_bigramStart; // per word, into m_bigrams; one extra at the end
     std::vector<quint32> m_bigramTotal;

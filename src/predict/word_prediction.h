@@ -25,6 +25,9 @@ public:
     // Reads the shipped model; false with *error saying why the row stays
     // empty.
     bool loadModel(const QString &path, QString *error);
+    // A model read elsewhere, e.g. on another thread while the window was
+    // being built.
+    void setModel(PredictionModel &&model) { m_model = std::move(model); }
     bool hasModel() const { return !m_model.isEmpty(); }
     const PredictionModel &model() const { return m_model; }
     // Reads the learnt words kept at path, which later saves write. A note

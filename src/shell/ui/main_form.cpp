@@ -129,6 +129,12 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
         m_speechEngine = m_ownSpeech.get();
     }
 
+    if (m_programDir.isEmpty())
+        m_programDir =
+            DataLocations::findShippedDir(QCoreApplication::applicationDirPath(), &m_layout);
+    m_locations = DataLocations::forProgram(m_programDir, m_layout);
+    auto shippedModel = PredictionHost::readShippedModel(m_locations.shippedDir());
+
     setupCentralArea();
     m_document = new Document(RichEdit1, m_dialogs, this);
     RichEdit1->setParagraphLimit(Document::kMaxParagraphLength);
@@ -159,18 +165,13 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
     if (m_startupOk) {
         m_recovery = new RecoveryKeeper(RichEdit1, m_document, m_vocab, *m_dialogs, statusBar(),
                                         RecoveryStore::defaultFolder(), this);
-        setupPrediction();
+        m_prediction = new PredictionHost(
+            {m_engine->composition(), m_vocab, *m_dialogs, m_view, m_prefs, RichEdit1, m_document,
+             m_board, statusBar(), m_editMenu, m_locations.shippedDir(), m_locations.dataDir()},
+            std::move(shippedModel), this);
+        // Between the document and the board.
+        static_cast<QVBoxLayout *>(centralWidget()->layout())->insertWidget(2, m_prediction->row());
     }
-}
-
-void TMainForm::setupPrediction()
-{
-    m_prediction = new PredictionHost({m_engine->composition(), m_vocab, *m_dialogs, m_view,
-                                       m_prefs, RichEdit1, m_document, m_board, statusBar(),
-                                       m_editMenu, m_locations.shippedDir(), m_locations.dataDir()},
-                                      this);
-    // Between the document and the board.
-    static_cast<QVBoxLayout *>(centralWidget()->layout())->insertWidget(2, m_prediction->row());
 }
 
 TMainForm::~TMainForm() = default;
@@ -542,11 +543,6 @@ void TMainForm::FormCreate()
     // Nothing reads the hidden field, and pasting the clipboard into it made
     // a big clipboard slow the start by seconds.
     edNoPaste->clear();
-
-    if (m_programDir.isEmpty())
-        m_programDir =
-            DataLocations::findShippedDir(QCoreApplication::applicationDirPath(), &m_layout);
-    m_locations = DataLocations::forProgram(m_programDir, m_layout);
 
     const StartupResult loaded =
         loadSettingsAndVocabulary(m_locations, *m_dialogs, m_prefs, m_vocab);

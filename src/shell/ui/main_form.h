@@ -150,7 +150,6 @@ private:
     void HelpAbout();
     void setupSpeech(QMenu *menu);
     // The row of predicted words above the board.
-    void setupPrediction();
 
     Preferences m_prefs;
     ViewSettings m_view;

@@ -22,8 +22,22 @@ constexpr int kStatusTime = 20000;
 
 } // namespace
 
-PredictionHost::PredictionHost(const Parts &parts, QObject *parent)
+std::future<PredictionHost::ShippedModel>
+PredictionHost::readShippedModel(const QString &shippedDir)
+{
+    return std::async(
+        std::launch::async,
+        [path = QDir(shippedDir).filePath(QString::fromLatin1(WordPrediction::kModelFile))] {
+            ShippedModel shipped;
+            shipped.read = shipped.model.load(path, &shipped.error);
+            return shipped;
+        });
+}
+
+PredictionHost::PredictionHost(const Parts &parts, std::future<ShippedModel> shipped,
+                               QObject *parent)
     : QObject(parent)
+    , m_shipped(std::move(shipped))
     , m_parts(parts)
     , m_prediction(&parts.vocabulary)
 {
@@ -80,14 +94,14 @@ void PredictionHost::loadModels()
         QDir(m_parts.userDir).filePath(QString::fromLatin1(WordPrediction::kUserFile)));
     if (!note.isEmpty())
         m_parts.dialogs.message(note);
-    QString error;
-    if (!m_prediction.loadModel(
-            QDir(m_parts.dataDir).filePath(QString::fromLatin1(WordPrediction::kModelFile)),
-            &error)) {
+    // Waits only if the thread has not finished reading yet.
+    ShippedModel shipped = m_shipped.get();
+    if (!shipped.read) {
         // The program works on as without prediction: the row stays empty.
-        say(tr("No word prediction: %1.").arg(error));
+        say(tr("No word prediction: %1.").arg(shipped.error));
         return;
     }
+    m_prediction.setModel(std::move(shipped.model));
     m_row->setReady(true);
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "predict/prediction_model.h"
 #include "predict/word_prediction.h"
 
 #include <QObject>
 #include <QString>
+#include <future>
 
 class Board;
 class Composition;
@@ -42,13 +44,26 @@ public:
         QString userDir;
     };
 
-    explicit PredictionHost(const Parts &parts, QObject *parent = nullptr);
+    // The shipped model as read on a thread of its own.
+    struct ShippedModel
+    {
+        PredictionModel model;
+        bool read = false;
+        QString error;
+    };
+    // Starts reading the shipped model of shippedDir. Reading it takes as
+    // long as building much of the window, so the window starts it first
+    // and the two overlap instead of adding up.
+    static std::future<ShippedModel> readShippedModel(const QString &shippedDir);
+
+    PredictionHost(const Parts &parts, std::future<ShippedModel> shipped,
+                   QObject *parent = nullptr);
 
     PredictionRow *row() const { return m_row; }
     WordPrediction &prediction() { return m_prediction; }
 
-    // The window shows: the models load once the event loop is free, so
-    // they never hold up the first paint.
+    // The window shows: the models are taken in once the event loop is
+    // free, so they never hold up the first paint.
     void windowShown();
 
 private:
@@ -57,6 +72,7 @@ private:
     void forgetAll();
     void say(const QString &message);
 
+    std::future<ShippedModel> m_shipped;
     Parts m_parts;
     WordPrediction m_prediction;
     PredictionRow *m_row = nullptr;
