@@ -1,4 +1,5 @@
 #include "controls/document_editor.h"
+#include "panels/ui/right_column.h"
 #include "qstring_printer.h"
 #include "shell/ui/document.h"
 #include "shell/ui/edit_commands.h"
@@ -280,6 +281,23 @@ TEST_F(PreferencesPanelTest, ColumnBoxesAreStoredAsCorrectedOnOk)
     const QStringList prefs = fileLines(QStringLiteral("prefs.ini"));
     EXPECT_EQ(prefs.value(24), "40");
     EXPECT_EQ(prefs.value(25), "1");
+}
+
+// A margin out of range in prefs.ini is shown corrected and is the setting
+// from then on; a preview in the open panel is not, until OK.
+TEST_F(PreferencesPanelTest, TheColumnsCorrectionIsTheSettingAndAPreviewIsNot)
+{
+    setPrefsLine(26, QStringLiteral("55"));
+    open();
+    EXPECT_EQ(window->rightColumn()->margin(), 40);
+    EXPECT_EQ(window->preferences().values().rightMargin, 40);
+    openPanel("tabRight");
+    click("btnColor1");
+    EXPECT_EQ(window->rightColour(), 0x00226718u);
+    EXPECT_NE(window->preferences().values().rightColour, 0x00226718u);
+    closeWindow();
+    EXPECT_EQ(fileLines(QStringLiteral("prefs.ini")).value(25), "40");
+    EXPECT_NE(fileLines(QStringLiteral("prefs.ini")).value(26), "$00226718");
 }
 
 TEST_F(PreferencesPanelTest, ColourSwatchesPaintTheColumnAtOnceAndCancelUndoesThem)

@@ -98,14 +98,20 @@ void RightColumn::applyPreferences(const PreferenceValues &preferences)
     Q_EMIT settingsApplied();
 }
 
-void RightColumn::followPreferences(const Preferences &preferences)
+void RightColumn::followPreferences(Preferences &preferences)
 {
-    applyPreferences(preferences.values());
-    connect(&preferences, &Preferences::changed, this,
-            [this, &preferences](Preferences::Aspect aspect) {
-                if (aspect == Preferences::Aspect::RightColumn)
-                    applyPreferences(preferences.values());
-            });
+    auto follow = [this, &preferences] {
+        applyPreferences(preferences.values());
+        PreferenceValues shown = preferences.values();
+        collectPreferences(shown);
+        // Changes nothing, and tells no one, when nothing was corrected.
+        preferences.assign(shown);
+    };
+    follow();
+    connect(&preferences, &Preferences::changed, this, [follow](Preferences::Aspect aspect) {
+        if (aspect == Preferences::Aspect::RightColumn)
+            follow();
+    });
 }
 
 void RightColumn::collectPreferences(PreferenceValues &preferences) const

@@ -24,8 +24,11 @@ public:
     RightColumn(Composition &composition, Vocabulary &vocabulary, QWidget *parent);
 
     void applyPreferences(const PreferenceValues &preferences);
-    // Applies the preferences now and again whenever its aspect changes.
-    void followPreferences(const Preferences &preferences);
+    // Applies the preferences now and again whenever its aspect changes. A
+    // margin out of range is shown corrected and goes back into the
+    // preferences so, as any setting does, rather than being collected at
+    // close.
+    void followPreferences(Preferences &preferences);
     // The settings as shown now, which may be ahead of the preferences while
     // the panel is up.
     void collectPreferences(PreferenceValues &preferences) const;

@@ -667,7 +667,7 @@ bool TMainForm::FormCloseQuery()
 {
     if (!m_vocab.SaveVocabulary(*m_dialogs))
         return false;
-    collectPreferences();
+    recordWindowPreferences();
     // A settings file that cannot be written must not trap the window: the
     // user is told which file and why, and chooses between closing without
     // it and staying (to make room, say, and close again). A program
@@ -890,12 +890,9 @@ quint32 TMainForm::rightColour() const
     return m_rightColumn->colour();
 }
 
-void TMainForm::collectPreferences()
+void TMainForm::recordWindowPreferences()
 {
-    // What the right-hand column holds now goes in through assign(), like
-    // every other change of the settings.
     PreferenceValues values = m_prefs.values();
-    m_rightColumn->collectPreferences(values);
     // How the window opens is the preference of the Window tab, whatever
     // state it is in now; the normal size is remembered when it is normal.
     values.windowStart = values.OpenMaximized ? PreferenceValues::WindowStart::Maximized

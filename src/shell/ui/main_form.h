@@ -124,7 +124,9 @@ private:
     void setupDwell();
     void FormCreate();
     void applyPreferences();
-    void collectPreferences();
+    // How the window opens and its normal place: the window's own settings,
+    // taken as it closes.
+    void recordWindowPreferences();
     // The window's place and size while it is normal: the one place they
     // are recorded.
     void recordGeometry();
