@@ -19,6 +19,7 @@
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QToolBar>
+#include <QToolTip>
 #include <memory>
 
 namespace {
@@ -170,6 +171,7 @@ TEST_F(ZoomTest, DialogsAndStatusBarGrow)
     QStatusBar *bar = window.statusBar();
     auto *position = bar->findChild<QLabel *>(QStringLiteral("StatusPos"));
     const int barText = QFontInfo(bar->font()).pixelSize();
+    const int tip = QFontInfo(QToolTip::font()).pixelSize();
     const int panel = position->width();
     bar->showMessage(QStringLiteral("F6 goes to the word buttons."));
     ASSERT_FALSE(position->isVisible());
@@ -179,6 +181,7 @@ TEST_F(ZoomTest, DialogsAndStatusBarGrow)
     EXPECT_NEAR(dialogFont(), 2 * dialog, 1);
     EXPECT_NEAR(editorMenuFont(), 2 * menu, 1);
     EXPECT_NEAR(QFontInfo(bar->font()).pixelSize(), 2 * barText, 1);
+    EXPECT_NEAR(QFontInfo(QToolTip::font()).pixelSize(), 2 * tip, 1);
     EXPECT_EQ(position->width(), 2 * panel);
     EXPECT_FALSE(position->isVisible());
     bar->clearMessage();

@@ -6,6 +6,7 @@
 #include "controls/color_button.h"
 #include "controls/combo_accessible.h"
 #include "controls/document_editor.h"
+#include "controls/zoom_scale.h"
 #include "morph/ui/inflection_buttons.h"
 #include "panels/ui/board.h"
 #include "panels/ui/board_keys.h"
@@ -63,6 +64,7 @@
 #include <QStyle>
 #include <QTemporaryFile>
 #include <QToolBar>
+#include <QToolTip>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -805,6 +807,10 @@ void TMainForm::applyZoom()
             menu->setFont(font);
     m_toolBar->setFont(font);
     m_toolBar->setIconSize(QSize(icon, icon) * m_view.scale());
+    // Tool tips carry the buttons' hints: they grow too, from the desktop's
+    // size as it was before any zoom changed it.
+    static const QFont desktopTip = QToolTip::font();
+    QToolTip::setFont(zoomedBy(desktopTip, zoom));
     m_status->setZoom(zoom);
     // Only the display grows: the document keeps the sizes it is saved with.
     RichEdit1->setDisplayScale(m_view.scale());
