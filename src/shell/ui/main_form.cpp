@@ -167,10 +167,10 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent)
     if (m_startupOk) {
         m_recovery = new RecoveryKeeper(RichEdit1, m_document, m_vocab, *m_dialogs, statusBar(),
                                         RecoveryStore::defaultFolder(), this);
-        m_prediction = new PredictionHost(
-            {m_engine->composition(), m_vocab, *m_dialogs, m_view, m_prefs, RichEdit1, m_document,
-             m_board, statusBar(), m_editMenu, m_locations.shippedDir(), m_locations.dataDir()},
-            std::move(shippedModel), this);
+        m_prediction = new PredictionHost({m_engine->composition(), m_vocab, *m_dialogs, m_view,
+                                           m_prefs, RichEdit1, m_document, m_board, statusBar(),
+                                           m_editMenu, m_locations.dataDir()},
+                                          std::move(shippedModel), this);
         // Between the document and the board.
         static_cast<QVBoxLayout *>(centralWidget()->layout())->insertWidget(2, m_prediction->row());
     }

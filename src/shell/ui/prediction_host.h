@@ -39,8 +39,7 @@ public:
         Board *board;
         QStatusBar *statusBar;
         QMenu *menu; // gets "Forget learnt words"
-        // Where the shipped model is, and where the learnt words are kept.
-        QString dataDir;
+        // Where the learnt words are kept; the shipped model comes read.
         QString userDir;
     };
 
