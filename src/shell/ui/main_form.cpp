@@ -795,11 +795,7 @@ void TMainForm::applyZoom()
     m_rightColumn->setZoom(zoom);
     // The menus and the tool bar grow with the board, from the desktop's
     // own font and icon size.
-    QFont font = QApplication::font(menuBar());
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() * m_view.scale());
-    else
-        font.setPixelSize(int(font.pixelSize() * m_view.scale()));
+    const QFont font = zoomedBy(QApplication::font(menuBar()), zoom);
     const int icon = style()->pixelMetric(QStyle::PM_ToolBarIconSize);
     menuBar()->setFont(font);
     for (QAction *action : menuBar()->actions())
