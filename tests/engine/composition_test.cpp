@@ -185,19 +185,19 @@ TEST(TrimSpaceBeforeCaret, RemovesSpacesAndLineBreaks)
 TEST(FindWordBeforeCaret, CapturesWordOrMarkAfterACaretMoveWithinTheText)
 {
     EngineDesk t(QStringLiteral("the old dog  "));
-    t.state.LastAction = QStringLiteral("mouseclick");
+    t.state.LastAction = kMouseClick;
     t.composition.FindWordBeforeCaret();
     EXPECT_EQ(t.state.CurrentWord, QStringLiteral("dog"));
     EXPECT_EQ(t.state.WordStart, 8);
     EXPECT_EQ(t.surface.caret(), 13);
 
     EngineDesk mark(QStringLiteral("it ended.  "));
-    mark.state.LastAction = QStringLiteral("mouseclick");
+    mark.state.LastAction = kMouseClick;
     mark.composition.FindWordBeforeCaret();
     EXPECT_EQ(mark.state.CurrentWord, QStringLiteral(".  "));
 
     EngineDesk quoted(QStringLiteral("said \"hello"));
-    quoted.state.LastAction = QStringLiteral("mouseclick");
+    quoted.state.LastAction = kMouseClick;
     quoted.composition.FindWordBeforeCaret();
     EXPECT_EQ(quoted.state.CurrentWord, QStringLiteral("hello"));
 
@@ -209,14 +209,14 @@ TEST(FindWordBeforeCaret, CapturesWordOrMarkAfterACaretMoveWithinTheText)
 
     // The span never leaves the text.
     EngineDesk one(QStringLiteral("I"));
-    one.state.LastAction = QStringLiteral("mouseclick");
+    one.state.LastAction = kMouseClick;
     one.composition.FindWordBeforeCaret();
     EXPECT_EQ(one.state.WordStart, 0);
     EXPECT_EQ(one.state.WordLength, 1);
     EXPECT_EQ(one.state.CurrentWord, QStringLiteral("I"));
 
     EngineDesk empty;
-    empty.state.LastAction = QStringLiteral("mouseclick");
+    empty.state.LastAction = kMouseClick;
     empty.composition.FindWordBeforeCaret();
     EXPECT_EQ(empty.state.WordStart, 0);
     EXPECT_EQ(empty.state.WordLength, 0);

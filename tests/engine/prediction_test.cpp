@@ -236,7 +236,7 @@ TEST(PredictionInsert, CompletesTheTypedWordWithCapitalAndArticleAndCyclesItsFor
     MemorySurface surface(QStringLiteral("It rained. ele"));
     Composition c(&surface);
     surface.setCaret(surface.length());
-    c.state.LastAction = QStringLiteral("mouseclick");
+    c.state.LastAction = kMouseClick;
     p.insert(
         c,
         {QStringLiteral("elephant"), {QStringLiteral("elephant"), QStringLiteral("elephants")}, 0});
@@ -248,7 +248,7 @@ TEST(PredictionInsert, CompletesTheTypedWordWithCapitalAndArticleAndCyclesItsFor
 
     surface.setText(QStringLiteral("I saw a el"));
     surface.setCaret(surface.length());
-    c.state.LastAction = QStringLiteral("mouseclick");
+    c.state.LastAction = kMouseClick;
     p.insert(c, {QStringLiteral("elephant"), {QStringLiteral("elephant")}, 0});
     EXPECT_EQ(surface.text(), "I saw an elephant ");
     EXPECT_EQ(c.state.LastAction, "predict");

@@ -526,7 +526,7 @@ TEST_F(VerbsTest, InfinitiveReformsTheVerbInsertedLast)
     verbs.btnInfinitiveClick();
     EXPECT_EQ(text(), QLatin1String("he have and go be cat "));
     verbs.helperClick(Helper::Do);
-    state.LastAction = QStringLiteral("mouseclick");
+    state.LastAction = kMouseClick;
     verbs.btnInfinitiveClick();
     EXPECT_EQ(text(), QLatin1String("he have and go be cat do "));
 }
